@@ -1,0 +1,50 @@
+// Cost of one reading (key, search, lore, assembly) and of the sweep over
+// every typed latitude of both eras with minutes 0 to 60.
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+#include "stars/engine.h"
+
+namespace {
+
+void OneReading(benchmark::State& state) {
+    stars::ReadingEngine engine;
+    for (auto _ : state) {
+        auto outcome = engine.RequestReading("40", "30", 1999);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(OneReading);
+
+void OneReadingWithLore(benchmark::State& state) {
+    stars::ReadingEngine engine;
+    for (auto _ : state) {
+        auto outcome = engine.RequestReading("77", "33", 1999);
+        benchmark::DoNotOptimize(outcome);
+    }
+}
+BENCHMARK(OneReadingWithLore);
+
+void FullSweep(benchmark::State& state) {
+    std::vector<std::string> texts;
+    for (int i = 0; i < 1000; ++i)
+        texts.push_back(std::to_string(i));
+    stars::ReadingEngine engine;
+    for (auto _ : state) {
+        for (const int year : {1999, 2000})
+            for (int degrees = 0; degrees < 1000; ++degrees)
+                for (int minutes = 0; minutes <= 60; ++minutes) {
+                    auto outcome = engine.RequestReading(texts[degrees], texts[minutes], year);
+                    benchmark::DoNotOptimize(outcome);
+                }
+    }
+    state.SetItemsProcessed(state.iterations() * 2 * 1000 * 61);
+}
+BENCHMARK(FullSweep)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

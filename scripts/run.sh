@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Sets up, builds and starts Asterine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+source scripts/env.sh
+
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build build/release -j2
+
+exec build/release/app/asterine

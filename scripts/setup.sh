@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Asterine needs to build, run and test, and only
+# those that are missing. Runs apt-get as root, or through sudo.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+    libbenchmark-dev
+    xvfb xauth fonts-dejavu-core locales
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$package")
+    fi
+done
+
+if ((${#missing[@]} == 0)); then
+    exit 0
+fi
+
+echo "Installing missing packages: ${missing[*]}"
+as_root=()
+if ((EUID != 0)); then
+    as_root=(sudo)
+fi
+"${as_root[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
