@@ -1,0 +1,179 @@
+#include "application.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+#include <cmath>
+
+#include "display/display_form.h"
+#include "entry/main_form.h"
+#include "promo/tell_a_friend_form.h"
+#include "single_instance.h"
+#include "web/about_box.h"
+#include "web/browser.h"
+#include "web/update_prompt.h"
+#include "widgets.h"
+
+namespace asterine {
+
+Application::Application(const Services& services) : services_(services) {}
+
+Application::~Application() {
+    for (const QPointer<QWidget>& form : loaded_)
+        delete form.data();
+}
+
+bool Application::startUp(SingleInstance& instance) {
+    if (!instance.acquire()) {
+        services_.messages->show(
+            nullptr, QCoreApplication::translate("asterine", "Application is already running"),
+            MessageIcon::Information);
+        endApplication();
+        return false;
+    }
+    services_.random->seedFromTimer();
+    UpdatePrompt(services_);
+    showMain();
+    CoBrand_Randomize();
+    return !ended_;
+}
+
+int Application::CoBrandNumberFor(double r) {
+    const double value = 6.0 * r + 1.0;
+    const double below = std::floor(value);
+    const double fraction = value - below;
+    int number = static_cast<int>(below);
+    if (fraction > 0.5 || (fraction == 0.5 && number % 2 != 0))
+        ++number;
+    return number;
+}
+
+void Application::CoBrand_Randomize() {
+    intCoBrandRandomNumber_ = static_cast<qint16>(CoBrandNumberFor(services_.random->draw()));
+    if (!main_)
+        return;
+    switch (intCoBrandRandomNumber_) {
+    case 1:
+    case 3:
+    case 5:
+        main_->bringCoBrandToFront();
+        break;
+    case 2:
+    case 4:
+    case 6:
+        main_->bringFullBrandToFront();
+        break;
+    default:
+        break;  // 7 keeps the order the form was built with
+    }
+}
+
+QList<QWidget*> Application::loadedForms() const {
+    QList<QWidget*> forms;
+    for (const QPointer<QWidget>& form : loaded_) {
+        if (form)
+            forms << form.data();
+    }
+    return forms;
+}
+
+FrmMain* Application::mainForm() const { return main_; }
+FrmDisplay* Application::displayForm() const { return display_; }
+FrmTellAFriend* Application::tellAFriendForm() const { return tellAFriend_; }
+QWidget* Application::browserForm() const { return browser_; }
+
+void Application::track(QWidget* form) {
+    loaded_.append(form);
+    connect(form, &QObject::destroyed, this, [this] {
+        loaded_.removeIf([](const QPointer<QWidget>& f) { return f.isNull(); });
+    });
+}
+
+void Application::showMain() {
+    if (ending_)
+        return;
+    if (!main_) {
+        main_ = new FrmMain(*this);
+        track(main_);
+        CentreOnScreen(main_);
+    }
+    main_->show();
+    main_->raise();
+    main_->activateWindow();
+}
+
+void Application::showReading(const stars::StarReading& reading) {
+    if (!display_) {
+        display_ = new FrmDisplay(*this);
+        track(display_);
+    }
+    display_->showReading(reading);
+    if (main_)
+        main_->hide();
+    hideTellAFriend();
+    CentreOnScreen(display_);
+    display_->show();
+    display_->raise();
+    display_->activateWindow();
+}
+
+FrmTellAFriend* Application::tellAFriend() {
+    if (!tellAFriend_) {
+        tellAFriend_ = new FrmTellAFriend(*this);
+        track(tellAFriend_);
+        CentreOnScreen(tellAFriend_);
+    }
+    return tellAFriend_;
+}
+
+void Application::showTellAFriend() {
+    // Forms that unload while the program ends vanish with it.
+    if (ending_)
+        return;
+    FrmTellAFriend* form = tellAFriend();
+    form->show();
+    form->raise();
+    form->activateWindow();
+}
+
+void Application::hideTellAFriend() {
+    if (ending_)
+        return;
+    tellAFriend()->hide();
+}
+
+void Application::showAbout(QWidget* opener) {
+    QPointer<FrmAbout> about = new FrmAbout(*services_.urls, opener);
+    track(about);
+    about->exec();
+    delete about.data();
+}
+
+void Application::openBrowser(const QString& phrase) {
+    if (browser_)
+        browser_->close();
+    browser_ = CreateBrowser(phrase, *services_.urls);
+    track(browser_);
+    browser_->show();
+}
+
+void Application::endApplication() {
+    if (ending_)
+        return;
+    ending_ = true;
+    const QList<QPointer<QWidget>> forms = loaded_;
+    for (const QPointer<QWidget>& form : forms) {
+        try {
+            if (form)
+                form->close();
+        } catch (...) {
+            // Unloading goes on with the next form whatever happens.
+        }
+    }
+    for (QWidget* window : QApplication::topLevelWidgets())
+        window->hide();
+    ended_ = true;
+    services_.ender->endProcess();
+}
+
+}  // namespace asterine

@@ -1,0 +1,73 @@
+#pragma once
+
+// The application shell: start-up, the forms that are loaded and the flow of
+// windows between them, and the one way the program ends.
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+
+#include "services.h"
+#include "shell.h"
+#include "stars/engine.h"
+
+namespace asterine {
+
+class FrmDisplay;
+class FrmMain;
+class FrmTellAFriend;
+class SingleInstance;
+
+class Application : public QObject, public Shell {
+    Q_OBJECT
+public:
+    explicit Application(const Services& services);
+    ~Application() override;
+
+    // Runs the start-up: the single-instance check, the seeding of the random
+    // draw, the update prompt, the birth-details form and the choice of its
+    // advertisement label. False when the program ended during it.
+    bool startUp(SingleInstance& instance);
+
+    // The number drawn by CoBrand_Randomize: 6 r + 1 rounded to the nearest
+    // whole number, a half going to the even neighbour.
+    static int CoBrandNumberFor(double r);
+    void CoBrand_Randomize();
+    qint16 coBrandRandomNumber() const { return intCoBrandRandomNumber_; }
+
+    // The forms loaded now, visible or hidden, in load order.
+    QList<QWidget*> loadedForms() const;
+    FrmMain* mainForm() const;
+    FrmDisplay* displayForm() const;
+    FrmTellAFriend* tellAFriendForm() const;
+    QWidget* browserForm() const;
+    bool ended() const { return ended_; }
+
+    // Shell
+    const Services& services() const override { return services_; }
+    stars::ReadingEngine& engine() override { return engine_; }
+    void showReading(const stars::StarReading& reading) override;
+    void showMain() override;
+    void showTellAFriend() override;
+    void hideTellAFriend() override;
+    void showAbout(QWidget* opener) override;
+    void openBrowser(const QString& phrase) override;
+    void endApplication() override;
+
+private:
+    void track(QWidget* form);
+    FrmTellAFriend* tellAFriend();
+
+    Services services_;
+    stars::ReadingEngine engine_;
+    QList<QPointer<QWidget>> loaded_;
+    QPointer<FrmMain> main_;
+    QPointer<FrmDisplay> display_;
+    QPointer<FrmTellAFriend> tellAFriend_;
+    QPointer<QWidget> browser_;
+    qint16 intCoBrandRandomNumber_ = 0;
+    bool ending_ = false;
+    bool ended_ = false;
+};
+
+}  // namespace asterine

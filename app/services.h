@@ -1,0 +1,117 @@
+#pragma once
+
+// The program's side effects, each behind a small interface so that the forms
+// can be driven headless in tests: message boxes, opening a web address, the
+// clock, the random draw, the settings store and ending the process.
+
+#include <QDateTime>
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+#include <random>
+
+class QSettings;
+class QWidget;
+
+namespace asterine {
+
+// The caption of every message box.
+QString ApplicationTitle();
+
+enum class MessageIcon { Critical, Information };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+// Modal message boxes captioned with the application's title.
+class MessageService {
+public:
+    virtual ~MessageService() = default;
+    virtual MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
+                               MessageButtons buttons = MessageButtons::Ok) = 0;
+};
+
+// Hands a web address to the user's default browser without waiting for it
+// and without reporting whether it worked.
+class UrlOpener {
+public:
+    virtual ~UrlOpener() = default;
+    virtual void open(const QUrl& address) = 0;
+};
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    virtual QDateTime now() const = 0;
+};
+
+// Draws r with 0 <= r < 1.
+class RandomSource {
+public:
+    virtual ~RandomSource() = default;
+    virtual void seedFromTimer() = 0;
+    virtual double draw() = 0;
+};
+
+// The per-user settings store.
+class SettingsLocation {
+public:
+    virtual ~SettingsLocation() = default;
+    virtual std::unique_ptr<QSettings> open() const = 0;
+};
+
+// Ends the process once every form has been unloaded.
+class ProcessEnder {
+public:
+    virtual ~ProcessEnder() = default;
+    virtual void endProcess() = 0;
+};
+
+struct Services {
+    MessageService* messages = nullptr;
+    UrlOpener* urls = nullptr;
+    Clock* clock = nullptr;
+    RandomSource* random = nullptr;
+    SettingsLocation* settings = nullptr;
+    ProcessEnder* ender = nullptr;
+};
+
+// The real implementations.
+
+class DialogMessageService : public MessageService {
+public:
+    MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
+                       MessageButtons buttons) override;
+};
+
+class DesktopUrlOpener : public UrlOpener {
+public:
+    void open(const QUrl& address) override;
+};
+
+class SystemClock : public Clock {
+public:
+    QDateTime now() const override { return QDateTime::currentDateTime(); }
+};
+
+class TimerSeededRandom : public RandomSource {
+public:
+    void seedFromTimer() override;
+    double draw() override;
+
+private:
+    std::mt19937_64 generator_;
+};
+
+// QSettings in the user's scope, keyed by the executable's base name.
+class UserSettingsLocation : public SettingsLocation {
+public:
+    std::unique_ptr<QSettings> open() const override;
+};
+
+class EventLoopEnder : public ProcessEnder {
+public:
+    void endProcess() override;
+};
+
+}  // namespace asterine

@@ -1,0 +1,378 @@
+#include "main_form.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <limits>
+
+#include "app/services.h"
+#include "app/shell.h"
+#include "app/widgets.h"
+#include "stars/engine.h"
+#include "validation.h"
+#include "web/brand.h"
+#include "web/browser_search.h"
+#include "web/links.h"
+#include "web/strips.h"
+
+namespace asterine {
+
+namespace {
+
+QLabel* Caption(const QString& text, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(FormFont(8.25, true));
+    return label;
+}
+
+QComboBox* DropDown(const QString& name, const QString& accessibleName, QWidget* parent) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(name);
+    list->setAccessibleName(accessibleName);
+    list->setEditable(false);
+    list->setMaxVisibleItems(12);
+    return list;
+}
+
+QLineEdit* PlaceBox(const QString& name, const QString& accessibleName, QWidget* parent) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+}  // namespace
+
+FrmMain::FrmMain(Shell& shell) : shell_(shell) {
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(brand::windowCaption());
+    setFont(FormFont(8.25));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setMenuBar(buildMenus());
+    layout->addWidget(MakeForumBanner(this, *shell_.services().urls));
+
+    auto* description = new QLabel(brand::description(), this);
+    description->setObjectName(QStringLiteral("Label3"));
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignCenter);
+    description->setMinimumWidth(440);
+    layout->addWidget(description);
+
+    layout->addWidget(buildDetailsFrame());
+
+    const PromotionStrip strip = MakePromotionStrip(this, *shell_.services().urls);
+    lblCobrand_ = strip.coBrand;
+    lblFullBrand_ = strip.fullBrand;
+    layout->addWidget(strip.frame);
+
+    fillLists();
+    setTabOrder();
+    txtName_->setFocus();
+}
+
+void FrmMain::bringCoBrandToFront() { lblCobrand_->raise(); }
+void FrmMain::bringFullBrandToFront() { lblFullBrand_->raise(); }
+
+QMenuBar* FrmMain::buildMenus() {
+    UrlOpener& urls = *shell_.services().urls;
+    auto* bar = new QMenuBar(this);
+
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* next = file->addAction(tr("Get My Fixed Stars Astrology Reading"));
+    next->setObjectName(QStringLiteral("mnuNext"));
+    connect(next, &QAction::triggered, this, [this] { cmdRashi_->click(); });
+    QAction* exit = file->addAction(tr("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* help = bar->addMenu(tr("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* online = help->addAction(tr("&Online Help"));
+    online->setObjectName(QStringLiteral("mnuOnline"));
+    connect(online, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::HelpPage); });
+    QAction* visit = help->addAction(tr("&Visit Us Online"));
+    visit->setObjectName(QStringLiteral("mnuVisit"));
+    connect(visit, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
+    QAction* update = help->addAction(tr("Check for Software &Update"));
+    update->setObjectName(QStringLiteral("mnuUpdate"));
+    connect(update, &QAction::triggered, this,
+            [&urls] { OpenLink(urls, LinkRole::DownloadPage); });
+    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
+    QAction* about = help->addAction(tr("&About Software"));
+    about->setObjectName(QStringLiteral("mnuAbout"));
+    connect(about, &QAction::triggered, this, [this] { shell_.showAbout(this); });
+
+    QAction* donate = bar->addAction(tr("&Donate"));
+    donate->setObjectName(QStringLiteral("mnuDonate"));
+    connect(donate, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::DonatePage); });
+    return bar;
+}
+
+QWidget* FrmMain::buildDetailsFrame() {
+    auto* frame = new QGroupBox(tr("Enter Your Details"), this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setFont(FormFont(8.25, true));
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnStretch(1, 1);
+    int row = 0;
+
+    grid->addWidget(Caption(tr("Name"), frame), row, 0);
+    txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), NameKey, frame);
+    txtName_->setMaxLength(std::numeric_limits<int>::max());
+    txtName_->setAccessibleName(tr("Name"));
+    txtName_->setFont(FormFont(8.25));
+    connect(static_cast<FilteredLineEdit*>(txtName_), &FilteredLineEdit::keyRefused, this, [this] {
+        shell_.services().messages->show(this, tr("Please Enter only Letters"),
+                                         MessageIcon::Information);
+    });
+    grid->addWidget(txtName_, row++, 1);
+
+    grid->addWidget(Caption(tr("Date of Birth"), frame), row, 0);
+    auto* date = new QHBoxLayout;
+    cboMonth_ = DropDown(QStringLiteral("cboMonth"), tr("Month of birth"), frame);
+    cboDate_ = DropDown(QStringLiteral("cboDate"), tr("Day of birth"), frame);
+    cboYear_ = DropDown(QStringLiteral("cboYear"), tr("Year of birth"), frame);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_}) {
+        list->setFont(FormFont(8.25));
+        date->addWidget(list);
+    }
+    date->addStretch();
+    grid->addLayout(date, row++, 1);
+
+    grid->addWidget(Caption(tr("Time of Birth"), frame), row, 0);
+    auto* time = new QHBoxLayout;
+    cboHH_ = DropDown(QStringLiteral("cboHH"), tr("Hour of birth"), frame);
+    cboMM_ = DropDown(QStringLiteral("cboMM"), tr("Minute of birth"), frame);
+    cboSS_ = DropDown(QStringLiteral("cboSS"), tr("Second of birth"), frame);
+    for (QComboBox* list : {cboHH_, cboMM_, cboSS_}) {
+        list->setFont(FormFont(8.25));
+        time->addWidget(list);
+    }
+    time->addWidget(new QLabel(tr("HH:MM:SS"), frame));
+    time->addStretch();
+    grid->addLayout(time, row++, 1);
+
+    auto* coordinates = new QHBoxLayout;
+    coordinates->addWidget(buildCoordinateFrame(tr("Longitude"), QStringLiteral("Lon"),
+                                                tr("Longitude"), tr("East"), tr("West"),
+                                                optLong_));
+    coordinates->addWidget(buildCoordinateFrame(tr("Latitude"), QStringLiteral("Lat"),
+                                                tr("Latitude"), tr("North"), tr("South"),
+                                                optLat_));
+    grid->addLayout(coordinates, row++, 0, 1, 2);
+
+    auto* correctly = new LinkLabel(QStringLiteral("Label2"),
+                                    tr("Enter Your Longitude and Latitude Correctly"), false,
+                                    frame);
+    correctly->setAlignment(Qt::AlignCenter);
+    correctly->setStyleSheet(QStringLiteral("color: #800000;"));
+    connect(correctly, &LinkLabel::clicked, this,
+            [this] { OpenLink(*shell_.services().urls, LinkRole::FullyBrandedPage); });
+    grid->addWidget(correctly, row++, 0, 1, 2);
+
+    auto* place = new QGridLayout;
+    txtMCity_ = PlaceBox(QStringLiteral("txtMCity"), tr("City"), frame);
+    txtMState_ = PlaceBox(QStringLiteral("txtMState"), tr("State"), frame);
+    txtMCountry_ = PlaceBox(QStringLiteral("txtMCountry"), tr("Country"), frame);
+    int placeRow = 0;
+    for (auto [caption, box] : {std::pair{tr("City"), txtMCity_}, {tr("State"), txtMState_},
+                                {tr("Country"), txtMCountry_}}) {
+        place->addWidget(Caption(caption, frame), placeRow, 0);
+        box->setFont(FormFont(8.25));
+        place->addWidget(box, placeRow++, 1);
+    }
+    cmdBrowser_ = new QPushButton(tr("Click Here To Find Latitude && Longitude"), frame);
+    cmdBrowser_->setObjectName(QStringLiteral("cmdBrowser"));
+    cmdBrowser_->setAccessibleName(tr("Click Here To Find Latitude & Longitude"));
+    cmdBrowser_->setFont(FormFont(8.25));
+    cmdBrowser_->setAutoDefault(true);
+    cmdBrowser_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::findLatitudeAndLongitude);
+    place->addWidget(cmdBrowser_, 0, 2, 3, 1);
+    place->setColumnStretch(1, 1);
+    grid->addLayout(place, row++, 0, 1, 2);
+
+    cmdRashi_ = new QPushButton(tr("Get My Fixed Stars Astrology Reading"), frame);
+    cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
+    cmdRashi_->setFont(FormFont(8.25, true));
+    cmdRashi_->setAutoDefault(true);
+    cmdRashi_->setMinimumHeight(30);
+    connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RequestReading);
+    grid->addWidget(cmdRashi_, row++, 0, 1, 2);
+    return frame;
+}
+
+QWidget* FrmMain::buildCoordinateFrame(const QString& title, const QString& prefix,
+                                       const QString& accessiblePrefix, const QString& first,
+                                       const QString& second, QButtonGroup*& group) {
+    auto* frame = new QGroupBox(title, this);
+    frame->setObjectName(QStringLiteral("fra") + prefix);
+    auto* grid = new QGridLayout(frame);
+    const QString parts[3] = {QStringLiteral("D"), QStringLiteral("M"), QStringLiteral("S")};
+    const QString units[3] = {tr("Deg"), tr("Min"), tr("Sec")};
+    const QString spoken[3] = {tr("degrees"), tr("minutes"), tr("seconds")};
+    const auto refused = [this] {
+        shell_.services().messages->show(this, tr("Only Numbers Are Accepted"),
+                                         MessageIcon::Critical);
+    };
+    for (int i = 0; i < 3; ++i) {
+        auto* box = new FilteredLineEdit(QStringLiteral("txt") + prefix + parts[i], DigitKey,
+                                         frame);
+        box->setMaxLength(3);
+        box->setAccessibleName(accessiblePrefix + QLatin1Char(' ') + spoken[i]);
+        box->setFont(FormFont(8.25));
+        box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
+        connect(box, &FilteredLineEdit::keyRefused, this, refused);
+        grid->addWidget(box, 0, i);
+        auto* unit = new QLabel(units[i], frame);
+        unit->setFont(FormFont(8.25));
+        unit->setAlignment(Qt::AlignCenter);
+        grid->addWidget(unit, 1, i);
+    }
+    group = new QButtonGroup(frame);
+    group->setObjectName(QStringLiteral("opt") + (prefix == QLatin1String("Lon")
+                                                      ? QStringLiteral("Long")
+                                                      : QStringLiteral("Lat")));
+    int id = 0;
+    for (const QString& caption : {first, second}) {
+        auto* option = new QRadioButton(caption, frame);
+        option->setObjectName(group->objectName() + QLatin1Char('_') + QString::number(id));
+        option->setAccessibleName(caption);
+        option->setFont(FormFont(8.25));
+        option->setChecked(id == 0);
+        group->addButton(option, id);
+        grid->addWidget(option, id, 3);
+        ++id;
+    }
+    return frame;
+}
+
+void FrmMain::fillLists() {
+    cboMonth_->addItems({tr("January"), tr("February"), tr("March"), tr("April"), tr("May"),
+                         tr("June"), tr("July"), tr("August"), tr("September"), tr("October"),
+                         tr("November"), tr("December")});
+    const auto addRange = [](QComboBox* list, int first, int last) {
+        QStringList entries;
+        for (int n = first; n <= last; ++n)
+            entries << QString::number(n);
+        list->addItems(entries);
+    };
+    addRange(cboDate_, 1, 31);
+    addRange(cboYear_, 1900, 2050);
+    addRange(cboHH_, 0, 23);
+    addRange(cboMM_, 0, 59);
+    addRange(cboSS_, 0, 59);
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
+        list->setCurrentIndex(0);
+}
+
+void FrmMain::setTabOrder() {
+    const auto box = [this](const char* name) { return findChild<QWidget*>(name); };
+    const QList<QWidget*> order = {
+        txtName_,        cboMonth_,       cboDate_,          cboYear_,
+        cboHH_,          cboMM_,          cboSS_,            box("txtLonD"),
+        box("txtLonM"),  box("txtLonS"),  optLong_->button(0), box("txtLatD"),
+        box("txtLatM"),  box("txtLatS"),  optLat_->button(0), cmdRashi_,
+        txtMCity_,       txtMState_,      txtMCountry_,      cmdBrowser_,
+    };
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    QWidget::setTabOrder(optLong_->button(0), optLong_->button(1));
+    QWidget::setTabOrder(optLong_->button(1), box("txtLatD"));
+    QWidget::setTabOrder(optLat_->button(0), optLat_->button(1));
+    QWidget::setTabOrder(optLat_->button(1), cmdRashi_);
+}
+
+void FrmMain::RequestReading() {
+    if (!ValidateBirthDetails())
+        return;
+
+    const auto* latD = findChild<QLineEdit*>(QStringLiteral("txtLatD"));
+    const auto* latM = findChild<QLineEdit*>(QStringLiteral("txtLatM"));
+    const stars::ReadingOutcome outcome = shell_.engine().RequestReading(
+        latD->text().toStdString(), latM->text().toStdString(), cboYear_->currentText().toInt());
+    if (!outcome.accepted()) {
+        if (outcome.refusedField == stars::LatitudeField::Degrees)
+            refuse(findChild<QWidget*>(QStringLiteral("txtLatD")),
+                   tr("Please Enter Correct Degree of Latitude"), true);
+        else
+            refuse(findChild<QWidget*>(QStringLiteral("txtLatM")),
+                   tr("Please Enter Correct Minute of Latitude"), true);
+        return;
+    }
+    shell_.showReading(*outcome.reading);
+}
+
+bool FrmMain::ValidateBirthDetails() {
+    const std::pair<const char*, QString> required[] = {
+        {"txtName", tr("Please Enter Name")},
+        {"txtLonD", tr("Please Enter Degree of Longitude")},
+        {"txtLonM", tr("Please Enter Minute of Longitude")},
+        {"txtLonS", tr("Please Enter Second of Longitude")},
+        {"txtLatD", tr("Please Enter Degree of Latitude")},
+        {"txtLatM", tr("Please Enter Minute of Latitude")},
+        {"txtLatS", tr("Please Enter Second of Latitude")},
+    };
+    for (const auto& [name, message] : required) {
+        auto* box = findChild<QLineEdit*>(QLatin1String(name));
+        if (IsBlank(box->text())) {
+            refuse(box, message, true);
+            return false;
+        }
+    }
+    switch (CheckDate(cboMonth_->currentIndex(), cboDate_->currentIndex() + 1,
+                      cboYear_->currentText().toInt())) {
+    case DateProblem::February:
+        refuse(nullptr, tr("Please Enter Correct Date Or Month!"), false);
+        return false;
+    case DateProblem::ThirtyDayMonth:
+        refuse(nullptr, tr("Please Enter Correct Date Or Month !"), false);
+        return false;
+    case DateProblem::None:
+        break;
+    }
+    return true;
+}
+
+void FrmMain::findLatitudeAndLongitude() {
+    const std::pair<QLineEdit*, QString> required[] = {
+        {txtMCity_, tr("Please Enter City")},
+        {txtMState_, tr("Please Enter State")},
+        {txtMCountry_, tr("Please Enter Country")},
+    };
+    for (const auto& [box, message] : required) {
+        if (box->text().isEmpty()) {
+            refuse(box, message, false);
+            return;
+        }
+    }
+    shell_.openBrowser(
+        BrowserSearchPhrase(txtMCity_->text(), txtMState_->text(), txtMCountry_->text()));
+}
+
+void FrmMain::refuse(QWidget* focus, const QString& message, bool critical) {
+    shell_.services().messages->show(
+        this, message, critical ? MessageIcon::Critical : MessageIcon::Information);
+    if (focus)
+        focus->setFocus();
+}
+
+void FrmMain::closeEvent(QCloseEvent* event) {
+    shell_.showTellAFriend();
+    event->accept();
+}
+
+}  // namespace asterine

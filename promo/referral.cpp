@@ -1,0 +1,71 @@
+#include "referral.h"
+
+#include <QCoreApplication>
+
+#include "app/services.h"
+#include "web/brand.h"
+
+namespace asterine {
+
+namespace {
+QString tr(const char* text) { return QCoreApplication::translate("asterine::Referral", text); }
+}  // namespace
+
+QString TrimBlanks(const QString& text) {
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first] == QLatin1Char(' '))
+        ++first;
+    while (last > first && text[last - 1] == QLatin1Char(' '))
+        --last;
+    return text.mid(first, last - first);
+}
+
+std::optional<QString> ReferralProblem(const ReferralDetails& details) {
+    const struct {
+        const QString& value;
+        const char* placeholder;
+        const char* message;
+    } checks[] = {
+        {details.senderName, "Your Name", "Please Enter Your Name"},
+        {details.senderEmail, "Your Email Address", "Please Enter Your Email"},
+        {details.message, "Your Message", "Please Enter Your Message"},
+        {details.friendName, "Friend's Name", "Please Enter Your Friend's Name"},
+        {details.friendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
+    };
+    for (const auto& check : checks) {
+        if (check.value.isEmpty() || check.value == QLatin1String(check.placeholder))
+            return tr(check.message);
+    }
+    return std::nullopt;
+}
+
+QUrl ReferralAddress(const ReferralDetails& details) {
+    const std::pair<const char*, QString> pairs[] = {
+        {"taf1", details.senderName},  {"taf2", details.senderEmail},
+        {"taf3", details.message},     {"taf4", details.friendName},
+        {"taf5", details.friendEmail}, {"taf6", brand::productSite().toString()},
+    };
+    QByteArray query;
+    for (const auto& [key, value] : pairs) {
+        if (!query.isEmpty())
+            query += '&';
+        query += key;
+        query += '=';
+        query += QUrl::toPercentEncoding(value);
+    }
+    const QByteArray page =
+        brand::mainSite().resolved(QUrl(QStringLiteral("qvms-refer-a-friend.php"))).toEncoded();
+    return QUrl::fromEncoded(page + '?' + query, QUrl::StrictMode);
+}
+
+void SubmitReferral(const ReferralDetails& details, MessageService& messages, UrlOpener& urls,
+                    QWidget* parent) {
+    if (const std::optional<QString> problem = ReferralProblem(details)) {
+        messages.show(parent, *problem, MessageIcon::Critical);
+        return;
+    }
+    urls.open(ReferralAddress(details));
+}
+
+}  // namespace asterine

@@ -1,0 +1,41 @@
+#pragma once
+
+// The referral: what the tell-a-friend form sends, how it is checked and the
+// address on the maker's referral page that carries it.
+
+#include <QString>
+#include <QUrl>
+
+#include <optional>
+
+class QWidget;
+
+namespace asterine {
+
+class MessageService;
+class UrlOpener;
+
+// The five fields of the tell-a-friend form, each trimmed of blanks.
+struct ReferralDetails {
+    QString senderName;
+    QString senderEmail;
+    QString message;
+    QString friendName;
+    QString friendEmail;
+};
+
+// Removes leading and trailing blanks (the space character only).
+QString TrimBlanks(const QString& text);
+
+// The first of the referral's own checks that fails, as its message.
+std::optional<QString> ReferralProblem(const ReferralDetails& details);
+
+// The referral page's address with taf1 to taf6 in their fixed order. Every
+// value is percent-encoded as UTF-8, so the page reads each one back whole.
+QUrl ReferralAddress(const ReferralDetails& details);
+
+// Checks the details and, when they pass, opens the referral address.
+void SubmitReferral(const ReferralDetails& details, MessageService& messages, UrlOpener& urls,
+                    QWidget* parent);
+
+}  // namespace asterine

@@ -1,0 +1,229 @@
+#include "tell_a_friend_form.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/services.h"
+#include "app/shell.h"
+#include "app/widgets.h"
+#include "referral.h"
+#include "web/brand.h"
+#include "web/links.h"
+
+namespace asterine {
+
+namespace {
+
+const char* const kPlaceholderProperty = "placeholderText";
+
+const QString kNavyFrame = QStringLiteral(
+    "QGroupBox { background: #000080; color: white; border: 1px solid #000050;"
+    " margin-top: 1.5em; padding: 6px; }"
+    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px;"
+    " background: #000080; color: white; }");
+
+KeyVerdict EmailKey(char32_t code) {
+    return code == U' ' ? KeyVerdict::discard() : KeyVerdict::pass();
+}
+
+}  // namespace
+
+FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
+    setObjectName(QStringLiteral("frmTellAFriend"));
+    setWindowTitle(brand::windowCaption());
+    setWindowIcon(ProgramIcon());
+    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowTitleHint);
+    setAutoFillBackground(true);
+    setStyleSheet(QStringLiteral("QDialog#frmTellAFriend { background: white; }"));
+
+    auto* columns = new QHBoxLayout(this);
+    columns->setSizeConstraint(QLayout::SetFixedSize);
+    auto* left = new QVBoxLayout;
+    columns->addLayout(left);
+
+    auto* title = new QHBoxLayout;
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setPixmap(ProgramIcon().pixmap(36, 36));
+    title->addWidget(picture);
+    auto* heading = new QLabel(brand::windowCaption(), this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setFont(FormFont(18));
+    title->addWidget(heading);
+    title->addStretch();
+    left->addLayout(title);
+
+    // The support message is drawn once for each load of the form.
+    RandomSource& random = *shell_.services().random;
+    random.seedFromTimer();
+    const QStringList messages = brand::supportMessages();
+    const int k = qBound(0, static_cast<int>(4 * random.draw()), 3);
+    Label2_ = new QLabel(messages[k], this);
+    Label2_->setObjectName(QStringLiteral("Label2"));
+    Label2_->setWordWrap(true);
+    Label2_->setFont(FormFont(9.75, true));
+    Label2_->setMinimumWidth(470);
+    left->addWidget(Label2_);
+
+    Check1_ = new QCheckBox(tr("Click Here To Visit %1 Now").arg(brand::shownAddress()), this);
+    Check1_->setObjectName(QStringLiteral("Check1"));
+    Check1_->setFont(FormFont(14.25));
+    Check1_->setCursor(Qt::PointingHandCursor);
+    connect(Check1_, &QCheckBox::clicked, this, &FrmTellAFriend::visitHome);
+    left->addWidget(Check1_);
+
+    cmdClose_ = new QPushButton(tr("E&xit"), this);
+    cmdClose_->setObjectName(QStringLiteral("cmdClose"));
+    cmdClose_->setAutoDefault(true);
+    connect(cmdClose_, &QPushButton::clicked, this, [this] { shell_.endApplication(); });
+    auto* exitRow = new QHBoxLayout;
+    exitRow->addStretch();
+    exitRow->addWidget(cmdClose_);
+    left->addLayout(exitRow);
+
+    left->addWidget(buildReferralFrame());
+    columns->addWidget(buildSoftwaresFrame());
+
+    const QList<QWidget*> order = {cmdClose_, Check1_,        txtName_,       cmdSubmit_,
+                                   txtEmail_, txtFriendEmail_, txtFriendName_};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    cmdClose_->setFocus();
+}
+
+QWidget* FrmTellAFriend::buildReferralFrame() {
+    auto* frame = new QGroupBox(tr("Refer A Friend"), this);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    frame->setFont(FormFont(9.75, true));
+    frame->setStyleSheet(kNavyFrame);
+    auto* grid = new QGridLayout(frame);
+    txtName_ = field(QStringLiteral("txtName"), tr("Your Name"), false, frame);
+    txtEmail_ = field(QStringLiteral("txtEmail"), tr("Your Email Address"), true, frame);
+    txtFriendName_ = field(QStringLiteral("txtFriendName"), tr("Friend's Name"), false, frame);
+    txtFriendEmail_ =
+        field(QStringLiteral("txtFriendEmail"), tr("Friend's Email Address"), true, frame);
+    grid->addWidget(txtName_, 0, 0);
+    grid->addWidget(txtEmail_, 0, 1);
+    grid->addWidget(txtFriendName_, 1, 0);
+    grid->addWidget(txtFriendEmail_, 1, 1);
+
+    cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), frame);
+    cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
+    cmdSubmit_->setFont(FormFont(8.25, true));
+    cmdSubmit_->setAutoDefault(true);
+    cmdSubmit_->setStyleSheet(QStringLiteral("color: black;"));
+    connect(cmdSubmit_, &QPushButton::clicked, this, &FrmTellAFriend::submit);
+    grid->addWidget(cmdSubmit_, 2, 0, 1, 2, Qt::AlignHCenter);
+
+    // The message field is never shown and takes no focus, so its initial
+    // text always goes out with the referral.
+    txtMessage_ = new QLineEdit(frame);
+    txtMessage_->setObjectName(QStringLiteral("txtMessage"));
+    txtMessage_->setText(tr("Your Message") + QStringLiteral("\r\n"));
+    txtMessage_->setFocusPolicy(Qt::NoFocus);
+    txtMessage_->setVisible(false);
+    return frame;
+}
+
+QWidget* FrmTellAFriend::buildSoftwaresFrame() {
+    auto* frame = new QGroupBox(tr("Download Quorvane Softwares"), this);
+    frame->setObjectName(QStringLiteral("Frame6"));
+    frame->setFont(FormFont(9.75, true));
+    frame->setStyleSheet(kNavyFrame);
+    frame->setFixedWidth(250);
+    auto* layout = new QVBoxLayout(frame);
+    auto* paragraph = new QLabel(brand::softwaresParagraph(), frame);
+    paragraph->setObjectName(QStringLiteral("Label3"));
+    paragraph->setWordWrap(true);
+    paragraph->setFont(FormFont(9));
+    paragraph->setStyleSheet(QStringLiteral("color: white;"));
+    layout->addWidget(paragraph);
+    layout->addStretch();
+    auto* goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
+                                   tr("Click Here To Visit Quorvane Softwares"), true, frame);
+    goToHome->setFont(FormFont(9, true, true));
+    goToHome->setWordWrap(true);
+    goToHome->setStyleSheet(QStringLiteral("color: yellow;"));
+    connect(goToHome, &LinkLabel::clicked, this,
+            [this] { OpenLink(*shell_.services().urls, LinkRole::SoftwaresPage); });
+    layout->addWidget(goToHome);
+    return frame;
+}
+
+QLineEdit* FrmTellAFriend::field(const QString& name, const QString& placeholder, bool email,
+                                 QWidget* parent) {
+    auto* box = new FilteredLineEdit(name, email ? KeyFilter(EmailKey) : KeyFilter(), parent);
+    box->setText(placeholder);
+    box->setAccessibleName(placeholder);
+    box->setProperty(kPlaceholderProperty, placeholder);
+    box->setFont(FormFont(8.25));
+    box->setStyleSheet(QStringLiteral("color: black; background: white;"));
+    box->setMinimumWidth(210);
+    box->installEventFilter(this);
+    if (email) {
+        connect(box, &FilteredLineEdit::keyRefused, this, [this, box] {
+            shell_.services().messages->show(this, tr("Email Address Cannot Contain Space"),
+                                             MessageIcon::Critical);
+            box->setFocus();
+        });
+    }
+    return box;
+}
+
+bool FrmTellAFriend::eventFilter(QObject* watched, QEvent* event) {
+    // A field holds its placeholder while nothing is typed in it.
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (auto* box = qobject_cast<QLineEdit*>(watched)) {
+            const QString placeholder = box->property(kPlaceholderProperty).toString();
+            const QString text = TrimBlanks(box->text());
+            if (event->type() == QEvent::FocusIn && text == placeholder)
+                box->clear();
+            else if (event->type() == QEvent::FocusOut && text.isEmpty())
+                box->setText(placeholder);
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FrmTellAFriend::visitHome() {
+    if (!Check1_->isChecked())
+        return;
+    Check1_->setChecked(false);
+    OpenLink(*shell_.services().urls, LinkRole::HomePage);
+}
+
+void FrmTellAFriend::submit() {
+    const ReferralDetails details{TrimBlanks(txtName_->text()), TrimBlanks(txtEmail_->text()),
+                                  TrimBlanks(txtMessage_->text()),
+                                  TrimBlanks(txtFriendName_->text()),
+                                  TrimBlanks(txtFriendEmail_->text())};
+    MessageService& messages = *shell_.services().messages;
+    const auto refuse = [&](const QString& message) {
+        messages.show(this, message, MessageIcon::Critical);
+    };
+    if (details.friendEmail == details.senderEmail)
+        return refuse(tr("Please Enter Distinct Email Addresses"));
+    for (const QString& email : {details.senderEmail, details.friendEmail}) {
+        if (!email.contains(QLatin1Char('@')) || !email.contains(QLatin1Char('.')))
+            return refuse(tr("Please Enter Proper Email Address"));
+    }
+    SubmitReferral(details, messages, *shell_.services().urls, this);
+}
+
+void FrmTellAFriend::reject() {
+    // The form has no cancel button: Esc does nothing.
+}
+
+void FrmTellAFriend::closeEvent(QCloseEvent* event) {
+    event->accept();
+    shell_.endApplication();
+}
+
+}  // namespace asterine

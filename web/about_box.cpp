@@ -1,0 +1,79 @@
+#include "about_box.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/widgets.h"
+#include "brand.h"
+#include "links.h"
+
+namespace asterine {
+
+FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(brand::windowCaption());
+    setWindowIcon(ProgramIcon());
+    setFont(FormFont(8.25));
+    setModal(true);
+
+    auto* layout = new QGridLayout(this);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("picIcon"));
+    icon->setPixmap(ProgramIcon().pixmap(48, 48));
+    icon->setAlignment(Qt::AlignTop);
+    layout->addWidget(icon, 0, 0, 2, 1);
+
+    auto* title = new QLabel(brand::windowCaption(), this);
+    title->setObjectName(QStringLiteral("Label2"));
+    title->setFont(FormFont(12, true));
+    layout->addWidget(title, 0, 1);
+
+    auto* description = new QLabel(brand::description(), this);
+    description->setObjectName(QStringLiteral("Label1"));
+    description->setWordWrap(true);
+    description->setMinimumWidth(380);
+    layout->addWidget(description, 1, 1);
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line2"));
+    line->setFrameShape(QFrame::HLine);
+    line->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(line, 2, 0, 1, 2);
+
+    auto* offer = new QLabel(tr("Home Business Opportunity. Start your own Internet business "
+                                "and make money online. Get this software fully branded for "
+                                "your website."),
+                             this);
+    offer->setObjectName(QStringLiteral("Label3"));
+    offer->setWordWrap(true);
+    layout->addWidget(offer, 3, 1);
+
+    auto* coBrand = new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details"),
+                                  true, this);
+    coBrand->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
+    connect(coBrand, &LinkLabel::clicked, this,
+            [&urls] { OpenLink(urls, LinkRole::FullyBrandedPage); });
+    layout->addWidget(coBrand, 4, 1);
+
+    auto* homePage = new LinkLabel(
+        QStringLiteral("lblHomePage"),
+        tr("Click here to visit ") + LinkAddress(LinkRole::HomePage).toString(), true, this);
+    homePage->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
+    connect(homePage, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
+    layout->addWidget(homePage, 5, 1);
+
+    auto* ok = new QPushButton(tr("&OK"), this);
+    ok->setObjectName(QStringLiteral("cmdOK"));
+    ok->setDefault(true);
+    ok->setMinimumWidth(90);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(ok, 6, 1, Qt::AlignRight);
+}
+
+}  // namespace asterine

@@ -1,0 +1,10 @@
+#include "browser_search.h"
+
+namespace asterine {
+
+QString BrowserSearchPhrase(const QString& city, const QString& state, const QString& country) {
+    return QStringLiteral("Latitude Longitude ") + city + QLatin1Char(' ') + state +
+           QLatin1Char(' ') + country;
+}
+
+}  // namespace asterine

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QString>
+
+namespace asterine {
+
+// The words the built-in browser searches for: "Latitude Longitude " and the
+// city, state and country as typed, joined by single blanks.
+QString BrowserSearchPhrase(const QString& city, const QString& state, const QString& country);
+
+}  // namespace asterine

@@ -1,0 +1,65 @@
+#include "strips.h"
+
+#include <QFrame>
+#include <QGridLayout>
+#include <QVBoxLayout>
+
+#include "app/widgets.h"
+#include "brand.h"
+#include "links.h"
+
+namespace asterine {
+
+namespace {
+
+// Labels show a doubled ampersand of their caption as one.
+QString Shown(QString caption) { return caption.replace(QStringLiteral("&&"), QStringLiteral("&")); }
+
+LinkLabel* MakeOffer(const QString& name, const QString& caption, LinkRole role, QWidget* parent,
+                     UrlOpener& opener) {
+    auto* label = new LinkLabel(name, Shown(caption), true, parent);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(FormFont(8.25, true));
+    label->setAutoFillBackground(true);  // the front label hides the one behind it
+    QObject::connect(label, &LinkLabel::clicked, [&opener, role] { OpenLink(opener, role); });
+    return label;
+}
+
+}  // namespace
+
+QFrame* MakeForumBanner(QWidget* parent, UrlOpener& opener) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("Frame2"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    auto* label = new LinkLabel(QStringLiteral("Label61"), brand::forumBanner(), true, frame);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setFont(FormFont(8.25, true));
+    label->setStyleSheet(QStringLiteral("color: #800000;"));
+    QObject::connect(label, &LinkLabel::clicked,
+                     [&opener] { OpenLink(opener, LinkRole::HomePage); });
+    auto* layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(label);
+    return frame;
+}
+
+PromotionStrip MakePromotionStrip(QWidget* parent, UrlOpener& opener) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QStringLiteral("Frame5"));
+    frame->setFrameShape(QFrame::StyledPanel);
+    PromotionStrip strip{frame,
+                         MakeOffer(QStringLiteral("lblCobrand"), brand::coBrandOffer(),
+                                   LinkRole::CoBrandPage, frame, opener),
+                         MakeOffer(QStringLiteral("lblFullBrand"), brand::fullyBrandedOffer(),
+                                   LinkRole::FullyBrandedPage, frame, opener)};
+    auto* layout = new QGridLayout(frame);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->addWidget(strip.coBrand, 0, 0);
+    layout->addWidget(strip.fullBrand, 0, 0);
+    strip.fullBrand->raise();
+    return strip;
+}
+
+}  // namespace asterine

@@ -1,0 +1,25 @@
+#pragma once
+
+// The forum banner and the promotion strip that several forms carry.
+
+class QFrame;
+class QWidget;
+
+namespace asterine {
+
+class LinkLabel;
+class UrlOpener;
+
+// `Frame2` holding the clickable forum banner `Label61`, which opens the home page.
+QFrame* MakeForumBanner(QWidget* parent, UrlOpener& opener);
+
+// `Frame5` holding `lblCobrand` and `lblFullBrand` at the same place, so only
+// the front one is seen; `lblFullBrand` starts in front.
+struct PromotionStrip {
+    QFrame* frame;
+    LinkLabel* coBrand;
+    LinkLabel* fullBrand;
+};
+PromotionStrip MakePromotionStrip(QWidget* parent, UrlOpener& opener);
+
+}  // namespace asterine
