@@ -16,7 +16,11 @@
 
 namespace asterine {
 
-Application::Application(const Services& services) : services_(services) {}
+Application::Application(const Services& services) : services_(services) {
+    // The program ends only through endApplication, never by its last
+    // window closing.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
 
 Application::~Application() {
     for (const QPointer<QWidget>& form : loaded_)

@@ -15,7 +15,6 @@ int main(int argc, char* argv[]) {
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication qtApplication(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(asterine::ProgramIcon());
 
     asterine::DialogMessageService messages;

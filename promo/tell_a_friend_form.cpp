@@ -38,6 +38,7 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     setObjectName(QStringLiteral("frmTellAFriend"));
     setWindowTitle(brand::windowCaption());
     setWindowIcon(ProgramIcon());
+    setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
     setAutoFillBackground(true);

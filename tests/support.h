@@ -1,0 +1,161 @@
+#pragma once
+
+// Recording stand-ins for the program's side effects, so the forms run
+// headless and no test ever waits on a real dialog, browser or clock.
+
+#include <QApplication>
+#include <QDir>
+#include <QList>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+#include <memory>
+
+#include "app/application.h"
+#include "app/services.h"
+#include "app/single_instance.h"
+#include "web/links.h"
+
+namespace asterine::test {
+
+struct ShownMessage {
+    QString text;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class RecordingMessages : public MessageService {
+public:
+    MessageAnswer show(QWidget*, const QString& text, MessageIcon icon,
+                       MessageButtons buttons) override {
+        shown.append({text, icon, buttons});
+        if (onShow)
+            onShow();
+        return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
+    }
+    QStringList texts() const {
+        QStringList result;
+        for (const ShownMessage& m : shown)
+            result << m.text;
+        return result;
+    }
+    QString last() const { return shown.isEmpty() ? QString() : shown.last().text; }
+
+    QList<ShownMessage> shown;
+    MessageAnswer answer = MessageAnswer::No;
+    std::function<void()> onShow;
+};
+
+class RecordingUrls : public UrlOpener {
+public:
+    void open(const QUrl& address) override { opened.append(address); }
+    QList<QUrl> opened;
+};
+
+class FixedClock : public Clock {
+public:
+    QDateTime now() const override { return time; }
+    QDateTime time = QDateTime(QDate(2026, 12, 8), QTime(10, 30));
+};
+
+class ScriptedRandom : public RandomSource {
+public:
+    void seedFromTimer() override { ++seeds; }
+    double draw() override {
+        if (draws.empty())
+            return fallback;
+        const double r = draws.front();
+        draws.pop_front();
+        return r;
+    }
+    std::deque<double> draws;
+    double fallback = 0.0;
+    int seeds = 0;
+};
+
+class TemporarySettings : public SettingsLocation {
+public:
+    std::unique_ptr<QSettings> open() const override {
+        return std::make_unique<QSettings>(path(), QSettings::IniFormat);
+    }
+    QString path() const { return folder.filePath(QStringLiteral("asterine.ini")); }
+    QVariant duration() const { return open()->value(QStringLiteral("Settings/Duration")); }
+    void setDuration(const QVariant& value) {
+        open()->setValue(QStringLiteral("Settings/Duration"), value);
+    }
+    QTemporaryDir folder;
+};
+
+class RecordingEnder : public ProcessEnder {
+public:
+    void endProcess() override { ++ends; }
+    int ends = 0;
+};
+
+// An application with every side effect recorded.
+struct Harness {
+    RecordingMessages messages;
+    RecordingUrls urls;
+    FixedClock clock;
+    ScriptedRandom random;
+    TemporarySettings settings;
+    RecordingEnder ender;
+    QTemporaryDir runtime;
+    std::unique_ptr<SingleInstance> instance;
+    std::unique_ptr<Application> app;
+
+    Harness() {
+        // The update prompt has run before: no question at start-up.
+        settings.setDuration(clock.time.toString(Qt::ISODate));
+        app = std::make_unique<Application>(
+            Services{&messages, &urls, &clock, &random, &settings, &ender});
+    }
+    ~Harness() {
+        app.reset();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    QString lockPath() const { return runtime.filePath(QStringLiteral("asterine.lock")); }
+
+    bool start() {
+        instance = std::make_unique<SingleInstance>(lockPath());
+        return app->startUp(*instance);
+    }
+
+    // Lets deferred deletions of closed forms run.
+    static void settle() {
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+};
+
+template <typename T = QWidget>
+T* Child(QWidget* form, const char* name) {
+    T* child = form ? form->findChild<T*>(QLatin1String(name)) : nullptr;
+    if (!child)
+        qWarning("No control named %s", name);
+    return child;
+}
+
+// Triggers a menu item of a form by its object name.
+inline void Trigger(QWidget* form, const char* name) {
+    auto* action = form->findChild<QAction*>(QLatin1String(name));
+    QVERIFY2(action, name);
+    action->trigger();
+}
+
+// Types one character that no key of a US keyboard gives.
+inline void TypeCharacter(QWidget* widget, const QString& character) {
+    QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, character, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, character, Qt::NoModifier);
+}
+
+inline void Click(QWidget* form, const char* name) {
+    auto* widget = Child(form, name);
+    QVERIFY2(widget, name);
+    QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
+}
+
+}  // namespace asterine::test

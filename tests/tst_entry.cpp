@@ -1,0 +1,470 @@
+// The birth-details form: key filters, validation order and focus, date
+// rules, and readings requested through the real form.
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "display/display_form.h"
+#include "entry/main_form.h"
+#include "entry/validation.h"
+#include "support.h"
+
+using namespace asterine;
+using namespace asterine::test;
+
+namespace {
+
+const char* const kCoordinateBoxes[] = {"txtLonD", "txtLonM", "txtLonS",
+                                        "txtLatD", "txtLatM", "txtLatS"};
+
+// Fills every box that the checks require, with a latitude of 40 30.
+void FillValid(QWidget* form) {
+    Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("SMITH"));
+    for (const char* name : kCoordinateBoxes)
+        Child<QLineEdit>(form, name)->setText(QStringLiteral("30"));
+    Child<QLineEdit>(form, "txtLatD")->setText(QStringLiteral("40"));
+}
+
+void SetDate(QWidget* form, int monthIndex, int day, int year) {
+    Child<QComboBox>(form, "cboMonth")->setCurrentIndex(monthIndex);
+    Child<QComboBox>(form, "cboDate")->setCurrentIndex(day - 1);
+    Child<QComboBox>(form, "cboYear")->setCurrentText(QString::number(year));
+}
+
+}  // namespace
+
+class TestEntry : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void listsStartAtFirstEntry();
+    void controlsCarryTheirNames();
+    void nameFilter();
+    void digitFilter();
+    void clipboardShortcutsAreDiscarded();
+    void validationOrderAndFocus_data();
+    void validationOrderAndFocus();
+    void blanksOnlyAreBlank();
+    void dateRules_data();
+    void dateRules();
+    void readingOfAPrincipalStar();
+    void readingWithoutLore();
+    void menuItemGivesTheSameReading();
+    void latitudeRefusals_data();
+    void latitudeRefusals();
+    void refusalKeepsAnEarlierReading();
+    void backKeepsEverythingTyped();
+    void pastedTextNeverBreaksARequest_data();
+    void pastedTextNeverBreaksARequest();
+    void placeChecksBeforeTheBrowser();
+
+private:
+    std::unique_ptr<Harness> h;
+    FrmMain* form = nullptr;
+};
+
+void TestEntry::init() {
+    h = std::make_unique<Harness>();
+    QVERIFY(h->start());
+    form = h->app->mainForm();
+    QVERIFY(form);
+    form->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(form));
+}
+
+void TestEntry::cleanup() { h.reset(); }
+
+void TestEntry::listsStartAtFirstEntry() {
+    const std::pair<const char*, QString> lists[] = {
+        {"cboMonth", "January"}, {"cboDate", "1"}, {"cboYear", "1900"},
+        {"cboHH", "0"},          {"cboMM", "0"},   {"cboSS", "0"}};
+    for (const auto& [name, first] : lists) {
+        auto* list = Child<QComboBox>(form, name);
+        QVERIFY(!list->isEditable());
+        QCOMPARE(list->currentIndex(), 0);
+        QCOMPARE(list->currentText(), first);
+    }
+    QCOMPARE(Child<QComboBox>(form, "cboYear")->count(), 151);
+    QCOMPARE(Child<QComboBox>(form, "cboYear")->itemText(150), QStringLiteral("2050"));
+    QCOMPARE(Child<QComboBox>(form, "cboMM")->itemText(59), QStringLiteral("59"));
+    QCOMPARE(Child<QComboBox>(form, "cboMonth")->itemText(11), QStringLiteral("December"));
+    QVERIFY(Child<QRadioButton>(form, "optLong_0")->isChecked());
+    QVERIFY(Child<QRadioButton>(form, "optLat_0")->isChecked());
+    QCOMPARE(QApplication::focusWidget(), Child(form, "txtName"));
+}
+
+void TestEntry::controlsCarryTheirNames() {
+    QStringList names;
+    for (const QWidget* widget : form->findChildren<QWidget*>()) {
+        if (widget->inherits("QLineEdit") || widget->inherits("QComboBox") ||
+            widget->inherits("QRadioButton"))
+            names << widget->accessibleName();
+    }
+    names.sort();
+    QStringList expected = {"Name", "Month of birth", "Day of birth", "Year of birth",
+                            "Hour of birth", "Minute of birth", "Second of birth",
+                            "Longitude degrees", "Longitude minutes", "Longitude seconds", "East",
+                            "West", "Latitude degrees", "Latitude minutes", "Latitude seconds",
+                            "North", "South", "City", "State", "Country"};
+    expected.sort();
+    QCOMPARE(names, expected);
+    QCOMPARE(Child<QPushButton>(form, "cmdRashi")->text(),
+             QStringLiteral("Get My Fixed Stars Astrology Reading"));
+}
+
+void TestEntry::nameFilter() {
+    auto* name = Child<QLineEdit>(form, "txtName");
+    QTest::keyClicks(name, "smith");
+    QCOMPARE(name->text(), QStringLiteral("SMITH"));
+    QVERIFY(h->messages.shown.isEmpty());
+
+    name->clear();
+    QTest::keyClicks(name, "o'neil");
+    QCOMPARE(name->text(), QStringLiteral("ONEIL"));
+    QCOMPARE(h->messages.texts(), QStringList{"Please Enter only Letters"});
+    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Information);
+
+    // Blank, Enter and Backspace pass silently; Enter starts nothing.
+    h->messages.shown.clear();
+    QTest::keyClick(name, Qt::Key_Space);
+    QTest::keyClick(name, Qt::Key_Return);
+    QTest::keyClick(name, Qt::Key_Backspace);
+    QTest::keyClicks(name, "Ann");
+    QCOMPARE(name->text(), QStringLiteral("ONEILANN"));
+    QVERIFY(h->messages.shown.isEmpty());
+    QVERIFY(!h->app->displayForm());
+
+    for (const char* refused : {"7", "-", "\u00e9", "\u05d0"}) {
+        TypeCharacter(name, QString::fromUtf8(refused));
+        QCOMPARE(name->text(), QStringLiteral("ONEILANN"));
+    }
+    QCOMPARE(h->messages.shown.size(), 4);
+}
+
+void TestEntry::digitFilter() {
+    for (const char* boxName : kCoordinateBoxes) {
+        h->messages.shown.clear();
+        auto* box = Child<QLineEdit>(form, boxName);
+        QTest::keyClicks(box, "40");
+        QCOMPARE(box->text(), QStringLiteral("40"));
+        QTest::keyClicks(box, "12");  // the fourth digit meets the 3-character limit
+        QCOMPARE(box->text(), QStringLiteral("401"));
+        QVERIFY(h->messages.shown.isEmpty());
+
+        QTest::keyClick(box, Qt::Key_Backspace);
+        QCOMPARE(box->text(), QStringLiteral("40"));
+        QTest::keyClicks(box, ".");
+        QTest::keyClick(box, Qt::Key_Return);
+        QTest::keyClicks(box, " ,-a");
+        QCOMPARE(box->text(), QStringLiteral("40"));
+        QCOMPARE(h->messages.shown.size(), 6);
+        for (const ShownMessage& message : h->messages.shown) {
+            QCOMPARE(message.text, QStringLiteral("Only Numbers Are Accepted"));
+            QCOMPARE(message.icon, MessageIcon::Critical);
+        }
+    }
+}
+
+void TestEntry::clipboardShortcutsAreDiscarded() {
+    QApplication::clipboard()->setText(QStringLiteral("12"));
+    auto* latD = Child<QLineEdit>(form, "txtLatD");
+    latD->setText(QStringLiteral("4"));
+    latD->selectAll();
+    for (const QKeySequence::StandardKey key :
+         {QKeySequence::Paste, QKeySequence::Copy, QKeySequence::Cut}) {
+        const QKeySequence sequence(key);
+        QTest::keySequence(latD, sequence);
+    }
+    QCOMPARE(latD->text(), QStringLiteral("4"));
+    QCOMPARE(h->messages.texts(), QStringList(3, QStringLiteral("Only Numbers Are Accepted")));
+
+    h->messages.shown.clear();
+    auto* name = Child<QLineEdit>(form, "txtName");
+    QTest::keySequence(name, QKeySequence(QKeySequence::Paste));
+    QCOMPARE(name->text(), QString());
+    QCOMPARE(h->messages.texts(), QStringList{"Please Enter only Letters"});
+}
+
+void TestEntry::validationOrderAndFocus_data() {
+    QTest::addColumn<QStringList>("emptied");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    QTest::newRow("all empty") << QStringList{"txtName", "txtLonD", "txtLonM", "txtLonS",
+                                              "txtLatD", "txtLatM", "txtLatS"}
+                               << "Please Enter Name" << "txtName";
+    QTest::newRow("longitude degrees") << QStringList{"txtLonD", "txtLatS"}
+                                       << "Please Enter Degree of Longitude" << "txtLonD";
+    QTest::newRow("longitude minutes") << QStringList{"txtLonM"}
+                                       << "Please Enter Minute of Longitude" << "txtLonM";
+    QTest::newRow("longitude seconds") << QStringList{"txtLonS"}
+                                       << "Please Enter Second of Longitude" << "txtLonS";
+    QTest::newRow("latitude degrees") << QStringList{"txtLatD", "txtLatM"}
+                                      << "Please Enter Degree of Latitude" << "txtLatD";
+    QTest::newRow("latitude minutes") << QStringList{"txtLatM"}
+                                      << "Please Enter Minute of Latitude" << "txtLatM";
+    QTest::newRow("latitude seconds") << QStringList{"txtLatS"}
+                                      << "Please Enter Second of Latitude" << "txtLatS";
+}
+
+void TestEntry::validationOrderAndFocus() {
+    QFETCH(QStringList, emptied);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    FillValid(form);
+    for (const QString& name : emptied)
+        Child<QLineEdit>(form, qPrintable(name))->clear();
+    const double keyBefore = h->app->engine().ColatitudeKey();
+    Click(form, "cmdRashi");
+
+    QCOMPARE(h->messages.texts(), QStringList{message});
+    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Critical);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QVERIFY(!h->app->displayForm());
+    QVERIFY(form->isVisible());
+    QCOMPARE(h->app->engine().ColatitudeKey(), keyBefore);
+    QVERIFY(h->app->engine().CurrentStarName().empty());
+}
+
+void TestEntry::blanksOnlyAreBlank() {
+    FillValid(form);
+    Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("   "));
+    Click(form, "cmdRashi");
+    QCOMPARE(h->messages.last(), QStringLiteral("Please Enter Name"));
+
+    // A tab is text, not a blank: the name check passes.
+    QVERIFY(!IsBlank(QStringLiteral(" \t ")));
+    QVERIFY(IsBlank(QString()));
+}
+
+void TestEntry::dateRules_data() {
+    QTest::addColumn<int>("month");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("year");
+    QTest::addColumn<QString>("message");
+    const QString february = QStringLiteral("Please Enter Correct Date Or Month!");
+    const QString thirty = QStringLiteral("Please Enter Correct Date Or Month !");
+    QTest::newRow("29 Feb 1900 is no leap day") << 1 << 29 << 1900 << february;
+    QTest::newRow("29 Feb 1901") << 1 << 29 << 1901 << february;
+    QTest::newRow("29 Feb 2000") << 1 << 29 << 2000 << QString();
+    QTest::newRow("29 Feb 2048") << 1 << 29 << 2048 << QString();
+    QTest::newRow("30 Feb 2000") << 1 << 30 << 2000 << february;
+    QTest::newRow("28 Feb 1901") << 1 << 28 << 1901 << QString();
+    QTest::newRow("31 Apr") << 3 << 31 << 1980 << thirty;
+    QTest::newRow("30 Apr") << 3 << 30 << 1980 << QString();
+    QTest::newRow("31 Jun") << 5 << 31 << 1980 << thirty;
+    QTest::newRow("31 Sep") << 8 << 31 << 1980 << thirty;
+    QTest::newRow("31 Nov") << 10 << 31 << 1980 << thirty;
+    QTest::newRow("31 Jan") << 0 << 31 << 1980 << QString();
+    QTest::newRow("31 Dec") << 11 << 31 << 1980 << QString();
+}
+
+void TestEntry::dateRules() {
+    QFETCH(int, month);
+    QFETCH(int, day);
+    QFETCH(int, year);
+    QFETCH(QString, message);
+
+    FillValid(form);
+    SetDate(form, month, day, year);
+    auto* city = Child(form, "txtMCity");
+    city->setFocus();
+    Child<QPushButton>(form, "cmdRashi")->click();
+    if (message.isEmpty()) {
+        QVERIFY(h->messages.shown.isEmpty());
+        QVERIFY(h->app->displayForm());
+        return;
+    }
+    QCOMPARE(h->messages.texts(), QStringList{message});
+    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Information);
+    QCOMPARE(QApplication::focusWidget(), city);
+    QVERIFY(!h->app->displayForm());
+}
+
+void TestEntry::readingOfAPrincipalStar() {
+    FillValid(form);
+    Child<QLineEdit>(form, "txtLatD")->setText(QStringLiteral("77"));
+    Child<QLineEdit>(form, "txtLatM")->setText(QStringLiteral("33"));
+    Click(form, "cmdRashi");
+
+    FrmDisplay* display = h->app->displayForm();
+    QVERIFY(display);
+    QVERIFY(display->isVisible());
+    QVERIFY(!form->isVisible());
+    QCOMPARE(Child<QLabel>(display, "lblFixedStar")->text(), QStringLiteral("Regulus"));
+    QVERIFY(Child(display, "frmShow")->isVisible());
+    QCOMPARE(Child<QLabel>(display, "lblLatinName")->text(), QStringLiteral("Cor leonis"));
+    QCOMPARE(Child<QLabel>(display, "lblPosition")->text(), QStringLiteral("Leo 29\u00b050'"));
+    QCOMPARE(Child<QLabel>(display, "lblAngel")->text(), QStringLiteral("Raphael"));
+    QCOMPARE(Child<QLabel>(display, "lblDirection")->text(), QStringLiteral("North"));
+    QCOMPARE(Child<QLabel>(display, "lblKeywords")->text(),
+             QStringLiteral("Independence, Leadership, Success"));
+}
+
+void TestEntry::readingWithoutLore() {
+    FillValid(form);
+    Click(form, "cmdRashi");
+    FrmDisplay* display = h->app->displayForm();
+    QVERIFY(display);
+    QCOMPARE(Child<QLabel>(display, "lblFixedStar")->text(),
+             QStringLiteral("MIRFAK\r\nInterpretation for this Fixed Star will be included in "
+                            "the next version."));
+    QVERIFY(!Child(display, "frmShow")->isVisible());
+    QVERIFY(Child(display, "Label1")->isVisible());
+    for (const char* name : {"lblLatinName", "lblEffect", "lblDirection"})
+        QCOMPARE(Child<QLabel>(display, name)->text(), QStringLiteral("NA"));
+}
+
+void TestEntry::menuItemGivesTheSameReading() {
+    FillValid(form);
+    Child<QLineEdit>(form, "txtLatD")->setText(QStringLiteral("20"));
+    Trigger(form, "mnuNext");
+    QVERIFY(h->app->displayForm());
+    const QString byMenu = Child<QLabel>(h->app->displayForm(), "lblFixedStar")->text();
+    Click(h->app->displayForm(), "cmdOK");
+    Harness::settle();
+    Click(form, "cmdRashi");
+    QCOMPARE(Child<QLabel>(h->app->displayForm(), "lblFixedStar")->text(), byMenu);
+}
+
+void TestEntry::latitudeRefusals_data() {
+    QTest::addColumn<QString>("degrees");
+    QTest::addColumn<QString>("minutes");
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("focus");
+    const QString degrees = QStringLiteral("Please Enter Correct Degree of Latitude");
+    const QString minutes = QStringLiteral("Please Enter Correct Minute of Latitude");
+    QTest::newRow("minutes 61") << "40" << "61" << minutes << "txtLatM";
+    QTest::newRow("pasted fraction") << "4.5" << "30" << degrees << "txtLatD";
+    QTest::newRow("pasted sign") << "40" << "-3" << minutes << "txtLatM";
+    QTest::newRow("no catalogue row") << "451" << "0" << degrees << "txtLatD";
+}
+
+void TestEntry::latitudeRefusals() {
+    QFETCH(QString, degrees);
+    QFETCH(QString, minutes);
+    QFETCH(QString, message);
+    QFETCH(QString, focus);
+
+    FillValid(form);
+    Child<QLineEdit>(form, "txtLatD")->setText(degrees);
+    Child<QLineEdit>(form, "txtLatM")->setText(minutes);
+    Click(form, "cmdRashi");
+    QCOMPARE(h->messages.texts(), QStringList{message});
+    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Critical);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QVERIFY(!h->app->displayForm());
+    QVERIFY(form->isVisible());
+    QCOMPARE(h->app->engine().ColatitudeKey(), 0.0);
+}
+
+void TestEntry::refusalKeepsAnEarlierReading() {
+    FillValid(form);
+    Click(form, "cmdRashi");
+    FrmDisplay* display = h->app->displayForm();
+    QVERIFY(display);
+    // Leave the reading open behind a second, refused request.
+    form->show();
+    Child<QLineEdit>(form, "txtLatM")->setText(QStringLiteral("75"));
+    Click(form, "cmdRashi");
+    QCOMPARE(h->messages.last(), QStringLiteral("Please Enter Correct Minute of Latitude"));
+    QCOMPARE(h->app->displayForm(), display);
+    QVERIFY(Child<QLabel>(display, "lblFixedStar")->text().startsWith(QStringLiteral("MIRFAK")));
+    QCOMPARE(h->app->engine().ColatitudeKey(), 49.30);
+}
+
+void TestEntry::backKeepsEverythingTyped() {
+    FillValid(form);
+    Child<QLineEdit>(form, "txtLatD")->setText(QStringLiteral("77"));
+    Child<QLineEdit>(form, "txtLatM")->setText(QStringLiteral("33"));
+    Child<QLineEdit>(form, "txtMCity")->setText(QStringLiteral("Pune"));
+    Child<QRadioButton>(form, "optLat_1")->setChecked(true);
+    SetDate(form, 6, 14, 1977);
+    Child<QComboBox>(form, "cboHH")->setCurrentIndex(23);
+    Click(form, "cmdRashi");
+    QPointer<FrmDisplay> first = h->app->displayForm();
+    QVERIFY(first);
+
+    Click(first, "cmdOK");
+    Harness::settle();
+    QVERIFY(!first);
+    QVERIFY(form->isVisible());
+    QCOMPARE(Child<QLineEdit>(form, "txtName")->text(), QStringLiteral("SMITH"));
+    QCOMPARE(Child<QLineEdit>(form, "txtLatD")->text(), QStringLiteral("77"));
+    QCOMPARE(Child<QLineEdit>(form, "txtMCity")->text(), QStringLiteral("Pune"));
+    QVERIFY(Child<QRadioButton>(form, "optLat_1")->isChecked());
+    QCOMPARE(Child<QComboBox>(form, "cboMonth")->currentText(), QStringLiteral("July"));
+    QCOMPARE(Child<QComboBox>(form, "cboDate")->currentText(), QStringLiteral("14"));
+    QCOMPARE(Child<QComboBox>(form, "cboYear")->currentText(), QStringLiteral("1977"));
+    QCOMPARE(Child<QComboBox>(form, "cboHH")->currentText(), QStringLiteral("23"));
+
+    // The next reading starts on a fresh form that shows only itself.
+    Child<QLineEdit>(form, "txtLatD")->setText(QStringLiteral("40"));
+    Child<QLineEdit>(form, "txtLatM")->setText(QStringLiteral("30"));
+    Click(form, "cmdRashi");
+    FrmDisplay* second = h->app->displayForm();
+    QVERIFY(second);
+    QVERIFY(!Child(second, "frmShow")->isVisible());
+    QCOMPARE(Child<QLabel>(second, "lblLatinName")->text(), QStringLiteral("NA"));
+}
+
+void TestEntry::pastedTextNeverBreaksARequest_data() {
+    QTest::addColumn<QString>("pasted");
+    QString megabyte(1 << 20, QLatin1Char('9'));
+    QTest::newRow("a megabyte") << megabyte;
+    QTest::newRow("right to left") << QStringLiteral("\u05e9\u05dc\u05d5\u05dd \u0627\u0644\u0633");
+    QTest::newRow("control characters") << QStringLiteral("4\u0000\u0007\r\n\t0");
+    QTest::newRow("emoji") << QStringLiteral("\U0001F31F\U0001F52D");
+    QTest::newRow("lone surrogate") << QString(QChar(0xD800));
+    QTest::newRow("digits with blanks") << QStringLiteral("  40 ");
+}
+
+void TestEntry::pastedTextNeverBreaksARequest() {
+    QFETCH(QString, pasted);
+    const QStringList fixed = {"Please Enter Correct Degree of Latitude",
+                               "Please Enter Correct Minute of Latitude"};
+    for (QLineEdit* box : form->findChildren<QLineEdit*>()) {
+        FillValid(form);
+        box->setText(pasted);  // as the context menu's Paste puts it there
+        h->messages.shown.clear();
+        Click(form, "cmdRashi");
+        if (FrmDisplay* display = h->app->displayForm(); display && display->isVisible()) {
+            QVERIFY(h->messages.shown.isEmpty());
+            QVERIFY(!Child<QLabel>(display, "lblFixedStar")->text().isEmpty());
+            Click(display, "cmdOK");
+            Harness::settle();
+        } else {
+            QCOMPARE(h->messages.shown.size(), 1);
+            QVERIFY2(fixed.contains(h->messages.last()) ||
+                         h->messages.last().startsWith(QStringLiteral("Please Enter")),
+                     qPrintable(h->messages.last()));
+        }
+        QVERIFY(form->isVisible());
+    }
+}
+
+void TestEntry::placeChecksBeforeTheBrowser() {
+    const std::pair<const char*, QString> order[] = {{"txtMCity", "Please Enter City"},
+                                                     {"txtMState", "Please Enter State"},
+                                                     {"txtMCountry", "Please Enter Country"}};
+    for (const auto& [name, message] : order) {
+        h->messages.shown.clear();
+        Click(form, "cmdBrowser");
+        QCOMPARE(h->messages.texts(), QStringList{message});
+        QCOMPARE(h->messages.shown.last().icon, MessageIcon::Information);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(name));
+        QVERIFY(!h->app->browserForm());
+        // Blanks count as text.
+        Child<QLineEdit>(form, name)->setText(QStringLiteral(" "));
+    }
+}
+
+QTEST_MAIN(TestEntry)
+#include "tst_entry.moc"

@@ -1,0 +1,373 @@
+// The application shell: window flow between the forms, the end of the
+// program, the single-instance rule, the advertisement draw and the link table.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QCheckBox>
+
+#include "display/display_form.h"
+#include "entry/main_form.h"
+#include "promo/tell_a_friend_form.h"
+#include "support.h"
+
+using namespace asterine;
+using namespace asterine::test;
+
+namespace {
+
+void FillValid(QWidget* form, const QString& degrees = QStringLiteral("40")) {
+    Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("ADA"));
+    for (const char* name : {"txtLonD", "txtLonM", "txtLonS", "txtLatM", "txtLatS"})
+        Child<QLineEdit>(form, name)->setText(QStringLiteral("30"));
+    Child<QLineEdit>(form, "txtLatD")->setText(degrees);
+}
+
+// Which of the two overlapping advertisement labels is seen.
+QString FrontLabel(QWidget* form) {
+    auto* coBrand = Child(form, "lblCobrand");
+    const QObjectList siblings = coBrand->parentWidget()->children();
+    const auto position = [&](const char* name) { return siblings.indexOf(Child(form, name)); };
+    return position("lblCobrand") > position("lblFullBrand") ? QStringLiteral("lblCobrand")
+                                                              : QStringLiteral("lblFullBrand");
+}
+
+}  // namespace
+
+class TestFlow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpShowsTheEntryForm();
+    void readingAndBack();
+    void exitFromTheResultForm_data();
+    void exitFromTheResultForm();
+    void closingTheEntryFormShowsTheFarewell();
+    void enterAndEscOnTheResultForm();
+    void endApplicationUnloadsEveryForm();
+    void secondCopyEndsWithoutAForm();
+    void lockIsHeldAcrossProcessesAndTakenOverWhenStale();
+    void coBrandRounding();
+    void coBrandSplit();
+    void coBrandChoosesTheFrontLabel();
+    void linkTable();
+    void linkRolesHaveTheirSites();
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+void TestFlow::init() {
+    h = std::make_unique<Harness>();
+}
+
+void TestFlow::cleanup() { h.reset(); }
+
+void TestFlow::startUpShowsTheEntryForm() {
+    QVERIFY(h->start());
+    QVERIFY(h->app->mainForm()->isVisible());
+    QVERIFY(!h->app->tellAFriendForm());
+    QVERIFY(!h->app->displayForm());
+    QCOMPARE(h->app->loadedForms().size(), 1);
+    QCOMPARE(h->random.seeds, 1);
+    QCOMPARE(h->ender.ends, 0);
+    QVERIFY(!QApplication::quitOnLastWindowClosed());
+}
+
+void TestFlow::readingAndBack() {
+    QVERIFY(h->start());
+    FrmMain* main = h->app->mainForm();
+    FillValid(main);
+    Click(main, "cmdRashi");
+
+    QPointer<FrmDisplay> display = h->app->displayForm();
+    QVERIFY(display && display->isVisible());
+    QVERIFY(!main->isVisible());
+    QVERIFY(h->app->tellAFriendForm());
+    QVERIFY(!h->app->tellAFriendForm()->isVisible());
+    QCOMPARE(h->app->loadedForms(),
+             (QList<QWidget*>{main, display, h->app->tellAFriendForm()}));
+
+    Trigger(display, "mnuFileBack");
+    Harness::settle();
+    QVERIFY(!display);
+    QVERIFY(main->isVisible());
+    QVERIFY(h->app->tellAFriendForm());
+    QVERIFY(!h->app->tellAFriendForm()->isVisible());
+    QCOMPARE(h->ender.ends, 0);
+}
+
+void TestFlow::exitFromTheResultForm_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "cmdExit";
+    QTest::newRow("Exit menu") << "mnuExit";
+    QTest::newRow("close box") << "close";
+}
+
+void TestFlow::exitFromTheResultForm() {
+    QFETCH(QString, how);
+    QVERIFY(h->start());
+    FrmMain* main = h->app->mainForm();
+    FillValid(main);
+    Click(main, "cmdRashi");
+    QPointer<FrmDisplay> display = h->app->displayForm();
+    if (how == QLatin1String("cmdExit"))
+        Click(display, "cmdExit");
+    else if (how == QLatin1String("mnuExit"))
+        Trigger(display, "mnuExit");
+    else
+        display->close();
+    Harness::settle();
+
+    // Farewell: the birth-details form is still loaded, hidden.
+    QVERIFY(!display);
+    FrmTellAFriend* farewell = h->app->tellAFriendForm();
+    QVERIFY(farewell && farewell->isVisible());
+    QVERIFY(h->app->mainForm() && !h->app->mainForm()->isVisible());
+    QCOMPARE(h->ender.ends, 0);
+
+    // Closing the farewell ends the program all the same.
+    farewell->close();
+    Harness::settle();
+    QCOMPARE(h->ender.ends, 1);
+    QVERIFY(h->app->loadedForms().isEmpty());
+}
+
+void TestFlow::closingTheEntryFormShowsTheFarewell() {
+    QVERIFY(h->start());
+    QPointer<FrmMain> main = h->app->mainForm();
+    Trigger(main, "mnuExit");
+    Harness::settle();
+    QVERIFY(!main);
+    QVERIFY(h->app->tellAFriendForm()->isVisible());
+    QCOMPARE(h->ender.ends, 0);
+
+    Click(h->app->tellAFriendForm(), "cmdClose");
+    Harness::settle();
+    QCOMPARE(h->ender.ends, 1);
+    QVERIFY(h->app->loadedForms().isEmpty());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+}
+
+void TestFlow::enterAndEscOnTheResultForm() {
+    QVERIFY(h->start());
+    FrmMain* main = h->app->mainForm();
+    FillValid(main);
+
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        main->show();
+        Click(main, "cmdRashi");
+        QPointer<FrmDisplay> display = h->app->displayForm();
+        QVERIFY(QTest::qWaitForWindowActive(display));
+        QCOMPARE(QApplication::focusWidget(), Child(display, "cmdExit"));
+        QTest::keyClick(QApplication::focusWidget(), key);
+        Harness::settle();
+        QVERIFY2(!display, "acts as Exit");
+        QVERIFY(h->app->tellAFriendForm()->isVisible());
+    }
+
+    // With the focus on Back, Enter goes Back and Esc still exits.
+    main->show();
+    Click(main, "cmdRashi");
+    QPointer<FrmDisplay> display = h->app->displayForm();
+    QVERIFY(QTest::qWaitForWindowActive(display));
+    QTest::keyClick(display, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), Child(display, "cmdOK"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    Harness::settle();
+    QVERIFY(!display);
+    QVERIFY(main->isVisible());
+    QVERIFY(!h->app->tellAFriendForm()->isVisible());
+
+    Click(main, "cmdRashi");
+    display = h->app->displayForm();
+    QVERIFY(QTest::qWaitForWindowActive(display));
+    QTest::keyClick(display, Qt::Key_Tab);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    Harness::settle();
+    QVERIFY(!display);
+    QVERIFY(h->app->tellAFriendForm()->isVisible());
+    QVERIFY(!main->isVisible());
+}
+
+void TestFlow::endApplicationUnloadsEveryForm() {
+    QVERIFY(h->start());
+    FrmMain* main = h->app->mainForm();
+    FillValid(main);
+    Click(main, "cmdRashi");
+    QVERIFY(h->app->displayForm());
+
+    // End the program while the About box is open over the result form.
+    QTimer::singleShot(0, h->app.get(), [this] {
+        QVERIFY(QApplication::activeModalWidget());
+        QCOMPARE(QApplication::activeModalWidget()->objectName(), QStringLiteral("frmAbout"));
+        QCOMPARE(h->app->loadedForms().size(), 4);
+        h->app->endApplication();
+    });
+    Trigger(h->app->displayForm(), "mnuAbout");
+    Harness::settle();
+
+    QCOMPARE(h->ender.ends, 1);
+    QVERIFY(h->app->loadedForms().isEmpty());
+    for (QWidget* window : QApplication::topLevelWidgets())
+        QVERIFY2(!window->isVisible(), qPrintable(window->objectName()));
+    // Unload handlers that would show the farewell while ending do not.
+    QVERIFY(!h->app->tellAFriendForm());
+}
+
+void TestFlow::secondCopyEndsWithoutAForm() {
+    SingleInstance first(h->lockPath());
+    QVERIFY(first.acquire());
+
+    QVERIFY(!h->start());
+    QCOMPARE(h->messages.texts(), QStringList{"Application is already running"});
+    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Information);
+    QCOMPARE(h->ender.ends, 1);
+    QVERIFY(h->app->loadedForms().isEmpty());
+    QVERIFY(!h->app->mainForm());
+}
+
+void TestFlow::lockIsHeldAcrossProcessesAndTakenOverWhenStale() {
+    // The real program as the first copy.
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), h->runtime.path());
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    QProcess program;
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(ASTERINE_BINARY), {});
+    QVERIFY(program.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(h->lockPath()), 10000);
+    QTest::qWait(200);
+
+    SingleInstance second(h->lockPath());
+    QVERIFY(!second.acquire());
+
+    // A copy that was killed leaves its lock behind; the next one takes it over.
+    program.kill();
+    QVERIFY(program.waitForFinished());
+    QVERIFY(QFile::exists(h->lockPath()));
+    QVERIFY(second.acquire());
+}
+
+void TestFlow::coBrandRounding() {
+    QCOMPARE(Application::CoBrandNumberFor(0.0), 1);
+    QCOMPARE(Application::CoBrandNumberFor(0.25), 2);  // 2.5 goes to the even 2
+    QCOMPARE(Application::CoBrandNumberFor(0.5), 4);
+    QCOMPARE(Application::CoBrandNumberFor(0.75), 6);  // 5.5 goes to the even 6
+    QCOMPARE(Application::CoBrandNumberFor(0.9), 6);
+    QCOMPARE(Application::CoBrandNumberFor(0.95), 7);
+    QCOMPARE(Application::CoBrandNumberFor(std::nextafter(1.0, 0.0)), 7);
+}
+
+void TestFlow::coBrandSplit() {
+    // Draws spread evenly over [0, 1), away from the cells' edges.
+    constexpr int kDraws = 1200;
+    std::map<int, int> counts;
+    for (int k = 0; k < kDraws; ++k)
+        ++counts[Application::CoBrandNumberFor((k + 0.5) / kDraws)];
+    const std::map<int, int> expected = {{1, 100}, {2, 200}, {3, 200}, {4, 200},
+                                         {5, 200}, {6, 200}, {7, 100}};
+    QCOMPARE(counts, expected);
+}
+
+void TestFlow::coBrandChoosesTheFrontLabel() {
+    QVERIFY(h->start());
+    FrmMain* main = h->app->mainForm();
+    // Each draw, the number it gives, and the label in front afterwards.
+    const std::tuple<double, int, QString> steps[] = {
+        {0.2, 2, "lblFullBrand"},  // 2.2 -> 2
+        {0.05, 1, "lblCobrand"},   // 1.3 -> 1
+        {0.95, 7, "lblCobrand"},   // 6.7 -> 7 keeps the order
+        {0.5, 4, "lblFullBrand"},
+        {0.3, 3, "lblCobrand"},    // 2.8 -> 3
+        {0.97, 7, "lblCobrand"},
+    };
+    for (const auto& [r, number, front] : steps) {
+        h->random.draws = {r};
+        h->app->CoBrand_Randomize();
+        QCOMPARE(h->app->coBrandRandomNumber(), qint16(number));
+        QCOMPARE(FrontLabel(main), front);
+    }
+    QCOMPARE(h->app->coBrandRandomNumber(), qint16(7));
+}
+
+void TestFlow::linkTable() {
+    QVERIFY(h->start());
+    FrmMain* main = h->app->mainForm();
+
+    struct Link {
+        const char* control;
+        bool menu;
+        LinkRole role;
+    };
+    const auto check = [this](QWidget* form, const Link& link) {
+        h->urls.opened.clear();
+        if (link.menu)
+            Trigger(form, link.control);
+        else
+            Click(form, link.control);
+        QCOMPARE(h->urls.opened, QList<QUrl>{LinkAddress(link.role)});
+        QVERIFY(h->messages.shown.isEmpty());
+    };
+    const Link shared[] = {
+        {"Label61", false, LinkRole::HomePage},
+        {"mnuVisit", true, LinkRole::HomePage},
+        {"mnuOnline", true, LinkRole::HelpPage},
+        {"mnuUpdate", true, LinkRole::DownloadPage},
+        {"mnuDonate", true, LinkRole::DonatePage},
+        {"lblCobrand", false, LinkRole::CoBrandPage},
+        {"lblFullBrand", false, LinkRole::FullyBrandedPage},
+    };
+    for (const Link& link : shared)
+        check(main, link);
+    check(main, {"Label2", false, LinkRole::FullyBrandedPage});
+
+    FillValid(main, QStringLiteral("77"));
+    Child<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("33"));
+    Click(main, "cmdRashi");
+    FrmDisplay* display = h->app->displayForm();
+    QVERIFY(display);
+    for (const Link& link : shared)
+        check(display, link);
+    check(display, {"Label19", false, LinkRole::CoBrandPage});
+    check(display, {"Label1", false, LinkRole::FullyBrandedPage});
+    // The links change nothing on the form.
+    QCOMPARE(Child<QLabel>(display, "lblFixedStar")->text(), QStringLiteral("Regulus"));
+    QVERIFY(display->isVisible());
+
+    Click(display, "cmdExit");
+    FrmTellAFriend* farewell = h->app->tellAFriendForm();
+    check(farewell, {"Check1", false, LinkRole::HomePage});
+    QVERIFY(!Child<QCheckBox>(farewell, "Check1")->isChecked());
+    check(farewell, {"lblGoToHome", false, LinkRole::SoftwaresPage});
+}
+
+void TestFlow::linkRolesHaveTheirSites() {
+    const QList<LinkRole> roles = {LinkRole::HomePage,        LinkRole::HelpPage,
+                                   LinkRole::DownloadPage,    LinkRole::DonatePage,
+                                   LinkRole::CoBrandPage,     LinkRole::FullyBrandedPage,
+                                   LinkRole::SoftwaresPage};
+    QSet<QUrl> addresses;
+    for (const LinkRole role : roles) {
+        const QUrl address = LinkAddress(role);
+        QVERIFY(address.isValid());
+        QCOMPARE(address.scheme(), QStringLiteral("https"));
+        addresses.insert(address);
+    }
+    QCOMPARE(addresses.size(), roles.size());
+    QCOMPARE(LinkAddress(LinkRole::HelpPage).host(), LinkAddress(LinkRole::DownloadPage).host());
+    QCOMPARE(LinkAddress(LinkRole::DonatePage).host(), LinkAddress(LinkRole::CoBrandPage).host());
+    QCOMPARE(LinkAddress(LinkRole::DonatePage).host(),
+             LinkAddress(LinkRole::FullyBrandedPage).host());
+    QCOMPARE(LinkAddress(LinkRole::HomePage).path(), QStringLiteral("/"));
+}
+
+QTEST_MAIN(TestFlow)
+#include "tst_flow.moc"
