@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 
 #include <cmath>
+#include <utility>
 
 #include "display/display_form.h"
 #include "entry/main_form.h"
@@ -23,7 +24,9 @@ Application::Application(const Services& services) : services_(services) {
 }
 
 Application::~Application() {
-    for (const QPointer<QWidget>& form : loaded_)
+    // Deleting a form takes it off the list, so delete from a copy.
+    const QList<QPointer<QWidget>> forms = std::exchange(loaded_, {});
+    for (const QPointer<QWidget>& form : forms)
         delete form.data();
 }
 
