@@ -159,7 +159,7 @@ void Application::showAbout(QWidget* opener) {
 void Application::openBrowser(const QString& phrase) {
     if (browser_)
         browser_->close();
-    browser_ = CreateBrowser(phrase, *services_.urls);
+    browser_ = CreateBrowser(phrase, *services_.urls, browserSettings_);
     track(browser_);
     browser_->show();
 }

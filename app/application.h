@@ -10,6 +10,7 @@
 #include "services.h"
 #include "shell.h"
 #include "stars/engine.h"
+#include "web/browser.h"
 
 namespace asterine {
 
@@ -43,6 +44,9 @@ public:
     QWidget* browserForm() const;
     bool ended() const { return ended_; }
 
+    // Where the built-in browser's search and buttons lead.
+    void setBrowserSettings(const BrowserSettings& settings) { browserSettings_ = settings; }
+
     // Shell
     const Services& services() const override { return services_; }
     stars::ReadingEngine& engine() override { return engine_; }
@@ -65,6 +69,7 @@ private:
     QPointer<FrmDisplay> display_;
     QPointer<FrmTellAFriend> tellAFriend_;
     QPointer<QWidget> browser_;
+    BrowserSettings browserSettings_ = BrowserSettings::standard();
     qint16 intCoBrandRandomNumber_ = 0;
     bool ending_ = false;
     bool ended_ = false;
