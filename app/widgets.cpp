@@ -6,7 +6,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
+#include <QFontDatabase>
 #include <QGuiApplication>
+#include <QIconEngine>
 #include <QScreen>
 
 #include <cmath>
@@ -37,15 +39,19 @@ QPixmap PaintIcon(int size) {
 
 }  // namespace
 
-QIcon ProgramIcon() {
-    static const QIcon icon = [] {
-        QIcon painted;
-        for (const int size : {16, 24, 32, 48, 64, 128})
-            painted.addPixmap(PaintIcon(size));
-        return painted;
-    }();
-    return icon;
-}
+// Paints the icon at whatever size it is asked for, and only then.
+class StarIconEngine : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        painter->drawPixmap(rect, PaintIcon(qMin(rect.width(), rect.height())));
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return PaintIcon(qMin(size.width(), size.height()));
+    }
+    QIconEngine* clone() const override { return new StarIconEngine; }
+};
+
+QIcon ProgramIcon() { return QIcon(new StarIconEngine); }
 
 bool DisplayAvailable() {
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -66,9 +72,17 @@ void CentreOnScreen(QWidget* window) {
 }
 
 QFont FormFont(double pointSize, bool bold, bool underline) {
-    QFont font;
-    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                      QStringLiteral("Sans Serif")});
+    // Looked up once: asking the font database for a missing face on every
+    // control costs more than building the form.
+    static const QString family = [] {
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+            if (installed.contains(candidate))
+                return candidate;
+        }
+        return QFont().family();
+    }();
+    QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
     font.setUnderline(underline);

@@ -4,7 +4,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -33,12 +33,32 @@ QLabel* Caption(const QString& text, QWidget* parent) {
     return label;
 }
 
+// A frame with its title above it; returns the frame that takes the
+// controls, and the whole in `whole`.
+QWidget* TitledFrame(const QString& name, const QString& title, QWidget* parent,
+                     QWidget*& whole) {
+    whole = new QWidget(parent);
+    whole->setObjectName(name);
+    whole->setAccessibleName(title);
+    auto* layout = new QVBoxLayout(whole);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(Caption(title, whole));
+    auto* frame = new QFrame(whole);
+    frame->setFrameShape(QFrame::StyledPanel);
+    layout->addWidget(frame);
+    return frame;
+}
+
 QComboBox* DropDown(const QString& name, const QString& accessibleName, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
     list->setEditable(false);
     list->setMaxVisibleItems(12);
+    // Sized from a fixed number of characters rather than by measuring every entry.
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list->setMinimumContentsLength(name == QLatin1String("cboMonth") ? 9 : 4);
     return list;
 }
 
@@ -122,9 +142,8 @@ QMenuBar* FrmMain::buildMenus() {
 }
 
 QWidget* FrmMain::buildDetailsFrame() {
-    auto* frame = new QGroupBox(tr("Enter Your Details"), this);
-    frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setFont(FormFont(8.25, true));
+    QWidget* group = nullptr;
+    QWidget* frame = TitledFrame(QStringLiteral("Frame1"), tr("Enter Your Details"), this, group);
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(1, 1);
     int row = 0;
@@ -133,7 +152,6 @@ QWidget* FrmMain::buildDetailsFrame() {
     txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), NameKey, frame);
     txtName_->setMaxLength(std::numeric_limits<int>::max());
     txtName_->setAccessibleName(tr("Name"));
-    txtName_->setFont(FormFont(8.25));
     connect(static_cast<FilteredLineEdit*>(txtName_), &FilteredLineEdit::keyRefused, this, [this] {
         shell_.services().messages->show(this, tr("Please Enter only Letters"),
                                          MessageIcon::Information);
@@ -145,10 +163,8 @@ QWidget* FrmMain::buildDetailsFrame() {
     cboMonth_ = DropDown(QStringLiteral("cboMonth"), tr("Month of birth"), frame);
     cboDate_ = DropDown(QStringLiteral("cboDate"), tr("Day of birth"), frame);
     cboYear_ = DropDown(QStringLiteral("cboYear"), tr("Year of birth"), frame);
-    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_}) {
-        list->setFont(FormFont(8.25));
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_})
         date->addWidget(list);
-    }
     date->addStretch();
     grid->addLayout(date, row++, 1);
 
@@ -157,10 +173,8 @@ QWidget* FrmMain::buildDetailsFrame() {
     cboHH_ = DropDown(QStringLiteral("cboHH"), tr("Hour of birth"), frame);
     cboMM_ = DropDown(QStringLiteral("cboMM"), tr("Minute of birth"), frame);
     cboSS_ = DropDown(QStringLiteral("cboSS"), tr("Second of birth"), frame);
-    for (QComboBox* list : {cboHH_, cboMM_, cboSS_}) {
-        list->setFont(FormFont(8.25));
+    for (QComboBox* list : {cboHH_, cboMM_, cboSS_})
         time->addWidget(list);
-    }
     time->addWidget(new QLabel(tr("HH:MM:SS"), frame));
     time->addStretch();
     grid->addLayout(time, row++, 1);
@@ -191,13 +205,11 @@ QWidget* FrmMain::buildDetailsFrame() {
     for (auto [caption, box] : {std::pair{tr("City"), txtMCity_}, {tr("State"), txtMState_},
                                 {tr("Country"), txtMCountry_}}) {
         place->addWidget(Caption(caption, frame), placeRow, 0);
-        box->setFont(FormFont(8.25));
         place->addWidget(box, placeRow++, 1);
     }
     cmdBrowser_ = new QPushButton(tr("Click Here To Find Latitude && Longitude"), frame);
     cmdBrowser_->setObjectName(QStringLiteral("cmdBrowser"));
     cmdBrowser_->setAccessibleName(tr("Click Here To Find Latitude & Longitude"));
-    cmdBrowser_->setFont(FormFont(8.25));
     cmdBrowser_->setAutoDefault(true);
     cmdBrowser_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::findLatitudeAndLongitude);
@@ -212,14 +224,14 @@ QWidget* FrmMain::buildDetailsFrame() {
     cmdRashi_->setMinimumHeight(30);
     connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RequestReading);
     grid->addWidget(cmdRashi_, row++, 0, 1, 2);
-    return frame;
+    return group;
 }
 
 QWidget* FrmMain::buildCoordinateFrame(const QString& title, const QString& prefix,
                                        const QString& accessiblePrefix, const QString& first,
                                        const QString& second, QButtonGroup*& group) {
-    auto* frame = new QGroupBox(title, this);
-    frame->setObjectName(QStringLiteral("fra") + prefix);
+    QWidget* whole = nullptr;
+    QWidget* frame = TitledFrame(QStringLiteral("fra") + prefix, title, this, whole);
     auto* grid = new QGridLayout(frame);
     const QString parts[3] = {QStringLiteral("D"), QStringLiteral("M"), QStringLiteral("S")};
     const QString units[3] = {tr("Deg"), tr("Min"), tr("Sec")};
@@ -233,12 +245,10 @@ QWidget* FrmMain::buildCoordinateFrame(const QString& title, const QString& pref
                                          frame);
         box->setMaxLength(3);
         box->setAccessibleName(accessiblePrefix + QLatin1Char(' ') + spoken[i]);
-        box->setFont(FormFont(8.25));
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         connect(box, &FilteredLineEdit::keyRefused, this, refused);
         grid->addWidget(box, 0, i);
         auto* unit = new QLabel(units[i], frame);
-        unit->setFont(FormFont(8.25));
         unit->setAlignment(Qt::AlignCenter);
         grid->addWidget(unit, 1, i);
     }
@@ -251,13 +261,12 @@ QWidget* FrmMain::buildCoordinateFrame(const QString& title, const QString& pref
         auto* option = new QRadioButton(caption, frame);
         option->setObjectName(group->objectName() + QLatin1Char('_') + QString::number(id));
         option->setAccessibleName(caption);
-        option->setFont(FormFont(8.25));
         option->setChecked(id == 0);
         group->addButton(option, id);
         grid->addWidget(option, id, 3);
         ++id;
     }
-    return frame;
+    return whole;
 }
 
 void FrmMain::fillLists() {

@@ -106,7 +106,7 @@ QAction* ToolButton(FrmBrowser* browser, const char* key) {
         ->findChild<QAction*>(QLatin1String(key));
 }
 
-QStringList History(FrmBrowser* browser) {
+QStringList History(QWidget* browser) {
     auto* box = Child<QComboBox>(browser, "cboAddress");
     QStringList entries;
     for (int i = 0; i < box->count(); ++i)
@@ -223,7 +223,7 @@ void TestBrowser::historyAndAddressBox() {
 
 void TestBrowser::busyCaptionWhileLoading() {
     LoopbackServer server;
-    auto* browser = static_cast<FrmBrowser*>(CreateBrowser(
+    auto* browser = (new FrmBrowser(
         QStringLiteral("Latitude Longitude x"), gUrls,
         server.settings()));
     std::unique_ptr<QWidget> owner(browser);
@@ -247,7 +247,7 @@ void TestBrowser::busyCaptionWhileLoading() {
 
 void TestBrowser::backWithoutHistoryDoesNothing() {
     LoopbackServer server;
-    auto* browser = static_cast<FrmBrowser*>(CreateBrowser(
+    auto* browser = (new FrmBrowser(
         QStringLiteral("Latitude Longitude x"), gUrls,
         server.settings()));
     std::unique_ptr<QWidget> owner(browser);
@@ -262,7 +262,7 @@ void TestBrowser::backWithoutHistoryDoesNothing() {
 
 void TestBrowser::survivesItsRenderProcess() {
     LoopbackServer server;
-    auto* browser = static_cast<FrmBrowser*>(CreateBrowser(
+    auto* browser = (new FrmBrowser(
         QStringLiteral("Latitude Longitude x"), gUrls,
         server.settings()));
     std::unique_ptr<QWidget> owner(browser);
@@ -291,7 +291,7 @@ void TestBrowser::unreachableHostShowsTheEngineErrorPage() {
     settings.homePage = QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()));
     closed.close();
 
-    auto* browser = static_cast<FrmBrowser*>(CreateBrowser(
+    auto* browser = (new FrmBrowser(
         QStringLiteral("Latitude Longitude x"), gUrls, settings));
     std::unique_ptr<QWidget> owner(browser);
     browser->show();
@@ -326,7 +326,7 @@ void TestBrowser::openedFromTheEntryForm() {
     Click(main, "cmdBrowser");
     Harness::settle();
     QVERIFY(!first);
-    auto* second = qobject_cast<FrmBrowser*>(h.app->browserForm());
+    QWidget* second = h.app->browserForm();
     QVERIFY(second);
     QVERIFY(History(second).isEmpty());
     QVERIFY(WaitForSearch(server, 2));

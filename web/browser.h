@@ -21,6 +21,7 @@ struct BrowserSettings {
     QUrl homePage;        // the "Home" button
     QUrl searchPage;      // the "Search" button
 
+    // The search provider's pages and the maker's home page.
     static BrowserSettings standard();
 };
 

@@ -33,21 +33,8 @@ QString ScriptString(const QString& text) {
 
 }  // namespace
 
-BrowserSettings BrowserSettings::standard() {
-    BrowserSettings settings;
-    settings.searchEndpoint = QUrl(QStringLiteral("https://www.google.com/custom"));
-    settings.providerHome = QUrl(QStringLiteral("https://www.google.com/"));
-    settings.providerLogo =
-        QUrl(QStringLiteral("https://www.google.com/logos/Logo_25wht.gif"));
-    settings.publisherId = QStringLiteral("pub-quorvane-asterine");
-    settings.homePage = LinkAddress(LinkRole::HomePage);
-    settings.searchPage = QUrl(QStringLiteral("https://www.google.com/"));
-    return settings;
-}
 
-QWidget* CreateBrowser(const QString& phrase, UrlOpener& urls, const BrowserSettings& settings) {
-    return new FrmBrowser(phrase, urls, settings);
-}
+
 
 FrmBrowser::FrmBrowser(const QString& phrase, UrlOpener& urls, const BrowserSettings& settings)
     : settings_(settings) {

@@ -1,0 +1,65 @@
+#include "browser.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLibrary>
+
+#include "brand.h"
+#include "links.h"
+
+namespace asterine {
+
+namespace {
+
+using CreateBrowserFunction = QWidget* (*)(const QString&, UrlOpener&, const BrowserSettings&);
+
+// The browser lives in a module of its own, loaded when it is first opened,
+// so that the program does not pay for the web engine at start-up.
+CreateBrowserFunction LoadBrowserModule() {
+    static CreateBrowserFunction create = [] {
+        const QStringList candidates = {
+            QDir(QCoreApplication::applicationDirPath())
+                .filePath(QStringLiteral("../lib/asterine/asterine_browser")),
+            QStringLiteral(ASTERINE_BROWSER_BUILD_PATH),
+        };
+        for (const QString& candidate : candidates) {
+            QLibrary module(candidate);
+            if (auto function = reinterpret_cast<CreateBrowserFunction>(
+                    module.resolve("asterine_create_browser")))
+                return function;
+        }
+        return CreateBrowserFunction(nullptr);
+    }();
+    return create;
+}
+
+}  // namespace
+
+BrowserSettings BrowserSettings::standard() {
+    BrowserSettings settings;
+    settings.searchEndpoint = QUrl(QStringLiteral("https://www.google.com/custom"));
+    settings.providerHome = QUrl(QStringLiteral("https://www.google.com/"));
+    settings.providerLogo =
+        QUrl(QStringLiteral("https://www.google.com/logos/Logo_25wht.gif"));
+    settings.publisherId = QStringLiteral("pub-quorvane-asterine");
+    settings.homePage = LinkAddress(LinkRole::HomePage);
+    settings.searchPage = QUrl(QStringLiteral("https://www.google.com/"));
+    return settings;
+}
+
+QWidget* CreateBrowser(const QString& phrase, UrlOpener& urls, const BrowserSettings& settings) {
+    if (CreateBrowserFunction create = LoadBrowserModule())
+        return create(phrase, urls, settings);
+    // Without its module the browser window still opens, and says why it is empty.
+    auto* missing = new QLabel(QCoreApplication::translate(
+        "asterine::FrmBrowser", "The built-in browser is not installed."));
+    missing->setObjectName(QStringLiteral("frmBrowser"));
+    missing->setWindowTitle(brand::windowCaption());
+    missing->setAttribute(Qt::WA_DeleteOnClose);
+    missing->setAlignment(Qt::AlignCenter);
+    missing->setMinimumSize(420, 120);
+    return missing;
+}
+
+}  // namespace asterine
