@@ -1,0 +1,44 @@
+#!/usr/bin/env python3
+"""Medians of the cold first and the second opening of the search browser,
+Asterine's against a bare QWebEngineView doing the same steps, from the click
+to the search request arriving at a loopback server. Runs alternate.
+
+    bench/browser_open.py BUILD_DIR [RUNS]
+"""
+import os
+import statistics
+import subprocess
+import sys
+import tempfile
+
+
+def main():
+    build = sys.argv[1] if len(sys.argv) > 1 else "build/bench"
+    runs = int(sys.argv[2]) if len(sys.argv) > 2 else 7
+    program = os.path.join(build, "bench", "browser_open")
+    results = {"asterine": ([], []), "bare": ([], [])}
+    with tempfile.TemporaryDirectory() as home:
+        env = dict(os.environ, QT_QPA_PLATFORM="offscreen",
+                   XDG_CONFIG_HOME=os.path.join(home, "config"),
+                   XDG_CACHE_HOME=os.path.join(home, "cache"),
+                   XDG_DATA_HOME=os.path.join(home, "data"),
+                   XDG_RUNTIME_DIR=os.path.join(home, "runtime"))
+        if os.geteuid() == 0:
+            env["QTWEBENGINE_DISABLE_SANDBOX"] = "1"
+        os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
+        for _ in range(runs):
+            for mode, (cold, warm) in results.items():
+                out = subprocess.run([program, mode], env=env, check=True, text=True,
+                                     capture_output=True).stdout.split()
+                cold.append(float(out[0]))
+                warm.append(float(out[1]))
+    for mode, (cold, warm) in results.items():
+        print(f"{mode}: cold {statistics.median(cold):.0f} ms, "
+              f"second {statistics.median(warm):.0f} ms (medians of {runs})")
+    for i, name in ((0, "cold"), (1, "second")):
+        ratio = statistics.median(results["asterine"][i]) / statistics.median(results["bare"][i])
+        print(f"{name} ratio: {ratio:.2f}")
+
+
+if __name__ == "__main__":
+    main()
