@@ -3,7 +3,10 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
+#include <QUrlQuery>
 
 #include "display/display_form.h"
 #include "entry/main_form.h"
@@ -37,21 +40,73 @@ void Fill(FrmMain* main, const QString& degrees, const QString& minutes) {
     Child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1985"));
 }
 
+// A local stand-in for the search provider: answers every request with a
+// short results page that repeats the query.
+class LocalSearch : public QTcpServer {
+public:
+    LocalSearch() {
+        connect(this, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket* socket = nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [socket] {
+                    const QByteArray line = socket->readLine();
+                    QString query = QUrl(QString::fromLatin1(line.split(' ').value(1))).query();
+                    query.replace(QLatin1Char('+'), QStringLiteral("%20"));
+                    const QString q = QUrlQuery(query).queryItemValue(
+                        QStringLiteral("q"), QUrl::FullyDecoded);
+                    const QByteArray body =
+                        QStringLiteral("<html><head><title>%1 - Search</title></head><body "
+                                       "style='font-family:sans-serif'><h3>Results for %1</h3>"
+                                       "<p><b>Pune, Maharashtra, India</b><br>Latitude 18&deg; "
+                                       "31' N, Longitude 73&deg; 51' E</p></body></html>")
+                            .arg(q.toHtmlEscaped())
+                            .toUtf8();
+                    socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html; charset=utf-8"
+                                  "\r\n\r\n" + body);
+                    socket->disconnectFromHost();
+                });
+            }
+        });
+        listen(QHostAddress::LocalHost);
+    }
+    QUrl url(const QString& path) const {
+        return QUrl(QStringLiteral("http://127.0.0.1:%1%2").arg(serverPort()).arg(path));
+    }
+};
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
     QDir().mkpath(folder);
 
     Harness h;
     h.random.fallback = 0.6;
+    LocalSearch search;
+    BrowserSettings settings = BrowserSettings::standard();
+    settings.searchEndpoint = search.url(QStringLiteral("/custom"));
+    settings.providerHome = search.url(QStringLiteral("/"));
+    settings.providerLogo = search.url(QStringLiteral("/logo.gif"));
+    settings.homePage = search.url(QStringLiteral("/"));
+    settings.searchPage = search.url(QStringLiteral("/"));
+    h.app->setBrowserSettings(settings);
     h.start();
     FrmMain* main = h.app->mainForm();
     Save(main, folder, QStringLiteral("birth-details"));
 
     Fill(main, QStringLiteral("77"), QStringLiteral("33"));
     Save(main, folder, QStringLiteral("birth-details-filled"));
+    Click(main, "cmdBrowser");
+    QWidget* browser = h.app->browserForm();
+    if (!QTest::qWaitFor(
+            [&] { return browser->windowTitle().endsWith(QLatin1String("Search")); }, 20000))
+        qWarning("The search results did not arrive");
+    QTest::qWait(500);
+    Save(browser, folder, QStringLiteral("browser"));
+    browser->close();
+    Harness::settle();
+
     Click(main, "cmdRashi");
     Save(h.app->displayForm(), folder, QStringLiteral("result-principal-star"));
     Click(h.app->displayForm(), "cmdOK");

@@ -166,6 +166,7 @@ void FrmBrowser::documentComplete(bool) {
             cboAddress_->removeItem(existing);
         cboAddress_->insertItem(0, location);
         cboAddress_->setCurrentIndex(0);
+        cboAddress_->lineEdit()->setCursorPosition(0);
         suppressNavigation_ = false;
     }
 }
