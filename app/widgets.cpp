@@ -17,10 +17,14 @@ namespace asterine {
 
 namespace {
 
-QPixmap PaintIcon(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
+QPixmap PaintIcon(int size) { return QPixmap::fromImage(ProgramIconImage(size)); }
+
+}  // namespace
+
+QImage ProgramIconImage(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0x1c, 0x2b, 0x5a));
@@ -34,10 +38,10 @@ QPixmap PaintIcon(int size) {
     }
     painter.setBrush(QColor(0xff, 0xd7, 0x40));
     painter.drawPolygon(star);
-    return pixmap;
+    return image;
 }
 
-}  // namespace
+namespace {
 
 // Paints the icon at whatever size it is asked for, and only then.
 class StarIconEngine : public QIconEngine {
@@ -50,6 +54,8 @@ public:
     }
     QIconEngine* clone() const override { return new StarIconEngine; }
 };
+
+}  // namespace
 
 QIcon ProgramIcon() { return QIcon(new StarIconEngine); }
 

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -14,6 +15,8 @@ namespace asterine {
 
 // The program's icon: a golden star on a night-blue disc.
 QIcon ProgramIcon();
+// The same icon as an image of `size` pixels square (it matches asterine.svg).
+QImage ProgramIconImage(int size);
 
 // Whether a windowing system can be reached: a display, or a platform
 // chosen explicitly.

@@ -7,7 +7,9 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
     libbenchmark-dev
-    xvfb xauth fonts-dejavu-core locales
+    xvfb xauth x11-utils fonts-dejavu-core locales
+    desktop-file-utils appstream dpkg-dev
+    dbus at-spi2-core python3-pyatspi
 )
 
 missing=()
