@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Renders every form into docs/screenshots/ (and docs/screenshots/200/ at
+# 200 % scaling) on a virtual display, for the README and for a person to
+# look at.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+source scripts/env.sh
+
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DASTERINE_WERROR=ON >/dev/null
+cmake --build build/test -j2 --target make_screenshots asterine_browser
+
+runtime=$(mktemp -d)
+trap 'rm -rf "$runtime"' EXIT
+chmod 700 "$runtime"
+export XDG_RUNTIME_DIR="$runtime"
+unset QT_QPA_PLATFORM
+
+rm -rf docs/screenshots
+xvfb-run -a -s "-screen 0 1600x1200x24" build/test/tests/make_screenshots docs/screenshots
+QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3200x2400x24" \
+    build/test/tests/make_screenshots docs/screenshots/200
+ls docs/screenshots docs/screenshots/200
