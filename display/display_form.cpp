@@ -1,5 +1,6 @@
 #include "display_form.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -205,6 +206,12 @@ void FrmDisplay::showReading(const stars::StarReading& reading) {
     for (std::size_t i = 0; i < attributeLabels_.size(); ++i)
         attributeLabels_[i]->setText(QString::fromStdString(reading.attributes[i]));
     frmShow_->setVisible(reading.frameShown);
+}
+
+void FrmDisplay::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    QAccessibleEvent announcement(lblFixedStar_, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&announcement);
 }
 
 void FrmDisplay::back() {

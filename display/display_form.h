@@ -34,6 +34,8 @@ public slots:
 protected:
     // Unloading the form shows the tell-a-friend form.
     void closeEvent(QCloseEvent* event) override;
+    // Announces the star line to screen readers as the form comes up.
+    void showEvent(QShowEvent* event) override;
 
 private:
     QMenuBar* buildMenus();

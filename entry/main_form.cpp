@@ -148,8 +148,10 @@ QWidget* FrmMain::buildDetailsFrame() {
     grid->setColumnStretch(1, 1);
     int row = 0;
 
-    grid->addWidget(Caption(tr("Name"), frame), row, 0);
+    QLabel* nameCaption = Caption(tr("Name"), frame);
+    grid->addWidget(nameCaption, row, 0);
     txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), NameKey, frame);
+    nameCaption->setBuddy(txtName_);
     txtName_->setMaxLength(std::numeric_limits<int>::max());
     txtName_->setAccessibleName(tr("Name"));
     connect(static_cast<FilteredLineEdit*>(txtName_), &FilteredLineEdit::keyRefused, this, [this] {
@@ -158,9 +160,11 @@ QWidget* FrmMain::buildDetailsFrame() {
     });
     grid->addWidget(txtName_, row++, 1);
 
-    grid->addWidget(Caption(tr("Date of Birth"), frame), row, 0);
+    QLabel* dateCaption = Caption(tr("Date of Birth"), frame);
+    grid->addWidget(dateCaption, row, 0);
     auto* date = new QHBoxLayout;
     cboMonth_ = DropDown(QStringLiteral("cboMonth"), tr("Month of birth"), frame);
+    dateCaption->setBuddy(cboMonth_);
     cboDate_ = DropDown(QStringLiteral("cboDate"), tr("Day of birth"), frame);
     cboYear_ = DropDown(QStringLiteral("cboYear"), tr("Year of birth"), frame);
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_})
@@ -168,9 +172,11 @@ QWidget* FrmMain::buildDetailsFrame() {
     date->addStretch();
     grid->addLayout(date, row++, 1);
 
-    grid->addWidget(Caption(tr("Time of Birth"), frame), row, 0);
+    QLabel* timeCaption = Caption(tr("Time of Birth"), frame);
+    grid->addWidget(timeCaption, row, 0);
     auto* time = new QHBoxLayout;
     cboHH_ = DropDown(QStringLiteral("cboHH"), tr("Hour of birth"), frame);
+    timeCaption->setBuddy(cboHH_);
     cboMM_ = DropDown(QStringLiteral("cboMM"), tr("Minute of birth"), frame);
     cboSS_ = DropDown(QStringLiteral("cboSS"), tr("Second of birth"), frame);
     for (QComboBox* list : {cboHH_, cboMM_, cboSS_})
@@ -204,7 +210,9 @@ QWidget* FrmMain::buildDetailsFrame() {
     int placeRow = 0;
     for (auto [caption, box] : {std::pair{tr("City"), txtMCity_}, {tr("State"), txtMState_},
                                 {tr("Country"), txtMCountry_}}) {
-        place->addWidget(Caption(caption, frame), placeRow, 0);
+        QLabel* placeCaption = Caption(caption, frame);
+        placeCaption->setBuddy(box);
+        place->addWidget(placeCaption, placeRow, 0);
         place->addWidget(box, placeRow++, 1);
     }
     cmdBrowser_ = new QPushButton(tr("Click Here To Find Latitude && Longitude"), frame);

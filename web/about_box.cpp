@@ -63,7 +63,7 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
 
     auto* homePage = new LinkLabel(
         QStringLiteral("lblHomePage"),
-        tr("Click here to visit ") + LinkAddress(LinkRole::HomePage).toString(), true, this);
+        tr("Click here to visit %1").arg(LinkAddress(LinkRole::HomePage).toString()), true, this);
     homePage->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
     connect(homePage, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
     layout->addWidget(homePage, 5, 1);
