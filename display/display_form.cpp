@@ -15,6 +15,7 @@
 #include "app/widgets.h"
 #include "stars/reading.h"
 #include "web/brand.h"
+#include "web/help_menus.h"
 #include "web/links.h"
 #include "web/strips.h"
 
@@ -98,7 +99,6 @@ FrmDisplay::FrmDisplay(Shell& shell) : QDialog(nullptr), shell_(shell) {
 }
 
 QMenuBar* FrmDisplay::buildMenus() {
-    UrlOpener& urls = *shell_.services().urls;
     auto* bar = new QMenuBar(this);
 
     QMenu* file = bar->addMenu(tr("&File"));
@@ -110,27 +110,9 @@ QMenuBar* FrmDisplay::buildMenus() {
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(tr("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    connect(online, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::HelpPage); });
-    QAction* visit = help->addAction(tr("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visit, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    QAction* update = help->addAction(tr("&Check for Software Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(update, &QAction::triggered, this,
-            [&urls] { OpenLink(urls, LinkRole::DownloadPage); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
-    QAction* about = help->addAction(tr("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, [this] { shell_.showAbout(this); });
-
-    QAction* donate = bar->addAction(tr("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::DonatePage); });
+    AddHelpAndDonateMenus(bar, *shell_.services().urls,
+                          {tr("&Check for Software Update"), QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2")},
+                          [this] { shell_.showAbout(this); });
     return bar;
 }
 

@@ -19,6 +19,7 @@
 #include "stars/engine.h"
 #include "validation.h"
 #include "web/brand.h"
+#include "web/help_menus.h"
 #include "web/browser_search.h"
 #include "web/links.h"
 #include "web/strips.h"
@@ -105,7 +106,6 @@ void FrmMain::bringCoBrandToFront() { lblCobrand_->raise(); }
 void FrmMain::bringFullBrandToFront() { lblFullBrand_->raise(); }
 
 QMenuBar* FrmMain::buildMenus() {
-    UrlOpener& urls = *shell_.services().urls;
     auto* bar = new QMenuBar(this);
 
     QMenu* file = bar->addMenu(tr("&File"));
@@ -117,27 +117,9 @@ QMenuBar* FrmMain::buildMenus() {
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* help = bar->addMenu(tr("&Help"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* online = help->addAction(tr("&Online Help"));
-    online->setObjectName(QStringLiteral("mnuOnline"));
-    connect(online, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::HelpPage); });
-    QAction* visit = help->addAction(tr("&Visit Us Online"));
-    visit->setObjectName(QStringLiteral("mnuVisit"));
-    connect(visit, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp1"));
-    QAction* update = help->addAction(tr("Check for Software &Update"));
-    update->setObjectName(QStringLiteral("mnuUpdate"));
-    connect(update, &QAction::triggered, this,
-            [&urls] { OpenLink(urls, LinkRole::DownloadPage); });
-    help->addSeparator()->setObjectName(QStringLiteral("mnuHelp2"));
-    QAction* about = help->addAction(tr("&About Software"));
-    about->setObjectName(QStringLiteral("mnuAbout"));
-    connect(about, &QAction::triggered, this, [this] { shell_.showAbout(this); });
-
-    QAction* donate = bar->addAction(tr("&Donate"));
-    donate->setObjectName(QStringLiteral("mnuDonate"));
-    connect(donate, &QAction::triggered, this, [&urls] { OpenLink(urls, LinkRole::DonatePage); });
+    AddHelpAndDonateMenus(bar, *shell_.services().urls,
+                          {tr("Check for Software &Update"), QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},
+                          [this] { shell_.showAbout(this); });
     return bar;
 }
 

@@ -12,6 +12,7 @@
 #include <QWebEngineView>
 
 #include <csignal>
+#include <unistd.h>
 
 #include "entry/main_form.h"
 #include "support.h"
@@ -125,6 +126,21 @@ bool WaitForSearch(LoopbackServer& server, int count = 1) {
         20000);
 }
 
+// A fresh browser window searching for a fixed phrase.
+std::unique_ptr<FrmBrowser> OpenBrowser(const BrowserSettings& settings) {
+    auto browser = std::make_unique<FrmBrowser>(QStringLiteral("Latitude Longitude x"), gUrls,
+                                                settings);
+    browser->show();
+    return browser;
+}
+
+// Whether the browser's search reached the server and its results page is shown.
+bool ShowsResults(QWidget* browser, LoopbackServer& server) {
+    return WaitForSearch(server) &&
+           QTest::qWaitFor(
+               [&] { return browser->windowTitle() == QStringLiteral("Page /custom"); }, 10000);
+}
+
 }  // namespace
 
 class TestBrowser : public QObject {
@@ -223,13 +239,9 @@ void TestBrowser::historyAndAddressBox() {
 
 void TestBrowser::busyCaptionWhileLoading() {
     LoopbackServer server;
-    auto* browser = (new FrmBrowser(
-        QStringLiteral("Latitude Longitude x"), gUrls,
-        server.settings()));
-    std::unique_ptr<QWidget> owner(browser);
-    browser->show();
-    QVERIFY(WaitForSearch(server));
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /custom"), 10000);
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
 
     server.delayMs = 1500;
     ToolButton(browser, "Home")->trigger();
@@ -247,28 +259,20 @@ void TestBrowser::busyCaptionWhileLoading() {
 
 void TestBrowser::backWithoutHistoryDoesNothing() {
     LoopbackServer server;
-    auto* browser = (new FrmBrowser(
-        QStringLiteral("Latitude Longitude x"), gUrls,
-        server.settings()));
-    std::unique_ptr<QWidget> owner(browser);
-    browser->show();
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
     for (int i = 0; i < 3; ++i)
         ToolButton(browser, "Back")->trigger();
     ToolButton(browser, "Forward")->trigger();
-    QVERIFY(WaitForSearch(server));
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /custom"), 10000);
+    QVERIFY(ShowsResults(browser, server));
     QVERIFY(browser->isVisible());
 }
 
 void TestBrowser::survivesItsRenderProcess() {
     LoopbackServer server;
-    auto* browser = (new FrmBrowser(
-        QStringLiteral("Latitude Longitude x"), gUrls,
-        server.settings()));
-    std::unique_ptr<QWidget> owner(browser);
-    browser->show();
-    QVERIFY(WaitForSearch(server));
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /custom"), 10000);
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
 
     QWebEnginePage* page = browser->view()->page();
     QSignalSpy terminated(page, &QWebEnginePage::renderProcessTerminated);
@@ -291,10 +295,8 @@ void TestBrowser::unreachableHostShowsTheEngineErrorPage() {
     settings.homePage = QUrl(QStringLiteral("http://127.0.0.1:%1/").arg(closed.serverPort()));
     closed.close();
 
-    auto* browser = (new FrmBrowser(
-        QStringLiteral("Latitude Longitude x"), gUrls, settings));
-    std::unique_ptr<QWidget> owner(browser);
-    browser->show();
+    const auto owner = OpenBrowser(settings);
+    FrmBrowser* browser = owner.get();
     QVERIFY(WaitForSearch(server));
     QSignalSpy finished(browser->view(), &QWebEngineView::loadFinished);
     ToolButton(browser, "Home")->trigger();
@@ -348,6 +350,9 @@ void TestBrowser::openedFromTheEntryForm() {
 
 int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // Chromium's sandbox refuses to run as root.
+    if (::geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
                 "--disable-background-networking --disable-component-update --no-first-run");

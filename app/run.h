@@ -1,0 +1,12 @@
+#pragma once
+
+#include <functional>
+
+namespace asterine {
+
+// Runs the program: its start-up, then the event loop until the program
+// ends. `started`, when given, is called from the event loop once the start-up
+// has shown its window (the start-up benchmark ends the process there).
+int Run(int argc, char* argv[], const std::function<void()>& started = {});
+
+}  // namespace asterine
