@@ -46,6 +46,7 @@ private slots:
 
     void listsStartAtFirstEntry();
     void controlsCarryTheirNames();
+    void tabOrder();
     void nameFilter();
     void digitFilter();
     void clipboardShortcutsAreDiscarded();
@@ -117,6 +118,21 @@ void TestEntry::controlsCarryTheirNames() {
     QCOMPARE(names, expected);
     QCOMPARE(Child<QPushButton>(form, "cmdRashi")->text(),
              QStringLiteral("Get My Fixed Stars Astrology Reading"));
+}
+
+void TestEntry::tabOrder() {
+    QStringList visited;
+    for (int i = 0; i < 21; ++i) {
+        visited << QApplication::focusWidget()->objectName();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    // Each pair of option buttons is one stop, at its chosen button.
+    const QStringList expected = {
+        "txtName",  "cboMonth", "cboDate",   "cboYear",     "cboHH",      "cboMM",   "cboSS",
+        "txtLonD",  "txtLonM",  "txtLonS",   "optLong_0",   "txtLatD",    "txtLatM", "txtLatS",
+        "optLat_0", "cmdRashi", "txtMCity",  "txtMState",   "txtMCountry", "cmdBrowser",
+        "txtName"};
+    QCOMPARE(visited, expected);
 }
 
 void TestEntry::nameFilter() {
