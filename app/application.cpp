@@ -84,16 +84,23 @@ QList<QWidget*> Application::loadedForms() const {
     return forms;
 }
 
-FrmMain* Application::mainForm() const { return main_; }
-FrmDisplay* Application::displayForm() const { return display_; }
-FrmTellAFriend* Application::tellAFriendForm() const { return tellAFriend_; }
-QWidget* Application::browserForm() const { return browser_; }
+FrmMain* Application::mainForm() const {
+    return main_;
+}
+FrmDisplay* Application::displayForm() const {
+    return display_;
+}
+FrmTellAFriend* Application::tellAFriendForm() const {
+    return tellAFriend_;
+}
+QWidget* Application::browserForm() const {
+    return browser_;
+}
 
 void Application::track(QWidget* form) {
     loaded_.append(form);
-    connect(form, &QObject::destroyed, this, [this] {
-        loaded_.removeIf([](const QPointer<QWidget>& f) { return f.isNull(); });
-    });
+    connect(form, &QObject::destroyed, this,
+            [this] { loaded_.removeIf([](const QPointer<QWidget>& f) { return f.isNull(); }); });
 }
 
 void Application::showMain() {

@@ -15,9 +15,7 @@ struct DesktopServices {
     UserSettingsLocation settings;
     EventLoopEnder ender;
 
-    Services services() {
-        return {&messages, &urls, &clock, &random, &settings, &ender};
-    }
+    Services services() { return {&messages, &urls, &clock, &random, &settings, &ender}; }
 };
 
 }  // namespace asterine

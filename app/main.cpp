@@ -2,4 +2,6 @@
 
 #include "run.h"
 
-int main(int argc, char* argv[]) { return asterine::Run(argc, argv); }
+int main(int argc, char* argv[]) {
+    return asterine::Run(argc, argv);
+}

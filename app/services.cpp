@@ -9,19 +9,21 @@
 
 namespace asterine {
 
-QString ApplicationTitle() { return QCoreApplication::translate("asterine", "Asterine"); }
+QString ApplicationTitle() {
+    return QCoreApplication::translate("asterine", "Asterine");
+}
 
-MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text,
-                                         MessageIcon icon, MessageButtons buttons) {
+MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, MessageIcon icon,
+                                         MessageButtons buttons) {
     // A carriage return alone is a line break in the program's texts.
     QString shown = text;
-    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    QMessageBox box(icon == MessageIcon::Critical ? QMessageBox::Critical
-                                                  : QMessageBox::Information,
-                    ApplicationTitle(), shown,
-                    buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                                     : QMessageBox::Ok,
-                    parent);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+        .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(
+        icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
+        ApplicationTitle(), shown,
+        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
+        parent);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Yes:

@@ -1,14 +1,14 @@
 #include "widgets.h"
 
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QIconEngine>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
-#include <QFontDatabase>
-#include <QGuiApplication>
-#include <QIconEngine>
 #include <QScreen>
 
 #include <cmath>
@@ -17,7 +17,9 @@ namespace asterine {
 
 namespace {
 
-QPixmap PaintIcon(int size) { return QPixmap::fromImage(ProgramIconImage(size)); }
+QPixmap PaintIcon(int size) {
+    return QPixmap::fromImage(ProgramIconImage(size));
+}
 
 }  // namespace
 
@@ -57,7 +59,9 @@ public:
 
 }  // namespace
 
-QIcon ProgramIcon() { return QIcon(new StarIconEngine); }
+QIcon ProgramIcon() {
+    return QIcon(new StarIconEngine);
+}
 
 bool DisplayAvailable() {
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
@@ -82,7 +86,8 @@ QFont FormFont(double pointSize, bool bold, bool underline) {
     // control costs more than building the form.
     static const QString family = [] {
         const QStringList installed = QFontDatabase::families();
-        for (const QString& candidate : {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
+        for (const QString& candidate :
+             {QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}) {
             if (installed.contains(candidate))
                 return candidate;
         }

@@ -37,8 +37,12 @@ void ClickToReading(benchmark::State& state, const char* degrees, const char* mi
     }
 }
 
-void PrincipalStar(benchmark::State& state) { ClickToReading(state, "77", "33"); }
-void StarWithoutLore(benchmark::State& state) { ClickToReading(state, "40", "30"); }
+void PrincipalStar(benchmark::State& state) {
+    ClickToReading(state, "77", "33");
+}
+void StarWithoutLore(benchmark::State& state) {
+    ClickToReading(state, "40", "30");
+}
 
 BENCHMARK(PrincipalStar)->Unit(benchmark::kMillisecond);
 BENCHMARK(StarWithoutLore)->Unit(benchmark::kMillisecond);

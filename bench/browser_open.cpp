@@ -37,8 +37,9 @@ public:
                 QObject::connect(socket, &QTcpSocket::readyRead, [this, socket] {
                     if (socket->readAll().startsWith("GET /custom"))
                         ++searches;
-                    socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n"
-                                  "<title>r</title>");
+                    socket->write(
+                        "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n"
+                        "<title>r</title>");
                     socket->disconnectFromHost();
                 });
             }

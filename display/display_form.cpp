@@ -111,7 +111,8 @@ QMenuBar* FrmDisplay::buildMenus() {
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
     AddHelpAndDonateMenus(bar, *shell_.services().urls,
-                          {tr("&Check for Software Update"), QStringLiteral("mnuFileSep1"), QStringLiteral("mnuFileSep2")},
+                          {tr("&Check for Software Update"), QStringLiteral("mnuFileSep1"),
+                           QStringLiteral("mnuFileSep2")},
                           [this] { shell_.showAbout(this); });
     return bar;
 }
@@ -202,7 +203,9 @@ void FrmDisplay::back() {
     shell_.hideTellAFriend();
 }
 
-void FrmDisplay::reject() { cmdExit_->click(); }
+void FrmDisplay::reject() {
+    cmdExit_->click();
+}
 
 void FrmDisplay::closeEvent(QCloseEvent* event) {
     shell_.showTellAFriend();

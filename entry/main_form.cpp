@@ -3,8 +3,8 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,8 +19,8 @@
 #include "stars/engine.h"
 #include "validation.h"
 #include "web/brand.h"
-#include "web/help_menus.h"
 #include "web/browser_search.h"
+#include "web/help_menus.h"
 #include "web/links.h"
 #include "web/strips.h"
 
@@ -36,8 +36,7 @@ QLabel* Caption(const QString& text, QWidget* parent) {
 
 // A frame with its title above it; returns the frame that takes the
 // controls, and the whole in `whole`.
-QWidget* TitledFrame(const QString& name, const QString& title, QWidget* parent,
-                     QWidget*& whole) {
+QWidget* TitledFrame(const QString& name, const QString& title, QWidget* parent, QWidget*& whole) {
     whole = new QWidget(parent);
     whole->setObjectName(name);
     whole->setAccessibleName(title);
@@ -102,8 +101,12 @@ FrmMain::FrmMain(Shell& shell) : shell_(shell) {
     txtName_->setFocus();
 }
 
-void FrmMain::bringCoBrandToFront() { lblCobrand_->raise(); }
-void FrmMain::bringFullBrandToFront() { lblFullBrand_->raise(); }
+void FrmMain::bringCoBrandToFront() {
+    lblCobrand_->raise();
+}
+void FrmMain::bringFullBrandToFront() {
+    lblFullBrand_->raise();
+}
 
 QMenuBar* FrmMain::buildMenus() {
     auto* bar = new QMenuBar(this);
@@ -117,9 +120,10 @@ QMenuBar* FrmMain::buildMenus() {
     exit->setObjectName(QStringLiteral("mnuExit"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    AddHelpAndDonateMenus(bar, *shell_.services().urls,
-                          {tr("Check for Software &Update"), QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},
-                          [this] { shell_.showAbout(this); });
+    AddHelpAndDonateMenus(
+        bar, *shell_.services().urls,
+        {tr("Check for Software &Update"), QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},
+        [this] { shell_.showAbout(this); });
     return bar;
 }
 
@@ -169,16 +173,13 @@ QWidget* FrmMain::buildDetailsFrame() {
 
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(buildCoordinateFrame(tr("Longitude"), QStringLiteral("Lon"),
-                                                tr("Longitude"), tr("East"), tr("West"),
-                                                optLong_));
+                                                tr("Longitude"), tr("East"), tr("West"), optLong_));
     coordinates->addWidget(buildCoordinateFrame(tr("Latitude"), QStringLiteral("Lat"),
-                                                tr("Latitude"), tr("North"), tr("South"),
-                                                optLat_));
+                                                tr("Latitude"), tr("North"), tr("South"), optLat_));
     grid->addLayout(coordinates, row++, 0, 1, 2);
 
-    auto* correctly = new LinkLabel(QStringLiteral("Label2"),
-                                    tr("Enter Your Longitude and Latitude Correctly"), false,
-                                    frame);
+    auto* correctly = new LinkLabel(
+        QStringLiteral("Label2"), tr("Enter Your Longitude and Latitude Correctly"), false, frame);
     correctly->setAlignment(Qt::AlignCenter);
     correctly->setStyleSheet(QStringLiteral("color: #800000;"));
     connect(correctly, &LinkLabel::clicked, this,
@@ -190,7 +191,8 @@ QWidget* FrmMain::buildDetailsFrame() {
     txtMState_ = PlaceBox(QStringLiteral("txtMState"), tr("State"), frame);
     txtMCountry_ = PlaceBox(QStringLiteral("txtMCountry"), tr("Country"), frame);
     int placeRow = 0;
-    for (auto [caption, box] : {std::pair{tr("City"), txtMCity_}, {tr("State"), txtMState_},
+    for (auto [caption, box] : {std::pair{tr("City"), txtMCity_},
+                                {tr("State"), txtMState_},
                                 {tr("Country"), txtMCountry_}}) {
         QLabel* placeCaption = Caption(caption, frame);
         placeCaption->setBuddy(box);
@@ -231,8 +233,8 @@ QWidget* FrmMain::buildCoordinateFrame(const QString& title, const QString& pref
                                          MessageIcon::Critical);
     };
     for (int i = 0; i < 3; ++i) {
-        auto* box = new FilteredLineEdit(QStringLiteral("txt") + prefix + parts[i], DigitKey,
-                                         frame);
+        auto* box =
+            new FilteredLineEdit(QStringLiteral("txt") + prefix + parts[i], DigitKey, frame);
         box->setMaxLength(3);
         box->setAccessibleName(accessiblePrefix + QLatin1Char(' ') + spoken[i]);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
@@ -281,11 +283,26 @@ void FrmMain::fillLists() {
 void FrmMain::setTabOrder() {
     const auto box = [this](const char* name) { return findChild<QWidget*>(name); };
     const QList<QWidget*> order = {
-        txtName_,        cboMonth_,       cboDate_,          cboYear_,
-        cboHH_,          cboMM_,          cboSS_,            box("txtLonD"),
-        box("txtLonM"),  box("txtLonS"),  optLong_->button(0), box("txtLatD"),
-        box("txtLatM"),  box("txtLatS"),  optLat_->button(0), cmdRashi_,
-        txtMCity_,       txtMState_,      txtMCountry_,      cmdBrowser_,
+        txtName_,
+        cboMonth_,
+        cboDate_,
+        cboYear_,
+        cboHH_,
+        cboMM_,
+        cboSS_,
+        box("txtLonD"),
+        box("txtLonM"),
+        box("txtLonS"),
+        optLong_->button(0),
+        box("txtLatD"),
+        box("txtLatM"),
+        box("txtLatS"),
+        optLat_->button(0),
+        cmdRashi_,
+        txtMCity_,
+        txtMState_,
+        txtMCountry_,
+        cmdBrowser_,
     };
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
@@ -363,8 +380,8 @@ void FrmMain::findLatitudeAndLongitude() {
 }
 
 void FrmMain::refuse(QWidget* focus, const QString& message, bool critical) {
-    shell_.services().messages->show(
-        this, message, critical ? MessageIcon::Critical : MessageIcon::Information);
+    shell_.services().messages->show(this, message,
+                                     critical ? MessageIcon::Critical : MessageIcon::Information);
     if (focus)
         focus->setFocus();
 }

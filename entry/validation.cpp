@@ -18,8 +18,8 @@ DateProblem CheckDate(int monthIndex, int day, int year) {
     constexpr int February = 1;
     if (monthIndex == February && day > (IsLeapYear(year) ? 29 : 28))
         return DateProblem::February;
-    const bool thirtyDays = monthIndex == 3 || monthIndex == 5 || monthIndex == 8 ||
-                            monthIndex == 10;
+    const bool thirtyDays =
+        monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
     if (thirtyDays && day == 31)
         return DateProblem::ThirtyDayMonth;
     return DateProblem::None;

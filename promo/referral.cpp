@@ -8,7 +8,9 @@
 namespace asterine {
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("asterine::Referral", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("asterine::Referral", text);
+}
 }  // namespace
 
 QString TrimBlanks(const QString& text) {

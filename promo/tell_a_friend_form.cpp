@@ -92,7 +92,7 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     left->addWidget(buildReferralFrame());
     columns->addWidget(buildSoftwaresFrame());
 
-    const QList<QWidget*> order = {cmdClose_, Check1_,        txtName_,       cmdSubmit_,
+    const QList<QWidget*> order = {cmdClose_, Check1_,         txtName_,      cmdSubmit_,
                                    txtEmail_, txtFriendEmail_, txtFriendName_};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);

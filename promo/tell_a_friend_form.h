@@ -31,8 +31,7 @@ protected:
 private:
     QWidget* buildReferralFrame();
     QWidget* buildSoftwaresFrame();
-    QLineEdit* field(const QString& name, const QString& placeholder, bool email,
-                     QWidget* parent);
+    QLineEdit* field(const QString& name, const QString& placeholder, bool email, QWidget* parent);
 
     void visitHome();
     void submit();

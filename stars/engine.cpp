@@ -66,8 +66,7 @@ bool ReadingEngine::FindStar(const StarCatalogue& catalogue, double key) {
 }
 
 ReadingOutcome ReadingEngine::RequestReading(std::string_view latitudeDegrees,
-                                             std::string_view latitudeMinutes,
-                                             int birthYear) {
+                                             std::string_view latitudeMinutes, int birthYear) {
     const std::optional<int> degrees = ReadLatitudeBox(latitudeDegrees);
     if (!degrees)
         return Refused(LatitudeField::Degrees);

@@ -13,8 +13,8 @@ StarReading AssembleReading(std::string_view starName) {
         if (row.StarName != starName)
             continue;
         const std::string_view values[AttributeCount] = {
-            row.LatinName, row.Designation,  row.Gemstone, row.Plant, row.Position,
-            row.RulingPlanet, row.Keywords, row.Effect,   row.Angel, row.Direction,
+            row.LatinName,    row.Designation, row.Gemstone, row.Plant, row.Position,
+            row.RulingPlanet, row.Keywords,    row.Effect,   row.Angel, row.Direction,
         };
         for (std::size_t i = 0; i < AttributeCount; ++i)
             reading.attributes[i] = std::string(values[i]);

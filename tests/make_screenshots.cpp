@@ -51,17 +51,20 @@ public:
                     const QByteArray line = socket->readLine();
                     QString query = QUrl(QString::fromLatin1(line.split(' ').value(1))).query();
                     query.replace(QLatin1Char('+'), QStringLiteral("%20"));
-                    const QString q = QUrlQuery(query).queryItemValue(
-                        QStringLiteral("q"), QUrl::FullyDecoded);
+                    const QString q =
+                        QUrlQuery(query).queryItemValue(QStringLiteral("q"), QUrl::FullyDecoded);
                     const QByteArray body =
-                        QStringLiteral("<html><head><title>%1 - Search</title></head><body "
-                                       "style='font-family:sans-serif'><h3>Results for %1</h3>"
-                                       "<p><b>Pune, Maharashtra, India</b><br>Latitude 18&deg; "
-                                       "31' N, Longitude 73&deg; 51' E</p></body></html>")
+                        QStringLiteral(
+                            "<html><head><title>%1 - Search</title></head><body "
+                            "style='font-family:sans-serif'><h3>Results for %1</h3>"
+                            "<p><b>Pune, Maharashtra, India</b><br>Latitude 18&deg; "
+                            "31' N, Longitude 73&deg; 51' E</p></body></html>")
                             .arg(q.toHtmlEscaped())
                             .toUtf8();
-                    socket->write("HTTP/1.0 200 OK\r\nContent-Type: text/html; charset=utf-8"
-                                  "\r\n\r\n" + body);
+                    socket->write(
+                        "HTTP/1.0 200 OK\r\nContent-Type: text/html; charset=utf-8"
+                        "\r\n\r\n" +
+                        body);
                     socket->disconnectFromHost();
                 });
             }
@@ -99,8 +102,8 @@ int main(int argc, char* argv[]) {
     Save(main, folder, QStringLiteral("birth-details-filled"));
     Click(main, "cmdBrowser");
     QWidget* browser = h.app->browserForm();
-    if (!QTest::qWaitFor(
-            [&] { return browser->windowTitle().endsWith(QLatin1String("Search")); }, 20000))
+    if (!QTest::qWaitFor([&] { return browser->windowTitle().endsWith(QLatin1String("Search")); },
+                         20000))
         qWarning("The search results did not arrive");
     QTest::qWait(500);
     Save(browser, folder, QStringLiteral("browser"));

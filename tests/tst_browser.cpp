@@ -11,8 +11,8 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include <csignal>
 #include <unistd.h>
+#include <csignal>
 
 #include "entry/main_form.h"
 #include "support.h"
@@ -76,14 +76,15 @@ private:
         const QString target = QString::fromLatin1(line[1]);
         targets << target;
         const QString path = QUrl(target).path();
-        const QByteArray body = QStringLiteral("<html><head><title>Page %1</title></head>"
-                                               "<body>%1</body></html>")
+        const QByteArray body = QStringLiteral(
+                                    "<html><head><title>Page %1</title></head>"
+                                    "<body>%1</body></html>")
                                     .arg(path.toHtmlEscaped())
                                     .toUtf8();
-        const QByteArray response = "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n"
-                                    "Content-Length: " +
-                                    QByteArray::number(body.size()) +
-                                    "\r\nConnection: close\r\n\r\n" + body;
+        const QByteArray response =
+            "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n"
+            "Content-Length: " +
+            QByteArray::number(body.size()) + "\r\nConnection: close\r\n\r\n" + body;
         QTimer::singleShot(delayMs, socket, [socket, response] {
             socket->write(response);
             socket->disconnectFromHost();
@@ -128,8 +129,8 @@ bool WaitForSearch(LoopbackServer& server, int count = 1) {
 
 // A fresh browser window searching for a fixed phrase.
 std::unique_ptr<FrmBrowser> OpenBrowser(const BrowserSettings& settings) {
-    auto browser = std::make_unique<FrmBrowser>(QStringLiteral("Latitude Longitude x"), gUrls,
-                                                settings);
+    auto browser =
+        std::make_unique<FrmBrowser>(QStringLiteral("Latitude Longitude x"), gUrls, settings);
     browser->show();
     return browser;
 }
@@ -137,8 +138,8 @@ std::unique_ptr<FrmBrowser> OpenBrowser(const BrowserSettings& settings) {
 // Whether the browser's search reached the server and its results page is shown.
 bool ShowsResults(QWidget* browser, LoopbackServer& server) {
     return WaitForSearch(server) &&
-           QTest::qWaitFor(
-               [&] { return browser->windowTitle() == QStringLiteral("Page /custom"); }, 10000);
+           QTest::qWaitFor([&] { return browser->windowTitle() == QStringLiteral("Page /custom"); },
+                           10000);
 }
 
 }  // namespace
@@ -168,8 +169,7 @@ void TestBrowser::searchRequestCarriesThePhrase_data() {
 void TestBrowser::searchRequestCarriesThePhrase() {
     QFETCH(QString, phrase);
     LoopbackServer server;
-    std::unique_ptr<QWidget> browser(
-        CreateBrowser(phrase, gUrls, server.settings()));
+    std::unique_ptr<QWidget> browser(CreateBrowser(phrase, gUrls, server.settings()));
     browser->show();
     QVERIFY(WaitForSearch(server));
 
@@ -195,8 +195,7 @@ void TestBrowser::searchRequestCarriesThePhrase() {
 void TestBrowser::historyAndAddressBox() {
     LoopbackServer server;
     auto* browser = static_cast<FrmBrowser*>(
-        CreateBrowser(QStringLiteral("Latitude Longitude x"), gUrls,
-                      server.settings()));
+        CreateBrowser(QStringLiteral("Latitude Longitude x"), gUrls, server.settings()));
     std::unique_ptr<QWidget> owner(browser);
     browser->show();
     QVERIFY(WaitForSearch(server));

@@ -19,7 +19,9 @@ Q_DECLARE_METATYPE(const StarCatalogue*)
 
 namespace {
 
-QString q(std::string_view text) { return QString::fromUtf8(text.data(), qsizetype(text.size())); }
+QString q(std::string_view text) {
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 // A numeric punctuation that writes a decimal comma, as German and French do.
 struct CommaDecimal : std::numpunct<char> {
@@ -105,14 +107,14 @@ void TestEngine::workedKeys() {
     QCOMPARE(*read, key);
 
     ReadingEngine engine;
-    QVERIFY(engine.RequestReading(std::to_string(degrees), std::to_string(minutes), 1999)
-                .accepted());
+    QVERIFY(
+        engine.RequestReading(std::to_string(degrees), std::to_string(minutes), 1999).accepted());
     QCOMPARE(engine.ColatitudeKey(), key);
 }
 
 void TestEngine::keysIgnoreTheProcessLocale() {
-    const std::locale previous = std::locale::global(std::locale(std::locale::classic(),
-                                                                 new CommaDecimal));
+    const std::locale previous =
+        std::locale::global(std::locale(std::locale::classic(), new CommaDecimal));
     const std::string previousC = std::setlocale(LC_ALL, nullptr);
     int systemLocales = 0;
     for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
@@ -158,8 +160,7 @@ void TestEngine::search_data() {
     QTest::newRow("S2000 -45.00") << &SouthCatalogue2000 << -45.00 << "ALNAIR";
     QTest::newRow("S2000 tie by row order") << &SouthCatalogue2000 << -59.40 << "MIMOSA";
     QTest::newRow("S1999 catch-all") << &SouthCatalogue1999 << -69.30 << "MIAPLACIDUS";
-    QTest::newRow("S1999 catch-all by equality") << &SouthCatalogue1999 << -360.00
-                                                 << "MIAPLACIDUS";
+    QTest::newRow("S1999 catch-all by equality") << &SouthCatalogue1999 << -360.00 << "MIAPLACIDUS";
 }
 
 void TestEngine::search() {
@@ -255,7 +256,8 @@ void TestEngine::loreLookupIsByteExact() {
     QCOMPARE(q(AssembleReading("Alderbaran")[Attribute::Effect]),
              QStringLiteral("This star has an effect of bestowing courage, intelligence and "
                             "honor in whichever part of the birth chart it is present in. "));
-    QCOMPARE(q(AssembleReading("Polaris")[Attribute::LatinName]), QStringLiteral("Cauda Urs\u00e6"));
+    QCOMPARE(q(AssembleReading("Polaris")[Attribute::LatinName]),
+             QStringLiteral("Cauda Urs\u00e6"));
     QCOMPARE(q(AssembleReading("Arcturus")[Attribute::Designation]),
              QStringLiteral("Alpha Bo\u00f6tis"));
     for (const char* name : {"Vindemiatrix", "Pleiades"}) {
@@ -271,11 +273,17 @@ void TestEngine::readingOfAPrincipalStar() {
     QVERIFY(reading.frameShown);
     QCOMPARE(q(reading.starLine), QStringLiteral("Regulus"));
     const QStringList expected = {
-        "Cor leonis", "Alpha Leonis", "Granite", "mugwort", "Leo 29\u00b050'", "Jupiter And Mars",
+        "Cor leonis",
+        "Alpha Leonis",
+        "Granite",
+        "mugwort",
+        "Leo 29\u00b050'",
+        "Jupiter And Mars",
         "Independence, Leadership, Success",
         "You can hope to accomplish all your goals. You may become famous in your professional "
         "life.",
-        "Raphael", "North"};
+        "Raphael",
+        "North"};
     for (std::size_t i = 0; i < AttributeCount; ++i)
         QCOMPARE(q(reading.attributes[i]), expected[qsizetype(i)]);
 }
@@ -333,25 +341,44 @@ void TestEngine::refusals_data() {
     QTest::addColumn<int>("field");  // -1: accepted
     const int deg = int(LatitudeField::Degrees);
     const int min = int(LatitudeField::Minutes);
-    QTest::newRow("minutes 61") << "40" << "61" << min;
-    QTest::newRow("minutes 999") << "40" << "999" << min;
-    QTest::newRow("minutes 60 pass") << "40" << "60" << -1;
-    QTest::newRow("pasted fraction degrees") << "4.5" << "30" << deg;
-    QTest::newRow("pasted fraction minutes") << "40" << "4.5" << min;
-    QTest::newRow("empty degrees") << "" << "30" << deg;
-    QTest::newRow("blank minutes") << "40" << "   " << min;
-    QTest::newRow("blanks around digits pass") << "  40 " << " 30  " << -1;
-    QTest::newRow("tab is not a blank") << "40\t" << "30" << deg;
-    QTest::newRow("four digits") << "0040" << "30" << deg;
-    QTest::newRow("sign") << "+40" << "30" << deg;
-    QTest::newRow("minus") << "40" << "-5" << min;
-    QTest::newRow("exponent") << "4e1" << "30" << deg;
-    QTest::newRow("arabic-indic digits") << "\u0664\u0660" << "30" << deg;
-    QTest::newRow("both bad names degrees") << "x" << "y" << deg;
-    QTest::newRow("no row below -360") << "451" << "0" << deg;
-    QTest::newRow("450 59 is -360.01") << "450" << "59" << deg;
-    QTest::newRow("450 60 is -360.00") << "450" << "60" << -1;
-    QTest::newRow("999 60") << "999" << "60" << deg;
+    QTest::newRow("minutes 61") << "40"
+                                << "61" << min;
+    QTest::newRow("minutes 999") << "40"
+                                 << "999" << min;
+    QTest::newRow("minutes 60 pass") << "40"
+                                     << "60" << -1;
+    QTest::newRow("pasted fraction degrees") << "4.5"
+                                             << "30" << deg;
+    QTest::newRow("pasted fraction minutes") << "40"
+                                             << "4.5" << min;
+    QTest::newRow("empty degrees") << ""
+                                   << "30" << deg;
+    QTest::newRow("blank minutes") << "40"
+                                   << "   " << min;
+    QTest::newRow("blanks around digits pass") << "  40 "
+                                               << " 30  " << -1;
+    QTest::newRow("tab is not a blank") << "40\t"
+                                        << "30" << deg;
+    QTest::newRow("four digits") << "0040"
+                                 << "30" << deg;
+    QTest::newRow("sign") << "+40"
+                          << "30" << deg;
+    QTest::newRow("minus") << "40"
+                           << "-5" << min;
+    QTest::newRow("exponent") << "4e1"
+                              << "30" << deg;
+    QTest::newRow("arabic-indic digits") << "\u0664\u0660"
+                                         << "30" << deg;
+    QTest::newRow("both bad names degrees") << "x"
+                                            << "y" << deg;
+    QTest::newRow("no row below -360") << "451"
+                                       << "0" << deg;
+    QTest::newRow("450 59 is -360.01") << "450"
+                                       << "59" << deg;
+    QTest::newRow("450 60 is -360.00") << "450"
+                                       << "60" << -1;
+    QTest::newRow("999 60") << "999"
+                            << "60" << deg;
 }
 
 void TestEngine::refusals() {
@@ -425,8 +452,8 @@ void TestEngine::sweepOfEveryTypedLatitude() {
                 if (std::abs(engine.ColatitudeKey() - key) > 1e-9 ||
                     !names.count(engine.CurrentStarName()) ||
                     !outcome.reading->starLine.starts_with(engine.CurrentStarName()))
-                    QFAIL(qPrintable(QString("reading %1 %2 %3").arg(degrees).arg(minutes)
-                                         .arg(year)));
+                    QFAIL(qPrintable(
+                        QString("reading %1 %2 %3").arg(degrees).arg(minutes).arg(year)));
             }
         }
     }

@@ -80,12 +80,14 @@ void TestEntry::init() {
     QVERIFY(QTest::qWaitForWindowActive(form));
 }
 
-void TestEntry::cleanup() { h.reset(); }
+void TestEntry::cleanup() {
+    h.reset();
+}
 
 void TestEntry::listsStartAtFirstEntry() {
-    const std::pair<const char*, QString> lists[] = {
-        {"cboMonth", "January"}, {"cboDate", "1"}, {"cboYear", "1900"},
-        {"cboHH", "0"},          {"cboMM", "0"},   {"cboSS", "0"}};
+    const std::pair<const char*, QString> lists[] = {{"cboMonth", "January"}, {"cboDate", "1"},
+                                                     {"cboYear", "1900"},     {"cboHH", "0"},
+                                                     {"cboMM", "0"},          {"cboSS", "0"}};
     for (const auto& [name, first] : lists) {
         auto* list = Child<QComboBox>(form, name);
         QVERIFY(!list->isEditable());
@@ -109,11 +111,26 @@ void TestEntry::controlsCarryTheirNames() {
             names << widget->accessibleName();
     }
     names.sort();
-    QStringList expected = {"Name", "Month of birth", "Day of birth", "Year of birth",
-                            "Hour of birth", "Minute of birth", "Second of birth",
-                            "Longitude degrees", "Longitude minutes", "Longitude seconds", "East",
-                            "West", "Latitude degrees", "Latitude minutes", "Latitude seconds",
-                            "North", "South", "City", "State", "Country"};
+    QStringList expected = {"Name",
+                            "Month of birth",
+                            "Day of birth",
+                            "Year of birth",
+                            "Hour of birth",
+                            "Minute of birth",
+                            "Second of birth",
+                            "Longitude degrees",
+                            "Longitude minutes",
+                            "Longitude seconds",
+                            "East",
+                            "West",
+                            "Latitude degrees",
+                            "Latitude minutes",
+                            "Latitude seconds",
+                            "North",
+                            "South",
+                            "City",
+                            "State",
+                            "Country"};
     expected.sort();
     QCOMPARE(names, expected);
     QCOMPARE(Child<QPushButton>(form, "cmdRashi")->text(),
@@ -128,10 +145,9 @@ void TestEntry::tabOrder() {
     }
     // Each pair of option buttons is one stop, at its chosen button.
     const QStringList expected = {
-        "txtName",  "cboMonth", "cboDate",   "cboYear",     "cboHH",      "cboMM",   "cboSS",
-        "txtLonD",  "txtLonM",  "txtLonS",   "optLong_0",   "txtLatD",    "txtLatM", "txtLatS",
-        "optLat_0", "cmdRashi", "txtMCity",  "txtMState",   "txtMCountry", "cmdBrowser",
-        "txtName"};
+        "txtName",  "cboMonth", "cboDate",  "cboYear",   "cboHH",       "cboMM",      "cboSS",
+        "txtLonD",  "txtLonM",  "txtLonS",  "optLong_0", "txtLatD",     "txtLatM",    "txtLatS",
+        "optLat_0", "cmdRashi", "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "txtName"};
     QCOMPARE(visited, expected);
 }
 
@@ -214,19 +230,24 @@ void TestEntry::validationOrderAndFocus_data() {
     QTest::addColumn<QString>("focus");
     QTest::newRow("all empty") << QStringList{"txtName", "txtLonD", "txtLonM", "txtLonS",
                                               "txtLatD", "txtLatM", "txtLatS"}
-                               << "Please Enter Name" << "txtName";
-    QTest::newRow("longitude degrees") << QStringList{"txtLonD", "txtLatS"}
-                                       << "Please Enter Degree of Longitude" << "txtLonD";
-    QTest::newRow("longitude minutes") << QStringList{"txtLonM"}
-                                       << "Please Enter Minute of Longitude" << "txtLonM";
-    QTest::newRow("longitude seconds") << QStringList{"txtLonS"}
-                                       << "Please Enter Second of Longitude" << "txtLonS";
-    QTest::newRow("latitude degrees") << QStringList{"txtLatD", "txtLatM"}
-                                      << "Please Enter Degree of Latitude" << "txtLatD";
-    QTest::newRow("latitude minutes") << QStringList{"txtLatM"}
-                                      << "Please Enter Minute of Latitude" << "txtLatM";
-    QTest::newRow("latitude seconds") << QStringList{"txtLatS"}
-                                      << "Please Enter Second of Latitude" << "txtLatS";
+                               << "Please Enter Name"
+                               << "txtName";
+    QTest::newRow("longitude degrees")
+        << QStringList{"txtLonD", "txtLatS"} << "Please Enter Degree of Longitude"
+        << "txtLonD";
+    QTest::newRow("longitude minutes")
+        << QStringList{"txtLonM"} << "Please Enter Minute of Longitude"
+        << "txtLonM";
+    QTest::newRow("longitude seconds")
+        << QStringList{"txtLonS"} << "Please Enter Second of Longitude"
+        << "txtLonS";
+    QTest::newRow("latitude degrees")
+        << QStringList{"txtLatD", "txtLatM"} << "Please Enter Degree of Latitude"
+        << "txtLatD";
+    QTest::newRow("latitude minutes") << QStringList{"txtLatM"} << "Please Enter Minute of Latitude"
+                                      << "txtLatM";
+    QTest::newRow("latitude seconds") << QStringList{"txtLatS"} << "Please Enter Second of Latitude"
+                                      << "txtLatS";
 }
 
 void TestEntry::validationOrderAndFocus() {
@@ -357,10 +378,14 @@ void TestEntry::latitudeRefusals_data() {
     QTest::addColumn<QString>("focus");
     const QString degrees = QStringLiteral("Please Enter Correct Degree of Latitude");
     const QString minutes = QStringLiteral("Please Enter Correct Minute of Latitude");
-    QTest::newRow("minutes 61") << "40" << "61" << minutes << "txtLatM";
-    QTest::newRow("pasted fraction") << "4.5" << "30" << degrees << "txtLatD";
-    QTest::newRow("pasted sign") << "40" << "-3" << minutes << "txtLatM";
-    QTest::newRow("no catalogue row") << "451" << "0" << degrees << "txtLatD";
+    QTest::newRow("minutes 61") << "40"
+                                << "61" << minutes << "txtLatM";
+    QTest::newRow("pasted fraction") << "4.5"
+                                     << "30" << degrees << "txtLatD";
+    QTest::newRow("pasted sign") << "40"
+                                 << "-3" << minutes << "txtLatM";
+    QTest::newRow("no catalogue row") << "451"
+                                      << "0" << degrees << "txtLatD";
 }
 
 void TestEntry::latitudeRefusals() {

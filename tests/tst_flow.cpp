@@ -1,11 +1,11 @@
 // The application shell: window flow between the forms, the end of the
 // program, the single-instance rule, the advertisement draw and the link table.
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
-#include <QCheckBox>
 
 #include "display/display_form.h"
 #include "entry/main_form.h"
@@ -30,7 +30,7 @@ QString FrontLabel(QWidget* form) {
     const QObjectList siblings = coBrand->parentWidget()->children();
     const auto position = [&](const char* name) { return siblings.indexOf(Child(form, name)); };
     return position("lblCobrand") > position("lblFullBrand") ? QStringLiteral("lblCobrand")
-                                                              : QStringLiteral("lblFullBrand");
+                                                             : QStringLiteral("lblFullBrand");
 }
 
 }  // namespace
@@ -65,7 +65,9 @@ void TestFlow::init() {
     h = std::make_unique<Harness>();
 }
 
-void TestFlow::cleanup() { h.reset(); }
+void TestFlow::cleanup() {
+    h.reset();
+}
 
 void TestFlow::startUpShowsTheEntryForm() {
     QVERIFY(h->start());
@@ -89,8 +91,7 @@ void TestFlow::readingAndBack() {
     QVERIFY(!main->isVisible());
     QVERIFY(h->app->tellAFriendForm());
     QVERIFY(!h->app->tellAFriendForm()->isVisible());
-    QCOMPARE(h->app->loadedForms(),
-             (QList<QWidget*>{main, display, h->app->tellAFriendForm()}));
+    QCOMPARE(h->app->loadedForms(), (QList<QWidget*>{main, display, h->app->tellAFriendForm()}));
 
     Trigger(display, "mnuFileBack");
     Harness::settle();
@@ -282,11 +283,10 @@ void TestFlow::coBrandChoosesTheFrontLabel() {
     FrmMain* main = h->app->mainForm();
     // Each draw, the number it gives, and the label in front afterwards.
     const std::tuple<double, int, QString> steps[] = {
-        {0.2, 2, "lblFullBrand"},  // 2.2 -> 2
-        {0.05, 1, "lblCobrand"},   // 1.3 -> 1
-        {0.95, 7, "lblCobrand"},   // 6.7 -> 7 keeps the order
-        {0.5, 4, "lblFullBrand"},
-        {0.3, 3, "lblCobrand"},    // 2.8 -> 3
+        {0.2, 2, "lblFullBrand"},                          // 2.2 -> 2
+        {0.05, 1, "lblCobrand"},                           // 1.3 -> 1
+        {0.95, 7, "lblCobrand"},                           // 6.7 -> 7 keeps the order
+        {0.5, 4, "lblFullBrand"}, {0.3, 3, "lblCobrand"},  // 2.8 -> 3
         {0.97, 7, "lblCobrand"},
     };
     for (const auto& [r, number, front] : steps) {
@@ -350,9 +350,9 @@ void TestFlow::linkTable() {
 }
 
 void TestFlow::linkRolesHaveTheirSites() {
-    const QList<LinkRole> roles = {LinkRole::HomePage,        LinkRole::HelpPage,
-                                   LinkRole::DownloadPage,    LinkRole::DonatePage,
-                                   LinkRole::CoBrandPage,     LinkRole::FullyBrandedPage,
+    const QList<LinkRole> roles = {LinkRole::HomePage,     LinkRole::HelpPage,
+                                   LinkRole::DownloadPage, LinkRole::DonatePage,
+                                   LinkRole::CoBrandPage,  LinkRole::FullyBrandedPage,
                                    LinkRole::SoftwaresPage};
     QSet<QUrl> addresses;
     for (const LinkRole role : roles) {

@@ -88,7 +88,9 @@ void TestPromo::init() {
     QVERIFY(h->start());
 }
 
-void TestPromo::cleanup() { h.reset(); }
+void TestPromo::cleanup() {
+    h.reset();
+}
 
 FrmTellAFriend* TestPromo::openFarewell() {
     h->app->showTellAFriend();
@@ -112,25 +114,24 @@ void TestPromo::untouchedFormNeedsProperAddresses() {
 void TestPromo::submissionChecksInOrder_data() {
     QTest::addColumn<QStringList>("fields");  // name, email, friend's name, friend's email
     QTest::addColumn<QString>("message");     // empty: submitted
-    QTest::newRow("same address twice") << QStringList{"A", "a@b.c", "B", "a@b.c"}
-                                        << "Please Enter Distinct Email Addresses";
-    QTest::newRow("same address, blanks trimmed") << QStringList{"A", " a@b.c", "B", "a@b.c  "}
-                                                  << "Please Enter Distinct Email Addresses";
-    QTest::newRow("case makes them distinct") << QStringList{"A", "A@B.C", "B", "a@b.c"}
-                                              << QString();
+    QTest::newRow("same address twice")
+        << QStringList{"A", "a@b.c", "B", "a@b.c"} << "Please Enter Distinct Email Addresses";
+    QTest::newRow("same address, blanks trimmed")
+        << QStringList{"A", " a@b.c", "B", "a@b.c  "} << "Please Enter Distinct Email Addresses";
+    QTest::newRow("case makes them distinct")
+        << QStringList{"A", "A@B.C", "B", "a@b.c"} << QString();
     QTest::newRow("no at sign") << QStringList{"A", "ab.c", "B", "x@y.z"}
                                 << "Please Enter Proper Email Address";
     QTest::newRow("no point") << QStringList{"A", "a@b.c", "B", "x@yz"}
                               << "Please Enter Proper Email Address";
-    QTest::newRow("both characters in any order") << QStringList{"A", "a.b@c", "B", "@x."}
-                                                  << QString();
-    QTest::newRow("names at placeholders") << QStringList{"Your Name", "a@b.c", "Friend's Name",
-                                                          "x@y.z"}
-                                           << "Please Enter Your Name";
+    QTest::newRow("both characters in any order")
+        << QStringList{"A", "a.b@c", "B", "@x."} << QString();
+    QTest::newRow("names at placeholders")
+        << QStringList{"Your Name", "a@b.c", "Friend's Name", "x@y.z"} << "Please Enter Your Name";
     QTest::newRow("empty name") << QStringList{"   ", "a@b.c", "B", "x@y.z"}
                                 << "Please Enter Your Name";
-    QTest::newRow("friend's name left") << QStringList{"A", "a@b.c", "Friend's Name", "x@y.z"}
-                                        << "Please Enter Your Friend's Name";
+    QTest::newRow("friend's name left")
+        << QStringList{"A", "a@b.c", "Friend's Name", "x@y.z"} << "Please Enter Your Friend's Name";
 }
 
 void TestPromo::submissionChecksInOrder() {
@@ -175,8 +176,8 @@ void TestPromo::referralAddressCarriesEveryValueWhole() {
     QVERIFY(Query(address, "taf6").endsWith(QLatin1Char('/')));
 
     // A page that decodes "+" as a blank still reads the plus signs whole.
-    const QByteArray raw = address.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority |
-                                             QUrl::RemovePath);
+    const QByteArray raw =
+        address.toEncoded(QUrl::RemoveScheme | QUrl::RemoveAuthority | QUrl::RemovePath);
     QVERIFY(!raw.contains('+'));
     QVERIFY(!raw.contains(' '));
     QVERIFY(!raw.contains('#'));
@@ -380,8 +381,7 @@ void TestPromo::updatePromptAnswers() {
     h->settings.open()->remove(QStringLiteral("Settings/Duration"));
     UpdatePrompt(h->app->services());
     QVERIFY(h->messages.shown.isEmpty());
-    QCOMPARE(QDateTime::fromString(h->settings.duration().toString(), Qt::ISODate),
-             h->clock.time);
+    QCOMPARE(QDateTime::fromString(h->settings.duration().toString(), Qt::ISODate), h->clock.time);
 
     // No: stored, nothing opened; the next question 15 days on.
     h->clock.time = h->clock.time.addDays(15);

@@ -41,10 +41,10 @@ QStringList Unmarked(QWidget* form) {
     };
     check(form, form->windowTitle());
     // The result form's value labels show the reading, which is data.
-    static const QStringList reading = {
-        "lblFixedStar", "lblLatinName",    "lblDesignation", "lblGemstone", "lblPlant",
-        "lblPosition",  "lblRulingPlanet", "lblKeywords",    "lblEffect",   "lblAngel",
-        "lblDirection"};
+    static const QStringList reading = {"lblFixedStar",    "lblLatinName", "lblDesignation",
+                                        "lblGemstone",     "lblPlant",     "lblPosition",
+                                        "lblRulingPlanet", "lblKeywords",  "lblEffect",
+                                        "lblAngel",        "lblDirection"};
     for (const QLabel* label : form->findChildren<QLabel*>()) {
         if (!reading.contains(label->objectName()) && label->pixmap().isNull())
             check(label, label->text());

@@ -54,8 +54,8 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
     offer->setWordWrap(true);
     layout->addWidget(offer, 3, 1);
 
-    auto* coBrand = new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details"),
-                                  true, this);
+    auto* coBrand =
+        new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details"), true, this);
     coBrand->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
     connect(coBrand, &LinkLabel::clicked, this,
             [&urls] { OpenLink(urls, LinkRole::FullyBrandedPage); });

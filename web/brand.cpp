@@ -5,38 +5,54 @@
 namespace asterine::brand {
 
 namespace {
-QString tr(const char* text) { return QCoreApplication::translate("brand", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("brand", text);
+}
 }  // namespace
 
-QString windowCaption() { return tr("Asterine v1.0"); }
+QString windowCaption() {
+    return tr("Asterine v1.0");
+}
 
-QUrl mainSite() { return QUrl(QStringLiteral("https://www.quorvane.com/")); }
-QUrl productSite() { return QUrl(QStringLiteral("https://asterine.quorvane.com/")); }
-QUrl helpSite() { return QUrl(QStringLiteral("https://help.quorvane.com/")); }
-QString shownAddress() { return QStringLiteral("www.quorvane.com"); }
+QUrl mainSite() {
+    return QUrl(QStringLiteral("https://www.quorvane.com/"));
+}
+QUrl productSite() {
+    return QUrl(QStringLiteral("https://asterine.quorvane.com/"));
+}
+QUrl helpSite() {
+    return QUrl(QStringLiteral("https://help.quorvane.com/"));
+}
+QString shownAddress() {
+    return QStringLiteral("www.quorvane.com");
+}
 
 QString description() {
-    return tr("Asterine calculates the fixed stars that our present in our natal chart. These "
-              "stars are additional indicators of our destiny. Fixed stars seem to be fixed in "
-              "position and do not seem to move like planets. The aspects of these fixed stars "
-              "is said to influence the basic nature of an individual.");
+    return tr(
+        "Asterine calculates the fixed stars that our present in our natal chart. These "
+        "stars are additional indicators of our destiny. Fixed stars seem to be fixed in "
+        "position and do not seem to move like planets. The aspects of these fixed stars "
+        "is said to influence the basic nature of an individual.");
 }
 
 QString forumBanner() {
-    return tr("Join the Quorvane forum at www.quorvane.com, a free online discussion forum on "
-              "esoteric subjects. Click here to visit it now!");
+    return tr(
+        "Join the Quorvane forum at www.quorvane.com, a free online discussion forum on "
+        "esoteric subjects. Click here to visit it now!");
 }
 
 QString coBrandOffer() {
-    return tr("Co-brand this software for your site.  Increase loyalty and traffic to your "
-              "site. Put your site's name &&  link here. See \"Help\" for details.    Click "
-              "Here for more info on co-branding.");
+    return tr(
+        "Co-brand this software for your site.  Increase loyalty and traffic to your "
+        "site. Put your site's name &&  link here. See \"Help\" for details.    Click "
+        "Here for more info on co-branding.");
 }
 
 QString fullyBrandedOffer() {
-    return tr("Home Business Opportunity. Start your own Internet business and make money "
-              "online. Get this software fully branded for your website. Click here for more "
-              "details.");
+    return tr(
+        "Home Business Opportunity. Start your own Internet business and make money "
+        "online. Get this software fully branded for your website. Click here for more "
+        "details.");
 }
 
 QStringList supportMessages() {
@@ -57,9 +73,10 @@ QStringList supportMessages() {
 }
 
 QString softwaresParagraph() {
-    return tr("If you enjoyed this program, you will like the other Quorvane Softwares too. "
-              "They cover astrology, psychic matters, tarot, numerology and the occult, and "
-              "they are simple, fun and informative. Share them with your friends and family!");
+    return tr(
+        "If you enjoyed this program, you will like the other Quorvane Softwares too. "
+        "They cover astrology, psychic matters, tarot, numerology and the occult, and "
+        "they are simple, fun and informative. Share them with your friends and family!");
 }
 
 }  // namespace asterine::brand

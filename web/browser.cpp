@@ -40,8 +40,7 @@ BrowserSettings BrowserSettings::standard() {
     BrowserSettings settings;
     settings.searchEndpoint = QUrl(QStringLiteral("https://www.google.com/custom"));
     settings.providerHome = QUrl(QStringLiteral("https://www.google.com/"));
-    settings.providerLogo =
-        QUrl(QStringLiteral("https://www.google.com/logos/Logo_25wht.gif"));
+    settings.providerLogo = QUrl(QStringLiteral("https://www.google.com/logos/Logo_25wht.gif"));
     settings.publisherId = QStringLiteral("pub-quorvane-asterine");
     settings.homePage = LinkAddress(LinkRole::HomePage);
     settings.searchPage = QUrl(QStringLiteral("https://www.google.com/"));

@@ -33,9 +33,6 @@ QString ScriptString(const QString& text) {
 
 }  // namespace
 
-
-
-
 FrmBrowser::FrmBrowser(const QString& phrase, UrlOpener& urls, const BrowserSettings& settings)
     : settings_(settings) {
     setObjectName(QStringLiteral("frmBrowser"));
@@ -97,8 +94,8 @@ QToolBar* FrmBrowser::buildToolBar(UrlOpener& urls) {
     forum->setFont(FormFont(8.25, true, true));
     forum->setStyleSheet(QStringLiteral("color: #800000;"));
     connect(forum, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
-    auto* other = new QLabel(tr("Also from Quorvane Softwares: numerology, tarot and more"),
-                             banner);
+    auto* other =
+        new QLabel(tr("Also from Quorvane Softwares: numerology, tarot and more"), banner);
     other->setObjectName(QStringLiteral("Label1"));
     bannerLayout->addWidget(forum);
     bannerLayout->addWidget(other);
@@ -160,7 +157,8 @@ void FrmBrowser::documentComplete(bool) {
 
     if (!address.contains(kBlank)) {
         const QString location = brwWebBrowser_->url().toString();
-        const int existing = cboAddress_->findText(location, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        const int existing =
+            cboAddress_->findText(location, Qt::MatchExactly | Qt::MatchCaseSensitive);
         suppressNavigation_ = true;
         if (existing >= 0)
             cboAddress_->removeItem(existing);

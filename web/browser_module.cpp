@@ -3,8 +3,7 @@
 
 #include "browser_form.h"
 
-extern "C" Q_DECL_EXPORT QWidget* asterine_create_browser(const QString& phrase,
-                                                          asterine::UrlOpener& urls,
-                                                          const asterine::BrowserSettings& settings) {
+extern "C" Q_DECL_EXPORT QWidget* asterine_create_browser(
+    const QString& phrase, asterine::UrlOpener& urls, const asterine::BrowserSettings& settings) {
     return new asterine::FrmBrowser(phrase, urls, settings);
 }

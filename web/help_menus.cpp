@@ -9,7 +9,9 @@ namespace asterine {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("asterine::HelpMenus", text); }
+QString tr(const char* text) {
+    return QCoreApplication::translate("asterine::HelpMenus", text);
+}
 
 QAction* AddLink(QMenu* menu, const char* name, const QString& caption, UrlOpener& urls,
                  LinkRole role) {
@@ -37,7 +39,8 @@ void AddHelpAndDonateMenus(QMenuBar* bar, UrlOpener& urls, const HelpMenuNames& 
 
     QAction* donate = bar->addAction(tr("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
-    QObject::connect(donate, &QAction::triggered, [&urls] { OpenLink(urls, LinkRole::DonatePage); });
+    QObject::connect(donate, &QAction::triggered,
+                     [&urls] { OpenLink(urls, LinkRole::DonatePage); });
 }
 
 }  // namespace asterine

@@ -13,7 +13,9 @@ namespace asterine {
 namespace {
 
 // Labels show a doubled ampersand of their caption as one.
-QString Shown(QString caption) { return caption.replace(QStringLiteral("&&"), QStringLiteral("&")); }
+QString Shown(QString caption) {
+    return caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
 
 LinkLabel* MakeOffer(const QString& name, const QString& caption, LinkRole role, QWidget* parent,
                      UrlOpener& opener) {
