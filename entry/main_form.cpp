@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <array>
 #include <limits>
 
 #include "app/services.h"
@@ -146,30 +147,28 @@ QWidget* FrmMain::buildDetailsFrame() {
     });
     grid->addWidget(txtName_, row++, 1);
 
-    QLabel* dateCaption = Caption(tr("Date of Birth"), frame);
-    grid->addWidget(dateCaption, row, 0);
-    auto* date = new QHBoxLayout;
+    // A caption and three lists side by side, the caption naming the first.
+    const auto listRow = [&](const QString& caption, std::array<QComboBox*, 3> lists,
+                             QWidget* after) {
+        QLabel* label = Caption(caption, frame);
+        label->setBuddy(lists[0]);
+        grid->addWidget(label, row, 0);
+        auto* line = new QHBoxLayout;
+        for (QComboBox* list : lists)
+            line->addWidget(list);
+        if (after)
+            line->addWidget(after);
+        line->addStretch();
+        grid->addLayout(line, row++, 1);
+    };
     cboMonth_ = DropDown(QStringLiteral("cboMonth"), tr("Month of birth"), frame);
-    dateCaption->setBuddy(cboMonth_);
     cboDate_ = DropDown(QStringLiteral("cboDate"), tr("Day of birth"), frame);
     cboYear_ = DropDown(QStringLiteral("cboYear"), tr("Year of birth"), frame);
-    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_})
-        date->addWidget(list);
-    date->addStretch();
-    grid->addLayout(date, row++, 1);
-
-    QLabel* timeCaption = Caption(tr("Time of Birth"), frame);
-    grid->addWidget(timeCaption, row, 0);
-    auto* time = new QHBoxLayout;
+    listRow(tr("Date of Birth"), {cboMonth_, cboDate_, cboYear_}, nullptr);
     cboHH_ = DropDown(QStringLiteral("cboHH"), tr("Hour of birth"), frame);
-    timeCaption->setBuddy(cboHH_);
     cboMM_ = DropDown(QStringLiteral("cboMM"), tr("Minute of birth"), frame);
     cboSS_ = DropDown(QStringLiteral("cboSS"), tr("Second of birth"), frame);
-    for (QComboBox* list : {cboHH_, cboMM_, cboSS_})
-        time->addWidget(list);
-    time->addWidget(new QLabel(tr("HH:MM:SS"), frame));
-    time->addStretch();
-    grid->addLayout(time, row++, 1);
+    listRow(tr("Time of Birth"), {cboHH_, cboMM_, cboSS_}, new QLabel(tr("HH:MM:SS"), frame));
 
     auto* coordinates = new QHBoxLayout;
     coordinates->addWidget(buildCoordinateFrame(tr("Longitude"), QStringLiteral("Lon"),
