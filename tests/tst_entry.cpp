@@ -67,9 +67,20 @@ private slots:
     void placeChecksBeforeTheBrowser();
 
 private:
+    // One critical message, the focus on the box at fault, and no reading shown.
+    void expectRefused(const QString& message, const QString& focus);
+
     std::unique_ptr<Harness> h;
     FrmMain* form = nullptr;
 };
+
+void TestEntry::expectRefused(const QString& message, const QString& focus) {
+    QCOMPARE(h->messages.texts(), QStringList{message});
+    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Critical);
+    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
+    QVERIFY(!h->app->displayForm());
+    QVERIFY(form->isVisible());
+}
 
 void TestEntry::init() {
     h = std::make_unique<Harness>();
@@ -261,11 +272,7 @@ void TestEntry::validationOrderAndFocus() {
     const double keyBefore = h->app->engine().ColatitudeKey();
     Click(form, "cmdRashi");
 
-    QCOMPARE(h->messages.texts(), QStringList{message});
-    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Critical);
-    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    QVERIFY(!h->app->displayForm());
-    QVERIFY(form->isVisible());
+    expectRefused(message, focus);
     QCOMPARE(h->app->engine().ColatitudeKey(), keyBefore);
     QVERIFY(h->app->engine().CurrentStarName().empty());
 }
@@ -398,11 +405,7 @@ void TestEntry::latitudeRefusals() {
     Child<QLineEdit>(form, "txtLatD")->setText(degrees);
     Child<QLineEdit>(form, "txtLatM")->setText(minutes);
     Click(form, "cmdRashi");
-    QCOMPARE(h->messages.texts(), QStringList{message});
-    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Critical);
-    QCOMPARE(QApplication::focusWidget()->objectName(), focus);
-    QVERIFY(!h->app->displayForm());
-    QVERIFY(form->isVisible());
+    expectRefused(message, focus);
     QCOMPARE(h->app->engine().ColatitudeKey(), 0.0);
 }
 
