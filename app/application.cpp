@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QScreen>
 
 #include <cmath>
 #include <utility>
@@ -13,9 +14,23 @@
 #include "web/about_box.h"
 #include "web/browser.h"
 #include "web/update_prompt.h"
-#include "widgets.h"
 
 namespace asterine {
+
+namespace {
+
+// Moves a top-level window to the middle of its screen.
+void centreOnScreen(QWidget* window) {
+    window->adjustSize();
+    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame = window->frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window->move(frame.topLeft());
+}
+
+}  // namespace
 
 Application::Application(const Services& services) : services_(services) {
     // The program ends only through endApplication, never by its last
@@ -42,10 +57,10 @@ bool Application::startUp(SingleInstance& instance) {
     UpdatePrompt(services_);
     showMain();
     CoBrand_Randomize();
-    return !ended_;
+    return !ending_;
 }
 
-int Application::CoBrandNumberFor(double r) {
+int Application::coBrandNumberFor(double r) {
     const double value = 6.0 * r + 1.0;
     const double below = std::floor(value);
     const double fraction = value - below;
@@ -56,7 +71,7 @@ int Application::CoBrandNumberFor(double r) {
 }
 
 void Application::CoBrand_Randomize() {
-    intCoBrandRandomNumber_ = static_cast<qint16>(CoBrandNumberFor(services_.random->draw()));
+    intCoBrandRandomNumber_ = static_cast<qint16>(coBrandNumberFor(services_.random->draw()));
     if (!main_)
         return;
     switch (intCoBrandRandomNumber_) {
@@ -109,7 +124,7 @@ void Application::showMain() {
     if (!main_) {
         main_ = new FrmMain(*this);
         track(main_);
-        CentreOnScreen(main_);
+        centreOnScreen(main_);
     }
     main_->show();
     main_->raise();
@@ -125,7 +140,7 @@ void Application::showReading(const stars::StarReading& reading) {
     if (main_)
         main_->hide();
     hideTellAFriend();
-    CentreOnScreen(display_);
+    centreOnScreen(display_);
     display_->show();
     display_->raise();
     display_->activateWindow();
@@ -135,7 +150,7 @@ FrmTellAFriend* Application::tellAFriend() {
     if (!tellAFriend_) {
         tellAFriend_ = new FrmTellAFriend(*this);
         track(tellAFriend_);
-        CentreOnScreen(tellAFriend_);
+        centreOnScreen(tellAFriend_);
     }
     return tellAFriend_;
 }
@@ -166,7 +181,7 @@ void Application::showAbout(QWidget* opener) {
 void Application::openBrowser(const QString& phrase) {
     if (browser_)
         browser_->close();
-    browser_ = CreateBrowser(phrase, *services_.urls, browserSettings_);
+    browser_ = createBrowser(phrase, *services_.urls, browserSettings_);
     track(browser_);
     browser_->show();
 }
@@ -177,16 +192,11 @@ void Application::endApplication() {
     ending_ = true;
     const QList<QPointer<QWidget>> forms = loaded_;
     for (const QPointer<QWidget>& form : forms) {
-        try {
-            if (form)
-                form->close();
-        } catch (...) {
-            // Unloading goes on with the next form whatever happens.
-        }
+        if (form)
+            form->close();
     }
     for (QWidget* window : QApplication::topLevelWidgets())
         window->hide();
-    ended_ = true;
     services_.ender->endProcess();
 }
 

@@ -7,8 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
-#include "services.h"
-#include "shell.h"
+#include "formbase/services.h"
+#include "formbase/shell.h"
 #include "stars/engine.h"
 #include "web/browser.h"
 
@@ -32,7 +32,7 @@ public:
 
     // The number drawn by CoBrand_Randomize: 6 r + 1 rounded to the nearest
     // whole number, a half going to the even neighbour.
-    static int CoBrandNumberFor(double r);
+    static int coBrandNumberFor(double r);
     void CoBrand_Randomize();
     qint16 coBrandRandomNumber() const { return intCoBrandRandomNumber_; }
 
@@ -42,7 +42,6 @@ public:
     FrmDisplay* displayForm() const;
     FrmTellAFriend* tellAFriendForm() const;
     QWidget* browserForm() const;
-    bool ended() const { return ended_; }
 
     // Where the built-in browser's search and buttons lead.
     void setBrowserSettings(const BrowserSettings& settings) { browserSettings_ = settings; }
@@ -72,7 +71,6 @@ private:
     BrowserSettings browserSettings_ = BrowserSettings::standard();
     qint16 intCoBrandRandomNumber_ = 0;
     bool ending_ = false;
-    bool ended_ = false;
 };
 
 }  // namespace asterine

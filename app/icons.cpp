@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "widgets.h"
+#include "formbase/program_icon.h"
 
 int main(int argc, char* argv[]) {
     if (argc < 3) {
@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
         const int size = QByteArray(argv[i]).toInt();
         const QString apps = QStringLiteral("%1x%1/apps").arg(size);
         if (size <= 0 || !folder.mkpath(apps) ||
-            !asterine::ProgramIconImage(size).save(
+            !asterine::programIconImage(size).save(
                 folder.filePath(apps + QStringLiteral("/com.quorvane.Asterine.png"))))
             return 1;
     }

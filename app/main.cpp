@@ -3,5 +3,5 @@
 #include "run.h"
 
 int main(int argc, char* argv[]) {
-    return asterine::Run(argc, argv);
+    return asterine::run(argc, argv);
 }

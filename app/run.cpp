@@ -7,19 +7,33 @@
 
 #include "application.h"
 #include "desktop_services.h"
+#include "formbase/program_icon.h"
 #include "single_instance.h"
-#include "widgets.h"
 
 namespace asterine {
 
-int Run(int argc, char* argv[], const std::function<void()>& started) {
-    if (!DisplayAvailable()) {
+namespace {
+
+// Whether a windowing system can be reached: a display, or a platform
+// chosen explicitly.
+bool displayAvailable() {
+    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+int run(int argc, char* argv[], const std::function<void()>& started) {
+    if (!displayAvailable()) {
         std::fputs("Asterine needs a graphical display, and none was found.\n", stderr);
         return 1;
     }
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication qtApplication(argc, argv);
-    QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setWindowIcon(programIcon());
 
     DesktopServices desktop;
     Application application(desktop.services());

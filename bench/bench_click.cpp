@@ -19,10 +19,7 @@ void ClickToReading(benchmark::State& state, const char* degrees, const char* mi
     Harness h;
     h.start();
     FrmMain* main = h.app->mainForm();
-    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ADA"));
-    for (const char* name : {"txtLonD", "txtLonM", "txtLonS", "txtLatS"})
-        Child<QLineEdit>(main, name)->setText(QStringLiteral("10"));
-    Child<QLineEdit>(main, "txtLatD")->setText(QLatin1String(degrees));
+    FillValid(main, QLatin1String(degrees));
     Child<QLineEdit>(main, "txtLatM")->setText(QLatin1String(minutes));
     auto* request = Child<QPushButton>(main, "cmdRashi");
 

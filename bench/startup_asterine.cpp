@@ -5,5 +5,5 @@
 #include "app/run.h"
 
 int main(int argc, char* argv[]) {
-    return asterine::Run(argc, argv, [] { QCoreApplication::exit(0); });
+    return asterine::run(argc, argv, [] { QCoreApplication::exit(0); });
 }

@@ -10,9 +10,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/services.h"
-#include "app/shell.h"
-#include "app/widgets.h"
+#include <optional>
+
+#include "formbase/form_font.h"
+#include "formbase/link_label.h"
+#include "formbase/services.h"
+#include "formbase/shell.h"
 #include "stars/reading.h"
 #include "web/brand.h"
 #include "web/help_menus.h"
@@ -23,49 +26,60 @@ namespace asterine {
 
 namespace {
 
+// One attribute of the reading: its caption, the label that shows its value
+// and where both sit. The left column holds Latin Name, Designation,
+// Gemstone, Plant, Keywords and Effect; the right column Position, Ruling
+// Planet, Direction and Angel beside the first four rows. Effect's value is
+// a box about four lines high reaching under the right column.
 struct AttributeRow {
+    stars::Attribute attribute;
     const char* captionName;
     const char* caption;
     const char* valueName;
-};
-
-// In the order the reading fills them.
-constexpr AttributeRow kAttributes[10] = {
-    {"Label3", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Latin Name"), "lblLatinName"},
-    {"Label7", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Designation"), "lblDesignation"},
-    {"Label9", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Gemstone"), "lblGemstone"},
-    {"Label19", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Plant"), "lblPlant"},
-    {"Label15", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Position"), "lblPosition"},
-    {"Label17", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Ruling Planet"), "lblRulingPlanet"},
-    {"dsds", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Keywords"), "lblKeywords"},
-    {"Label11", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Effect"), "lblEffect"},
-    {"Label21", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Angel"), "lblAngel"},
-    {"Label5", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Direction"), "lblDirection"},
-};
-
-// Where each attribute sits: left column Latin Name, Designation, Gemstone,
-// Plant, Keywords, Effect; right column Position, Ruling Planet, Direction,
-// Angel beside the first four rows.
-struct Place {
     int row;
     int column;
+    std::optional<LinkRole> link;  // the page a click on the caption opens
+    bool spansRightColumn;
 };
-constexpr Place kPlaces[10] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 2},
-                               {1, 2}, {4, 0}, {5, 0}, {3, 2}, {2, 2}};
+
+constexpr AttributeRow kAttributes[] = {
+    {stars::Attribute::LatinName, "Label3", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Latin Name"),
+     "lblLatinName", 0, 0, std::nullopt, false},
+    {stars::Attribute::Designation, "Label7",
+     QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Designation"), "lblDesignation", 1, 0, std::nullopt,
+     false},
+    {stars::Attribute::Gemstone, "Label9", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Gemstone"),
+     "lblGemstone", 2, 0, std::nullopt, false},
+    {stars::Attribute::Plant, "Label19", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Plant"),
+     "lblPlant", 3, 0, LinkRole::CoBrandPage, false},
+    {stars::Attribute::Position, "Label15", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Position"),
+     "lblPosition", 0, 2, std::nullopt, false},
+    {stars::Attribute::RulingPlanet, "Label17",
+     QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Ruling Planet"), "lblRulingPlanet", 1, 2,
+     std::nullopt, false},
+    {stars::Attribute::Keywords, "dsds", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Keywords"),
+     "lblKeywords", 4, 0, std::nullopt, false},
+    {stars::Attribute::Effect, "Label11", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Effect"),
+     "lblEffect", 5, 0, std::nullopt, true},
+    {stars::Attribute::Angel, "Label21", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Angel"),
+     "lblAngel", 3, 2, std::nullopt, false},
+    {stars::Attribute::Direction, "Label5", QT_TRANSLATE_NOOP("asterine::FrmDisplay", "Direction"),
+     "lblDirection", 2, 2, std::nullopt, false},
+};
+static_assert(std::size(kAttributes) == stars::attributeCount);
 
 }  // namespace
 
 FrmDisplay::FrmDisplay(Shell& shell) : QDialog(nullptr), shell_(shell) {
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(brand::windowCaption());
-    setFont(FormFont(8.25));
+    setFont(formFont(8.25));
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setMenuBar(buildMenus());
-    layout->addWidget(MakeForumBanner(this, *shell_.services().urls));
+    layout->addWidget(makeForumBanner(this, *shell_.services().urls));
 
     auto* description = new QLabel(brand::description(), this);
     description->setObjectName(QStringLiteral("Label2"));
@@ -91,9 +105,11 @@ FrmDisplay::FrmDisplay(Shell& shell) : QDialog(nullptr), shell_(shell) {
     buttons->addStretch();
     layout->addLayout(buttons);
 
-    const PromotionStrip strip = MakePromotionStrip(this, *shell_.services().urls);
+    const PromotionStrip strip = makePromotionStrip(this, *shell_.services().urls);
     layout->addWidget(strip.frame);
 
+    // The File menu clicks the form's buttons, so it comes after them.
+    layout->setMenuBar(buildMenus());
     QWidget::setTabOrder(cmdExit_, cmdOK_);
     cmdExit_->setFocus();
 }
@@ -101,16 +117,8 @@ FrmDisplay::FrmDisplay(Shell& shell) : QDialog(nullptr), shell_(shell) {
 QMenuBar* FrmDisplay::buildMenus() {
     auto* bar = new QMenuBar(this);
 
-    QMenu* file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* back = file->addAction(tr("&Back"));
-    back->setObjectName(QStringLiteral("mnuFileBack"));
-    connect(back, &QAction::triggered, this, [this] { cmdOK_->click(); });
-    QAction* exit = file->addAction(tr("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    AddHelpAndDonateMenus(bar, *shell_.services().urls,
+    addFileMenu(bar, this, tr("&Back"), "mnuFileBack", cmdOK_);
+    addHelpAndDonateMenus(bar, *shell_.services().urls,
                           {tr("&Check for Software Update"), QStringLiteral("mnuFileSep1"),
                            QStringLiteral("mnuFileSep2")},
                           [this] { shell_.showAbout(this); });
@@ -121,7 +129,7 @@ QWidget* FrmDisplay::buildResultsFrame() {
     UrlOpener& urls = *shell_.services().urls;
     auto* frame = new QGroupBox(tr("Asterine Results"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setFont(FormFont(9, true));
+    frame->setFont(formFont(9, true));
     frame->setStyleSheet(QStringLiteral(
         "QGroupBox#Frame1 { background: #1c2b5a; color: white; border: 1px solid #0d1533;"
         " border-radius: 3px; margin-top: 1.4em; padding: 6px; }"
@@ -130,7 +138,7 @@ QWidget* FrmDisplay::buildResultsFrame() {
     auto* layout = new QVBoxLayout(frame);
 
     auto* fixedStar = new LinkLabel(QStringLiteral("Label1"), tr("Fixed Star"), false, frame);
-    fixedStar->setFont(FormFont(9, true, true));
+    fixedStar->setFont(formFont(9, true, true));
     fixedStar->setAlignment(Qt::AlignCenter);
     connect(fixedStar, &LinkLabel::clicked, this,
             [&urls] { OpenLink(urls, LinkRole::FullyBrandedPage); });
@@ -139,7 +147,7 @@ QWidget* FrmDisplay::buildResultsFrame() {
     lblFixedStar_ = new QLabel(frame);
     lblFixedStar_->setObjectName(QStringLiteral("lblFixedStar"));
     lblFixedStar_->setTextFormat(Qt::PlainText);
-    lblFixedStar_->setFont(FormFont(9.75, true));
+    lblFixedStar_->setFont(formFont(9.75, true));
     lblFixedStar_->setStyleSheet(QStringLiteral("color: #ffffc0;"));
     lblFixedStar_->setAlignment(Qt::AlignCenter);
     lblFixedStar_->setWordWrap(true);
@@ -152,33 +160,28 @@ QWidget* FrmDisplay::buildResultsFrame() {
     grid->setHorizontalSpacing(10);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);
-    for (std::size_t i = 0; i < std::size(kAttributes); ++i) {
-        const AttributeRow& attribute = kAttributes[i];
-        LinkLabel* caption = new LinkLabel(QLatin1String(attribute.captionName),
-                                           tr(attribute.caption), false, frmShow_);
-        caption->setFont(FormFont(9, true, true));
+    for (const AttributeRow& attribute : kAttributes) {
+        auto* caption = new LinkLabel(QLatin1String(attribute.captionName), tr(attribute.caption),
+                                      false, frmShow_);
+        caption->setFont(formFont(9, true, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (const std::optional<LinkRole> role = attribute.link)
+            connect(caption, &LinkLabel::clicked, this, [&urls, role] { OpenLink(urls, *role); });
+        grid->addWidget(caption, attribute.row, attribute.column);
+
         auto* value = new QLabel(QLatin1String(attribute.valueName), frmShow_);
         value->setObjectName(QLatin1String(attribute.valueName));
         value->setTextFormat(Qt::PlainText);
-        value->setFont(FormFont(8.25, true));
+        value->setFont(formFont(8.25, true));
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        attributeLabels_[i] = value;
-
-        const Place place = kPlaces[i];
-        grid->addWidget(caption, place.row, place.column);
-        if (static_cast<stars::Attribute>(i) == stars::Attribute::Effect) {
-            // The effect is a box about four lines high, reaching under the
-            // right column, in which long text wraps.
+        if (attribute.spansRightColumn) {
             value->setWordWrap(true);
             value->setMinimumHeight(value->fontMetrics().lineSpacing() * 4);
-            grid->addWidget(value, place.row, place.column + 1, 1, 3);
+            grid->addWidget(value, attribute.row, attribute.column + 1, 1, 3);
         } else {
-            grid->addWidget(value, place.row, place.column + 1);
+            grid->addWidget(value, attribute.row, attribute.column + 1);
         }
-        if (QLatin1String(attribute.captionName) == QLatin1String("Label19"))
-            connect(caption, &LinkLabel::clicked, this,
-                    [&urls] { OpenLink(urls, LinkRole::CoBrandPage); });
+        attributeLabels_[static_cast<std::size_t>(attribute.attribute)] = value;
     }
     layout->addWidget(frmShow_);
     return frame;

@@ -48,6 +48,7 @@ private:
     QWidget* frmShow_ = nullptr;
     std::array<QLabel*, 10> attributeLabels_{};
     QPushButton* cmdExit_ = nullptr;
+    // The Back button: its name is the one the form was specified with.
     QPushButton* cmdOK_ = nullptr;
 };
 

@@ -13,10 +13,13 @@
 
 #include <array>
 #include <limits>
+#include <optional>
 
-#include "app/services.h"
-#include "app/shell.h"
-#include "app/widgets.h"
+#include "formbase/form_font.h"
+#include "formbase/key_filter.h"
+#include "formbase/link_label.h"
+#include "formbase/services.h"
+#include "formbase/shell.h"
 #include "stars/engine.h"
 #include "validation.h"
 #include "web/brand.h"
@@ -29,29 +32,29 @@ namespace asterine {
 
 namespace {
 
-QLabel* Caption(const QString& text, QWidget* parent) {
+QLabel* boldCaption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
-    label->setFont(FormFont(8.25, true));
+    label->setFont(formFont(8.25, true));
     return label;
 }
 
 // A frame with its title above it; returns the frame that takes the
 // controls, and the whole in `whole`.
-QWidget* TitledFrame(const QString& name, const QString& title, QWidget* parent, QWidget*& whole) {
+QWidget* titledFrame(const QString& name, const QString& title, QWidget* parent, QWidget*& whole) {
     whole = new QWidget(parent);
     whole->setObjectName(name);
     whole->setAccessibleName(title);
     auto* layout = new QVBoxLayout(whole);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
-    layout->addWidget(Caption(title, whole));
+    layout->addWidget(boldCaption(title, whole));
     auto* frame = new QFrame(whole);
     frame->setFrameShape(QFrame::StyledPanel);
     layout->addWidget(frame);
     return frame;
 }
 
-QComboBox* DropDown(const QString& name, const QString& accessibleName, QWidget* parent) {
+QComboBox* dropDown(const QString& name, const QString& accessibleName, QWidget* parent) {
     auto* list = new QComboBox(parent);
     list->setObjectName(name);
     list->setAccessibleName(accessibleName);
@@ -63,7 +66,7 @@ QComboBox* DropDown(const QString& name, const QString& accessibleName, QWidget*
     return list;
 }
 
-QLineEdit* PlaceBox(const QString& name, const QString& accessibleName, QWidget* parent) {
+QLineEdit* placeBox(const QString& name, const QString& accessibleName, QWidget* parent) {
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
@@ -75,13 +78,12 @@ QLineEdit* PlaceBox(const QString& name, const QString& accessibleName, QWidget*
 FrmMain::FrmMain(Shell& shell) : shell_(shell) {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(brand::windowCaption());
-    setFont(FormFont(8.25));
+    setFont(formFont(8.25));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
-    layout->setMenuBar(buildMenus());
-    layout->addWidget(MakeForumBanner(this, *shell_.services().urls));
+    layout->addWidget(makeForumBanner(this, *shell_.services().urls));
 
     auto* description = new QLabel(brand::description(), this);
     description->setObjectName(QStringLiteral("Label3"));
@@ -92,11 +94,13 @@ FrmMain::FrmMain(Shell& shell) : shell_(shell) {
 
     layout->addWidget(buildDetailsFrame());
 
-    const PromotionStrip strip = MakePromotionStrip(this, *shell_.services().urls);
+    const PromotionStrip strip = makePromotionStrip(this, *shell_.services().urls);
     lblCobrand_ = strip.coBrand;
     lblFullBrand_ = strip.fullBrand;
     layout->addWidget(strip.frame);
 
+    // The File menu clicks the form's buttons, so it comes after them.
+    layout->setMenuBar(buildMenus());
     fillLists();
     setTabOrder();
     txtName_->setFocus();
@@ -112,16 +116,8 @@ void FrmMain::bringFullBrandToFront() {
 QMenuBar* FrmMain::buildMenus() {
     auto* bar = new QMenuBar(this);
 
-    QMenu* file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* next = file->addAction(tr("Get My Fixed Stars Astrology Reading"));
-    next->setObjectName(QStringLiteral("mnuNext"));
-    connect(next, &QAction::triggered, this, [this] { cmdRashi_->click(); });
-    QAction* exit = file->addAction(tr("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-
-    AddHelpAndDonateMenus(
+    addFileMenu(bar, this, tr("Get My Fixed Stars Astrology Reading"), "mnuNext", cmdRashi_);
+    addHelpAndDonateMenus(
         bar, *shell_.services().urls,
         {tr("Check for Software &Update"), QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},
         [this] { shell_.showAbout(this); });
@@ -130,18 +126,18 @@ QMenuBar* FrmMain::buildMenus() {
 
 QWidget* FrmMain::buildDetailsFrame() {
     QWidget* group = nullptr;
-    QWidget* frame = TitledFrame(QStringLiteral("Frame1"), tr("Enter Your Details"), this, group);
+    QWidget* frame = titledFrame(QStringLiteral("Frame1"), tr("Enter Your Details"), this, group);
     auto* grid = new QGridLayout(frame);
     grid->setColumnStretch(1, 1);
     int row = 0;
 
-    QLabel* nameCaption = Caption(tr("Name"), frame);
+    QLabel* nameCaption = boldCaption(tr("Name"), frame);
     grid->addWidget(nameCaption, row, 0);
-    txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), NameKey, frame);
+    txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), nameKey, frame);
     nameCaption->setBuddy(txtName_);
     txtName_->setMaxLength(std::numeric_limits<int>::max());
     txtName_->setAccessibleName(tr("Name"));
-    connect(static_cast<FilteredLineEdit*>(txtName_), &FilteredLineEdit::keyRefused, this, [this] {
+    connect(txtName_, &FilteredLineEdit::keyRefused, this, [this] {
         shell_.services().messages->show(this, tr("Please Enter only Letters"),
                                          MessageIcon::Information);
     });
@@ -150,7 +146,7 @@ QWidget* FrmMain::buildDetailsFrame() {
     // A caption and three lists side by side, the caption naming the first.
     const auto listRow = [&](const QString& caption, std::array<QComboBox*, 3> lists,
                              QWidget* after) {
-        QLabel* label = Caption(caption, frame);
+        QLabel* label = boldCaption(caption, frame);
         label->setBuddy(lists[0]);
         grid->addWidget(label, row, 0);
         auto* line = new QHBoxLayout;
@@ -161,20 +157,30 @@ QWidget* FrmMain::buildDetailsFrame() {
         line->addStretch();
         grid->addLayout(line, row++, 1);
     };
-    cboMonth_ = DropDown(QStringLiteral("cboMonth"), tr("Month of birth"), frame);
-    cboDate_ = DropDown(QStringLiteral("cboDate"), tr("Day of birth"), frame);
-    cboYear_ = DropDown(QStringLiteral("cboYear"), tr("Year of birth"), frame);
+    cboMonth_ = dropDown(QStringLiteral("cboMonth"), tr("Month of birth"), frame);
+    cboDate_ = dropDown(QStringLiteral("cboDate"), tr("Day of birth"), frame);
+    cboYear_ = dropDown(QStringLiteral("cboYear"), tr("Year of birth"), frame);
     listRow(tr("Date of Birth"), {cboMonth_, cboDate_, cboYear_}, nullptr);
-    cboHH_ = DropDown(QStringLiteral("cboHH"), tr("Hour of birth"), frame);
-    cboMM_ = DropDown(QStringLiteral("cboMM"), tr("Minute of birth"), frame);
-    cboSS_ = DropDown(QStringLiteral("cboSS"), tr("Second of birth"), frame);
+    cboHH_ = dropDown(QStringLiteral("cboHH"), tr("Hour of birth"), frame);
+    cboMM_ = dropDown(QStringLiteral("cboMM"), tr("Minute of birth"), frame);
+    cboSS_ = dropDown(QStringLiteral("cboSS"), tr("Second of birth"), frame);
     listRow(tr("Time of Birth"), {cboHH_, cboMM_, cboSS_}, new QLabel(tr("HH:MM:SS"), frame));
 
     auto* coordinates = new QHBoxLayout;
-    coordinates->addWidget(buildCoordinateFrame(tr("Longitude"), QStringLiteral("Lon"),
-                                                tr("Longitude"), tr("East"), tr("West"), optLong_));
-    coordinates->addWidget(buildCoordinateFrame(tr("Latitude"), QStringLiteral("Lat"),
-                                                tr("Latitude"), tr("North"), tr("South"), optLat_));
+    const CoordinateFrame longitude =
+        buildCoordinateFrame(tr("Longitude"), QStringLiteral("Lon"), tr("East"), tr("West"));
+    txtLonD_ = longitude.degrees;
+    txtLonM_ = longitude.minutes;
+    txtLonS_ = longitude.seconds;
+    optLong_ = longitude.hemisphere;
+    coordinates->addWidget(longitude.frame);
+    const CoordinateFrame latitude =
+        buildCoordinateFrame(tr("Latitude"), QStringLiteral("Lat"), tr("North"), tr("South"));
+    txtLatD_ = latitude.degrees;
+    txtLatM_ = latitude.minutes;
+    txtLatS_ = latitude.seconds;
+    optLat_ = latitude.hemisphere;
+    coordinates->addWidget(latitude.frame);
     grid->addLayout(coordinates, row++, 0, 1, 2);
 
     auto* correctly = new LinkLabel(
@@ -186,14 +192,14 @@ QWidget* FrmMain::buildDetailsFrame() {
     grid->addWidget(correctly, row++, 0, 1, 2);
 
     auto* place = new QGridLayout;
-    txtMCity_ = PlaceBox(QStringLiteral("txtMCity"), tr("City"), frame);
-    txtMState_ = PlaceBox(QStringLiteral("txtMState"), tr("State"), frame);
-    txtMCountry_ = PlaceBox(QStringLiteral("txtMCountry"), tr("Country"), frame);
+    txtMCity_ = placeBox(QStringLiteral("txtMCity"), tr("City"), frame);
+    txtMState_ = placeBox(QStringLiteral("txtMState"), tr("State"), frame);
+    txtMCountry_ = placeBox(QStringLiteral("txtMCountry"), tr("Country"), frame);
     int placeRow = 0;
     for (auto [caption, box] : {std::pair{tr("City"), txtMCity_},
                                 {tr("State"), txtMState_},
                                 {tr("Country"), txtMCountry_}}) {
-        QLabel* placeCaption = Caption(caption, frame);
+        QLabel* placeCaption = boldCaption(caption, frame);
         placeCaption->setBuddy(box);
         place->addWidget(placeCaption, placeRow, 0);
         place->addWidget(box, placeRow++, 1);
@@ -210,7 +216,7 @@ QWidget* FrmMain::buildDetailsFrame() {
 
     cmdRashi_ = new QPushButton(tr("Get My Fixed Stars Astrology Reading"), frame);
     cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
-    cmdRashi_->setFont(FormFont(8.25, true));
+    cmdRashi_->setFont(formFont(8.25, true));
     cmdRashi_->setAutoDefault(true);
     cmdRashi_->setMinimumHeight(30);
     connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RequestReading);
@@ -218,46 +224,47 @@ QWidget* FrmMain::buildDetailsFrame() {
     return group;
 }
 
-QWidget* FrmMain::buildCoordinateFrame(const QString& title, const QString& prefix,
-                                       const QString& accessiblePrefix, const QString& first,
-                                       const QString& second, QButtonGroup*& group) {
-    QWidget* whole = nullptr;
-    QWidget* frame = TitledFrame(QStringLiteral("fra") + prefix, title, this, whole);
+FrmMain::CoordinateFrame FrmMain::buildCoordinateFrame(const QString& title, const QString& prefix,
+                                                       const QString& first,
+                                                       const QString& second) {
+    CoordinateFrame built{};
+    QWidget* frame = titledFrame(QStringLiteral("fra") + prefix, title, this, built.frame);
     auto* grid = new QGridLayout(frame);
     const QString parts[3] = {QStringLiteral("D"), QStringLiteral("M"), QStringLiteral("S")};
     const QString units[3] = {tr("Deg"), tr("Min"), tr("Sec")};
     const QString spoken[3] = {tr("degrees"), tr("minutes"), tr("seconds")};
-    const auto refused = [this] {
-        shell_.services().messages->show(this, tr("Only Numbers Are Accepted"),
-                                         MessageIcon::Critical);
-    };
+    FilteredLineEdit** boxes[3] = {&built.degrees, &built.minutes, &built.seconds};
     for (int i = 0; i < 3; ++i) {
         auto* box =
-            new FilteredLineEdit(QStringLiteral("txt") + prefix + parts[i], DigitKey, frame);
+            new FilteredLineEdit(QStringLiteral("txt") + prefix + parts[i], digitKey, frame);
         box->setMaxLength(3);
-        box->setAccessibleName(accessiblePrefix + QLatin1Char(' ') + spoken[i]);
+        box->setAccessibleName(title + QLatin1Char(' ') + spoken[i]);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
-        connect(box, &FilteredLineEdit::keyRefused, this, refused);
+        connect(box, &FilteredLineEdit::keyRefused, this, [this] {
+            shell_.services().messages->show(this, tr("Only Numbers Are Accepted"),
+                                             MessageIcon::Critical);
+        });
         grid->addWidget(box, 0, i);
         auto* unit = new QLabel(units[i], frame);
         unit->setAlignment(Qt::AlignCenter);
         grid->addWidget(unit, 1, i);
+        *boxes[i] = box;
     }
-    group = new QButtonGroup(frame);
-    group->setObjectName(QStringLiteral("opt") + (prefix == QLatin1String("Lon")
-                                                      ? QStringLiteral("Long")
-                                                      : QStringLiteral("Lat")));
+    built.hemisphere = new QButtonGroup(frame);
+    built.hemisphere->setObjectName(prefix == QLatin1String("Lon") ? QStringLiteral("optLong")
+                                                                   : QStringLiteral("optLat"));
     int id = 0;
     for (const QString& caption : {first, second}) {
         auto* option = new QRadioButton(caption, frame);
-        option->setObjectName(group->objectName() + QLatin1Char('_') + QString::number(id));
+        option->setObjectName(built.hemisphere->objectName() + QLatin1Char('_') +
+                              QString::number(id));
         option->setAccessibleName(caption);
         option->setChecked(id == 0);
-        group->addButton(option, id);
+        built.hemisphere->addButton(option, id);
         grid->addWidget(option, id, 3);
         ++id;
     }
-    return whole;
+    return built;
 }
 
 void FrmMain::fillLists() {
@@ -280,7 +287,6 @@ void FrmMain::fillLists() {
 }
 
 void FrmMain::setTabOrder() {
-    const auto box = [this](const char* name) { return findChild<QWidget*>(name); };
     const QList<QWidget*> order = {
         txtName_,
         cboMonth_,
@@ -289,14 +295,16 @@ void FrmMain::setTabOrder() {
         cboHH_,
         cboMM_,
         cboSS_,
-        box("txtLonD"),
-        box("txtLonM"),
-        box("txtLonS"),
+        txtLonD_,
+        txtLonM_,
+        txtLonS_,
         optLong_->button(0),
-        box("txtLatD"),
-        box("txtLatM"),
-        box("txtLatS"),
+        optLong_->button(1),
+        txtLatD_,
+        txtLatM_,
+        txtLatS_,
         optLat_->button(0),
+        optLat_->button(1),
         cmdRashi_,
         txtMCity_,
         txtMState_,
@@ -305,59 +313,33 @@ void FrmMain::setTabOrder() {
     };
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
-    QWidget::setTabOrder(optLong_->button(0), optLong_->button(1));
-    QWidget::setTabOrder(optLong_->button(1), box("txtLatD"));
-    QWidget::setTabOrder(optLat_->button(0), optLat_->button(1));
-    QWidget::setTabOrder(optLat_->button(1), cmdRashi_);
 }
 
 void FrmMain::RequestReading() {
     if (!ValidateBirthDetails())
         return;
 
-    const auto* latD = findChild<QLineEdit*>(QStringLiteral("txtLatD"));
-    const auto* latM = findChild<QLineEdit*>(QStringLiteral("txtLatM"));
     const stars::ReadingOutcome outcome = shell_.engine().RequestReading(
-        latD->text().toStdString(), latM->text().toStdString(), cboYear_->currentText().toInt());
+        txtLatD_->text().toStdString(), txtLatM_->text().toStdString(),
+        cboYear_->currentText().toInt());
     if (!outcome.accepted()) {
-        if (outcome.refusedField == stars::LatitudeField::Degrees)
-            refuse(findChild<QWidget*>(QStringLiteral("txtLatD")),
-                   tr("Please Enter Correct Degree of Latitude"), true);
-        else
-            refuse(findChild<QWidget*>(QStringLiteral("txtLatM")),
-                   tr("Please Enter Correct Minute of Latitude"), true);
+        refuse(latitudeRefusal(*outcome.refusedField));
         return;
     }
     shell_.showReading(*outcome.reading);
 }
 
 bool FrmMain::ValidateBirthDetails() {
-    const std::pair<const char*, QString> required[] = {
-        {"txtName", tr("Please Enter Name")},
-        {"txtLonD", tr("Please Enter Degree of Longitude")},
-        {"txtLonM", tr("Please Enter Minute of Longitude")},
-        {"txtLonS", tr("Please Enter Second of Longitude")},
-        {"txtLatD", tr("Please Enter Degree of Latitude")},
-        {"txtLatM", tr("Please Enter Minute of Latitude")},
-        {"txtLatS", tr("Please Enter Second of Latitude")},
+    const TypedBirthDetails typed{
+        txtName_->text(),         txtLonD_->text(),
+        txtLonM_->text(),         txtLonS_->text(),
+        txtLatD_->text(),         txtLatM_->text(),
+        txtLatS_->text(),         cboMonth_->currentIndex(),
+        cboDate_->currentIndex(), cboYear_->currentText().toInt(),
     };
-    for (const auto& [name, message] : required) {
-        auto* box = findChild<QLineEdit*>(QLatin1String(name));
-        if (IsBlank(box->text())) {
-            refuse(box, message, true);
-            return false;
-        }
-    }
-    switch (CheckDate(cboMonth_->currentIndex(), cboDate_->currentIndex() + 1,
-                      cboYear_->currentText().toInt())) {
-    case DateProblem::February:
-        refuse(nullptr, tr("Please Enter Correct Date Or Month!"), false);
+    if (const std::optional<BirthDetailsProblem> problem = firstBirthDetailsProblem(typed)) {
+        refuse(*problem);
         return false;
-    case DateProblem::ThirtyDayMonth:
-        refuse(nullptr, tr("Please Enter Correct Date Or Month !"), false);
-        return false;
-    case DateProblem::None:
-        break;
     }
     return true;
 }
@@ -370,19 +352,39 @@ void FrmMain::findLatitudeAndLongitude() {
     };
     for (const auto& [box, message] : required) {
         if (box->text().isEmpty()) {
-            refuse(box, message, false);
+            shell_.services().messages->show(this, message, MessageIcon::Information);
+            box->setFocus();
             return;
         }
     }
     shell_.openBrowser(
-        BrowserSearchPhrase(txtMCity_->text(), txtMState_->text(), txtMCountry_->text()));
+        browserSearchPhrase(txtMCity_->text(), txtMState_->text(), txtMCountry_->text()));
 }
 
-void FrmMain::refuse(QWidget* focus, const QString& message, bool critical) {
-    shell_.services().messages->show(this, message,
-                                     critical ? MessageIcon::Critical : MessageIcon::Information);
-    if (focus)
-        focus->setFocus();
+void FrmMain::refuse(const BirthDetailsProblem& problem) {
+    shell_.services().messages->show(this, problem.message, problem.icon);
+    if (problem.box)
+        boxFor(*problem.box)->setFocus();
+}
+
+QLineEdit* FrmMain::boxFor(BirthBox which) const {
+    switch (which) {
+    case BirthBox::Name:
+        return txtName_;
+    case BirthBox::LonD:
+        return txtLonD_;
+    case BirthBox::LonM:
+        return txtLonM_;
+    case BirthBox::LonS:
+        return txtLonS_;
+    case BirthBox::LatD:
+        return txtLatD_;
+    case BirthBox::LatM:
+        return txtLatM_;
+    case BirthBox::LatS:
+        return txtLatS_;
+    }
+    return txtName_;
 }
 
 void FrmMain::closeEvent(QCloseEvent* event) {

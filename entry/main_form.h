@@ -13,8 +13,11 @@ class QPushButton;
 
 namespace asterine {
 
+class FilteredLineEdit;
 class LinkLabel;
 class Shell;
+enum class BirthBox;
+struct BirthDetailsProblem;
 struct PromotionStrip;
 
 class FrmMain : public QWidget {
@@ -34,26 +37,39 @@ protected:
 private:
     QMenuBar* buildMenus();
     QWidget* buildDetailsFrame();
-    QWidget* buildCoordinateFrame(const QString& title, const QString& prefix,
-                                  const QString& accessiblePrefix, const QString& first,
-                                  const QString& second, QButtonGroup*& group);
+    struct CoordinateFrame {
+        QWidget* frame;
+        FilteredLineEdit* degrees;
+        FilteredLineEdit* minutes;
+        FilteredLineEdit* seconds;
+        QButtonGroup* hemisphere;
+    };
+    CoordinateFrame buildCoordinateFrame(const QString& title, const QString& prefix,
+                                         const QString& first, const QString& second);
     void fillLists();
     void setTabOrder();
 
     void RequestReading();
     bool ValidateBirthDetails();
     void findLatitudeAndLongitude();
-    void refuse(QWidget* focus, const QString& message, bool critical);
+    void refuse(const BirthDetailsProblem& problem);
+    QLineEdit* boxFor(BirthBox which) const;
 
     Shell& shell_;
 
-    QLineEdit* txtName_ = nullptr;
+    FilteredLineEdit* txtName_ = nullptr;
     QComboBox* cboMonth_ = nullptr;
     QComboBox* cboDate_ = nullptr;
     QComboBox* cboYear_ = nullptr;
     QComboBox* cboHH_ = nullptr;
     QComboBox* cboMM_ = nullptr;
     QComboBox* cboSS_ = nullptr;
+    FilteredLineEdit* txtLonD_ = nullptr;
+    FilteredLineEdit* txtLonM_ = nullptr;
+    FilteredLineEdit* txtLonS_ = nullptr;
+    FilteredLineEdit* txtLatD_ = nullptr;
+    FilteredLineEdit* txtLatM_ = nullptr;
+    FilteredLineEdit* txtLatS_ = nullptr;
     QButtonGroup* optLong_ = nullptr;
     QButtonGroup* optLat_ = nullptr;
     QLineEdit* txtMCity_ = nullptr;

@@ -1,19 +1,52 @@
 #pragma once
 
-// The rules the birth-details checks and key filters apply, apart from the
-// controls that hold the details.
+// The rules of the birth-details form, apart from the controls that hold the
+// details: which box must be filled, which dates exist, which typed
+// characters a box takes, and the message each refusal shows.
 
 #include <QString>
 
-#include "app/widgets.h"
+#include <optional>
+
+#include "formbase/key_filter.h"
+#include "formbase/services.h"
+#include "stars/engine.h"
 
 namespace asterine {
 
+// The boxes a refusal can send the cursor to.
+enum class BirthBox { Name, LonD, LonM, LonS, LatD, LatM, LatS };
+
+// The texts typed into the form and the positions of its date lists.
+struct TypedBirthDetails {
+    QString name;
+    QString lonD, lonM, lonS;
+    QString latD, latM, latS;
+    int monthIndex = 0;  // 0 is January
+    int dayIndex = 0;    // 0 is the 1st
+    int year = 1900;
+};
+
+// A refusal: its message and icon, and the box the cursor goes to (none for
+// a date that does not exist, which leaves the cursor where it is).
+struct BirthDetailsProblem {
+    std::optional<BirthBox> box;
+    QString message;
+    MessageIcon icon = MessageIcon::Critical;
+};
+
+// The first problem of the typed details, in the order the checks run: the
+// name, the six coordinate boxes, then the day against month and year.
+std::optional<BirthDetailsProblem> firstBirthDetailsProblem(const TypedBirthDetails& details);
+
+// The refusal of a latitude the engine cannot read a star from.
+BirthDetailsProblem latitudeRefusal(stars::LatitudeField field);
+
 // A box is blank when nothing but blanks (the space character) is in it.
-bool IsBlank(const QString& text);
+bool isBlank(const QString& text);
 
 // Gregorian leap years: divisible by 4, except whole centuries not divisible by 400.
-bool IsLeapYear(int year);
+bool isLeapYear(int year);
 
 enum class DateProblem {
     None,
@@ -22,11 +55,11 @@ enum class DateProblem {
 };
 
 // `monthIndex` 0 is January; `day` counts from 1.
-DateProblem CheckDate(int monthIndex, int day, int year);
+DateProblem checkDate(int monthIndex, int day, int year);
 
 // The latitude and longitude boxes take the digits and Backspace.
-KeyVerdict DigitKey(char32_t code);
+KeyVerdict digitKey(char32_t code);
 // The name box takes letters, turned to capitals, blank, Enter and Backspace.
-KeyVerdict NameKey(char32_t code);
+KeyVerdict nameKey(char32_t code);
 
 }  // namespace asterine

@@ -2,7 +2,7 @@
 
 #include <QCoreApplication>
 
-#include "app/services.h"
+#include "formbase/services.h"
 #include "web/brand.h"
 
 namespace asterine {
@@ -13,7 +13,7 @@ QString tr(const char* text) {
 }
 }  // namespace
 
-QString TrimBlanks(const QString& text) {
+QString trimBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
     while (first < last && text[first] == QLatin1Char(' '))
@@ -23,26 +23,41 @@ QString TrimBlanks(const QString& text) {
     return text.mid(first, last - first);
 }
 
-std::optional<QString> ReferralProblem(const ReferralDetails& details) {
+std::optional<QString> referralProblem(const ReferralDetails& details) {
+    if (details.friendEmail == details.senderEmail)
+        return tr("Please Enter Distinct Email Addresses");
+    for (const QString& email : {details.senderEmail, details.friendEmail}) {
+        if (!email.contains(QLatin1Char('@')))
+            return tr("Please Enter Proper Email Address");
+    }
+    for (const QString& email : {details.senderEmail, details.friendEmail}) {
+        if (!email.contains(QLatin1Char('.')))
+            return tr("Please Enter Proper Email Address");
+    }
     const struct {
         const QString& value;
         const char* placeholder;
         const char* message;
-    } checks[] = {
-        {details.senderName, "Your Name", "Please Enter Your Name"},
-        {details.senderEmail, "Your Email Address", "Please Enter Your Email"},
-        {details.message, "Your Message", "Please Enter Your Message"},
-        {details.friendName, "Friend's Name", "Please Enter Your Friend's Name"},
-        {details.friendEmail, "Friend's Email Address", "Please Enter Your Friend's Email"},
+    } required[] = {
+        {details.senderName, "Your Name",
+         QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Name")},
+        {details.senderEmail, "Your Email Address",
+         QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Email")},
+        {details.message, "Your Message",
+         QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Message")},
+        {details.friendName, "Friend's Name",
+         QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Friend's Name")},
+        {details.friendEmail, "Friend's Email Address",
+         QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Friend's Email")},
     };
-    for (const auto& check : checks) {
+    for (const auto& check : required) {
         if (check.value.isEmpty() || check.value == QLatin1String(check.placeholder))
             return tr(check.message);
     }
     return std::nullopt;
 }
 
-QUrl ReferralAddress(const ReferralDetails& details) {
+QUrl referralAddress(const ReferralDetails& details) {
     const std::pair<const char*, QString> pairs[] = {
         {"taf1", details.senderName},  {"taf2", details.senderEmail},
         {"taf3", details.message},     {"taf4", details.friendName},
@@ -63,11 +78,11 @@ QUrl ReferralAddress(const ReferralDetails& details) {
 
 void SubmitReferral(const ReferralDetails& details, MessageService& messages, UrlOpener& urls,
                     QWidget* parent) {
-    if (const std::optional<QString> problem = ReferralProblem(details)) {
+    if (const std::optional<QString> problem = referralProblem(details)) {
         messages.show(parent, *problem, MessageIcon::Critical);
         return;
     }
-    urls.open(ReferralAddress(details));
+    urls.open(referralAddress(details));
 }
 
 }  // namespace asterine

@@ -25,16 +25,19 @@ struct ReferralDetails {
 };
 
 // Removes leading and trailing blanks (the space character only).
-QString TrimBlanks(const QString& text);
+QString trimBlanks(const QString& text);
 
-// The first of the referral's own checks that fails, as its message.
-std::optional<QString> ReferralProblem(const ReferralDetails& details);
+// The first check of the referral that fails, as its message, in the order
+// they run: two distinct e-mail addresses, each with an "@" and a ".", then
+// every field filled and not left at its placeholder.
+std::optional<QString> referralProblem(const ReferralDetails& details);
 
 // The referral page's address with taf1 to taf6 in their fixed order. Every
 // value is percent-encoded as UTF-8, so the page reads each one back whole.
-QUrl ReferralAddress(const ReferralDetails& details);
+QUrl referralAddress(const ReferralDetails& details);
 
-// Checks the details and, when they pass, opens the referral address.
+// Checks the details and, when they pass, opens the referral address; a
+// refusal shows its message with the critical icon and opens nothing.
 void SubmitReferral(const ReferralDetails& details, MessageService& messages, UrlOpener& urls,
                     QWidget* parent);
 

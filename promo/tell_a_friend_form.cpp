@@ -9,9 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/services.h"
-#include "app/shell.h"
-#include "app/widgets.h"
+#include "formbase/form_font.h"
+#include "formbase/key_filter.h"
+#include "formbase/link_label.h"
+#include "formbase/program_icon.h"
+#include "formbase/services.h"
+#include "formbase/shell.h"
 #include "referral.h"
 #include "web/brand.h"
 #include "web/links.h"
@@ -28,7 +31,7 @@ const QString kNavyFrame = QStringLiteral(
     "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px;"
     " background: #000080; color: white; }");
 
-KeyVerdict EmailKey(char32_t code) {
+KeyVerdict emailKey(char32_t code) {
     return code == U' ' ? KeyVerdict::discard() : KeyVerdict::pass();
 }
 
@@ -37,7 +40,7 @@ KeyVerdict EmailKey(char32_t code) {
 FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     setObjectName(QStringLiteral("frmTellAFriend"));
     setWindowTitle(brand::windowCaption());
-    setWindowIcon(ProgramIcon());
+    setWindowIcon(programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
@@ -52,11 +55,11 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     auto* title = new QHBoxLayout;
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(ProgramIcon().pixmap(36, 36));
+    picture->setPixmap(programIcon().pixmap(36, 36));
     title->addWidget(picture);
     auto* heading = new QLabel(brand::windowCaption(), this);
     heading->setObjectName(QStringLiteral("Label1"));
-    heading->setFont(FormFont(18));
+    heading->setFont(formFont(18));
     title->addWidget(heading);
     title->addStretch();
     left->addLayout(title);
@@ -69,13 +72,13 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     Label2_ = new QLabel(messages[k], this);
     Label2_->setObjectName(QStringLiteral("Label2"));
     Label2_->setWordWrap(true);
-    Label2_->setFont(FormFont(9.75, true));
+    Label2_->setFont(formFont(9.75, true));
     Label2_->setMinimumWidth(470);
     left->addWidget(Label2_);
 
     Check1_ = new QCheckBox(tr("Click Here To Visit %1 Now").arg(brand::shownAddress()), this);
     Check1_->setObjectName(QStringLiteral("Check1"));
-    Check1_->setFont(FormFont(14.25));
+    Check1_->setFont(formFont(14.25));
     Check1_->setCursor(Qt::PointingHandCursor);
     connect(Check1_, &QCheckBox::clicked, this, &FrmTellAFriend::visitHome);
     left->addWidget(Check1_);
@@ -102,7 +105,7 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
 QWidget* FrmTellAFriend::buildReferralFrame() {
     auto* frame = new QGroupBox(tr("Refer A Friend"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
-    frame->setFont(FormFont(9.75, true));
+    frame->setFont(formFont(9.75, true));
     frame->setStyleSheet(kNavyFrame);
     auto* grid = new QGridLayout(frame);
     txtName_ = field(QStringLiteral("txtName"), tr("Your Name"), false, frame);
@@ -117,7 +120,7 @@ QWidget* FrmTellAFriend::buildReferralFrame() {
 
     cmdSubmit_ = new QPushButton(tr("Refer A Friend &Now"), frame);
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
-    cmdSubmit_->setFont(FormFont(8.25, true));
+    cmdSubmit_->setFont(formFont(8.25, true));
     cmdSubmit_->setAutoDefault(true);
     cmdSubmit_->setStyleSheet(QStringLiteral("color: black;"));
     connect(cmdSubmit_, &QPushButton::clicked, this, &FrmTellAFriend::submit);
@@ -136,20 +139,20 @@ QWidget* FrmTellAFriend::buildReferralFrame() {
 QWidget* FrmTellAFriend::buildSoftwaresFrame() {
     auto* frame = new QGroupBox(tr("Download Quorvane Softwares"), this);
     frame->setObjectName(QStringLiteral("Frame6"));
-    frame->setFont(FormFont(9.75, true));
+    frame->setFont(formFont(9.75, true));
     frame->setStyleSheet(kNavyFrame);
     frame->setFixedWidth(250);
     auto* layout = new QVBoxLayout(frame);
     auto* paragraph = new QLabel(brand::softwaresParagraph(), frame);
     paragraph->setObjectName(QStringLiteral("Label3"));
     paragraph->setWordWrap(true);
-    paragraph->setFont(FormFont(9));
+    paragraph->setFont(formFont(9));
     paragraph->setStyleSheet(QStringLiteral("color: white;"));
     layout->addWidget(paragraph);
     layout->addStretch();
     auto* goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
                                    tr("Click Here To Visit Quorvane Softwares"), true, frame);
-    goToHome->setFont(FormFont(9, true, true));
+    goToHome->setFont(formFont(9, true, true));
     goToHome->setWordWrap(true);
     goToHome->setStyleSheet(QStringLiteral("color: yellow;"));
     connect(goToHome, &LinkLabel::clicked, this,
@@ -160,11 +163,11 @@ QWidget* FrmTellAFriend::buildSoftwaresFrame() {
 
 QLineEdit* FrmTellAFriend::field(const QString& name, const QString& placeholder, bool email,
                                  QWidget* parent) {
-    auto* box = new FilteredLineEdit(name, email ? KeyFilter(EmailKey) : KeyFilter(), parent);
+    auto* box = new FilteredLineEdit(name, email ? KeyFilter(emailKey) : KeyFilter(), parent);
     box->setText(placeholder);
     box->setAccessibleName(placeholder);
     box->setProperty(kPlaceholderProperty, placeholder);
-    box->setFont(FormFont(8.25));
+    box->setFont(formFont(8.25));
     box->setStyleSheet(QStringLiteral("color: black; background: white;"));
     box->setMinimumWidth(210);
     box->installEventFilter(this);
@@ -183,7 +186,7 @@ bool FrmTellAFriend::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
         if (auto* box = qobject_cast<QLineEdit*>(watched)) {
             const QString placeholder = box->property(kPlaceholderProperty).toString();
-            const QString text = TrimBlanks(box->text());
+            const QString text = trimBlanks(box->text());
             if (event->type() == QEvent::FocusIn && text == placeholder)
                 box->clear();
             else if (event->type() == QEvent::FocusOut && text.isEmpty())
@@ -201,21 +204,11 @@ void FrmTellAFriend::visitHome() {
 }
 
 void FrmTellAFriend::submit() {
-    const ReferralDetails details{TrimBlanks(txtName_->text()), TrimBlanks(txtEmail_->text()),
-                                  TrimBlanks(txtMessage_->text()),
-                                  TrimBlanks(txtFriendName_->text()),
-                                  TrimBlanks(txtFriendEmail_->text())};
-    MessageService& messages = *shell_.services().messages;
-    const auto refuse = [&](const QString& message) {
-        messages.show(this, message, MessageIcon::Critical);
-    };
-    if (details.friendEmail == details.senderEmail)
-        return refuse(tr("Please Enter Distinct Email Addresses"));
-    for (const QString& email : {details.senderEmail, details.friendEmail}) {
-        if (!email.contains(QLatin1Char('@')) || !email.contains(QLatin1Char('.')))
-            return refuse(tr("Please Enter Proper Email Address"));
-    }
-    SubmitReferral(details, messages, *shell_.services().urls, this);
+    const ReferralDetails details{trimBlanks(txtName_->text()), trimBlanks(txtEmail_->text()),
+                                  trimBlanks(txtMessage_->text()),
+                                  trimBlanks(txtFriendName_->text()),
+                                  trimBlanks(txtFriendEmail_->text())};
+    SubmitReferral(details, *shell_.services().messages, *shell_.services().urls, this);
 }
 
 void FrmTellAFriend::reject() {

@@ -6,7 +6,7 @@ namespace stars {
 
 namespace {
 
-std::string_view TrimBlanks(std::string_view text) {
+std::string_view trimBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -14,7 +14,7 @@ std::string_view TrimBlanks(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-ReadingOutcome Refused(LatitudeField field) {
+ReadingOutcome refused(LatitudeField field) {
     ReadingOutcome outcome;
     outcome.refusedField = field;
     return outcome;
@@ -22,8 +22,8 @@ ReadingOutcome Refused(LatitudeField field) {
 
 }  // namespace
 
-std::optional<int> ReadLatitudeBox(std::string_view text) {
-    const std::string_view digits = TrimBlanks(text);
+std::optional<int> readLatitudeBox(std::string_view text) {
+    const std::string_view digits = trimBlanks(text);
     if (digits.empty() || digits.size() > 3)
         return std::nullopt;
     int value = 0;
@@ -35,7 +35,7 @@ std::optional<int> ReadLatitudeBox(std::string_view text) {
     return value;
 }
 
-std::string ColatitudeKeyText(int latitudeDegrees, int latitudeMinutes) {
+std::string colatitudeKeyText(int latitudeDegrees, int latitudeMinutes) {
     // North of 90 degrees the minutes borrow one degree; the south branch has
     // no borrow.
     const int degrees = latitudeDegrees < 90 ? 89 - latitudeDegrees : 90 - latitudeDegrees;
@@ -48,7 +48,7 @@ std::string ColatitudeKeyText(int latitudeDegrees, int latitudeMinutes) {
     return text;
 }
 
-std::optional<double> ReadKeyText(std::string_view keyText) {
+std::optional<double> readKeyText(std::string_view keyText) {
     double value = 0.0;
     const char* const end = keyText.data() + keyText.size();
     const auto [stop, error] = std::from_chars(keyText.data(), end, value);
@@ -67,22 +67,22 @@ bool ReadingEngine::FindStar(const StarCatalogue& catalogue, double key) {
 
 ReadingOutcome ReadingEngine::RequestReading(std::string_view latitudeDegrees,
                                              std::string_view latitudeMinutes, int birthYear) {
-    const std::optional<int> degrees = ReadLatitudeBox(latitudeDegrees);
+    const std::optional<int> degrees = readLatitudeBox(latitudeDegrees);
     if (!degrees)
-        return Refused(LatitudeField::Degrees);
-    const std::optional<int> minutes = ReadLatitudeBox(latitudeMinutes);
+        return refused(LatitudeField::Degrees);
+    const std::optional<int> minutes = readLatitudeBox(latitudeMinutes);
     if (!minutes || *minutes > 60)
-        return Refused(LatitudeField::Minutes);
+        return refused(LatitudeField::Minutes);
 
-    const std::optional<double> key = ReadKeyText(ColatitudeKeyText(*degrees, *minutes));
+    const std::optional<double> key = readKeyText(colatitudeKeyText(*degrees, *minutes));
     if (!key)
-        return Refused(LatitudeField::Minutes);
+        return refused(LatitudeField::Minutes);
     if (!FindStar(CatalogueFor(*degrees, birthYear), *key))
-        return Refused(LatitudeField::Degrees);
+        return refused(LatitudeField::Degrees);
 
     colatitudeKey_ = *key;
     ReadingOutcome outcome;
-    outcome.reading = AssembleReading(currentStarName_);
+    outcome.reading = assembleReading(currentStarName_);
     return outcome;
 }
 

@@ -26,17 +26,17 @@ struct ReadingOutcome {
 
 // The number typed into a latitude box: one to three decimal digits once
 // leading and trailing blanks are removed. Anything else gives nothing.
-std::optional<int> ReadLatitudeBox(std::string_view text);
+std::optional<int> readLatitudeBox(std::string_view text);
 
 // The degree.minute key text for latitude degrees and minutes: the whole part
 // is the degrees of the colatitude, the two digits behind the point its
 // minutes ("49.05" for 40 degrees 55 minutes). Minutes above 60 give a text
 // that is not a number ("49.-1").
-std::string ColatitudeKeyText(int latitudeDegrees, int latitudeMinutes);
+std::string colatitudeKeyText(int latitudeDegrees, int latitudeMinutes);
 
 // The key text read back as a number, with "." as the decimal point whatever
 // the process locale; nothing when the text is not a number.
-std::optional<double> ReadKeyText(std::string_view keyText);
+std::optional<double> readKeyText(std::string_view keyText);
 
 // The reading engine and the two values that carry over from one request to
 // the next for the whole run of the program.

@@ -23,9 +23,9 @@ struct PrincipalStar {
     std::string_view Direction;
 };
 
-inline constexpr std::size_t PrincipalStarCount = 19;
+inline constexpr std::size_t principalStarCount = 19;
 
-using PrincipalStarLore = std::array<PrincipalStar, PrincipalStarCount>;
+using PrincipalStarLore = std::array<PrincipalStar, principalStarCount>;
 
 // The table of the principal stars, rows 0 to 18. It is built once and never
 // changes, so every call hands back the same, complete table.

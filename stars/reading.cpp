@@ -4,7 +4,7 @@
 
 namespace stars {
 
-StarReading AssembleReading(std::string_view starName) {
+StarReading assembleReading(std::string_view starName) {
     StarReading reading;
     reading.starLine = std::string(starName);
     reading.attributes.fill(std::string(NotAvailableMark));
@@ -12,11 +12,11 @@ StarReading AssembleReading(std::string_view starName) {
     for (const PrincipalStar& row : FillPrincipalStarLore()) {
         if (row.StarName != starName)
             continue;
-        const std::string_view values[AttributeCount] = {
+        const std::string_view values[attributeCount] = {
             row.LatinName,    row.Designation, row.Gemstone, row.Plant, row.Position,
             row.RulingPlanet, row.Keywords,    row.Effect,   row.Angel, row.Direction,
         };
-        for (std::size_t i = 0; i < AttributeCount; ++i)
+        for (std::size_t i = 0; i < attributeCount; ++i)
             reading.attributes[i] = std::string(values[i]);
     }
 
@@ -27,7 +27,7 @@ StarReading AssembleReading(std::string_view starName) {
     reading.frameShown = !allNotAvailable;
     if (allNotAvailable) {
         reading.starLine += "\r\n";
-        reading.starLine += LaterVersionText;
+        reading.starLine += laterVersionText;
     }
     return reading;
 }

@@ -8,7 +8,7 @@
 namespace stars {
 
 // The text added under the star name when the star carries no lore.
-inline constexpr std::string_view LaterVersionText =
+inline constexpr std::string_view laterVersionText =
     "Interpretation for this Fixed Star will be included in the next version.";
 
 // The ten attributes of a reading, in the order they are filled and tested.
@@ -24,15 +24,15 @@ enum class Attribute : std::size_t {
     Angel,
     Direction,
 };
-inline constexpr std::size_t AttributeCount = 10;
+inline constexpr std::size_t attributeCount = 10;
 
 // What the result form shows for one request.
 struct StarReading {
-    // The star name, or the star name, CR LF and LaterVersionText when the
+    // The star name, or the star name, CR LF and laterVersionText when the
     // star has no lore.
     std::string starLine;
     // Each a lore text or "NA".
-    std::array<std::string, AttributeCount> attributes;
+    std::array<std::string, attributeCount> attributes;
     // False when all ten attributes are exactly "NA".
     bool frameShown = false;
 
@@ -44,6 +44,6 @@ struct StarReading {
 // Builds the reading for a chosen star: every attribute starts as "NA", a lore
 // row whose name equals `starName` byte for byte supplies its ten attributes,
 // and a star left with ten "NA" gets the later-version line and no frame.
-StarReading AssembleReading(std::string_view starName);
+StarReading assembleReading(std::string_view starName);
 
 }  // namespace stars

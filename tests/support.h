@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QList>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -14,8 +15,8 @@
 #include <memory>
 
 #include "app/application.h"
-#include "app/services.h"
 #include "app/single_instance.h"
+#include "formbase/services.h"
 #include "web/links.h"
 
 namespace asterine::test {
@@ -150,6 +151,19 @@ inline void Trigger(QWidget* form, const char* name) {
 inline void TypeCharacter(QWidget* widget, const QString& character) {
     QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, character, Qt::NoModifier);
     QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, character, Qt::NoModifier);
+}
+
+// The six latitude and longitude boxes of the birth-details form.
+inline const char* const kCoordinateBoxes[] = {"txtLonD", "txtLonM", "txtLonS",
+                                               "txtLatD", "txtLatM", "txtLatS"};
+
+// Fills every box of the birth-details form that the checks require, with a
+// latitude of `degrees` 30.
+inline void FillValid(QWidget* form, const QString& degrees = QStringLiteral("40")) {
+    Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("SMITH"));
+    for (const char* name : kCoordinateBoxes)
+        Child<QLineEdit>(form, name)->setText(QStringLiteral("30"));
+    Child<QLineEdit>(form, "txtLatD")->setText(degrees);
 }
 
 inline void Click(QWidget* form, const char* name) {

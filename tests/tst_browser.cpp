@@ -169,7 +169,7 @@ void TestBrowser::searchRequestCarriesThePhrase_data() {
 void TestBrowser::searchRequestCarriesThePhrase() {
     QFETCH(QString, phrase);
     LoopbackServer server;
-    std::unique_ptr<QWidget> browser(CreateBrowser(phrase, gUrls, server.settings()));
+    std::unique_ptr<QWidget> browser(createBrowser(phrase, gUrls, server.settings()));
     browser->show();
     QVERIFY(WaitForSearch(server));
 
@@ -195,7 +195,7 @@ void TestBrowser::searchRequestCarriesThePhrase() {
 void TestBrowser::historyAndAddressBox() {
     LoopbackServer server;
     auto* browser = static_cast<FrmBrowser*>(
-        CreateBrowser(QStringLiteral("Latitude Longitude x"), gUrls, server.settings()));
+        createBrowser(QStringLiteral("Latitude Longitude x"), gUrls, server.settings()));
     std::unique_ptr<QWidget> owner(browser);
     browser->show();
     QVERIFY(WaitForSearch(server));

@@ -96,9 +96,9 @@ void TestEngine::workedKeys() {
     QFETCH(QString, keyText);
     QFETCH(double, key);
 
-    const std::string text = ColatitudeKeyText(degrees, minutes);
+    const std::string text = colatitudeKeyText(degrees, minutes);
     QCOMPARE(q(text), keyText);
-    const std::optional<double> read = ReadKeyText(text);
+    const std::optional<double> read = readKeyText(text);
     if (std::isnan(key)) {
         QVERIFY(!read);
         return;
@@ -120,10 +120,10 @@ void TestEngine::keysIgnoreTheProcessLocale() {
     for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
         if (std::setlocale(LC_ALL, name))
             ++systemLocales;
-        QCOMPARE(q(ColatitudeKeyText(40, 55)), QStringLiteral("49.05"));
-        QCOMPARE(q(ColatitudeKeyText(1, 0)), QStringLiteral("88.60"));
-        QCOMPARE(ReadKeyText("49.05").value_or(0), 49.05);
-        QVERIFY(!ReadKeyText("49,05"));
+        QCOMPARE(q(colatitudeKeyText(40, 55)), QStringLiteral("49.05"));
+        QCOMPARE(q(colatitudeKeyText(1, 0)), QStringLiteral("88.60"));
+        QCOMPARE(readKeyText("49.05").value_or(0), 49.05);
+        QVERIFY(!readKeyText("49,05"));
 
         ReadingEngine engine;
         const ReadingOutcome outcome = engine.RequestReading("40", "30", 1999);
@@ -248,20 +248,20 @@ void TestEngine::everyPrincipalStarIsInItsCatalogues() {
 
 void TestEngine::loreLookupIsByteExact() {
     for (const char* name : {"REGULUS", "regulus", "Regulus ", " Regulus", "MINTAKA", ""}) {
-        const StarReading reading = AssembleReading(name);
+        const StarReading reading = assembleReading(name);
         QVERIFY2(!reading.frameShown, name);
         for (const std::string& value : reading.attributes)
             QCOMPARE(q(value), QStringLiteral("NA"));
     }
-    QCOMPARE(q(AssembleReading("Alderbaran")[Attribute::Effect]),
+    QCOMPARE(q(assembleReading("Alderbaran")[Attribute::Effect]),
              QStringLiteral("This star has an effect of bestowing courage, intelligence and "
                             "honor in whichever part of the birth chart it is present in. "));
-    QCOMPARE(q(AssembleReading("Polaris")[Attribute::LatinName]),
+    QCOMPARE(q(assembleReading("Polaris")[Attribute::LatinName]),
              QStringLiteral("Cauda Urs\u00e6"));
-    QCOMPARE(q(AssembleReading("Arcturus")[Attribute::Designation]),
+    QCOMPARE(q(assembleReading("Arcturus")[Attribute::Designation]),
              QStringLiteral("Alpha Bo\u00f6tis"));
     for (const char* name : {"Vindemiatrix", "Pleiades"}) {
-        const StarReading reading = AssembleReading(name);
+        const StarReading reading = assembleReading(name);
         QCOMPARE(q(reading[Attribute::Effect]), QStringLiteral("NA"));
         QVERIFY(reading[Attribute::Keywords] != NotAvailableMark);
         QVERIFY(reading.frameShown);
@@ -269,7 +269,7 @@ void TestEngine::loreLookupIsByteExact() {
 }
 
 void TestEngine::readingOfAPrincipalStar() {
-    const StarReading reading = AssembleReading("Regulus");
+    const StarReading reading = assembleReading("Regulus");
     QVERIFY(reading.frameShown);
     QCOMPARE(q(reading.starLine), QStringLiteral("Regulus"));
     const QStringList expected = {
@@ -284,12 +284,12 @@ void TestEngine::readingOfAPrincipalStar() {
         "life.",
         "Raphael",
         "North"};
-    for (std::size_t i = 0; i < AttributeCount; ++i)
+    for (std::size_t i = 0; i < attributeCount; ++i)
         QCOMPARE(q(reading.attributes[i]), expected[qsizetype(i)]);
 }
 
 void TestEngine::readingWithoutLore() {
-    const StarReading reading = AssembleReading("MIRFAK");
+    const StarReading reading = assembleReading("MIRFAK");
     QVERIFY(!reading.frameShown);
     QCOMPARE(q(reading.starLine),
              QStringLiteral("MIRFAK\r\nInterpretation for this Fixed Star will be included in the "
@@ -297,7 +297,7 @@ void TestEngine::readingWithoutLore() {
 }
 
 void TestEngine::readingWithEmptyLatinName() {
-    const StarReading reading = AssembleReading("Fomalhaut");
+    const StarReading reading = assembleReading("Fomalhaut");
     QVERIFY(reading.frameShown);
     QCOMPARE(q(reading.starLine), QStringLiteral("Fomalhaut"));
     QCOMPARE(q(reading[Attribute::LatinName]), QString());
@@ -308,7 +308,7 @@ void TestEngine::readingWithEmptyLatinName() {
 }
 
 void TestEngine::readingOfNoStar() {
-    const StarReading reading = AssembleReading("");
+    const StarReading reading = assembleReading("");
     QVERIFY(!reading.frameShown);
     QCOMPARE(q(reading.starLine),
              QStringLiteral("\r\nInterpretation for this Fixed Star will be included in the next "
@@ -411,12 +411,12 @@ void TestEngine::refusals() {
 }
 
 void TestEngine::boxReading() {
-    QCOMPARE(ReadLatitudeBox("0"), std::optional<int>(0));
-    QCOMPARE(ReadLatitudeBox("007"), std::optional<int>(7));
-    QCOMPARE(ReadLatitudeBox(" 999 "), std::optional<int>(999));
-    QCOMPARE(ReadLatitudeBox("1000"), std::optional<int>());
-    QCOMPARE(ReadLatitudeBox("4 0"), std::optional<int>());
-    QCOMPARE(ReadLatitudeBox(std::string_view("4\0", 2)), std::optional<int>());
+    QCOMPARE(readLatitudeBox("0"), std::optional<int>(0));
+    QCOMPARE(readLatitudeBox("007"), std::optional<int>(7));
+    QCOMPARE(readLatitudeBox(" 999 "), std::optional<int>(999));
+    QCOMPARE(readLatitudeBox("1000"), std::optional<int>());
+    QCOMPARE(readLatitudeBox("4 0"), std::optional<int>());
+    QCOMPARE(readLatitudeBox(std::string_view("4\0", 2)), std::optional<int>());
 }
 
 void TestEngine::sweepOfEveryTypedLatitude() {

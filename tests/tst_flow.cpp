@@ -1,5 +1,5 @@
 // The application shell: window flow between the forms, the end of the
-// program, the single-instance rule, the advertisement draw and the link table.
+// program, the single-instance rule and the advertisement draw.
 
 #include <QCheckBox>
 #include <QLabel>
@@ -16,13 +16,6 @@ using namespace asterine;
 using namespace asterine::test;
 
 namespace {
-
-void FillValid(QWidget* form, const QString& degrees = QStringLiteral("40")) {
-    Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("ADA"));
-    for (const char* name : {"txtLonD", "txtLonM", "txtLonS", "txtLatM", "txtLatS"})
-        Child<QLineEdit>(form, name)->setText(QStringLiteral("30"));
-    Child<QLineEdit>(form, "txtLatD")->setText(degrees);
-}
 
 // Which of the two overlapping advertisement labels is seen.
 QString FrontLabel(QWidget* form) {
@@ -54,8 +47,6 @@ private slots:
     void coBrandRounding();
     void coBrandSplit();
     void coBrandChoosesTheFrontLabel();
-    void linkTable();
-    void linkRolesHaveTheirSites();
 
 private:
     std::unique_ptr<Harness> h;
@@ -258,13 +249,13 @@ void TestFlow::lockIsHeldAcrossProcessesAndTakenOverWhenStale() {
 }
 
 void TestFlow::coBrandRounding() {
-    QCOMPARE(Application::CoBrandNumberFor(0.0), 1);
-    QCOMPARE(Application::CoBrandNumberFor(0.25), 2);  // 2.5 goes to the even 2
-    QCOMPARE(Application::CoBrandNumberFor(0.5), 4);
-    QCOMPARE(Application::CoBrandNumberFor(0.75), 6);  // 5.5 goes to the even 6
-    QCOMPARE(Application::CoBrandNumberFor(0.9), 6);
-    QCOMPARE(Application::CoBrandNumberFor(0.95), 7);
-    QCOMPARE(Application::CoBrandNumberFor(std::nextafter(1.0, 0.0)), 7);
+    QCOMPARE(Application::coBrandNumberFor(0.0), 1);
+    QCOMPARE(Application::coBrandNumberFor(0.25), 2);  // 2.5 goes to the even 2
+    QCOMPARE(Application::coBrandNumberFor(0.5), 4);
+    QCOMPARE(Application::coBrandNumberFor(0.75), 6);  // 5.5 goes to the even 6
+    QCOMPARE(Application::coBrandNumberFor(0.9), 6);
+    QCOMPARE(Application::coBrandNumberFor(0.95), 7);
+    QCOMPARE(Application::coBrandNumberFor(std::nextafter(1.0, 0.0)), 7);
 }
 
 void TestFlow::coBrandSplit() {
@@ -272,7 +263,7 @@ void TestFlow::coBrandSplit() {
     constexpr int kDraws = 1200;
     std::map<int, int> counts;
     for (int k = 0; k < kDraws; ++k)
-        ++counts[Application::CoBrandNumberFor((k + 0.5) / kDraws)];
+        ++counts[Application::coBrandNumberFor((k + 0.5) / kDraws)];
     const std::map<int, int> expected = {{1, 100}, {2, 200}, {3, 200}, {4, 200},
                                          {5, 200}, {6, 200}, {7, 100}};
     QCOMPARE(counts, expected);
@@ -296,77 +287,6 @@ void TestFlow::coBrandChoosesTheFrontLabel() {
         QCOMPARE(FrontLabel(main), front);
     }
     QCOMPARE(h->app->coBrandRandomNumber(), qint16(7));
-}
-
-void TestFlow::linkTable() {
-    QVERIFY(h->start());
-    FrmMain* main = h->app->mainForm();
-
-    struct Link {
-        const char* control;
-        bool menu;
-        LinkRole role;
-    };
-    const auto check = [this](QWidget* form, const Link& link) {
-        h->urls.opened.clear();
-        if (link.menu)
-            Trigger(form, link.control);
-        else
-            Click(form, link.control);
-        QCOMPARE(h->urls.opened, QList<QUrl>{LinkAddress(link.role)});
-        QVERIFY(h->messages.shown.isEmpty());
-    };
-    const Link shared[] = {
-        {"Label61", false, LinkRole::HomePage},
-        {"mnuVisit", true, LinkRole::HomePage},
-        {"mnuOnline", true, LinkRole::HelpPage},
-        {"mnuUpdate", true, LinkRole::DownloadPage},
-        {"mnuDonate", true, LinkRole::DonatePage},
-        {"lblCobrand", false, LinkRole::CoBrandPage},
-        {"lblFullBrand", false, LinkRole::FullyBrandedPage},
-    };
-    for (const Link& link : shared)
-        check(main, link);
-    check(main, {"Label2", false, LinkRole::FullyBrandedPage});
-
-    FillValid(main, QStringLiteral("77"));
-    Child<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("33"));
-    Click(main, "cmdRashi");
-    FrmDisplay* display = h->app->displayForm();
-    QVERIFY(display);
-    for (const Link& link : shared)
-        check(display, link);
-    check(display, {"Label19", false, LinkRole::CoBrandPage});
-    check(display, {"Label1", false, LinkRole::FullyBrandedPage});
-    // The links change nothing on the form.
-    QCOMPARE(Child<QLabel>(display, "lblFixedStar")->text(), QStringLiteral("Regulus"));
-    QVERIFY(display->isVisible());
-
-    Click(display, "cmdExit");
-    FrmTellAFriend* farewell = h->app->tellAFriendForm();
-    check(farewell, {"Check1", false, LinkRole::HomePage});
-    QVERIFY(!Child<QCheckBox>(farewell, "Check1")->isChecked());
-    check(farewell, {"lblGoToHome", false, LinkRole::SoftwaresPage});
-}
-
-void TestFlow::linkRolesHaveTheirSites() {
-    const QList<LinkRole> roles = {LinkRole::HomePage,     LinkRole::HelpPage,
-                                   LinkRole::DownloadPage, LinkRole::DonatePage,
-                                   LinkRole::CoBrandPage,  LinkRole::FullyBrandedPage,
-                                   LinkRole::SoftwaresPage};
-    QSet<QUrl> addresses;
-    for (const LinkRole role : roles) {
-        const QUrl address = LinkAddress(role);
-        QVERIFY(address.isValid());
-        QCOMPARE(address.scheme(), QStringLiteral("https"));
-        addresses.insert(address);
-    }
-    QCOMPARE(addresses.size(), roles.size());
-    QCOMPARE(LinkAddress(LinkRole::HelpPage).host(), LinkAddress(LinkRole::DownloadPage).host());
-    QCOMPARE(LinkAddress(LinkRole::DonatePage).host(), LinkAddress(LinkRole::CoBrandPage).host());
-    QCOMPARE(LinkAddress(LinkRole::DonatePage).host(),
-             LinkAddress(LinkRole::FullyBrandedPage).host());
-    QCOMPARE(LinkAddress(LinkRole::HomePage).path(), QStringLiteral("/"));
 }
 
 QTEST_MAIN(TestFlow)

@@ -1,4 +1,4 @@
-// The farewell form and its referral, the About box, and the update prompt.
+// The farewell form and its referral.
 
 #include <QCheckBox>
 #include <QFile>
@@ -12,7 +12,6 @@
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
 #include "web/brand.h"
-#include "web/update_prompt.h"
 
 using namespace asterine;
 using namespace asterine::test;
@@ -33,21 +32,6 @@ QString Query(const QUrl& url, const char* key) {
     return QUrlQuery(url).queryItemValue(QLatin1String(key), QUrl::FullyDecoded);
 }
 
-// Opens the download page only after checking what the store holds then.
-class OrderCheckingUrls : public UrlOpener {
-public:
-    explicit OrderCheckingUrls(const TemporarySettings& settings) : settings_(settings) {}
-    void open(const QUrl& address) override {
-        opened.append(address);
-        durationWhenOpened = settings_.duration().toString();
-    }
-    QList<QUrl> opened;
-    QString durationWhenOpened;
-
-private:
-    const TemporarySettings& settings_;
-};
-
 }  // namespace
 
 class TestPromo : public QObject {
@@ -60,6 +44,7 @@ private slots:
     void untouchedFormNeedsProperAddresses();
     void submissionChecksInOrder_data();
     void submissionChecksInOrder();
+    void referralRulesWithoutTheForm();
     void referralAddressCarriesEveryValueWhole();
     void successfulSubmissionKeepsTheForm();
     void hiddenMessageFieldTakesNoFocus();
@@ -68,15 +53,6 @@ private slots:
     void enterRightAfterOpeningExits();
     void supportMessageByDraw();
     void farewellStaysOnTop();
-    void aboutBoxIsModalWithItsLinks();
-    void aboutBoxClosesOnEnterAndEsc();
-
-    void updatePromptCalendar_data();
-    void updatePromptCalendar();
-    void updatePromptAnswers();
-    void unreadableStoredDateCountsAsMissing();
-    void helpMenuUpdateLeavesTheDateAlone();
-    void startsWithABrokenSettingsStore();
 
 private:
     FrmTellAFriend* openFarewell();
@@ -150,13 +126,65 @@ void TestPromo::submissionChecksInOrder() {
     QCOMPARE(Child<QLineEdit>(form, "txtEmail")->text(), fields[1]);
 }
 
+void TestPromo::referralRulesWithoutTheForm() {
+    const ReferralDetails valid{"Ann", "ann@example.org", "Your Message\r\n", "Bob",
+                                "bob@example.org"};
+    QCOMPARE(referralProblem(valid), std::nullopt);
+
+    // Each check in its turn: the first one that fails gives the message.
+    const auto problem = [&](auto change) {
+        ReferralDetails details = valid;
+        change(details);
+        return referralProblem(details).value_or(QString());
+    };
+    QCOMPARE(problem([](ReferralDetails& d) {
+                 d.friendEmail = d.senderEmail;
+                 d.senderName.clear();
+             }),
+             QStringLiteral("Please Enter Distinct Email Addresses"));
+    QCOMPARE(problem([](ReferralDetails& d) { d.friendEmail = QStringLiteral("ANN@example.org"); }),
+             QString());
+    QCOMPARE(problem([](ReferralDetails& d) {
+                 d.senderEmail = QStringLiteral("ann.example.org");
+                 d.friendName.clear();
+             }),
+             QStringLiteral("Please Enter Proper Email Address"));
+    QCOMPARE(problem([](ReferralDetails& d) { d.friendEmail = QStringLiteral("bob@example"); }),
+             QStringLiteral("Please Enter Proper Email Address"));
+    QCOMPARE(problem([](ReferralDetails& d) { d.friendEmail = QStringLiteral(".bob@"); }),
+             QString());
+    QCOMPARE(problem([](ReferralDetails& d) { d.senderName = QStringLiteral("Your Name"); }),
+             QStringLiteral("Please Enter Your Name"));
+    QCOMPARE(problem([](ReferralDetails& d) { d.message = QStringLiteral("Your Message"); }),
+             QStringLiteral("Please Enter Your Message"));
+    QCOMPARE(problem([](ReferralDetails& d) {
+                 d.friendName = QStringLiteral("Friend's Name");
+                 d.message.clear();
+             }),
+             QStringLiteral("Please Enter Your Message"));
+    QCOMPARE(problem([](ReferralDetails& d) { d.friendName.clear(); }),
+             QStringLiteral("Please Enter Your Friend's Name"));
+
+    // The boundary opens the address only for details that pass.
+    RecordingMessages messages;
+    RecordingUrls urls;
+    ReferralDetails refused = valid;
+    refused.senderEmail = refused.friendEmail;
+    SubmitReferral(refused, messages, urls, nullptr);
+    QCOMPARE(messages.texts(), QStringList{"Please Enter Distinct Email Addresses"});
+    QVERIFY(urls.opened.isEmpty());
+    SubmitReferral(valid, messages, urls, nullptr);
+    QCOMPARE(urls.opened, QList<QUrl>{referralAddress(valid)});
+    QCOMPARE(messages.shown.size(), 1);
+}
+
 void TestPromo::referralAddressCarriesEveryValueWhole() {
     const ReferralDetails details{QStringLiteral("Tom & Jerry=1 #2 + 3%"),
                                   QStringLiteral("t+o@x.y"),
                                   QStringLiteral("Your Message\r\nline two & more"),
                                   QStringLiteral("J\u00f6rg \u05e9\u05dc\u05d5\u05dd \U0001F31F"),
                                   QStringLiteral("j?g@x.y/#")};
-    const QUrl address = ReferralAddress(details);
+    const QUrl address = referralAddress(details);
     QVERIFY(address.isValid());
     QCOMPARE(address.toString(QUrl::RemoveQuery),
              brand::mainSite().toString() + QStringLiteral("qvms-refer-a-friend.php"));
@@ -298,164 +326,6 @@ void TestPromo::farewellStaysOnTop() {
     h->random.draws = {0.99};
     h->app->showTellAFriend();
     QCOMPARE(Child<QLabel>(h->app->tellAFriendForm(), "Label2")->text(), message);
-}
-
-void TestPromo::aboutBoxIsModalWithItsLinks() {
-    FrmMain* main = h->app->mainForm();
-    int openings = 0;
-    QTimer::singleShot(0, this, [&] {
-        QWidget* about = QApplication::activeModalWidget();
-        QVERIFY(about);
-        QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
-        QCOMPARE(about->parentWidget(), main);
-        QVERIFY(about->isModal());
-        ++openings;
-        Click(about, "lblCoBrand");
-        Click(about, "lblCoBrand");
-        Click(about, "lblHomePage");
-        QVERIFY(about->isVisible());
-        QVERIFY(Child<QLabel>(about, "lblHomePage")->text().startsWith("Click here to visit "));
-        Click(about, "cmdOK");
-    });
-    Trigger(main, "mnuAbout");
-    Harness::settle();
-    QCOMPARE(openings, 1);
-    QCOMPARE(h->urls.opened, (QList<QUrl>{LinkAddress(LinkRole::FullyBrandedPage),
-                                          LinkAddress(LinkRole::FullyBrandedPage),
-                                          LinkAddress(LinkRole::HomePage)}));
-    QCOMPARE(h->app->loadedForms(), QList<QWidget*>{main});
-}
-
-void TestPromo::aboutBoxClosesOnEnterAndEsc() {
-    FrmMain* main = h->app->mainForm();
-    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
-        bool closed = false;
-        QTimer::singleShot(0, this, [&] {
-            QWidget* about = QApplication::activeModalWidget();
-            QVERIFY(about);
-            QTest::keyClick(about, key);
-            closed = !about->isVisible();
-        });
-        Trigger(main, "mnuAbout");
-        QVERIFY(closed);
-        QCOMPARE(h->app->loadedForms(), QList<QWidget*>{main});
-    }
-}
-
-void TestPromo::updatePromptCalendar_data() {
-    QTest::addColumn<qint64>("secondsFromNow");
-    QTest::addColumn<bool>("asks");
-    const qint64 day = 24 * 3600;
-    QTest::newRow("14 days ago") << -14 * day << false;
-    QTest::newRow("15 days ago") << -15 * day << true;
-    QTest::newRow("14 days ahead") << 14 * day << false;
-    QTest::newRow("15 days ahead") << 15 * day << true;
-    // 14 days and 11 hours ago, but 15 calendar-day boundaries.
-    QTest::newRow("boundaries, not hours") << -(14 * day + 11 * 3600) << true;
-}
-
-void TestPromo::updatePromptCalendar() {
-    QFETCH(qint64, secondsFromNow);
-    QFETCH(bool, asks);
-    const QString stored = h->clock.time.addSecs(secondsFromNow).toString(Qt::ISODate);
-    h->settings.setDuration(stored);
-    h->messages.shown.clear();
-
-    UpdatePrompt(h->app->services());
-    if (!asks) {
-        QVERIFY(h->messages.shown.isEmpty());
-        QCOMPARE(h->settings.duration().toString(), stored);
-        return;
-    }
-    QCOMPARE(h->messages.shown.size(), 1);
-    const ShownMessage question = h->messages.shown.last();
-    QCOMPARE(question.text, QStringLiteral("There maybe an update to this software available\r"
-                                           "Do you want to check for an update?"));
-    QCOMPARE(question.buttons, MessageButtons::YesNo);
-    QCOMPARE(question.icon, MessageIcon::Information);
-    QCOMPARE(h->settings.duration().toString(), h->clock.time.toString(Qt::ISODate));
-}
-
-void TestPromo::updatePromptAnswers() {
-    // First run: nothing stored, no question, now stored.
-    h->settings.open()->remove(QStringLiteral("Settings/Duration"));
-    UpdatePrompt(h->app->services());
-    QVERIFY(h->messages.shown.isEmpty());
-    QCOMPARE(QDateTime::fromString(h->settings.duration().toString(), Qt::ISODate), h->clock.time);
-
-    // No: stored, nothing opened; the next question 15 days on.
-    h->clock.time = h->clock.time.addDays(15);
-    h->messages.answer = MessageAnswer::No;
-    UpdatePrompt(h->app->services());
-    QCOMPARE(h->messages.shown.size(), 1);
-    QVERIFY(h->urls.opened.isEmpty());
-    h->clock.time = h->clock.time.addDays(14);
-    UpdatePrompt(h->app->services());
-    QCOMPARE(h->messages.shown.size(), 1);
-
-    // Yes: the date is stored before the download page opens.
-    OrderCheckingUrls urls(h->settings);
-    Services services = h->app->services();
-    services.urls = &urls;
-    h->clock.time = h->clock.time.addDays(1);
-    h->messages.answer = MessageAnswer::Yes;
-    UpdatePrompt(services);
-    QCOMPARE(h->messages.shown.size(), 2);
-    QCOMPARE(urls.opened, QList<QUrl>{LinkAddress(LinkRole::DownloadPage)});
-    QCOMPARE(urls.durationWhenOpened, h->clock.time.toString(Qt::ISODate));
-}
-
-void TestPromo::unreadableStoredDateCountsAsMissing() {
-    for (const QString& garbage : {QStringLiteral("not a date"), QStringLiteral("2026-13-45"),
-                                   QStringLiteral("\u0000\u00ff")}) {
-        h->settings.setDuration(garbage);
-        h->messages.shown.clear();
-        UpdatePrompt(h->app->services());
-        QVERIFY(h->messages.shown.isEmpty());
-        QCOMPARE(h->settings.duration().toString(), h->clock.time.toString(Qt::ISODate));
-    }
-}
-
-void TestPromo::helpMenuUpdateLeavesTheDateAlone() {
-    const QString stored = h->clock.time.addDays(-40).toString(Qt::ISODate);
-    h->settings.setDuration(stored);
-    Trigger(h->app->mainForm(), "mnuUpdate");
-    QCOMPARE(h->urls.opened, QList<QUrl>{LinkAddress(LinkRole::DownloadPage)});
-    QVERIFY(h->messages.shown.isEmpty());
-    QCOMPARE(h->settings.duration().toString(), stored);
-}
-
-void TestPromo::startsWithABrokenSettingsStore() {
-    // A settings file full of garbage.
-    {
-        QFile file(h->settings.path());
-        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        QByteArray junk;
-        for (int i = 0; i < 4096; ++i)
-            junk.append(char((i * 7919) % 256));
-        file.write(junk);
-    }
-    Harness broken;
-    QFile::remove(broken.settings.path());
-    QFile::copy(h->settings.path(), broken.settings.path());
-    QVERIFY(broken.start());
-    QVERIFY(broken.app->mainForm()->isVisible());
-
-    // A settings store that cannot be written at all.
-    class Unwritable : public SettingsLocation {
-    public:
-        std::unique_ptr<QSettings> open() const override {
-            return std::make_unique<QSettings>(QStringLiteral("/dev/null/asterine/asterine.ini"),
-                                               QSettings::IniFormat);
-        }
-    } unwritable;
-    Harness readOnly;
-    Services services = readOnly.app->services();
-    services.settings = &unwritable;
-    readOnly.app = std::make_unique<Application>(services);
-    QVERIFY(readOnly.start());
-    QVERIFY(readOnly.app->mainForm()->isVisible());
-    QVERIFY(readOnly.messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestPromo)

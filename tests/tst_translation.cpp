@@ -83,9 +83,7 @@ void TestTranslation::everyCaptionIsTranslated() {
     FrmMain* main = h.app->mainForm();
     QCOMPARE(Unmarked(main), QStringList());
 
-    Child<QLineEdit>(main, "txtName")->setText(QStringLiteral("ADA"));
-    for (const char* name : {"txtLonD", "txtLonM", "txtLonS", "txtLatD", "txtLatM", "txtLatS"})
-        Child<QLineEdit>(main, name)->setText(QStringLiteral("30"));
+    FillValid(main);
     Click(main, "cmdRashi");
     QVERIFY(h.app->displayForm());
     QCOMPARE(Unmarked(h.app->displayForm()), QStringList());

@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/widgets.h"
+#include "formbase/form_font.h"
+#include "formbase/link_label.h"
+#include "formbase/program_icon.h"
 #include "brand.h"
 #include "links.h"
 
@@ -16,8 +18,8 @@ namespace asterine {
 FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(brand::windowCaption());
-    setWindowIcon(ProgramIcon());
-    setFont(FormFont(8.25));
+    setWindowIcon(programIcon());
+    setFont(formFont(8.25));
     setModal(true);
 
     auto* layout = new QGridLayout(this);
@@ -25,13 +27,13 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setPixmap(ProgramIcon().pixmap(48, 48));
+    icon->setPixmap(programIcon().pixmap(48, 48));
     icon->setAlignment(Qt::AlignTop);
     layout->addWidget(icon, 0, 0, 2, 1);
 
     auto* title = new QLabel(brand::windowCaption(), this);
     title->setObjectName(QStringLiteral("Label2"));
-    title->setFont(FormFont(12, true));
+    title->setFont(formFont(12, true));
     layout->addWidget(title, 0, 1);
 
     auto* description = new QLabel(brand::description(), this);
@@ -63,7 +65,7 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
 
     auto* homePage = new LinkLabel(
         QStringLiteral("lblHomePage"),
-        tr("Click here to visit %1").arg(LinkAddress(LinkRole::HomePage).toString()), true, this);
+        tr("Click here to visit %1").arg(linkAddress(LinkRole::HomePage).toString()), true, this);
     homePage->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
     connect(homePage, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
     layout->addWidget(homePage, 5, 1);

@@ -16,7 +16,7 @@ using CreateBrowserFunction = QWidget* (*)(const QString&, UrlOpener&, const Bro
 
 // The browser lives in a module of its own, loaded when it is first opened,
 // so that the program does not pay for the web engine at start-up.
-CreateBrowserFunction LoadBrowserModule() {
+CreateBrowserFunction loadBrowserModule() {
     static CreateBrowserFunction create = [] {
         const QStringList candidates = {
             QDir(QCoreApplication::applicationDirPath())
@@ -42,13 +42,13 @@ BrowserSettings BrowserSettings::standard() {
     settings.providerHome = QUrl(QStringLiteral("https://www.google.com/"));
     settings.providerLogo = QUrl(QStringLiteral("https://www.google.com/logos/Logo_25wht.gif"));
     settings.publisherId = QStringLiteral("pub-quorvane-asterine");
-    settings.homePage = LinkAddress(LinkRole::HomePage);
+    settings.homePage = linkAddress(LinkRole::HomePage);
     settings.searchPage = QUrl(QStringLiteral("https://www.google.com/"));
     return settings;
 }
 
-QWidget* CreateBrowser(const QString& phrase, UrlOpener& urls, const BrowserSettings& settings) {
-    if (CreateBrowserFunction create = LoadBrowserModule())
+QWidget* createBrowser(const QString& phrase, UrlOpener& urls, const BrowserSettings& settings) {
+    if (CreateBrowserFunction create = loadBrowserModule())
         return create(phrase, urls, settings);
     // Without its module the browser window still opens, and says why it is empty.
     auto* missing = new QLabel(QCoreApplication::translate(

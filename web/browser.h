@@ -27,7 +27,7 @@ struct BrowserSettings {
 
 // A fresh browser window that searches for `phrase`; it deletes itself when
 // closed. The web engine starts with the first browser, not with the program.
-QWidget* CreateBrowser(const QString& phrase, UrlOpener& urls,
+QWidget* createBrowser(const QString& phrase, UrlOpener& urls,
                        const BrowserSettings& settings = BrowserSettings::standard());
 
 }  // namespace asterine

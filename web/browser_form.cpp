@@ -15,7 +15,8 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
-#include "app/widgets.h"
+#include "formbase/form_font.h"
+#include "formbase/link_label.h"
 #include "brand.h"
 #include "links.h"
 
@@ -26,7 +27,7 @@ namespace {
 const QString kBlank = QStringLiteral("about:blank");
 
 // A text as a JavaScript string literal: the page gets it only as a value.
-QString ScriptString(const QString& text) {
+QString scriptString(const QString& text) {
     const QByteArray array = QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact);
     return QString::fromUtf8(array.mid(1, array.size() - 2));
 }
@@ -38,7 +39,7 @@ FrmBrowser::FrmBrowser(const QString& phrase, UrlOpener& urls, const BrowserSett
     setObjectName(QStringLiteral("frmBrowser"));
     setWindowTitle(brand::windowCaption());
     setAttribute(Qt::WA_DeleteOnClose);
-    setFont(FormFont(8.25));
+    setFont(formFont(8.25));
     resize(820, 620);
 
     auto* layout = new QVBoxLayout(this);
@@ -59,7 +60,6 @@ FrmBrowser::FrmBrowser(const QString& phrase, UrlOpener& urls, const BrowserSett
     connect(brwWebBrowser_, &QWebEngineView::loadStarted, this, [this] { busy_ = true; });
     connect(brwWebBrowser_, &QWebEngineView::loadFinished, this, &FrmBrowser::documentComplete);
 
-    autoFillDone_ = false;
     SearchPhrase_ = phrase;
     brwWebBrowser_->load(QUrl(kBlank));
 }
@@ -68,19 +68,20 @@ QToolBar* FrmBrowser::buildToolBar(UrlOpener& urls) {
     tbToolBar_ = new QToolBar(this);
     tbToolBar_->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    const std::pair<QString, QStyle::StandardPixmap> buttons[] = {
-        {QStringLiteral("Back"), QStyle::SP_ArrowBack},
-        {QStringLiteral("Forward"), QStyle::SP_ArrowForward},
-        {QStringLiteral("Stop"), QStyle::SP_BrowserStop},
-        {QStringLiteral("Refresh"), QStyle::SP_BrowserReload},
-        {QStringLiteral("Home"), QStyle::SP_DirHomeIcon},
-        {QStringLiteral("Search"), QStyle::SP_FileDialogContentsView},
+    const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {
+        {QT_TR_NOOP("Back"), QStyle::SP_ArrowBack},
+        {QT_TR_NOOP("Forward"), QStyle::SP_ArrowForward},
+        {QT_TR_NOOP("Stop"), QStyle::SP_BrowserStop},
+        {QT_TR_NOOP("Refresh"), QStyle::SP_BrowserReload},
+        {QT_TR_NOOP("Home"), QStyle::SP_DirHomeIcon},
+        {QT_TR_NOOP("Search"), QStyle::SP_FileDialogContentsView},
     };
-    for (const auto& [key, icon] : buttons) {
-        QAction* action = tbToolBar_->addAction(style()->standardIcon(icon), tr(qPrintable(key)));
+    for (const auto& [name, icon] : buttons) {
+        const QString key = QLatin1String(name);
+        QAction* action = tbToolBar_->addAction(style()->standardIcon(icon), tr(name));
         action->setObjectName(key);
         action->setData(key);
-        connect(action, &QAction::triggered, this, [this, key = key] { toolbarClicked(key); });
+        connect(action, &QAction::triggered, this, [this, key] { toolbarClicked(key); });
     }
 
     auto* banner = new QWidget(tbToolBar_);
@@ -91,7 +92,7 @@ QToolBar* FrmBrowser::buildToolBar(UrlOpener& urls) {
     auto* forum = new LinkLabel(QStringLiteral("Label61"),
                                 tr("Visit the Quorvane forum at %1").arg(brand::shownAddress()),
                                 true, banner);
-    forum->setFont(FormFont(8.25, true, true));
+    forum->setFont(formFont(8.25, true, true));
     forum->setStyleSheet(QStringLiteral("color: #800000;"));
     connect(forum, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
     auto* other =
@@ -125,7 +126,8 @@ QWidget* FrmBrowser::buildAddressStrip() {
 
 QString FrmBrowser::searchPageHtml() const {
     QFile file(QStringLiteral(":/asterine/search_page.html"));
-    file.open(QIODevice::ReadOnly);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
     QString html = QString::fromUtf8(file.readAll());
     html.replace(QStringLiteral("@ACTION@"), settings_.searchEndpoint.toString().toHtmlEscaped());
     html.replace(QStringLiteral("@PROVIDER@"), settings_.providerHome.toString().toHtmlEscaped());
@@ -151,7 +153,7 @@ void FrmBrowser::documentComplete(bool) {
                 QStringLiteral("document.body.innerHTML = %1;"
                                "document.getElementsByName('q')[0].value = %2;"
                                "document.getElementsByName('sa')[0].click();")
-                    .arg(ScriptString(searchPageHtml()), ScriptString(SearchPhrase_)));
+                    .arg(scriptString(searchPageHtml()), scriptString(SearchPhrase_)));
         }
     }
 

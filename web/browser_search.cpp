@@ -2,7 +2,7 @@
 
 namespace asterine {
 
-QString BrowserSearchPhrase(const QString& city, const QString& state, const QString& country) {
+QString browserSearchPhrase(const QString& city, const QString& state, const QString& country) {
     return QStringLiteral("Latitude Longitude ") + city + QLatin1Char(' ') + state +
            QLatin1Char(' ') + country;
 }

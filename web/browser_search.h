@@ -6,6 +6,6 @@ namespace asterine {
 
 // The words the built-in browser searches for: "Latitude Longitude " and the
 // city, state and country as typed, joined by single blanks.
-QString BrowserSearchPhrase(const QString& city, const QString& state, const QString& country);
+QString browserSearchPhrase(const QString& city, const QString& state, const QString& country);
 
 }  // namespace asterine

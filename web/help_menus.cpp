@@ -1,5 +1,6 @@
 #include "help_menus.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMenuBar>
 
@@ -13,7 +14,7 @@ QString tr(const char* text) {
     return QCoreApplication::translate("asterine::HelpMenus", text);
 }
 
-QAction* AddLink(QMenu* menu, const char* name, const QString& caption, UrlOpener& urls,
+QAction* addLink(QMenu* menu, const char* name, const QString& caption, UrlOpener& urls,
                  LinkRole role) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
@@ -23,15 +24,27 @@ QAction* AddLink(QMenu* menu, const char* name, const QString& caption, UrlOpene
 
 }  // namespace
 
-void AddHelpAndDonateMenus(QMenuBar* bar, UrlOpener& urls, const HelpMenuNames& names,
+void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
+                 QAbstractButton* first) {
+    QMenu* file = bar->addMenu(tr("&File"));
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction* firstItem = file->addAction(firstCaption);
+    firstItem->setObjectName(QLatin1String(firstName));
+    QObject::connect(firstItem, &QAction::triggered, first, &QAbstractButton::click);
+    QAction* exit = file->addAction(tr("E&xit"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    QObject::connect(exit, &QAction::triggered, form, &QWidget::close);
+}
+
+void addHelpAndDonateMenus(QMenuBar* bar, UrlOpener& urls, const HelpMenuNames& names,
                            std::function<void()> showAbout) {
     QMenu* help = bar->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    AddLink(help, "mnuOnline", tr("&Online Help"), urls, LinkRole::HelpPage);
-    AddLink(help, "mnuVisit", tr("&Visit Us Online"), urls, LinkRole::HomePage);
+    addLink(help, "mnuOnline", tr("&Online Help"), urls, LinkRole::HelpPage);
+    addLink(help, "mnuVisit", tr("&Visit Us Online"), urls, LinkRole::HomePage);
     help->addSeparator()->setObjectName(names.firstSeparator);
     // Opens the download page at once, without the start-up question.
-    AddLink(help, "mnuUpdate", names.updateCaption, urls, LinkRole::DownloadPage);
+    addLink(help, "mnuUpdate", names.updateCaption, urls, LinkRole::DownloadPage);
     help->addSeparator()->setObjectName(names.secondSeparator);
     QAction* about = help->addAction(tr("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));

@@ -1,12 +1,14 @@
 #pragma once
 
-// The Help and Donate menus that the birth-details and result forms share.
+// The menus that the birth-details and result forms share.
 
 #include <QString>
 
 #include <functional>
 
+class QAbstractButton;
 class QMenuBar;
+class QWidget;
 
 namespace asterine {
 
@@ -19,8 +21,14 @@ struct HelpMenuNames {
     QString secondSeparator;
 };
 
+// Adds "&File" to `bar`: a first item named `firstName` that clicks `first`,
+// exactly as if the button had been pressed, then "E&xit" (`mnuExit`), which
+// closes `form`.
+void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
+                 QAbstractButton* first);
+
 // Adds "&Help" (online help, visit us, update, About) and "&Donate" to `bar`.
-void AddHelpAndDonateMenus(QMenuBar* bar, UrlOpener& urls, const HelpMenuNames& names,
+void addHelpAndDonateMenus(QMenuBar* bar, UrlOpener& urls, const HelpMenuNames& names,
                            std::function<void()> showAbout);
 
 }  // namespace asterine

@@ -1,11 +1,11 @@
 #include "links.h"
 
-#include "app/services.h"
+#include "formbase/services.h"
 #include "brand.h"
 
 namespace asterine {
 
-QUrl LinkAddress(LinkRole role) {
+QUrl linkAddress(LinkRole role) {
     switch (role) {
     case LinkRole::HomePage:
         return brand::mainSite();
@@ -26,7 +26,7 @@ QUrl LinkAddress(LinkRole role) {
 }
 
 void OpenLink(UrlOpener& opener, LinkRole role) {
-    opener.open(LinkAddress(role));
+    opener.open(linkAddress(role));
 }
 
 }  // namespace asterine

@@ -19,7 +19,7 @@ enum class LinkRole {
     SoftwaresPage,     // the maker's family of programs
 };
 
-QUrl LinkAddress(LinkRole role);
+QUrl linkAddress(LinkRole role);
 
 // Opens the role's page and returns at once; nothing is reported.
 void OpenLink(UrlOpener& opener, LinkRole role);

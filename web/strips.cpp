@@ -4,7 +4,8 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-#include "app/widgets.h"
+#include "formbase/form_font.h"
+#include "formbase/link_label.h"
 #include "brand.h"
 #include "links.h"
 
@@ -13,16 +14,16 @@ namespace asterine {
 namespace {
 
 // Labels show a doubled ampersand of their caption as one.
-QString Shown(QString caption) {
+QString shown(QString caption) {
     return caption.replace(QStringLiteral("&&"), QStringLiteral("&"));
 }
 
-LinkLabel* MakeOffer(const QString& name, const QString& caption, LinkRole role, QWidget* parent,
+LinkLabel* makeOffer(const QString& name, const QString& caption, LinkRole role, QWidget* parent,
                      UrlOpener& opener) {
-    auto* label = new LinkLabel(name, Shown(caption), true, parent);
+    auto* label = new LinkLabel(name, shown(caption), true, parent);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(FormFont(8.25, true));
+    label->setFont(formFont(8.25, true));
     label->setAutoFillBackground(true);  // the front label hides the one behind it
     QObject::connect(label, &LinkLabel::clicked, [&opener, role] { OpenLink(opener, role); });
     return label;
@@ -30,14 +31,14 @@ LinkLabel* MakeOffer(const QString& name, const QString& caption, LinkRole role,
 
 }  // namespace
 
-QFrame* MakeForumBanner(QWidget* parent, UrlOpener& opener) {
+QFrame* makeForumBanner(QWidget* parent, UrlOpener& opener) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QStringLiteral("Frame2"));
     frame->setFrameShape(QFrame::StyledPanel);
     auto* label = new LinkLabel(QStringLiteral("Label61"), brand::forumBanner(), true, frame);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
-    label->setFont(FormFont(8.25, true));
+    label->setFont(formFont(8.25, true));
     label->setStyleSheet(QStringLiteral("color: #800000;"));
     QObject::connect(label, &LinkLabel::clicked,
                      [&opener] { OpenLink(opener, LinkRole::HomePage); });
@@ -47,14 +48,14 @@ QFrame* MakeForumBanner(QWidget* parent, UrlOpener& opener) {
     return frame;
 }
 
-PromotionStrip MakePromotionStrip(QWidget* parent, UrlOpener& opener) {
+PromotionStrip makePromotionStrip(QWidget* parent, UrlOpener& opener) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QStringLiteral("Frame5"));
     frame->setFrameShape(QFrame::StyledPanel);
     PromotionStrip strip{frame,
-                         MakeOffer(QStringLiteral("lblCobrand"), brand::coBrandOffer(),
+                         makeOffer(QStringLiteral("lblCobrand"), brand::coBrandOffer(),
                                    LinkRole::CoBrandPage, frame, opener),
-                         MakeOffer(QStringLiteral("lblFullBrand"), brand::fullyBrandedOffer(),
+                         makeOffer(QStringLiteral("lblFullBrand"), brand::fullyBrandedOffer(),
                                    LinkRole::FullyBrandedPage, frame, opener)};
     auto* layout = new QGridLayout(frame);
     layout->setContentsMargins(6, 4, 6, 4);

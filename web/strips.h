@@ -11,7 +11,7 @@ class LinkLabel;
 class UrlOpener;
 
 // `Frame2` holding the clickable forum banner `Label61`, which opens the home page.
-QFrame* MakeForumBanner(QWidget* parent, UrlOpener& opener);
+QFrame* makeForumBanner(QWidget* parent, UrlOpener& opener);
 
 // `Frame5` holding `lblCobrand` and `lblFullBrand` at the same place, so only
 // the front one is seen; `lblFullBrand` starts in front.
@@ -20,6 +20,6 @@ struct PromotionStrip {
     LinkLabel* coBrand;
     LinkLabel* fullBrand;
 };
-PromotionStrip MakePromotionStrip(QWidget* parent, UrlOpener& opener);
+PromotionStrip makePromotionStrip(QWidget* parent, UrlOpener& opener);
 
 }  // namespace asterine

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QSettings>
 
-#include "app/services.h"
+#include "formbase/services.h"
 #include "links.h"
 
 namespace asterine {
@@ -12,14 +12,14 @@ namespace {
 
 const QString kDurationKey = QStringLiteral("Settings/Duration");
 
-void StoreNow(QSettings& settings, const QDateTime& now) {
+void storeNow(QSettings& settings, const QDateTime& now) {
     settings.setValue(kDurationKey, now.toString(Qt::ISODate));
     settings.sync();
 }
 
 }  // namespace
 
-qint64 CalendarDaysBetween(const QDateTime& today, const QDateTime& stored) {
+qint64 calendarDaysBetween(const QDateTime& today, const QDateTime& stored) {
     return today.date().daysTo(stored.date());
 }
 
@@ -29,11 +29,11 @@ void UpdatePrompt(const Services& services) {
     const QString text = settings->value(kDurationKey).toString();
     const QDateTime stored = QDateTime::fromString(text, Qt::ISODate);
     if (text.isEmpty() || !stored.isValid()) {
-        StoreNow(*settings, now);
+        storeNow(*settings, now);
         return;
     }
 
-    const qint64 days = CalendarDaysBetween(now, stored);
+    const qint64 days = calendarDaysBetween(now, stored);
     if (days >= -14 && days <= 14)
         return;
 
@@ -43,7 +43,7 @@ void UpdatePrompt(const Services& services) {
                                     "There maybe an update to this software available\r"
                                     "Do you want to check for an update?"),
         MessageIcon::Information, MessageButtons::YesNo);
-    StoreNow(*settings, now);
+    storeNow(*settings, now);
     if (answer == MessageAnswer::Yes)
         OpenLink(*services.urls, LinkRole::DownloadPage);
 }

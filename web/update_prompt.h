@@ -11,7 +11,7 @@ struct Services;
 
 // The calendar days from `today` to `stored`: negative when `stored` lies in
 // the past.
-qint64 CalendarDaysBetween(const QDateTime& today, const QDateTime& stored);
+qint64 calendarDaysBetween(const QDateTime& today, const QDateTime& stored);
 
 // Reads the date of the last question from the settings store; on the first
 // run (or when the stored text is no date) stores now and asks nothing; more

@@ -1,4 +1,4 @@
-#include "services.h"
+#include "desktop_services.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -9,10 +9,6 @@
 
 namespace asterine {
 
-QString ApplicationTitle() {
-    return QCoreApplication::translate("asterine", "Asterine");
-}
-
 MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, MessageIcon icon,
                                          MessageButtons buttons) {
     // A carriage return alone is a line break in the program's texts.
@@ -21,7 +17,7 @@ MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, M
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
     QMessageBox box(
         icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-        ApplicationTitle(), shown,
+        applicationTitle(), shown,
         buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         parent);
     box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);

@@ -9,7 +9,6 @@
 #include <QUrl>
 
 #include <memory>
-#include <random>
 
 class QSettings;
 class QWidget;
@@ -17,7 +16,7 @@ class QWidget;
 namespace asterine {
 
 // The caption of every message box.
-QString ApplicationTitle();
+QString applicationTitle();
 
 enum class MessageIcon { Critical, Information };
 enum class MessageButtons { Ok, YesNo };
@@ -74,44 +73,6 @@ struct Services {
     RandomSource* random = nullptr;
     SettingsLocation* settings = nullptr;
     ProcessEnder* ender = nullptr;
-};
-
-// The real implementations.
-
-class DialogMessageService : public MessageService {
-public:
-    MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
-                       MessageButtons buttons) override;
-};
-
-class DesktopUrlOpener : public UrlOpener {
-public:
-    void open(const QUrl& address) override;
-};
-
-class SystemClock : public Clock {
-public:
-    QDateTime now() const override { return QDateTime::currentDateTime(); }
-};
-
-class TimerSeededRandom : public RandomSource {
-public:
-    void seedFromTimer() override;
-    double draw() override;
-
-private:
-    std::mt19937_64 generator_;
-};
-
-// QSettings in the user's scope, keyed by the executable's base name.
-class UserSettingsLocation : public SettingsLocation {
-public:
-    std::unique_ptr<QSettings> open() const override;
-};
-
-class EventLoopEnder : public ProcessEnder {
-public:
-    void endProcess() override;
 };
 
 }  // namespace asterine

@@ -1,0 +1,21 @@
+#include "link_label.h"
+
+#include <QMouseEvent>
+
+namespace asterine {
+
+LinkLabel::LinkLabel(const QString& objectName, const QString& text, bool hand, QWidget* parent)
+    : QLabel(text, parent) {
+    setObjectName(objectName);
+    setTextFormat(Qt::PlainText);
+    if (hand)
+        setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}
+
+}  // namespace asterine

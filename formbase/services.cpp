@@ -1,0 +1,11 @@
+#include "services.h"
+
+#include <QCoreApplication>
+
+namespace asterine {
+
+QString applicationTitle() {
+    return QCoreApplication::translate("asterine", "Asterine");
+}
+
+}  // namespace asterine

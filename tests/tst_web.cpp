@@ -1,0 +1,297 @@
+// The maker's links from every form, the About box, and the update prompt.
+
+#include <QCheckBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSet>
+
+#include "display/display_form.h"
+#include "entry/main_form.h"
+#include "promo/tell_a_friend_form.h"
+#include "support.h"
+#include "web/update_prompt.h"
+
+using namespace asterine;
+using namespace asterine::test;
+
+namespace {
+
+// Opens the download page only after checking what the store holds then.
+class OrderCheckingUrls : public UrlOpener {
+public:
+    explicit OrderCheckingUrls(const TemporarySettings& settings) : settings_(settings) {}
+    void open(const QUrl& address) override {
+        opened.append(address);
+        durationWhenOpened = settings_.duration().toString();
+    }
+    QList<QUrl> opened;
+    QString durationWhenOpened;
+
+private:
+    const TemporarySettings& settings_;
+};
+
+}  // namespace
+
+class TestWeb : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void aboutBoxIsModalWithItsLinks();
+    void aboutBoxClosesOnEnterAndEsc();
+    void updatePromptCalendar_data();
+    void updatePromptCalendar();
+    void updatePromptAnswers();
+    void unreadableStoredDateCountsAsMissing();
+    void helpMenuUpdateLeavesTheDateAlone();
+    void startsWithABrokenSettingsStore();
+    void linkTable();
+    void linkRolesHaveTheirSites();
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+void TestWeb::init() {
+    h = std::make_unique<Harness>();
+    QVERIFY(h->start());
+}
+
+void TestWeb::cleanup() {
+    h.reset();
+}
+
+void TestWeb::aboutBoxIsModalWithItsLinks() {
+    FrmMain* main = h->app->mainForm();
+    int openings = 0;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        QVERIFY(about);
+        QCOMPARE(about->objectName(), QStringLiteral("frmAbout"));
+        QCOMPARE(about->parentWidget(), main);
+        QVERIFY(about->isModal());
+        ++openings;
+        Click(about, "lblCoBrand");
+        Click(about, "lblCoBrand");
+        Click(about, "lblHomePage");
+        QVERIFY(about->isVisible());
+        QVERIFY(Child<QLabel>(about, "lblHomePage")->text().startsWith("Click here to visit "));
+        Click(about, "cmdOK");
+    });
+    Trigger(main, "mnuAbout");
+    Harness::settle();
+    QCOMPARE(openings, 1);
+    QCOMPARE(h->urls.opened, (QList<QUrl>{linkAddress(LinkRole::FullyBrandedPage),
+                                          linkAddress(LinkRole::FullyBrandedPage),
+                                          linkAddress(LinkRole::HomePage)}));
+    QCOMPARE(h->app->loadedForms(), QList<QWidget*>{main});
+}
+
+void TestWeb::aboutBoxClosesOnEnterAndEsc() {
+    FrmMain* main = h->app->mainForm();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
+        bool closed = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* about = QApplication::activeModalWidget();
+            QVERIFY(about);
+            QTest::keyClick(about, key);
+            closed = !about->isVisible();
+        });
+        Trigger(main, "mnuAbout");
+        QVERIFY(closed);
+        QCOMPARE(h->app->loadedForms(), QList<QWidget*>{main});
+    }
+}
+
+void TestWeb::updatePromptCalendar_data() {
+    QTest::addColumn<qint64>("secondsFromNow");
+    QTest::addColumn<bool>("asks");
+    const qint64 day = 24 * 3600;
+    QTest::newRow("14 days ago") << -14 * day << false;
+    QTest::newRow("15 days ago") << -15 * day << true;
+    QTest::newRow("14 days ahead") << 14 * day << false;
+    QTest::newRow("15 days ahead") << 15 * day << true;
+    // 14 days and 11 hours ago, but 15 calendar-day boundaries.
+    QTest::newRow("boundaries, not hours") << -(14 * day + 11 * 3600) << true;
+}
+
+void TestWeb::updatePromptCalendar() {
+    QFETCH(qint64, secondsFromNow);
+    QFETCH(bool, asks);
+    const QString stored = h->clock.time.addSecs(secondsFromNow).toString(Qt::ISODate);
+    h->settings.setDuration(stored);
+    h->messages.shown.clear();
+
+    UpdatePrompt(h->app->services());
+    if (!asks) {
+        QVERIFY(h->messages.shown.isEmpty());
+        QCOMPARE(h->settings.duration().toString(), stored);
+        return;
+    }
+    QCOMPARE(h->messages.shown.size(), 1);
+    const ShownMessage question = h->messages.shown.last();
+    QCOMPARE(question.text, QStringLiteral("There maybe an update to this software available\r"
+                                           "Do you want to check for an update?"));
+    QCOMPARE(question.buttons, MessageButtons::YesNo);
+    QCOMPARE(question.icon, MessageIcon::Information);
+    QCOMPARE(h->settings.duration().toString(), h->clock.time.toString(Qt::ISODate));
+}
+
+void TestWeb::updatePromptAnswers() {
+    // First run: nothing stored, no question, now stored.
+    h->settings.open()->remove(QStringLiteral("Settings/Duration"));
+    UpdatePrompt(h->app->services());
+    QVERIFY(h->messages.shown.isEmpty());
+    QCOMPARE(QDateTime::fromString(h->settings.duration().toString(), Qt::ISODate), h->clock.time);
+
+    // No: stored, nothing opened; the next question 15 days on.
+    h->clock.time = h->clock.time.addDays(15);
+    h->messages.answer = MessageAnswer::No;
+    UpdatePrompt(h->app->services());
+    QCOMPARE(h->messages.shown.size(), 1);
+    QVERIFY(h->urls.opened.isEmpty());
+    h->clock.time = h->clock.time.addDays(14);
+    UpdatePrompt(h->app->services());
+    QCOMPARE(h->messages.shown.size(), 1);
+
+    // Yes: the date is stored before the download page opens.
+    OrderCheckingUrls urls(h->settings);
+    Services services = h->app->services();
+    services.urls = &urls;
+    h->clock.time = h->clock.time.addDays(1);
+    h->messages.answer = MessageAnswer::Yes;
+    UpdatePrompt(services);
+    QCOMPARE(h->messages.shown.size(), 2);
+    QCOMPARE(urls.opened, QList<QUrl>{linkAddress(LinkRole::DownloadPage)});
+    QCOMPARE(urls.durationWhenOpened, h->clock.time.toString(Qt::ISODate));
+}
+
+void TestWeb::unreadableStoredDateCountsAsMissing() {
+    for (const QString& garbage : {QStringLiteral("not a date"), QStringLiteral("2026-13-45"),
+                                   QStringLiteral("\u0000\u00ff")}) {
+        h->settings.setDuration(garbage);
+        h->messages.shown.clear();
+        UpdatePrompt(h->app->services());
+        QVERIFY(h->messages.shown.isEmpty());
+        QCOMPARE(h->settings.duration().toString(), h->clock.time.toString(Qt::ISODate));
+    }
+}
+
+void TestWeb::helpMenuUpdateLeavesTheDateAlone() {
+    const QString stored = h->clock.time.addDays(-40).toString(Qt::ISODate);
+    h->settings.setDuration(stored);
+    Trigger(h->app->mainForm(), "mnuUpdate");
+    QCOMPARE(h->urls.opened, QList<QUrl>{linkAddress(LinkRole::DownloadPage)});
+    QVERIFY(h->messages.shown.isEmpty());
+    QCOMPARE(h->settings.duration().toString(), stored);
+}
+
+void TestWeb::startsWithABrokenSettingsStore() {
+    // A settings file full of garbage.
+    {
+        QFile file(h->settings.path());
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        QByteArray junk;
+        for (int i = 0; i < 4096; ++i)
+            junk.append(char((i * 7919) % 256));
+        file.write(junk);
+    }
+    Harness broken;
+    QFile::remove(broken.settings.path());
+    QFile::copy(h->settings.path(), broken.settings.path());
+    QVERIFY(broken.start());
+    QVERIFY(broken.app->mainForm()->isVisible());
+
+    // A settings store that cannot be written at all.
+    class Unwritable : public SettingsLocation {
+    public:
+        std::unique_ptr<QSettings> open() const override {
+            return std::make_unique<QSettings>(QStringLiteral("/dev/null/asterine/asterine.ini"),
+                                               QSettings::IniFormat);
+        }
+    } unwritable;
+    Harness readOnly;
+    Services services = readOnly.app->services();
+    services.settings = &unwritable;
+    readOnly.app = std::make_unique<Application>(services);
+    QVERIFY(readOnly.start());
+    QVERIFY(readOnly.app->mainForm()->isVisible());
+    QVERIFY(readOnly.messages.shown.isEmpty());
+}
+
+void TestWeb::linkTable() {
+    FrmMain* main = h->app->mainForm();
+
+    struct Link {
+        const char* control;
+        bool menu;
+        LinkRole role;
+    };
+    const auto check = [this](QWidget* form, const Link& link) {
+        h->urls.opened.clear();
+        if (link.menu)
+            Trigger(form, link.control);
+        else
+            Click(form, link.control);
+        QCOMPARE(h->urls.opened, QList<QUrl>{linkAddress(link.role)});
+        QVERIFY(h->messages.shown.isEmpty());
+    };
+    const Link shared[] = {
+        {"Label61", false, LinkRole::HomePage},
+        {"mnuVisit", true, LinkRole::HomePage},
+        {"mnuOnline", true, LinkRole::HelpPage},
+        {"mnuUpdate", true, LinkRole::DownloadPage},
+        {"mnuDonate", true, LinkRole::DonatePage},
+        {"lblCobrand", false, LinkRole::CoBrandPage},
+        {"lblFullBrand", false, LinkRole::FullyBrandedPage},
+    };
+    for (const Link& link : shared)
+        check(main, link);
+    check(main, {"Label2", false, LinkRole::FullyBrandedPage});
+
+    FillValid(main, QStringLiteral("77"));
+    Child<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("33"));
+    Click(main, "cmdRashi");
+    FrmDisplay* display = h->app->displayForm();
+    QVERIFY(display);
+    for (const Link& link : shared)
+        check(display, link);
+    check(display, {"Label19", false, LinkRole::CoBrandPage});
+    check(display, {"Label1", false, LinkRole::FullyBrandedPage});
+    // The links change nothing on the form.
+    QCOMPARE(Child<QLabel>(display, "lblFixedStar")->text(), QStringLiteral("Regulus"));
+    QVERIFY(display->isVisible());
+
+    Click(display, "cmdExit");
+    FrmTellAFriend* farewell = h->app->tellAFriendForm();
+    check(farewell, {"Check1", false, LinkRole::HomePage});
+    QVERIFY(!Child<QCheckBox>(farewell, "Check1")->isChecked());
+    check(farewell, {"lblGoToHome", false, LinkRole::SoftwaresPage});
+}
+
+void TestWeb::linkRolesHaveTheirSites() {
+    const QList<LinkRole> roles = {LinkRole::HomePage,     LinkRole::HelpPage,
+                                   LinkRole::DownloadPage, LinkRole::DonatePage,
+                                   LinkRole::CoBrandPage,  LinkRole::FullyBrandedPage,
+                                   LinkRole::SoftwaresPage};
+    QSet<QUrl> addresses;
+    for (const LinkRole role : roles) {
+        const QUrl address = linkAddress(role);
+        QVERIFY(address.isValid());
+        QCOMPARE(address.scheme(), QStringLiteral("https"));
+        addresses.insert(address);
+    }
+    QCOMPARE(addresses.size(), roles.size());
+    QCOMPARE(linkAddress(LinkRole::HelpPage).host(), linkAddress(LinkRole::DownloadPage).host());
+    QCOMPARE(linkAddress(LinkRole::DonatePage).host(), linkAddress(LinkRole::CoBrandPage).host());
+    QCOMPARE(linkAddress(LinkRole::DonatePage).host(),
+             linkAddress(LinkRole::FullyBrandedPage).host());
+    QCOMPARE(linkAddress(LinkRole::HomePage).path(), QStringLiteral("/"));
+}
+
+QTEST_MAIN(TestWeb)
+#include "tst_web.moc"
