@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's icon as PNG files in the hicolor layout:
 // icons FOLDER SIZE... gives FOLDER/SIZExSIZE/apps/com.quorvane.Asterine.png.
 

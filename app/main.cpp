@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Asterine: fixed-star astrology readings.
 
 #include "run.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From the click on "Get My Fixed Stars Astrology Reading" to the result
 // form shown, on the offscreen platform with recorded side effects.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one reading (key, search, lore, assembly) and of the sweep over
 // every typed latitude of both eras with minutes 0 to 60.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one process's cold first opening and a second opening of the search
 // browser, from the click to the search request arriving at a loopback web
 // server: either Asterine's browser ("asterine") or a bare QWebEngineView

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Medians of the cold first and the second opening of the search browser,
 Asterine's against a bare QWebEngineView doing the same steps, from the click
 to the search request arriving at a loopback server. Runs alternate.

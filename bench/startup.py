@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times whole start-ups of the program against a bare Qt Widgets window.
 
 Both run on the offscreen platform and end once their first window is shown;

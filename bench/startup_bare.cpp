@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A bare Qt Widgets window, started and ended the way the start-up benchmark
 // starts and ends the program: the process ends once the window is shown.
 

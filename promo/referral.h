@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The referral: what the tell-a-friend form sends, how it is checked and the

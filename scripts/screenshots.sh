@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every form into docs/screenshots/ (and docs/screenshots/200/ at
 # 200 % scaling) on a virtual display, for the README and for a person to
 # look at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fixed star catalogues. Each row carries a star name and its thresholds
 // for births up to 1999 and from 2000, in degree.minute encoding. Rows keep
 // their published order, which the search depends on; names are spelled

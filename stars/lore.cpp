@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lore of the nineteen principal stars. Every text is kept exactly as
 // published, spelling, spacing and punctuation included; a value the lore does
 // not give is "NA", except for a missing Latin name, which is empty.

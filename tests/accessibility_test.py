@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real program through the accessibility bus, as a screen reader
 would: finds the inputs by their accessible names, fills them, presses the
 reading button, and reads the star line and the ten attributes back from the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every form of the program into PNG files in the folder given as the
 // first argument, with the program's own widgets and recorded side effects.
 

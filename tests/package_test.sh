@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from a build tree, checks what it depends on and
 # the desktop files it carries, then starts the program extracted from it on a
 # virtual display and waits for the birth-details window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in browser, on the real web engine, against a web server on the
 // loopback address that this test runs itself.
 

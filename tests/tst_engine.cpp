@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading engine: latitude key, catalogue choice, star search, lore and
 // the assembly of a reading, including the refusal of latitudes that cannot
 // give a reading of their own.

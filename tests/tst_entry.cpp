@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The birth-details form: key filters, validation order and focus, date
 // rules, and readings requested through the real form.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application shell: window flow between the forms, the end of the
 // program, the single-instance rule and the advertisement draw.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text a person reads on the forms goes through translation: with a
 // translator that marks every text it is asked for, no caption is left
 // unmarked.

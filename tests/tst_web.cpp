@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maker's links from every form, the About box, and the update prompt.
 
 #include <QCheckBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry point of the browser module, which the program loads when the
 // browser is first opened.
 

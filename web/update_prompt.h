@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // At start-up, at most about once a fortnight, offers to look for a newer
