@@ -35,6 +35,8 @@ int run(int argc, char* argv[], const std::function<void()>& started) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication qtApplication(argc, argv);
     QApplication::setWindowIcon(programIcon());
+    // Ties the windows to the desktop entry, for docks and task switchers.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Asterine"));
 
     DesktopServices desktop;
     Application application(desktop.services());

@@ -10,4 +10,4 @@ source scripts/env.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
 cmake --build build/release -j2
 
-exec build/release/app/asterine
+exec build/release/bin/asterine

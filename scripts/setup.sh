@@ -7,9 +7,9 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
-    libbenchmark-dev
+    libbenchmark-dev libgeonames-dev
     xvfb xauth x11-utils fonts-dejavu-core locales
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev lintian
     dbus at-spi2-core python3-pyatspi
 )
 

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the Debian package from a build tree, checks what it depends on and
-# the desktop files it carries, then starts the program extracted from it on a
-# virtual display and waits for the birth-details window.
+# Makes the Debian package from a build tree and checks it as a Debian
+# maintainer would: lintian with no error or warning, what it depends on, the
+# files it carries, no trace of the folder it was built in. Then starts the
+# program extracted from it on a virtual display and checks that its window
+# belongs to the desktop entry.
 #
 #     tests/package_test.sh BUILD_DIR
 set -euo pipefail
@@ -16,40 +18,69 @@ deb=$(echo "$work"/pkg/*.deb)
 echo "package: $(basename "$deb"), $(stat -c %s "$deb") bytes," \
     "installed size $(dpkg-deb -f "$deb" Installed-Size) KiB"
 
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+# lintian: every tag it shows, information included; an error or a warning fails.
+report=$(lintian --pedantic --display-info --display-experimental "$deb" 2>/dev/null || true)
+echo "lintian: ${report:-no tags}"
+if grep -q '^[EW]: ' <<<"$report"; then
+    fail "lintian reports errors or warnings"
+fi
+
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins; do
-    if ! grep -q "\b$needed\b" <<<"$depends"; then
-        echo "FAIL: the package does not depend on $needed"
-        exit 1
-    fi
+    grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
+done
+[[ $(dpkg-deb -f "$deb" Recommends) == *xdg-utils* ]] || fail "xdg-utils is not recommended"
+for script in preinst postinst prerm postrm; do
+    ! dpkg-deb -I "$deb" "$script" >/dev/null 2>&1 || fail "the package carries a $script script"
 done
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/com.quorvane.Asterine.desktop"
+entry="$root/usr/share/applications/com.quorvane.Asterine.desktop"
+desktop-file-validate "$entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/com.quorvane.Asterine.metainfo.xml"
 test -s "$root/usr/share/icons/hicolor/scalable/apps/com.quorvane.Asterine.svg"
 for size in 16 24 32 48 64 128 256; do
     test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/com.quorvane.Asterine.png"
 done
 test -s "$root/usr/lib/asterine/asterine_browser.so"
+test -s "$root/usr/share/doc/asterine/copyright"
+gzip -t "$root/usr/share/doc/asterine/changelog.gz"
+zcat "$root/usr/share/man/man1/asterine.1.gz" | grep -q '^\.TH ASTERINE 1'
+
+# A shipped program never loads code from, or names, the folder it was built in.
+if grep -rl --binary-files=text -e "$build" -e "$(dirname "$build")" "$root"; then
+    fail "these files of the package name the build folder"
+fi
 
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
 unset QT_QPA_PLATFORM
+wm_class=$(grep '^StartupWMClass=' "$entry" | cut -d= -f2)
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
     "$1" &
     program=$!
+    trap "kill $program" EXIT
     for _ in $(seq 100); do
-        if xwininfo -root -tree | grep -q "\"Asterine v1.0\""; then
-            kill "$program"
+        window=$(xwininfo -root -tree | awk "/\"Asterine v1.0\"/ { print \$1; exit }")
+        if [[ -n $window ]]; then
             echo "the extracted program shows its window"
+            class=$(xprop -id "$window" WM_CLASS)
+            echo "$class"
+            if [[ $class != *"\"$2\", \"$2\""* ]]; then
+                echo "FAIL: the window class is not the entry'"'"'s StartupWMClass ($2)"
+                exit 1
+            fi
             exit 0
         fi
         sleep 0.1
     done
-    kill "$program"
     echo "FAIL: the extracted program showed no window"
     exit 1
-' shown "$root/usr/bin/asterine"
+' shown "$root/usr/bin/asterine" "$wm_class"

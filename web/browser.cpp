@@ -16,21 +16,14 @@ namespace {
 using CreateBrowserFunction = QWidget* (*)(const QString&, UrlOpener&, const BrowserSettings&);
 
 // The browser lives in a module of its own, loaded when it is first opened,
-// so that the program does not pay for the web engine at start-up.
+// so that the program does not pay for the web engine at start-up. It is
+// looked for in one place only, lib/asterine beside the program's own folder,
+// so a module can never come from anywhere another user could plant one.
 CreateBrowserFunction loadBrowserModule() {
     static CreateBrowserFunction create = [] {
-        const QStringList candidates = {
-            QDir(QCoreApplication::applicationDirPath())
-                .filePath(QStringLiteral("../lib/asterine/asterine_browser")),
-            QStringLiteral(ASTERINE_BROWSER_BUILD_PATH),
-        };
-        for (const QString& candidate : candidates) {
-            QLibrary module(candidate);
-            if (auto function = reinterpret_cast<CreateBrowserFunction>(
-                    module.resolve("asterine_create_browser")))
-                return function;
-        }
-        return CreateBrowserFunction(nullptr);
+        QLibrary module(QDir(QCoreApplication::applicationDirPath())
+                            .filePath(QStringLiteral("../lib/asterine/asterine_browser")));
+        return reinterpret_cast<CreateBrowserFunction>(module.resolve("asterine_create_browser"));
     }();
     return create;
 }
