@@ -21,7 +21,9 @@ MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, M
         applicationTitle(), shown,
         buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
         parent);
-    box.setWindowModality(parent ? Qt::WindowModal : Qt::ApplicationModal);
+    // Every message holds the whole program, the browser beside it included,
+    // until it is answered.
+    box.setWindowModality(Qt::ApplicationModal);
     switch (box.exec()) {
     case QMessageBox::Yes:
         return MessageAnswer::Yes;

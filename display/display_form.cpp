@@ -3,20 +3,27 @@
 
 #include <QAccessible>
 #include <QCloseEvent>
+#include <QFontMetrics>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <array>
 #include <optional>
 
+#include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
+#include "stars/lore.h"
 #include "stars/reading.h"
 #include "web/brand.h"
 #include "web/help_menus.h"
@@ -26,6 +33,8 @@
 namespace asterine {
 
 namespace {
+
+const QColor kNightBlue(0x1c, 0x2b, 0x5a);
 
 // One attribute of the reading: its caption, the label that shows its value
 // and where both sit. The left column holds Latin Name, Designation,
@@ -71,12 +80,14 @@ static_assert(std::size(kAttributes) == stars::attributeCount);
 
 }  // namespace
 
-FrmDisplay::FrmDisplay(Shell& shell) : QDialog(nullptr), shell_(shell) {
+FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
+    // An ordinary window of its own, with no owner: the desktop gives it a
+    // taskbar entry and a minimise button, as for the birth-details form.
+    setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(brand::windowCaption());
     setFont(formFont(8.25));
     setAttribute(Qt::WA_DeleteOnClose);
-    setSizeGripEnabled(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -86,7 +97,7 @@ FrmDisplay::FrmDisplay(Shell& shell) : QDialog(nullptr), shell_(shell) {
     description->setObjectName(QStringLiteral("Label2"));
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignCenter);
-    description->setMinimumWidth(610);
+    description->setMinimumWidth(scaled(610));
     layout->addWidget(description);
 
     layout->addWidget(buildResultsFrame());
@@ -94,11 +105,12 @@ FrmDisplay::FrmDisplay(Shell& shell) : QDialog(nullptr), shell_(shell) {
     auto* buttons = new QHBoxLayout;
     cmdExit_ = new QPushButton(tr("&Exit"), this);
     cmdExit_->setObjectName(QStringLiteral("cmdExit"));
-    cmdExit_->setDefault(true);
+    cmdExit_->setAutoDefault(true);
     connect(cmdExit_, &QPushButton::clicked, this, &QWidget::close);
     cmdOK_ = new QPushButton(tr("&Back"), this);
     cmdOK_->setObjectName(QStringLiteral("cmdOK"));
-    cmdOK_->setMinimumWidth(260);
+    cmdOK_->setAutoDefault(true);
+    cmdOK_->setMinimumWidth(scaled(260));
     connect(cmdOK_, &QPushButton::clicked, this, &FrmDisplay::back);
     buttons->addStretch();
     buttons->addWidget(cmdExit_);
@@ -131,36 +143,41 @@ QWidget* FrmDisplay::buildResultsFrame() {
     auto* frame = new QGroupBox(tr("Asterine Results"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setFont(formFont(9, true));
-    frame->setStyleSheet(QStringLiteral(
-        "QGroupBox#Frame1 { background: #1c2b5a; color: white; border: 1px solid #0d1533;"
-        " border-radius: 3px; margin-top: 1.4em; padding: 6px; }"
-        "QGroupBox#Frame1::title { subcontrol-origin: margin; left: 8px; color: #1c2b5a; }"
-        "QLabel { color: white; }"));
-    auto* layout = new QVBoxLayout(frame);
+    setAccentColour(frame, kNightBlue);
+    auto* frameLayout = new QVBoxLayout(frame);
 
-    auto* fixedStar = new LinkLabel(QStringLiteral("Label1"), tr("Fixed Star"), false, frame);
+    // The results in white and light yellow on night blue, on any palette.
+    auto* panel = new QFrame(frame);
+    setColours(panel, Qt::white, kNightBlue);
+    frameLayout->addWidget(panel);
+    auto* layout = new QVBoxLayout(panel);
+
+    auto* fixedStar = new LinkLabel(QStringLiteral("Label1"), tr("Fixed Star"), false, panel);
     fixedStar->setFont(formFont(9, true, true));
     fixedStar->setAlignment(Qt::AlignCenter);
     connect(fixedStar, &LinkLabel::clicked, this,
             [&urls] { OpenLink(urls, LinkRole::FullyBrandedPage); });
     layout->addWidget(fixedStar);
 
-    lblFixedStar_ = new QLabel(frame);
+    lblFixedStar_ = new QLabel(panel);
     lblFixedStar_->setObjectName(QStringLiteral("lblFixedStar"));
     lblFixedStar_->setTextFormat(Qt::PlainText);
     lblFixedStar_->setFont(formFont(9.75, true));
-    lblFixedStar_->setStyleSheet(QStringLiteral("color: #ffffc0;"));
-    lblFixedStar_->setAlignment(Qt::AlignCenter);
+    setAccentColour(lblFixedStar_, QColor(0xff, 0xff, 0xc0));
+    lblFixedStar_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblFixedStar_->setWordWrap(true);
+    lblFixedStar_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(lblFixedStar_);
 
-    frmShow_ = new QWidget(frame);
+    frmShow_ = new QWidget(panel);
     frmShow_->setObjectName(QStringLiteral("frmShow"));
+    // Hidden, the frame leaves its place empty: the window keeps one size.
+    QSizePolicy keep = frmShow_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    frmShow_->setSizePolicy(keep);
     auto* grid = new QGridLayout(frmShow_);
-    grid->setContentsMargins(0, 8, 0, 0);
-    grid->setHorizontalSpacing(10);
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
+    grid->setContentsMargins(0, scaled(8), 0, 0);
+    grid->setHorizontalSpacing(scaled(10));
     for (const AttributeRow& attribute : kAttributes) {
         auto* caption = new LinkLabel(QLatin1String(attribute.captionName), tr(attribute.caption),
                                       false, frmShow_);
@@ -177,15 +194,62 @@ QWidget* FrmDisplay::buildResultsFrame() {
         value->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         if (attribute.spansRightColumn) {
             value->setWordWrap(true);
-            value->setMinimumHeight(value->fontMetrics().lineSpacing() * 4);
+            value->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
             grid->addWidget(value, attribute.row, attribute.column + 1, 1, 3);
         } else {
             grid->addWidget(value, attribute.row, attribute.column + 1);
         }
         attributeLabels_[static_cast<std::size_t>(attribute.attribute)] = value;
     }
+    // Whatever lies beyond the four columns takes the spare width.
+    grid->setColumnStretch(4, 1);
+    fixLayout(grid);
     layout->addWidget(frmShow_);
     return frame;
+}
+
+void FrmDisplay::fixLayout(QGridLayout* grid) {
+    // Every column is as wide as its widest text over all the lore, and the
+    // effect box and the star line as tall as their longest text: the window
+    // keeps one size and its columns one place, whatever the reading.
+    std::array<int, 4> widths{};
+    QString longestEffect;
+    const auto widen = [&](int column, const QFontMetrics& metrics, const QString& text) {
+        widths[column] = std::max(widths[column], metrics.horizontalAdvance(text));
+    };
+    for (const AttributeRow& attribute : kAttributes) {
+        const QLabel* value = attributeLabels_[static_cast<std::size_t>(attribute.attribute)];
+        const QFontMetrics captionMetrics(formFont(9, true, true));
+        widen(attribute.column, captionMetrics, tr(attribute.caption));
+        if (attribute.spansRightColumn)
+            continue;
+        widen(attribute.column + 1, value->fontMetrics(),
+              QString::fromUtf8(stars::NotAvailableMark));
+        for (const stars::PrincipalStar& star : stars::FillPrincipalStarLore())
+            widen(attribute.column + 1, value->fontMetrics(),
+                  QString::fromUtf8(stars::loreValue(star, attribute.attribute)));
+    }
+    for (int column = 0; column < 4; ++column)
+        grid->setColumnMinimumWidth(column, widths[column]);
+
+    QLabel* effect = attributeLabels_[static_cast<std::size_t>(stars::Attribute::Effect)];
+    const int effectWidth = widths[1] + widths[2] + widths[3] + 2 * grid->horizontalSpacing();
+    int effectHeight = effect->fontMetrics().lineSpacing() * 4;
+    for (const stars::PrincipalStar& star : stars::FillPrincipalStarLore()) {
+        const QString text = QString::fromUtf8(stars::loreValue(star, stars::Attribute::Effect));
+        effectHeight = std::max(effectHeight, effect->fontMetrics()
+                                                  .boundingRect(QRect(0, 0, effectWidth, 1 << 20),
+                                                                Qt::TextWordWrap, text)
+                                                  .height());
+    }
+    effect->setFixedHeight(effectHeight);
+
+    const int rowWidth = widths[0] + effectWidth + grid->horizontalSpacing();
+    const QString twoLines = QStringLiteral("M\n") + QString::fromUtf8(stars::laterVersionText);
+    lblFixedStar_->setFixedHeight(
+        lblFixedStar_->fontMetrics()
+            .boundingRect(QRect(0, 0, rowWidth, 1 << 20), Qt::TextWordWrap, twoLines)
+            .height());
 }
 
 void FrmDisplay::showReading(const stars::StarReading& reading) {
@@ -196,7 +260,7 @@ void FrmDisplay::showReading(const stars::StarReading& reading) {
 }
 
 void FrmDisplay::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    QWidget::showEvent(event);
     QAccessibleEvent announcement(lblFixedStar_, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&announcement);
 }
@@ -207,8 +271,22 @@ void FrmDisplay::back() {
     shell_.hideTellAFriend();
 }
 
-void FrmDisplay::reject() {
-    cmdExit_->click();
+void FrmDisplay::keyPressEvent(QKeyEvent* event) {
+    // Exit is the default and the cancel button: Esc always, and Enter
+    // unless a focused button took it, act as Exit.
+    switch (event->key()) {
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+            cmdExit_->click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void FrmDisplay::closeEvent(QCloseEvent* event) {

@@ -4,10 +4,11 @@
 // The result form: the chosen fixed star and, for a principal star, its ten
 // attributes. It is created for a reading and unloaded when the user leaves it.
 
-#include <QDialog>
+#include <QWidget>
 
 #include <array>
 
+class QGridLayout;
 class QLabel;
 class QMenuBar;
 class QPushButton;
@@ -20,7 +21,7 @@ namespace asterine {
 
 class Shell;
 
-class FrmDisplay : public QDialog {
+class FrmDisplay : public QWidget {
     Q_OBJECT
 public:
     explicit FrmDisplay(Shell& shell);
@@ -28,19 +29,18 @@ public:
     // Fills every label and shows or hides the attribute frame.
     void showReading(const stars::StarReading& reading);
 
-public slots:
-    // Esc acts as a click on Exit.
-    void reject() override;
-
 protected:
     // Unloading the form shows the tell-a-friend form.
     void closeEvent(QCloseEvent* event) override;
     // Announces the star line to screen readers as the form comes up.
     void showEvent(QShowEvent* event) override;
+    // Esc, and Enter where no button takes it, act as a click on Exit.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QMenuBar* buildMenus();
     QWidget* buildResultsFrame();
+    void fixLayout(QGridLayout* grid);
 
     void back();
 

@@ -13,9 +13,9 @@
 #include <QVBoxLayout>
 
 #include <array>
-#include <limits>
 #include <optional>
 
+#include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/key_filter.h"
 #include "formbase/link_label.h"
@@ -90,7 +90,7 @@ FrmMain::FrmMain(Shell& shell) : shell_(shell) {
     description->setObjectName(QStringLiteral("Label3"));
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignCenter);
-    description->setMinimumWidth(440);
+    description->setMinimumWidth(scaled(440));
     layout->addWidget(description);
 
     layout->addWidget(buildDetailsFrame());
@@ -136,7 +136,9 @@ QWidget* FrmMain::buildDetailsFrame() {
     grid->addWidget(nameCaption, row, 0);
     txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), nameKey, frame);
     nameCaption->setBuddy(txtName_);
-    txtName_->setMaxLength(std::numeric_limits<int>::max());
+    // Qt's own limit, as for every other box: a name never comes near it,
+    // and a pasted flood of text stays small enough to draw.
+    txtName_->setMaxLength(32767);
     txtName_->setAccessibleName(tr("Name"));
     connect(txtName_, &FilteredLineEdit::keyRefused, this, [this] {
         shell_.services().messages->show(this, tr("Please Enter only Letters"),
@@ -187,7 +189,7 @@ QWidget* FrmMain::buildDetailsFrame() {
     auto* correctly = new LinkLabel(
         QStringLiteral("Label2"), tr("Enter Your Longitude and Latitude Correctly"), false, frame);
     correctly->setAlignment(Qt::AlignCenter);
-    correctly->setStyleSheet(QStringLiteral("color: #800000;"));
+    setAccentColour(correctly, QColor(0x80, 0x00, 0x00));
     connect(correctly, &LinkLabel::clicked, this,
             [this] { OpenLink(*shell_.services().urls, LinkRole::FullyBrandedPage); });
     grid->addWidget(correctly, row++, 0, 1, 2);
@@ -219,7 +221,7 @@ QWidget* FrmMain::buildDetailsFrame() {
     cmdRashi_->setObjectName(QStringLiteral("cmdRashi"));
     cmdRashi_->setFont(formFont(8.25, true));
     cmdRashi_->setAutoDefault(true);
-    cmdRashi_->setMinimumHeight(30);
+    cmdRashi_->setMinimumHeight(scaled(30));
     connect(cmdRashi_, &QPushButton::clicked, this, &FrmMain::RequestReading);
     grid->addWidget(cmdRashi_, row++, 0, 1, 2);
     return group;

@@ -2,9 +2,21 @@
 #include "form_font.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
+#include <QGuiApplication>
 #include <QStringList>
 
 namespace asterine {
+
+double formScale() {
+    const QFont font = QGuiApplication::font();
+    const double desktop = font.pointSizeF() > 0 ? font.pointSizeF() : QFontInfo(font).pointSizeF();
+    return desktop > 0 ? desktop / 8.25 : 1.0;
+}
+
+int scaled(int pixels) {
+    return qRound(pixels * formScale());
+}
 
 QFont formFont(double pointSize, bool bold, bool underline) {
     // Looked up once: asking the font database for a missing face on every
@@ -19,7 +31,7 @@ QFont formFont(double pointSize, bool bold, bool underline) {
         return QFont().family();
     }();
     QFont font(family);
-    font.setPointSizeF(pointSize);
+    font.setPointSizeF(pointSize * formScale());
     font.setBold(bold);
     font.setUnderline(underline);
     return font;

@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "key_filter.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
-#include <QKeySequence>
 
 namespace asterine {
 
 long typedCharacterCode(const QKeyEvent* event) {
-    if (event->matches(QKeySequence::Copy))
-        return 3;
-    if (event->matches(QKeySequence::Cut))
-        return 24;
-    if (event->matches(QKeySequence::Paste))
-        return 22;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -22,10 +16,21 @@ long typedCharacterCode(const QKeyEvent* event) {
     default:
         break;
     }
+    // Control and a letter types that letter's control character (Ctrl+C
+    // is 3, Ctrl+V 22, Ctrl+X 24), whatever text the platform attaches.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if ((modifiers & Qt::ControlModifier) && !(modifiers & (Qt::AltModifier | Qt::MetaModifier)) &&
+        event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+        return event->key() - Qt::Key_A + 1;
     const QString text = event->text();
     if (text.isEmpty())
         return -1;
-    return static_cast<long>(text.toUcs4().value(0));
+    const char32_t code = text.toUcs4().value(0);
+    // X11 gives Delete the text DEL; like the arrows, Home and End it edits
+    // or moves and types nothing.
+    if (code == 0x7f)
+        return -1;
+    return static_cast<long>(code);
 }
 
 FilteredLineEdit::FilteredLineEdit(const QString& objectName, KeyFilter filter, QWidget* parent)
@@ -56,6 +61,38 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
         emit keyRefused();
         break;
     }
+}
+
+void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    // Composed letters (dead keys) and input methods commit their text in
+    // one go; it meets the filter character by character, as if typed.
+    // Text still being composed is only shown, never inserted.
+    if (!filter_ || event->commitString().isEmpty()) {
+        QLineEdit::inputMethodEvent(event);
+        return;
+    }
+    QString accepted;
+    int refused = 0;
+    for (const char32_t code : event->commitString().toUcs4()) {
+        const KeyVerdict verdict = filter_(code);
+        switch (verdict.action) {
+        case KeyVerdict::Pass:
+            accepted += QString::fromUcs4(&code, 1);
+            break;
+        case KeyVerdict::Replace:
+            accepted += verdict.replacement;
+            break;
+        case KeyVerdict::Discard:
+            ++refused;
+            break;
+        }
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
+    QLineEdit::inputMethodEvent(&filtered);
+    event->accept();
+    for (int i = 0; i < refused; ++i)
+        emit keyRefused();
 }
 
 }  // namespace asterine

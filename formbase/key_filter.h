@@ -22,14 +22,16 @@ struct KeyVerdict {
 
 using KeyFilter = std::function<KeyVerdict(char32_t code)>;
 
-// The character code a key press types: 13 for Enter, 8 for Backspace, 3, 24
-// and 22 for the copy, cut and paste shortcuts, the character itself
-// otherwise; -1 for a key that types nothing (arrows, Delete, Shift...).
+// The character code a key press types: 13 for Enter, 8 for Backspace, a
+// control character for Control and a letter (3, 22 and 24 for the copy,
+// paste and cut shortcuts), the character itself otherwise; -1 for a key
+// that types nothing (Delete, the arrows, Home, End, Shift...).
 long typedCharacterCode(const QKeyEvent* event);
 
 // A text box whose every typed character passes its filter before it is
-// inserted. Text that arrives by other means (the context menu) is not
-// filtered.
+// inserted, whether it comes from a key or is committed by a dead key or an
+// input method. Text that arrives by other means (pasting from the context
+// menu or the selection) is not filtered.
 class FilteredLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -41,6 +43,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
     KeyFilter filter_;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/key_filter.h"
 #include "formbase/link_label.h"
@@ -24,13 +25,13 @@ namespace asterine {
 
 namespace {
 
-const char* const kPlaceholderProperty = "placeholderText";
+// The text a field holds while nothing is typed in it. Qt's own grey hint
+// stays unused: the placeholder is the field's text, as the form specifies.
+const char* const kPlaceholderProperty = "farewellPlaceholder";
 
-const QString kNavyFrame = QStringLiteral(
-    "QGroupBox { background: #000080; color: white; border: 1px solid #000050;"
-    " margin-top: 1.5em; padding: 6px; }"
-    "QGroupBox::title { subcontrol-origin: margin; left: 8px; padding: 0 4px;"
-    " background: #000080; color: white; }");
+// The form is designed in black on white, with white on navy frames, on any
+// desktop palette.
+const QColor kNavy(0x00, 0x00, 0x80);
 
 KeyVerdict emailKey(char32_t code) {
     return code == U' ' ? KeyVerdict::discard() : KeyVerdict::pass();
@@ -45,8 +46,7 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
                    Qt::WindowTitleHint);
-    setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("QDialog#frmTellAFriend { background: white; }"));
+    setColours(this, Qt::black, Qt::white);
 
     auto* columns = new QHBoxLayout(this);
     columns->setSizeConstraint(QLayout::SetFixedSize);
@@ -56,7 +56,7 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     auto* title = new QHBoxLayout;
     auto* picture = new QLabel(this);
     picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setPixmap(programIcon().pixmap(36, 36));
+    picture->setPixmap(programIcon().pixmap(scaled(36), scaled(36)));
     title->addWidget(picture);
     auto* heading = new QLabel(brand::windowCaption(), this);
     heading->setObjectName(QStringLiteral("Label1"));
@@ -74,7 +74,7 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     Label2_->setObjectName(QStringLiteral("Label2"));
     Label2_->setWordWrap(true);
     Label2_->setFont(formFont(9.75, true));
-    Label2_->setMinimumWidth(470);
+    Label2_->setMinimumWidth(scaled(470));
     left->addWidget(Label2_);
 
     Check1_ = new QCheckBox(tr("Click Here To Visit %1 Now").arg(brand::shownAddress()), this);
@@ -107,7 +107,7 @@ QWidget* FrmTellAFriend::buildReferralFrame() {
     auto* frame = new QGroupBox(tr("Refer A Friend"), this);
     frame->setObjectName(QStringLiteral("Frame2"));
     frame->setFont(formFont(9.75, true));
-    frame->setStyleSheet(kNavyFrame);
+    setColours(frame, Qt::white, kNavy);
     auto* grid = new QGridLayout(frame);
     txtName_ = field(QStringLiteral("txtName"), tr("Your Name"), false, frame);
     txtEmail_ = field(QStringLiteral("txtEmail"), tr("Your Email Address"), true, frame);
@@ -123,7 +123,6 @@ QWidget* FrmTellAFriend::buildReferralFrame() {
     cmdSubmit_->setObjectName(QStringLiteral("cmdSubmit"));
     cmdSubmit_->setFont(formFont(8.25, true));
     cmdSubmit_->setAutoDefault(true);
-    cmdSubmit_->setStyleSheet(QStringLiteral("color: black;"));
     connect(cmdSubmit_, &QPushButton::clicked, this, &FrmTellAFriend::submit);
     grid->addWidget(cmdSubmit_, 2, 0, 1, 2, Qt::AlignHCenter);
 
@@ -141,21 +140,20 @@ QWidget* FrmTellAFriend::buildSoftwaresFrame() {
     auto* frame = new QGroupBox(tr("Download Quorvane Softwares"), this);
     frame->setObjectName(QStringLiteral("Frame6"));
     frame->setFont(formFont(9.75, true));
-    frame->setStyleSheet(kNavyFrame);
-    frame->setFixedWidth(250);
+    setColours(frame, Qt::white, kNavy);
+    frame->setFixedWidth(scaled(250));
     auto* layout = new QVBoxLayout(frame);
     auto* paragraph = new QLabel(brand::softwaresParagraph(), frame);
     paragraph->setObjectName(QStringLiteral("Label3"));
     paragraph->setWordWrap(true);
     paragraph->setFont(formFont(9));
-    paragraph->setStyleSheet(QStringLiteral("color: white;"));
     layout->addWidget(paragraph);
     layout->addStretch();
     auto* goToHome = new LinkLabel(QStringLiteral("lblGoToHome"),
                                    tr("Click Here To Visit Quorvane Softwares"), true, frame);
     goToHome->setFont(formFont(9, true, true));
     goToHome->setWordWrap(true);
-    goToHome->setStyleSheet(QStringLiteral("color: yellow;"));
+    setAccentColour(goToHome, Qt::yellow);
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { OpenLink(*shell_.services().urls, LinkRole::SoftwaresPage); });
     layout->addWidget(goToHome);
@@ -169,8 +167,8 @@ QLineEdit* FrmTellAFriend::field(const QString& name, const QString& placeholder
     box->setAccessibleName(placeholder);
     box->setProperty(kPlaceholderProperty, placeholder);
     box->setFont(formFont(8.25));
-    box->setStyleSheet(QStringLiteral("color: black; background: white;"));
-    box->setMinimumWidth(210);
+    setColours(box, Qt::black, Qt::white);
+    box->setMinimumWidth(scaled(210));
     box->installEventFilter(this);
     if (email) {
         connect(box, &FilteredLineEdit::keyRefused, this, [this, box] {

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Renders every form into docs/screenshots/ (and docs/screenshots/200/ at
-# 200 % scaling) on a virtual display, for the README and for a person to
-# look at.
+# Renders every form into docs/screenshots/ on a virtual display, for the
+# README and for a person to look at; and the same forms at 200 % scaling
+# (200/), under a dark desktop palette (dark/) and with a 16 pt desktop font
+# (font-16/).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -22,4 +23,7 @@ rm -rf docs/screenshots
 xvfb-run -a -s "-screen 0 1600x1200x24" build/test/tests/make_screenshots docs/screenshots
 QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3200x2400x24" \
     build/test/tests/make_screenshots docs/screenshots/200
-ls docs/screenshots docs/screenshots/200
+xvfb-run -a -s "-screen 0 1600x1200x24" build/test/tests/make_screenshots docs/screenshots/dark --dark
+xvfb-run -a -s "-screen 0 2400x1800x24" \
+    build/test/tests/make_screenshots docs/screenshots/font-16 --font 16
+ls docs/screenshots docs/screenshots/*/

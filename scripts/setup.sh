@@ -10,7 +10,7 @@ packages=(
     libbenchmark-dev libgeonames-dev
     xvfb xauth x11-utils fonts-dejavu-core locales
     desktop-file-utils appstream dpkg-dev lintian
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core python3-pyatspi xdotool x11-xkb-utils xclip
 )
 
 missing=()

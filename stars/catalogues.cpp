@@ -16,7 +16,7 @@ std::optional<std::string_view> StarCatalogue::search(double key) const {
     return std::nullopt;
 }
 
-const StarCatalogue& CatalogueFor(int latitudeDegrees, int birthYear) {
+const StarCatalogue& catalogueFor(int latitudeDegrees, int birthYear) {
     const bool north = latitudeDegrees < 90;
     if (birthYear <= 1999)
         return north ? NorthCatalogue1999 : SouthCatalogue1999;

@@ -64,6 +64,6 @@ extern const StarCatalogue SouthCatalogue1999;
 extern const StarCatalogue SouthCatalogue2000;
 
 // The catalogue searched for a latitude in degrees and a birth year.
-const StarCatalogue& CatalogueFor(int latitudeDegrees, int birthYear);
+const StarCatalogue& catalogueFor(int latitudeDegrees, int birthYear);
 
 }  // namespace stars

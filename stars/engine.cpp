@@ -78,7 +78,7 @@ ReadingOutcome ReadingEngine::RequestReading(std::string_view latitudeDegrees,
     const std::optional<double> key = readKeyText(colatitudeKeyText(*degrees, *minutes));
     if (!key)
         return refused(LatitudeField::Minutes);
-    if (!FindStar(CatalogueFor(*degrees, birthYear), *key))
+    if (!FindStar(catalogueFor(*degrees, birthYear), *key))
         return refused(LatitudeField::Degrees);
 
     colatitudeKey_ = *key;

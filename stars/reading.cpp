@@ -5,6 +5,32 @@
 
 namespace stars {
 
+std::string_view loreValue(const PrincipalStar& star, Attribute attribute) {
+    switch (attribute) {
+    case Attribute::LatinName:
+        return star.LatinName;
+    case Attribute::Designation:
+        return star.Designation;
+    case Attribute::Gemstone:
+        return star.Gemstone;
+    case Attribute::Plant:
+        return star.Plant;
+    case Attribute::Position:
+        return star.Position;
+    case Attribute::RulingPlanet:
+        return star.RulingPlanet;
+    case Attribute::Keywords:
+        return star.Keywords;
+    case Attribute::Effect:
+        return star.Effect;
+    case Attribute::Angel:
+        return star.Angel;
+    case Attribute::Direction:
+        return star.Direction;
+    }
+    return {};
+}
+
 StarReading assembleReading(std::string_view starName) {
     StarReading reading;
     reading.starLine = std::string(starName);
@@ -13,12 +39,8 @@ StarReading assembleReading(std::string_view starName) {
     for (const PrincipalStar& row : FillPrincipalStarLore()) {
         if (row.StarName != starName)
             continue;
-        const std::string_view values[attributeCount] = {
-            row.LatinName,    row.Designation, row.Gemstone, row.Plant, row.Position,
-            row.RulingPlanet, row.Keywords,    row.Effect,   row.Angel, row.Direction,
-        };
         for (std::size_t i = 0; i < attributeCount; ++i)
-            reading.attributes[i] = std::string(values[i]);
+            reading.attributes[i] = std::string(loreValue(row, static_cast<Attribute>(i)));
     }
 
     bool allNotAvailable = true;

@@ -42,6 +42,11 @@ struct StarReading {
     }
 };
 
+struct PrincipalStar;
+
+// One attribute of a principal star's lore.
+std::string_view loreValue(const PrincipalStar& star, Attribute attribute);
+
 // Builds the reading for a chosen star: every attribute starts as "NA", a lore
 // row whose name equals `starName` byte for byte supplies its ten attributes,
 // and a star left with ten "NA" gets the later-version line and no frame.

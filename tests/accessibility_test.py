@@ -10,13 +10,12 @@ Run inside a D-Bus session on a display:
     dbus-run-session -- xvfb-run -a tests/accessibility_test.py PROGRAM
 """
 import os
-import subprocess
 import sys
-import tempfile
-import time
 
 import pyatspi
-from gi.repository import GLib
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import READING_BUTTON, Program, descendants, fail, pump, wait_for  # noqa: E402
 
 EXPECTED = {
     "Latin Name": "Cor leonis",
@@ -40,74 +39,19 @@ INPUTS = {
 }
 
 
-def pump(seconds):
-    context = GLib.MainContext.default()
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        while context.iteration(False):
-            pass
-        time.sleep(0.02)
-
-
-def wait_for(find, seconds=20):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        found = find()
-        if found:
-            return found
-        pump(0.1)
-    return None
-
-
-def descendants(node):
-    for i in range(node.childCount):
-        child = node.getChildAtIndex(i)
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child)
-
-
-def application():
-    desktop = pyatspi.Registry.getDesktop(0)
-    for i in range(desktop.childCount):
-        app = desktop.getChildAtIndex(i)
-        if app is not None and app.name == "asterine":
-            return app
-    return None
-
-
-def fail(message):
-    print("FAIL: " + message)
-    sys.exit(1)
-
-
 def main():
     announced = []
     pyatspi.Registry.registerEventListener(
         lambda event: announced.append(event.source.name),
         "object:property-change:accessible-name")
 
-    home = tempfile.TemporaryDirectory()
-    environment = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                       XDG_CONFIG_HOME=os.path.join(home.name, "config"),
-                       XDG_RUNTIME_DIR=os.path.join(home.name, "runtime"))
-    environment.pop("QT_QPA_PLATFORM", None)  # a real display, not offscreen
-    os.makedirs(environment["XDG_RUNTIME_DIR"], mode=0o700)
-    program = subprocess.Popen([sys.argv[1]], env=environment)
+    program = Program(sys.argv[1])
     try:
-        app = wait_for(application)
-        if not app:
-            fail("the program did not appear on the accessibility bus")
-        entry = wait_for(lambda: next((w for w in (app.getChildAtIndex(i) for i in range(app.childCount))
-                                       if w is not None and any(
-                                           d.name == "Get My Fixed Stars Astrology Reading"
-                                           for d in descendants(w))), None))
+        entry = program.window_with(READING_BUTTON)
         if not entry:
             fail("no birth-details form")
 
-        texts = {node.name: node for node in descendants(entry)
-                 if node.getRole() == pyatspi.ROLE_TEXT}
+        texts = program.inputs(entry)
         for name, value in INPUTS.items():
             if name not in texts:
                 fail(f"no input named {name!r}; found {sorted(texts)}")
@@ -115,17 +59,10 @@ def main():
         for name in ("City", "State", "Country", "Name"):
             if name not in texts:
                 fail(f"no input named {name!r}")
-
-        button = next(node for node in descendants(entry)
-                      if node.getRole() == pyatspi.ROLE_PUSH_BUTTON
-                      and node.name == "Get My Fixed Stars Astrology Reading")
-        button.queryAction().doAction(0)
+        program.press(program.control(entry, READING_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
 
         def result_form():
-            for i in range(app.childCount):
-                window = app.getChildAtIndex(i)
-                if window is None or not window.getState().contains(pyatspi.STATE_SHOWING):
-                    continue
+            for window in program.windows():
                 labels = [node.name for node in descendants(window)
                           if node.getRole() == pyatspi.ROLE_LABEL]
                 if "Fixed Star" in labels and "Latin Name" in labels:
@@ -148,9 +85,7 @@ def main():
             fail(f"the star line was not announced; announced: {announced}")
         print("read Regulus and its ten attributes through the accessibility bus")
     finally:
-        program.kill()
-        program.wait()
-        home.cleanup()
+        program.close()
 
 
 if __name__ == "__main__":

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Renders every form of the program into PNG files in the folder given as the
-// first argument, with the program's own widgets and recorded side effects.
+// first argument, with the program's own widgets and recorded side effects:
+//
+//     make_screenshots FOLDER [--dark] [--font POINTS]
+//
+// --dark gives the desktop a dark palette, --font its default font size.
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -82,8 +86,16 @@ public:
 int main(int argc, char* argv[]) {
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
-    const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(".");
+    const QStringList arguments = QApplication::arguments();
+    const QString folder = arguments.value(1, QStringLiteral("."));
     QDir().mkpath(folder);
+    if (arguments.contains(QLatin1String("--dark")))
+        QApplication::setPalette(DarkPalette());
+    if (const qsizetype font = arguments.indexOf(QLatin1String("--font")); font > 0) {
+        QFont desktop = QApplication::font();
+        desktop.setPointSizeF(arguments.value(font + 1).toDouble());
+        QApplication::setFont(desktop);
+    }
 
     Harness h;
     h.random.fallback = 0.6;

@@ -8,9 +8,12 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QList>
+#include <QPalette>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <unistd.h>
 
 #include <deque>
 #include <memory>
@@ -154,6 +157,36 @@ inline void TypeCharacter(QWidget* widget, const QString& character) {
     QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, character, Qt::NoModifier);
 }
 
+// A dark desktop palette, as Breeze Dark and the like give one.
+inline QPalette DarkPalette() {
+    QPalette palette;
+    const QColor window(0x31, 0x36, 0x3b), text(0xef, 0xf0, 0xf1);
+    palette.setColor(QPalette::Window, window);
+    palette.setColor(QPalette::WindowText, text);
+    palette.setColor(QPalette::Base, QColor(0x23, 0x26, 0x29));
+    palette.setColor(QPalette::AlternateBase, window);
+    palette.setColor(QPalette::Text, text);
+    palette.setColor(QPalette::Button, window);
+    palette.setColor(QPalette::ButtonText, text);
+    palette.setColor(QPalette::BrightText, Qt::white);
+    palette.setColor(QPalette::Highlight, QColor(0x3d, 0xae, 0xe9));
+    palette.setColor(QPalette::HighlightedText, text);
+    palette.setColor(QPalette::Link, QColor(0x1d, 0x99, 0xf3));
+    palette.setColor(QPalette::LinkVisited, QColor(0x9b, 0x59, 0xb6));
+    palette.setColor(QPalette::ToolTipBase, window);
+    palette.setColor(QPalette::ToolTipText, text);
+    palette.setColor(QPalette::PlaceholderText, QColor(0x8f, 0x95, 0x9b));
+    palette.setColor(QPalette::Light, QColor(0x47, 0x4d, 0x54));
+    palette.setColor(QPalette::Midlight, QColor(0x3c, 0x42, 0x48));
+    palette.setColor(QPalette::Mid, QColor(0x2b, 0x2f, 0x33));
+    palette.setColor(QPalette::Dark, QColor(0x1e, 0x21, 0x24));
+    palette.setColor(QPalette::Shadow, QColor(0x12, 0x14, 0x15));
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, QColor(0x6e, 0x71, 0x75));
+    return palette;
+}
+
 // The six latitude and longitude boxes of the birth-details form.
 inline const char* const kCoordinateBoxes[] = {"txtLonD", "txtLonM", "txtLonS",
                                                "txtLatD", "txtLatM", "txtLatS"};
@@ -174,3 +207,20 @@ inline void Click(QWidget* form, const char* name) {
 }
 
 }  // namespace asterine::test
+
+// The main of a suite that opens the built-in browser: the web engine wants
+// shared OpenGL contexts before the application exists, no sandbox when run
+// as root (Chromium's refuses), and no traffic of its own.
+#define ASTERINE_WEB_TEST_MAIN(TestClass)                              \
+    int main(int argc, char* argv[]) {                                 \
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);    \
+        if (::geteuid() == 0)                                          \
+            qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");               \
+        if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS")) \
+            qputenv("QTWEBENGINE_CHROMIUM_FLAGS",                      \
+                    "--disable-background-networking "                 \
+                    "--disable-component-update --no-first-run");      \
+        QApplication application(argc, argv);                          \
+        TestClass test;                                                \
+        return QTest::qExec(&test, argc, argv);                        \
+    }

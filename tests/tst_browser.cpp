@@ -348,17 +348,6 @@ void TestBrowser::openedFromTheEntryForm() {
     QVERIFY(h.app->loadedForms().isEmpty());
 }
 
-int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
-    // Chromium's sandbox refuses to run as root.
-    if (::geteuid() == 0)
-        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    if (qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
-        qputenv("QTWEBENGINE_CHROMIUM_FLAGS",
-                "--disable-background-networking --disable-component-update --no-first-run");
-    QApplication application(argc, argv);
-    TestBrowser test;
-    return QTest::qExec(&test, argc, argv);
-}
+ASTERINE_WEB_TEST_MAIN(TestBrowser)
 
 #include "tst_browser.moc"

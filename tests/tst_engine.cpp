@@ -185,12 +185,12 @@ void TestEngine::searchWithoutMatchKeepsTheStar() {
 }
 
 void TestEngine::catalogueChoice() {
-    QCOMPARE(&CatalogueFor(89, 1999), &NorthCatalogue1999);
-    QCOMPARE(&CatalogueFor(89, 2000), &NorthCatalogue2000);
-    QCOMPARE(&CatalogueFor(90, 1999), &SouthCatalogue1999);
-    QCOMPARE(&CatalogueFor(90, 2000), &SouthCatalogue2000);
-    QCOMPARE(&CatalogueFor(0, 1900), &NorthCatalogue1999);
-    QCOMPARE(&CatalogueFor(999, 2050), &SouthCatalogue2000);
+    QCOMPARE(&catalogueFor(89, 1999), &NorthCatalogue1999);
+    QCOMPARE(&catalogueFor(89, 2000), &NorthCatalogue2000);
+    QCOMPARE(&catalogueFor(90, 1999), &SouthCatalogue1999);
+    QCOMPARE(&catalogueFor(90, 2000), &SouthCatalogue2000);
+    QCOMPARE(&catalogueFor(0, 1900), &NorthCatalogue1999);
+    QCOMPARE(&catalogueFor(999, 2050), &SouthCatalogue2000);
 
     // The same latitude searches different catalogues on either side of 2000.
     ReadingEngine engine;

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -42,6 +43,9 @@ private slots:
     void nameFilter();
     void digitFilter();
     void clipboardShortcutsAreDiscarded();
+    void editingKeysAreNotTyped();
+    void committedTextMeetsTheFilters();
+    void nameHoldsQtsDefaultLength();
     void validationOrderAndFocus_data();
     void validationOrderAndFocus();
     void blanksOnlyAreBlank();
@@ -227,6 +231,79 @@ void TestEntry::clipboardShortcutsAreDiscarded() {
     QTest::keySequence(name, QKeySequence(QKeySequence::Paste));
     QCOMPARE(name->text(), QString());
     QCOMPARE(h->messages.texts(), QStringList{"Please Enter only Letters"});
+}
+
+void TestEntry::editingKeysAreNotTyped() {
+    // As X11 sends them: Delete carries the text DEL, Escape ESC.
+    for (const char* boxName : {"txtName", "txtLatD"}) {
+        h->messages.shown.clear();
+        auto* box = Child<QLineEdit>(form, boxName);
+        box->setText(QStringLiteral("123"));
+        box->setCursorPosition(0);
+        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_Delete, QStringLiteral("\x7f"),
+                            Qt::NoModifier);
+        QCOMPARE(box->text(), QStringLiteral("23"));
+        for (const Qt::Key key : {Qt::Key_End, Qt::Key_Left, Qt::Key_Home, Qt::Key_Right,
+                                  Qt::Key_PageDown, Qt::Key_Insert})
+            QTest::keyClick(box, key);
+        QCOMPARE(box->cursorPosition(), 1);
+        box->selectAll();
+        QTest::keyClick(box, Qt::Key_Delete, Qt::ShiftModifier);  // cut to the clipboard
+        QCOMPARE(box->text(), QString());
+        QVERIFY2(h->messages.shown.isEmpty(), qPrintable(h->messages.last()));
+    }
+
+    // Any other control character is typed, and refused.
+    auto* name = Child<QLineEdit>(form, "txtName");
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Escape, QStringLiteral("\x1b"),
+                        Qt::NoModifier);
+    QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(h->messages.texts(), QStringList(2, QStringLiteral("Please Enter only Letters")));
+}
+
+void TestEntry::committedTextMeetsTheFilters() {
+    const auto commit = [](QWidget* box, const QString& text, const QString& preedit = {}) {
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(text);
+        QApplication::sendEvent(box, &event);
+    };
+    auto* name = Child<QLineEdit>(form, "txtName");
+    commit(name, QStringLiteral("\u00e9"));  // a dead acute, then e
+    QCOMPARE(name->text(), QString());
+    QCOMPARE(h->messages.texts(), QStringList{"Please Enter only Letters"});
+    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Information);
+    commit(name, QStringLiteral("ann l\u00e9e"));
+    QCOMPARE(name->text(), QStringLiteral("ANN LE"));
+    QCOMPARE(h->messages.shown.size(), 2);
+
+    // Text still being composed is shown, not inserted.
+    commit(name, QString(), QStringLiteral("\u00b4"));
+    QCOMPARE(name->text(), QStringLiteral("ANN LE"));
+    commit(name, QStringLiteral("s"));
+    QCOMPARE(name->text(), QStringLiteral("ANN LES"));
+
+    h->messages.shown.clear();
+    auto* degrees = Child<QLineEdit>(form, "txtLatD");
+    commit(degrees, QStringLiteral("\u00e9\u00e2"));
+    QCOMPARE(degrees->text(), QString());
+    QCOMPARE(h->messages.texts(), QStringList(2, QStringLiteral("Only Numbers Are Accepted")));
+    QCOMPARE(h->messages.shown.last().icon, MessageIcon::Critical);
+    h->messages.shown.clear();
+    commit(degrees, QStringLiteral("1\u00bd2"));
+    QCOMPARE(degrees->text(), QStringLiteral("12"));
+    QCOMPARE(h->messages.shown.size(), 1);
+    commit(degrees, QStringLiteral("345"));  // the 3-character limit holds
+    QCOMPARE(degrees->text(), QStringLiteral("123"));
+    QCOMPARE(h->messages.shown.size(), 1);
+}
+
+void TestEntry::nameHoldsQtsDefaultLength() {
+    auto* name = Child<QLineEdit>(form, "txtName");
+    QCOMPARE(name->maxLength(), 32767);
+    name->setText(QString(1 << 20, QLatin1Char('A')));  // a pasted megabyte
+    QCOMPARE(name->text().size(), 32767);
+    for (const char* box : kCoordinateBoxes)
+        QCOMPARE(Child<QLineEdit>(form, box)->maxLength(), 3);
 }
 
 void TestEntry::validationOrderAndFocus_data() {

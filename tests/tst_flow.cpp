@@ -5,9 +5,11 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 
+#include "app/desktop_services.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "promo/tell_a_friend_form.h"
@@ -48,6 +50,7 @@ private slots:
     void coBrandRounding();
     void coBrandSplit();
     void coBrandChoosesTheFrontLabel();
+    void messagesHoldTheWholeProgram();
 
 private:
     std::unique_ptr<Harness> h;
@@ -288,6 +291,39 @@ void TestFlow::coBrandChoosesTheFrontLabel() {
         QCOMPARE(FrontLabel(main), front);
     }
     QCOMPARE(h->app->coBrandRandomNumber(), qint16(7));
+}
+
+// Application-modal: while a message is up, no other window of the program,
+// the browser beside the form included, takes input.
+void TestFlow::messagesHoldTheWholeProgram() {
+    DialogMessageService service;
+    QWidget opener;
+    opener.show();
+    struct Seen {
+        Qt::WindowModality modality;
+        QString title;
+        QMessageBox::Icon icon;
+    };
+    for (QWidget* parent : {&opener, static_cast<QWidget*>(nullptr)}) {
+        for (const MessageIcon icon : {MessageIcon::Critical, MessageIcon::Information}) {
+            for (const MessageButtons buttons : {MessageButtons::Ok, MessageButtons::YesNo}) {
+                std::optional<Seen> seen;
+                QTimer::singleShot(0, this, [&] {
+                    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                    if (!box)
+                        return;
+                    seen = Seen{box->windowModality(), box->windowTitle(), box->icon()};
+                    box->buttons().constFirst()->click();
+                });
+                service.show(parent, QStringLiteral("Please Enter Name"), icon, buttons);
+                QVERIFY(seen);
+                QCOMPARE(seen->modality, Qt::ApplicationModal);
+                QCOMPARE(seen->title, QStringLiteral("Asterine"));
+                QCOMPARE(seen->icon, icon == MessageIcon::Critical ? QMessageBox::Critical
+                                                                   : QMessageBox::Information);
+            }
+        }
+    }
 }
 
 QTEST_MAIN(TestFlow)

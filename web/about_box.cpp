@@ -8,10 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "brand.h"
+#include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
 #include "formbase/program_icon.h"
-#include "brand.h"
 #include "links.h"
 
 namespace asterine {
@@ -28,7 +29,7 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
 
     auto* icon = new QLabel(this);
     icon->setObjectName(QStringLiteral("picIcon"));
-    icon->setPixmap(programIcon().pixmap(48, 48));
+    icon->setPixmap(programIcon().pixmap(scaled(48), scaled(48)));
     icon->setAlignment(Qt::AlignTop);
     layout->addWidget(icon, 0, 0, 2, 1);
 
@@ -40,7 +41,7 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
     auto* description = new QLabel(brand::description(), this);
     description->setObjectName(QStringLiteral("Label1"));
     description->setWordWrap(true);
-    description->setMinimumWidth(380);
+    description->setMinimumWidth(scaled(380));
     layout->addWidget(description, 1, 1);
 
     auto* line = new QFrame(this);
@@ -59,7 +60,10 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
 
     auto* coBrand =
         new LinkLabel(QStringLiteral("lblCoBrand"), tr("Click here for more details"), true, this);
-    coBrand->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
+    QFont link = font();
+    link.setUnderline(true);
+    coBrand->setFont(link);
+    setAccentColour(coBrand, QColor(0x00, 0x00, 0xc0));
     connect(coBrand, &LinkLabel::clicked, this,
             [&urls] { OpenLink(urls, LinkRole::FullyBrandedPage); });
     layout->addWidget(coBrand, 4, 1);
@@ -67,14 +71,15 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
     auto* homePage = new LinkLabel(
         QStringLiteral("lblHomePage"),
         tr("Click here to visit %1").arg(linkAddress(LinkRole::HomePage).toString()), true, this);
-    homePage->setStyleSheet(QStringLiteral("color: #0000c0; text-decoration: underline;"));
+    homePage->setFont(link);
+    setAccentColour(homePage, QColor(0x00, 0x00, 0xc0));
     connect(homePage, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
     layout->addWidget(homePage, 5, 1);
 
     auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
-    ok->setMinimumWidth(90);
+    ok->setMinimumWidth(scaled(90));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     layout->addWidget(ok, 6, 1, Qt::AlignRight);
 }

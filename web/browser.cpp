@@ -7,6 +7,7 @@
 #include <QLibrary>
 
 #include "brand.h"
+#include "formbase/form_font.h"
 #include "links.h"
 
 namespace asterine {
@@ -51,7 +52,7 @@ QWidget* createBrowser(const QString& phrase, UrlOpener& urls, const BrowserSett
     missing->setWindowTitle(brand::windowCaption());
     missing->setAttribute(Qt::WA_DeleteOnClose);
     missing->setAlignment(Qt::AlignCenter);
-    missing->setMinimumSize(420, 120);
+    missing->setMinimumSize(scaled(420), scaled(120));
     return missing;
 }
 

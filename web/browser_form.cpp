@@ -16,9 +16,10 @@
 #include <QVBoxLayout>
 #include <QWebEngineView>
 
+#include "brand.h"
+#include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
-#include "brand.h"
 #include "links.h"
 
 namespace asterine {
@@ -41,7 +42,7 @@ FrmBrowser::FrmBrowser(const QString& phrase, UrlOpener& urls, const BrowserSett
     setWindowTitle(brand::windowCaption());
     setAttribute(Qt::WA_DeleteOnClose);
     setFont(formFont(8.25));
-    resize(820, 620);
+    resize(scaled(820), scaled(620));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(2, 2, 2, 2);
@@ -94,7 +95,7 @@ QToolBar* FrmBrowser::buildToolBar(UrlOpener& urls) {
                                 tr("Visit the Quorvane forum at %1").arg(brand::shownAddress()),
                                 true, banner);
     forum->setFont(formFont(8.25, true, true));
-    forum->setStyleSheet(QStringLiteral("color: #800000;"));
+    setAccentColour(forum, QColor(0x80, 0x00, 0x00));
     connect(forum, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
     auto* other =
         new QLabel(tr("Also from Quorvane Softwares: numerology, tarot and more"), banner);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "links.h"
 
-#include "formbase/services.h"
 #include "brand.h"
+#include "formbase/services.h"
 
 namespace asterine {
 

@@ -5,9 +5,10 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "brand.h"
+#include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
-#include "brand.h"
 #include "links.h"
 
 namespace asterine {
@@ -40,7 +41,7 @@ QFrame* makeForumBanner(QWidget* parent, UrlOpener& opener) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(formFont(8.25, true));
-    label->setStyleSheet(QStringLiteral("color: #800000;"));
+    setAccentColour(label, QColor(0x80, 0x00, 0x00));
     QObject::connect(label, &LinkLabel::clicked,
                      [&opener] { OpenLink(opener, LinkRole::HomePage); });
     auto* layout = new QVBoxLayout(frame);

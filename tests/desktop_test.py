@@ -1,0 +1,198 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Drives the real program as a desktop user does: real X key presses and
+mouse clicks sent with xdotool, a dead-key keyboard layout set with
+setxkbmap, a paste from the X selection; and reads the program back through
+the accessibility bus and the X server.
+
+Run inside a D-Bus session on a display:
+    dbus-run-session -- xvfb-run -a tests/desktop_test.py PROGRAM
+"""
+import os
+import subprocess
+import sys
+import tempfile
+import time
+
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import (READING_BUTTON, Program, descendants, fail, pump,  # noqa: E402
+                     text_of, visible_windows, wait_for, xdotool)
+
+MAIN_TITLE = "Asterine v1.0"
+MESSAGE_TITLE = "Asterine"
+
+
+def expect_message(program, seconds=5):
+    """Waits for a message box, reads its text and closes it with Enter."""
+    box = wait_for(lambda: visible_windows(MESSAGE_TITLE), seconds)
+    if not box:
+        return None
+    shown = None
+    for window in program.windows():
+        labels = [node.name for node in descendants(window)
+                  if node.getRole() == pyatspi.ROLE_LABEL]
+        if window.name == MESSAGE_TITLE and labels:
+            shown = labels
+    xdotool("key", "Return")
+    if not wait_for(lambda: not visible_windows(MESSAGE_TITLE), 5):
+        fail("the message box did not close on Enter")
+    return shown
+
+
+def expect_no_message():
+    pump(0.4)
+    if visible_windows(MESSAGE_TITLE):
+        fail("a message box came up")
+
+
+def expect_text(node, wanted, what):
+    if not wait_for(lambda: text_of(node) == wanted, 5):
+        fail(f"{what}: {text_of(node)!r}, expected {wanted!r}")
+
+
+def typing_and_editing_keys(program, inputs):
+    name, degrees = inputs["Name"], inputs["Latitude degrees"]
+    program.click(name)
+    xdotool("type", "--delay", "30", "smith")
+    expect_text(name, "SMITH", "typed name")
+    xdotool("key", "--delay", "30", "Home", "Delete", "End", "Left", "Delete", "BackSpace")
+    expect_text(name, "MI", "name after Delete and Backspace")
+    expect_no_message()
+
+    program.click(degrees)
+    xdotool("type", "--delay", "30", "1234")
+    expect_text(degrees, "123", "typed degrees")
+    xdotool("key", "--delay", "30", "Home", "Delete", "Right", "Delete")
+    expect_text(degrees, "2", "degrees after Delete")
+    expect_no_message()
+    xdotool("key", "period")
+    if "Only Numbers Are Accepted" not in (expect_message(program) or []):
+        fail("a point typed into the degrees box showed no message")
+    print("typing, Delete, Backspace and the arrows work as in any text box")
+
+
+def dead_keys(program, inputs):
+    name, degrees = inputs["Name"], inputs["Latitude degrees"]
+    subprocess.run(["setxkbmap", "-layout", "us", "-variant", "intl"], check=True)
+    try:
+        program.click(name)
+        xdotool("key", "--delay", "60", "End", "dead_acute", "e")
+        if "Please Enter only Letters" not in (expect_message(program) or []):
+            fail("a composed \u00e9 in the name box showed no message")
+        expect_text(name, "MI", "name after a composed letter")
+        xdotool("key", "--delay", "60", "a")
+        expect_text(name, "MIA", "name after a plain letter on the dead-key layout")
+
+        program.click(degrees)
+        xdotool("key", "--delay", "60", "End", "dead_circumflex", "a")
+        if "Only Numbers Are Accepted" not in (expect_message(program) or []):
+            fail("a composed \u00e2 in the degrees box showed no message")
+        expect_text(degrees, "2", "degrees after a composed letter")
+    finally:
+        subprocess.run(["setxkbmap", "-layout", "us"], check=True)
+    print("dead-key letters meet the same filters as typed ones")
+
+
+def large_selection_paste(program, inputs):
+    name = inputs["Name"]
+    name.queryEditableText().setTextContents("")
+    with tempfile.TemporaryFile() as flood:
+        flood.write(b"A" * (10 << 20))
+        flood.seek(0)
+        owner = subprocess.Popen(["xclip", "-selection", "primary", "-loops", "1", "-quiet"],
+                                 stdin=flood, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    try:
+        time.sleep(0.5)
+        started = time.monotonic()
+        program.click(name, button=2)
+        if not wait_for(lambda: name.queryText().characterCount == 32767, 10):
+            fail(f"the pasted name holds {name.queryText().characterCount} characters")
+        # Idle again: less than a tenth of a core over half a second.
+        while True:
+            before = program.cpu_seconds()
+            time.sleep(0.5)
+            if program.cpu_seconds() - before < 0.05:
+                break
+            if time.monotonic() - started > 2.0:
+                fail("the program is still busy two seconds after a 10 MB paste")
+        print(f"a 10 MB paste is cut to 32767 characters; idle after "
+              f"{time.monotonic() - started:.1f} s")
+    finally:
+        owner.kill()
+        owner.wait()
+    name.queryEditableText().setTextContents("SMITH")
+
+
+def x_property(window, name):
+    return subprocess.run(["xprop", "-id", str(window), name], capture_output=True,
+                          text=True).stdout.strip()
+
+
+def x_size(window):
+    info = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True,
+                          text=True).stdout
+    values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return int(values["Width"]), int(values["Height"])
+
+
+def result_window(program, entry, inputs, degrees, minutes):
+    inputs["Latitude degrees"].queryEditableText().setTextContents(degrees)
+    inputs["Latitude minutes"].queryEditableText().setTextContents(minutes)
+    program.press(program.control(entry, READING_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
+    if not program.window_with("Fixed Star", pyatspi.ROLE_LABEL):
+        fail("the result form did not come up")
+    windows = wait_for(lambda: visible_windows(MAIN_TITLE), 5)
+    if not windows or len(windows) != 1:
+        fail(f"expected the result window alone, found {windows}")
+    window = windows[0]
+    kind = x_property(window, "_NET_WM_WINDOW_TYPE")
+    if "_NET_WM_WINDOW_TYPE_NORMAL" not in kind:
+        fail(f"the result window is not an ordinary window: {kind}")
+    owner = x_property(window, "WM_TRANSIENT_FOR")
+    if "window id" in owner:
+        fail(f"the result window has an owner: {owner}")
+    return window, x_size(window)
+
+
+def result_windows(program, entry, inputs):
+    for name, value in {"Longitude degrees": "73", "Longitude minutes": "51",
+                        "Longitude seconds": "2", "Latitude seconds": "10"}.items():
+        inputs[name].queryEditableText().setTextContents(value)
+    inputs["Name"].queryEditableText().setTextContents("SMITH")
+    window, with_lore = result_window(program, entry, inputs, "77", "33")
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "--delay", "100", "Tab", "Return")  # Enter on a focused Back goes back
+    if not wait_for(lambda: program.window_with(READING_BUTTON, seconds=1), 5):
+        fail("Enter on Back did not return to the birth details")
+
+    window, without_lore = result_window(program, entry, inputs, "40", "30")
+    if with_lore != without_lore:
+        fail(f"the result window is {with_lore} for Regulus and {without_lore} for MIRFAK")
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "Return")  # Enter acts as Exit: the farewell comes up
+    if not program.window_with("Refer A Friend Now", pyatspi.ROLE_PUSH_BUTTON, seconds=5):
+        fail("Enter on the result form did not bring up the farewell")
+    print(f"the result window is an ordinary window of one size, {with_lore[0]}x{with_lore[1]}")
+
+
+def main():
+    program = Program(sys.argv[1], {"LANG": "C.UTF-8"})
+    try:
+        entry = program.window_with(READING_BUTTON)
+        if not entry:
+            fail("no birth-details form")
+        main_window = wait_for(lambda: visible_windows(MAIN_TITLE))
+        xdotool("windowfocus", "--sync", str(main_window[0]))
+        inputs = program.inputs(entry)
+        typing_and_editing_keys(program, inputs)
+        dead_keys(program, inputs)
+        large_selection_paste(program, inputs)
+        result_windows(program, entry, inputs)
+    finally:
+        program.close()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,327 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What the forms look like on a desktop's usual variations: every text
+// readable under a light and a dark palette, every form grown with a larger
+// desktop font and nothing clipped, and a result window of one size.
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <cmath>
+
+#include "display/display_form.h"
+#include "entry/main_form.h"
+#include "formbase/colours.h"
+#include "promo/tell_a_friend_form.h"
+#include "support.h"
+#include "web/about_box.h"
+#include "web/browser.h"
+
+using namespace asterine;
+using namespace asterine::test;
+
+namespace {
+
+// WCAG relative luminance and contrast, computed here on their own.
+double Luminance(const QColor& colour) {
+    const auto linear = [](double c) {
+        return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+double Contrast(const QColor& a, const QColor& b) {
+    const double x = Luminance(a), y = Luminance(b);
+    return (std::max(x, y) + 0.05) / (std::min(x, y) + 0.05);
+}
+
+// What is painted behind a widget: the nearest filled ancestor's background.
+QColor Behind(const QWidget* widget) {
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w->autoFillBackground() || w->isWindow())
+            return w->palette().color(w->backgroundRole());
+    }
+    return {};
+}
+
+struct Text {
+    QString where;
+    QColor foreground;
+    QColor background;
+};
+
+// Every text a person reads on `form`, with the colours it is drawn in.
+QList<Text> Texts(QWidget* form) {
+    QList<Text> texts;
+    const auto name = [](const QWidget* w, const QString& text) {
+        return w->window()->objectName() + QLatin1Char('/') + w->objectName() +
+               QStringLiteral(" \"") + text.left(30) + QLatin1Char('"');
+    };
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form))
+            continue;
+        const QPalette palette = widget->palette();
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->text().isEmpty()) {
+            texts.append({name(label, label->text()), palette.color(label->foregroundRole()),
+                          Behind(label)});
+        } else if (auto* push = qobject_cast<QPushButton*>(widget)) {
+            texts.append({name(push, push->text()), palette.color(QPalette::ButtonText),
+                          palette.color(QPalette::Button)});
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
+                   button && !button->text().isEmpty()) {
+            texts.append({name(button, button->text()), palette.color(QPalette::WindowText),
+                          Behind(button)});
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            texts.append(
+                {name(group, group->title()), palette.color(QPalette::WindowText), Behind(group)});
+        } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+            texts.append({name(edit, edit->text()), palette.color(QPalette::Text),
+                          palette.color(QPalette::Base)});
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            texts.append({name(list, list->currentText()), palette.color(QPalette::ButtonText),
+                          palette.color(QPalette::Button)});
+        }
+    }
+    return texts;
+}
+
+// The texts of `form` that read at less than 4.5:1.
+QStringList Unreadable(QWidget* form) {
+    QStringList found;
+    for (const Text& text : Texts(form)) {
+        const double contrast = Contrast(text.foreground, text.background);
+        if (contrast < 4.5)
+            found << QStringLiteral("%1: %2 on %3, %4:1")
+                         .arg(text.where, text.foreground.name(), text.background.name())
+                         .arg(contrast, 0, 'f', 2);
+    }
+    return found;
+}
+
+// The labels and buttons of `form` whose text does not fit the room they have.
+QStringList Clipped(QWidget* form) {
+    QStringList found;
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form) || widget->size().isEmpty())
+            continue;
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (label && label->wordWrap()) {
+            if (label->height() < label->heightForWidth(label->width()))
+                found << label->objectName() + QStringLiteral(" (wrapped)");
+        } else if (label || qobject_cast<QAbstractButton*>(widget)) {
+            const QSize hint = widget->sizeHint();
+            if (widget->width() < hint.width() || widget->height() < hint.height())
+                found << QStringLiteral("%1: %2x%3 for %4x%5")
+                             .arg(widget->objectName())
+                             .arg(widget->width())
+                             .arg(widget->height())
+                             .arg(hint.width())
+                             .arg(hint.height());
+        }
+    }
+    return found;
+}
+
+}  // namespace
+
+class TestAppearance : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyTextIsReadable_data();
+    void everyTextIsReadable();
+    void readableAfterThePaletteChanges();
+    void formsGrowWithTheDesktopFont();
+    void resultWindowKeepsOneSize();
+    void resultWindowIsAnOrdinaryWindow();
+    void farewellShowsOnlyItsOwnPlaceholders();
+    void readableColourKeepsItsHue();
+
+private:
+    // Every form of the program, loaded and shown: the birth-details form,
+    // the result form for `latitude` 33, the farewell form, the About box
+    // and the browser.
+    QList<QWidget*> openEveryForm(const QString& latitude = QStringLiteral("77"));
+
+    std::unique_ptr<Harness> h;
+    std::unique_ptr<QWidget> about;
+    std::unique_ptr<QWidget> browser;
+};
+
+void TestAppearance::init() {
+    h = std::make_unique<Harness>();
+    QVERIFY(h->start());
+}
+
+void TestAppearance::cleanup() {
+    about.reset();
+    browser.reset();
+    h.reset();
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    QApplication::setFont(QFont());
+}
+
+QList<QWidget*> TestAppearance::openEveryForm(const QString& latitude) {
+    FrmMain* main = h->app->mainForm();
+    FillValid(main, latitude);
+    Child<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("33"));
+    Click(main, "cmdRashi");
+    FrmDisplay* display = h->app->displayForm();
+    h->app->showTellAFriend();
+    main->show();
+    about = std::make_unique<FrmAbout>(h->urls, main);
+    about->show();
+    browser.reset(
+        createBrowser(QStringLiteral("Latitude Longitude"), h->urls,
+                      BrowserSettings{QUrl(QStringLiteral("about:blank")), {}, {}, {}, {}, {}}));
+    browser->show();
+    return {main, display, h->app->tellAFriendForm(), about.get(), browser.get()};
+}
+
+void TestAppearance::everyTextIsReadable_data() {
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light palette") << false;
+    QTest::newRow("dark palette") << true;
+}
+
+void TestAppearance::everyTextIsReadable() {
+    QFETCH(bool, dark);
+    h.reset();
+    QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
+    h = std::make_unique<Harness>();
+    QVERIFY(h->start());
+    for (QWidget* form : openEveryForm()) {
+        QVERIFY(form);
+        // Colours come from palettes only, so the palette is what is drawn.
+        for (const QWidget* widget : form->findChildren<QWidget*>())
+            QVERIFY2(widget->styleSheet().isEmpty(), qPrintable(widget->objectName()));
+        QVERIFY2(Texts(form).size() >= 3, qPrintable(form->objectName()));
+        QCOMPARE(Unreadable(form), QStringList());
+    }
+}
+
+void TestAppearance::readableAfterThePaletteChanges() {
+    const QList<QWidget*> forms = openEveryForm();
+    QApplication::setPalette(DarkPalette());
+    for (QWidget* form : forms)
+        QCOMPARE(Unreadable(form), QStringList());
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    for (QWidget* form : forms)
+        QCOMPARE(Unreadable(form), QStringList());
+}
+
+void TestAppearance::formsGrowWithTheDesktopFont() {
+    QList<QSize> normal;
+    for (QWidget* form : openEveryForm()) {
+        QCOMPARE(Clipped(form), QStringList());
+        normal << form->size();
+    }
+    cleanup();
+
+    QFont desktop = QApplication::font();
+    desktop.setPointSizeF(16);
+    QApplication::setFont(desktop);
+    h = std::make_unique<Harness>();
+    QVERIFY(h->start());
+    const QList<QWidget*> forms = openEveryForm();
+    for (qsizetype i = 0; i < forms.size(); ++i) {
+        QWidget* form = forms[i];
+        QCOMPARE(Clipped(form), QStringList());
+        if (form == browser.get())
+            continue;  // sized by its user, not by its text
+        QVERIFY2(
+            form->width() > normal[i].width() * 1.3 && form->height() > normal[i].height() * 1.3,
+            qPrintable(QStringLiteral("%1 grew from %2x%3 to %4x%5 only")
+                           .arg(form->objectName())
+                           .arg(normal[i].width())
+                           .arg(normal[i].height())
+                           .arg(form->width())
+                           .arg(form->height())));
+    }
+}
+
+void TestAppearance::resultWindowKeepsOneSize() {
+    // Regulus, MIRFAK without lore, Arcturus with the longest effect, the
+    // Pleiades with lore but no effect, Spica, and Fomalhaut without a Latin name.
+    struct Shown {
+        QSize size;
+        bool frameShown;
+        QPoint position;  // of the right column's first value
+        int effectTop;
+    };
+    QList<Shown> shown;
+    FrmMain* main = h->app->mainForm();
+    FillValid(main);
+    const std::pair<const char*, const char*> latitudes[] = {
+        {"77", "33"}, {"40", "30"}, {"70", "18"}, {"66", "10"}, {"100", "22"}, {"120", "51"}};
+    QSet<QString> stars;
+    for (const auto& [degrees, minutes] : latitudes) {
+        main->show();
+        Child<QLineEdit>(main, "txtLatD")->setText(QLatin1String(degrees));
+        Child<QLineEdit>(main, "txtLatM")->setText(QLatin1String(minutes));
+        Click(main, "cmdRashi");
+        FrmDisplay* display = h->app->displayForm();
+        QVERIFY(display && display->isVisible());
+        stars << Child<QLabel>(display, "lblFixedStar")->text();
+        QCOMPARE(Clipped(display), QStringList());
+        auto* position = Child(display, "lblPosition");
+        shown.append({display->size(), Child(display, "frmShow")->isVisible(),
+                      position->mapTo(display, QPoint()),
+                      Child(display, "lblEffect")->mapTo(display, QPoint()).y()});
+        Click(display, "cmdOK");
+        Harness::settle();
+    }
+    QCOMPARE(stars.size(), int(std::size(latitudes)));
+    QCOMPARE(std::count_if(shown.begin(), shown.end(), [](const Shown& s) { return s.frameShown; }),
+             5);
+    for (const Shown& s : shown) {
+        QCOMPARE(s.size, shown.first().size);
+        if (!s.frameShown)
+            continue;
+        QCOMPARE(s.position, shown.first().position);
+        QCOMPARE(s.effectTop, shown.first().effectTop);
+    }
+}
+
+void TestAppearance::resultWindowIsAnOrdinaryWindow() {
+    FrmMain* main = h->app->mainForm();
+    FillValid(main);
+    Click(main, "cmdRashi");
+    FrmDisplay* display = h->app->displayForm();
+    QVERIFY(display->isWindow());
+    QVERIFY(!display->parentWidget());
+    QCOMPARE(display->windowType(), Qt::Window);
+    QVERIFY(display->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(!display->isModal());
+}
+
+void TestAppearance::farewellShowsOnlyItsOwnPlaceholders() {
+    h->app->showTellAFriend();
+    for (const QLineEdit* field : h->app->tellAFriendForm()->findChildren<QLineEdit*>())
+        QCOMPARE(field->placeholderText(), QString());
+    QCOMPARE(Child<QLineEdit>(h->app->tellAFriendForm(), "txtEmail")->text(),
+             QStringLiteral("Your Email Address"));
+}
+
+void TestAppearance::readableColourKeepsItsHue() {
+    const QColor darkRed(0x80, 0x00, 0x00);
+    QCOMPARE(readableColour(darkRed, QColor(0xef, 0xef, 0xef)), darkRed);
+    for (const QColor& background : {QColor(0x31, 0x36, 0x3b), QColor(Qt::black),
+                                     QColor(0x80, 0x00, 0x00), QColor(0x77, 0x77, 0x77)}) {
+        const QColor shown = readableColour(darkRed, background);
+        QVERIFY2(Contrast(shown, background) >= 4.5, qPrintable(background.name()));
+        if (shown.saturation() > 0)
+            QCOMPARE(shown.hslHue(), darkRed.hslHue());
+    }
+    QVERIFY(std::abs(contrastRatio(Qt::black, Qt::white) - 21.0) < 1e-9);
+}
+
+ASTERINE_WEB_TEST_MAIN(TestAppearance)
+#include "tst_appearance.moc"
