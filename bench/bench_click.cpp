@@ -1,12 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // From the click on "Get My Fixed Stars Astrology Reading" to the result
-// form shown, on the offscreen platform with recorded side effects.
+// form shown, and from a keystroke in the City box to the atlas's list
+// shown, on the offscreen platform with recorded side effects.
 
 #include <benchmark/benchmark.h>
 
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 
+#include <algorithm>
+#include <vector>
+
+#include "atlas/atlas.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "tests/support.h"
@@ -44,6 +51,46 @@ void StarWithoutLore(benchmark::State& state) {
 
 BENCHMARK(PrincipalStar)->Unit(benchmark::kMillisecond);
 BENCHMARK(StarWithoutLore)->Unit(benchmark::kMillisecond);
+
+// Every keystroke of the names of 100 real places (every 243rd of the
+// atlas), typed into the City box one character at a time, until the list
+// under it is painted. Reports the median and the 95th percentile.
+void KeystrokeToSuggestions(benchmark::State& state) {
+    Harness h;
+    h.start();
+    auto* city = Child<QLineEdit>(h.app->mainForm(), "txtMCity");
+    city->setFocus();
+    const atlas::Atlas atlas = atlas::Atlas::fromGeonames();
+    QListWidget* list = nullptr;
+    QTest::keyClicks(city, QStringLiteral("Pu"));
+    (void)QTest::qWaitFor([&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QLatin1String("lstPlaces") && window->isVisible())
+                list = qobject_cast<QListWidget*>(window);
+        }
+        return list != nullptr;
+    });
+    std::vector<double> samples;
+    for (auto _ : state) {
+        samples.clear();
+        for (std::size_t n = 0; n < 100; ++n) {
+            city->clear();
+            for (const QChar character : QString::fromStdString(atlas.place(n * 243).name)) {
+                QElapsedTimer timer;
+                timer.start();
+                TypeCharacter(city, QString(character));
+                if (list->isVisible())
+                    list->repaint();
+                samples.push_back(timer.nsecsElapsed() / 1e6);
+            }
+        }
+    }
+    std::sort(samples.begin(), samples.end());
+    state.counters["median_ms"] = samples[samples.size() / 2];
+    state.counters["p95_ms"] = samples[samples.size() * 95 / 100];
+    state.counters["keystrokes"] = static_cast<double>(samples.size());
+}
+BENCHMARK(KeystrokeToSuggestions)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

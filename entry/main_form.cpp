@@ -15,12 +15,14 @@
 #include <array>
 #include <optional>
 
+#include "atlas/atlas.h"
 #include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/key_filter.h"
 #include "formbase/link_label.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
+#include "place_suggestions.h"
 #include "stars/engine.h"
 #include "validation.h"
 #include "web/brand.h"
@@ -198,6 +200,8 @@ QWidget* FrmMain::buildDetailsFrame() {
     txtMCity_ = placeBox(QStringLiteral("txtMCity"), tr("City"), frame);
     txtMState_ = placeBox(QStringLiteral("txtMState"), tr("State"), frame);
     txtMCountry_ = placeBox(QStringLiteral("txtMCountry"), tr("Country"), frame);
+    atlas_ = new PlaceSuggestions(txtMCity_);
+    connect(atlas_, &PlaceSuggestions::placeTaken, this, &FrmMain::takePlace);
     int placeRow = 0;
     for (auto [caption, box] : {std::pair{tr("City"), txtMCity_},
                                 {tr("State"), txtMState_},
@@ -362,6 +366,23 @@ void FrmMain::findLatitudeAndLongitude() {
     }
     shell_.openBrowser(
         browserSearchPhrase(txtMCity_->text(), txtMState_->text(), txtMCountry_->text()));
+}
+
+void FrmMain::takePlace(const atlas::Place& place) {
+    txtMCity_->setText(QString::fromStdString(place.name));
+    txtMState_->setText(QString::fromStdString(place.state));
+    txtMCountry_->setText(QString::fromStdString(place.country));
+    // Plain digits without leading zeros, as if typed; the side follows the
+    // sign of the place's coordinate.
+    const auto fill = [](const atlas::Dms& angle, FilteredLineEdit* degrees,
+                         FilteredLineEdit* minutes, FilteredLineEdit* seconds, QButtonGroup* side) {
+        degrees->setText(QString::number(angle.degrees));
+        minutes->setText(QString::number(angle.minutes));
+        seconds->setText(QString::number(angle.seconds));
+        side->button(angle.negative ? 1 : 0)->setChecked(true);
+    };
+    fill(atlas::toDms(place.latitude), txtLatD_, txtLatM_, txtLatS_, optLat_);
+    fill(atlas::toDms(place.longitude), txtLonD_, txtLonM_, txtLonS_, optLong_);
 }
 
 void FrmMain::refuse(const BirthDetailsProblem& problem) {

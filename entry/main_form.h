@@ -6,6 +6,10 @@
 
 #include <QWidget>
 
+namespace atlas {
+struct Place;
+}
+
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -16,6 +20,7 @@ namespace asterine {
 
 class FilteredLineEdit;
 class LinkLabel;
+class PlaceSuggestions;
 class Shell;
 enum class BirthBox;
 struct BirthDetailsProblem;
@@ -53,6 +58,7 @@ private:
     void RequestReading();
     bool ValidateBirthDetails();
     void findLatitudeAndLongitude();
+    void takePlace(const atlas::Place& place);
     void refuse(const BirthDetailsProblem& problem);
     QLineEdit* boxFor(BirthBox which) const;
 
@@ -74,6 +80,7 @@ private:
     QButtonGroup* optLong_ = nullptr;
     QButtonGroup* optLat_ = nullptr;
     QLineEdit* txtMCity_ = nullptr;
+    PlaceSuggestions* atlas_ = nullptr;
     QLineEdit* txtMState_ = nullptr;
     QLineEdit* txtMCountry_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;

@@ -1,10 +1,11 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """Drives the real program through the accessibility bus, as a screen reader
-would: finds the inputs by their accessible names, fills them, presses the
-reading button, and reads the star line and the ten attributes back from the
-result form. Also checks that the star line is announced when the result form
-comes up.
+would: takes a birthplace from the atlas by keyboard and reads back the boxes
+it filled, finds the inputs by their accessible names, fills them, presses
+the reading button, and reads the star line and the ten attributes back from
+the result form. Also checks that the highlighted place and the star line
+are announced.
 
 Run inside a D-Bus session on a display:
     dbus-run-session -- xvfb-run -a tests/accessibility_test.py PROGRAM
@@ -15,7 +16,15 @@ import sys
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import READING_BUTTON, Program, descendants, fail, pump, wait_for  # noqa: E402
+from desktop import (READING_BUTTON, Program, descendants, fail, pump,  # noqa: E402
+                     text_of, visible_windows, wait_for, xdotool)
+
+# What taking Pune from the atlas puts into the boxes: 18.51957 N, 73.85535 E.
+PUNE = {
+    "City": "Pune", "State": "Maharashtra", "Country": "India",
+    "Latitude degrees": "18", "Latitude minutes": "31", "Latitude seconds": "10",
+    "Longitude degrees": "73", "Longitude minutes": "51", "Longitude seconds": "19",
+}
 
 EXPECTED = {
     "Latin Name": "Cor leonis",
@@ -39,11 +48,40 @@ INPUTS = {
 }
 
 
+def take_place_from_the_atlas(program, entry, texts, focused):
+    xdotool("windowfocus", "--sync", str(wait_for(lambda: visible_windows("Asterine v1.0"))[0]))
+    texts["City"].queryComponent().grabFocus()
+    if not wait_for(lambda: texts["City"].getState().contains(pyatspi.STATE_FOCUSED), 5):
+        fail("the City box did not take the focus")
+    xdotool("type", "--delay", "50", "Pune")
+
+    offered = wait_for(program.offered_places, 10)
+    if not offered or offered[0] != "Pune, Maharashtra, India":
+        fail(f"the atlas offered {offered}")
+    xdotool("key", "Down")
+    if not wait_for(lambda: "Pune, Maharashtra, India" in focused, 5):
+        fail(f"the highlighted place was not announced; focus went to {focused}")
+    xdotool("key", "Return")
+    for name, value in PUNE.items():
+        if not wait_for(lambda: text_of(texts[name]) == value, 5):
+            fail(f"{name} holds {text_of(texts[name])!r} after taking Pune, not {value!r}")
+    for option in ("North", "East"):
+        button = program.control(entry, option, pyatspi.ROLE_RADIO_BUTTON)
+        if not button.getState().contains(pyatspi.STATE_CHECKED):
+            fail(f"{option} is not chosen after taking Pune")
+    print("took Pune from the atlas by keyboard; the nine boxes and both sides are filled")
+
+
 def main():
     announced = []
     pyatspi.Registry.registerEventListener(
         lambda event: announced.append(event.source.name),
         "object:property-change:accessible-name")
+
+    focused = []
+    pyatspi.Registry.registerEventListener(
+        lambda event: event.detail1 and focused.append(event.source.name),
+        "object:state-changed:focused")
 
     program = Program(sys.argv[1])
     try:
@@ -52,6 +90,7 @@ def main():
             fail("no birth-details form")
 
         texts = program.inputs(entry)
+        take_place_from_the_atlas(program, entry, texts, focused)
         for name, value in INPUTS.items():
             if name not in texts:
                 fail(f"no input named {name!r}; found {sorted(texts)}")

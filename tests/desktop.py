@@ -134,6 +134,16 @@ class Program:
                 str(extents.y + extents.height // 2))
         xdotool("click", str(button))
 
+    def offered_places(self):
+        """The places the atlas list under the City box offers, if it shows."""
+        for window in self.windows():
+            for node in [window, *descendants(window)]:
+                if node.getRole() == pyatspi.ROLE_LIST and node.name == "Places":
+                    items = [item.name for item in descendants(node)
+                             if item.getRole() == pyatspi.ROLE_LIST_ITEM]
+                    return items or None
+        return None
+
     def cpu_seconds(self):
         with open(f"/proc/{self.process.pid}/stat") as stat:
             fields = stat.read().rsplit(")", 1)[1].split()

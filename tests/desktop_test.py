@@ -125,6 +125,26 @@ def large_selection_paste(program, inputs):
     name.queryEditableText().setTextContents("SMITH")
 
 
+def atlas_by_keyboard(program, entry, inputs):
+    city = inputs["City"]
+    program.click(city)
+    xdotool("type", "--delay", "40", "sao paulo")
+    offered = wait_for(program.offered_places, 10)
+    if not offered or not offered[0].startswith("S\u00e3o Paulo, "):
+        fail(f"the atlas offered {offered}")
+    xdotool("key", "--delay", "80", "Down", "Return")
+    expected = {"City": "S\u00e3o Paulo", "State": "S\u00e3o Paulo", "Country": "Brazil",
+                "Latitude degrees": "23", "Longitude degrees": "46"}
+    for name, value in expected.items():
+        expect_text(inputs[name], value, f"{name} after taking S\u00e3o Paulo")
+    for side in ("South", "West"):
+        button = program.control(entry, side, pyatspi.ROLE_RADIO_BUTTON)
+        if not wait_for(lambda: button.getState().contains(pyatspi.STATE_CHECKED), 5):
+            fail(f"{side} is not chosen after taking S\u00e3o Paulo")
+    expect_no_message()
+    print("the atlas fills the place, the coordinates and both sides from real keys")
+
+
 def x_property(window, name):
     return subprocess.run(["xprop", "-id", str(window), name], capture_output=True,
                           text=True).stdout.strip()
@@ -189,6 +209,7 @@ def main():
         typing_and_editing_keys(program, inputs)
         dead_keys(program, inputs)
         large_selection_paste(program, inputs)
+        atlas_by_keyboard(program, entry, inputs)
         result_windows(program, entry, inputs)
     finally:
         program.close()

@@ -7,11 +7,13 @@
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "display/display_form.h"
 #include "entry/main_form.h"
+#include "entry/place_suggestions.h"
 #include "entry/validation.h"
 #include "support.h"
 
@@ -63,6 +65,9 @@ private slots:
     void pastedTextNeverBreaksARequest_data();
     void pastedTextNeverBreaksARequest();
     void placeChecksBeforeTheBrowser();
+    void atlasFillsThePlaceAndCoordinates();
+    void atlasListFollowsTheTyping();
+    void withoutAnAtlasTheCityBoxIsPlain();
 
 private:
     // One critical message, the focus on the box at fault, and no reading shown.
@@ -255,8 +260,7 @@ void TestEntry::editingKeysAreNotTyped() {
 
     // Any other control character is typed, and refused.
     auto* name = Child<QLineEdit>(form, "txtName");
-    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Escape, QStringLiteral("\x1b"),
-                        Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, name, Qt::Key_Escape, QStringLiteral("\x1b"), Qt::NoModifier);
     QTest::keyClick(name, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(h->messages.texts(), QStringList(2, QStringLiteral("Please Enter only Letters")));
 }
@@ -643,6 +647,133 @@ void TestEntry::placeChecksBeforeTheBrowser() {
         // Blanks count as text.
         Child<QLineEdit>(form, name)->setText(QStringLiteral(" "));
     }
+}
+
+namespace {
+
+// The atlas list under the City box, once it shows.
+QListWidget* PlaceList() {
+    QListWidget* list = nullptr;
+    (void)QTest::qWaitFor(
+        [&] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == QLatin1String("lstPlaces") && window->isVisible())
+                    list = qobject_cast<QListWidget*>(window);
+            }
+            return list != nullptr;
+        },
+        5000);
+    return list;
+}
+
+QStringList Boxes(QWidget* form) {
+    QStringList texts;
+    for (const char* name : {"txtMCity", "txtMState", "txtMCountry", "txtLatD", "txtLatM",
+                             "txtLatS", "txtLonD", "txtLonM", "txtLonS"})
+        texts << Child<QLineEdit>(form, name)->text();
+    return texts;
+}
+
+}  // namespace
+
+void TestEntry::atlasFillsThePlaceAndCoordinates() {
+    auto* city = Child<QLineEdit>(form, "txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, "Pune");
+    QListWidget* list = PlaceList();
+    QVERIFY(list);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("Pune, Maharashtra, India"));
+    QCOMPARE(Boxes(form).mid(1), QStringList(8, QString()));  // nothing filled before taking
+    QTest::keyClick(city, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 0);
+    QTest::keyClick(city, Qt::Key_Return);
+    QVERIFY(!list->isVisible());
+    // 18.51957 N, 73.85535 E
+    QCOMPARE(Boxes(form),
+             (QStringList{"Pune", "Maharashtra", "India", "18", "31", "10", "73", "51", "19"}));
+    QVERIFY(Child<QRadioButton>(form, "optLat_0")->isChecked());
+    QVERIFY(Child<QRadioButton>(form, "optLong_0")->isChecked());
+    QVERIFY(h->messages.shown.isEmpty());
+
+    // A reading right away is the reading of the filled latitude.
+    Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("ADA"));
+    Click(form, "cmdRashi");
+    QVERIFY(h->app->displayForm());
+    stars::ReadingEngine engine;
+    const stars::ReadingOutcome expected = engine.RequestReading("18", "31", 1900);
+    QCOMPARE(Child<QLabel>(h->app->displayForm(), "lblFixedStar")->text(),
+             QString::fromStdString(expected.reading->starLine));
+    QCOMPARE(h->app->engine().ColatitudeKey(), 71.29);
+
+    // South and West, taken with a click.
+    Click(h->app->displayForm(), "cmdOK");
+    Harness::settle();
+    city->clear();
+    city->setFocus();
+    QTest::keyClicks(city, "sao paulo");
+    list = PlaceList();
+    QVERIFY(list);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    QCOMPARE(Boxes(form).mid(0, 3), (QStringList{"S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil"}));
+    QVERIFY(Child<QRadioButton>(form, "optLat_1")->isChecked());
+    QVERIFY(Child<QRadioButton>(form, "optLong_1")->isChecked());
+}
+
+void TestEntry::atlasListFollowsTheTyping() {
+    auto* city = Child<QLineEdit>(form, "txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, "zu");
+    QListWidget* list = PlaceList();
+    QVERIFY(list);
+    const int broad = list->count();
+    QCOMPARE(broad, 10);
+    QTest::keyClicks(city, "rich");
+    QVERIFY(list->isVisible());
+    QVERIFY(list->count() < broad);
+    QCOMPARE(list->item(0)->text(), QStringLiteral("Zurich, Canton of Zurich, Switzerland"));
+
+    // Esc closes the list and keeps the text; typing on offers it again.
+    QTest::keyClick(city, Qt::Key_Down);
+    QTest::keyClick(city, Qt::Key_Escape);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(city->text(), QStringLiteral("zurich"));
+    QCOMPARE(Child<QLineEdit>(form, "txtMState")->text(), QString());
+    QTest::keyClick(city, Qt::Key_Backspace);
+    QVERIFY(list->isVisible());
+
+    // One character, or a name no place has: no list.
+    city->clear();
+    QTest::keyClicks(city, "z");
+    QVERIFY(!list->isVisible());
+    QTest::keyClicks(city, "qxq");
+    QVERIFY(!list->isVisible());
+
+    // Enter with nothing highlighted takes nothing; leaving the box closes the list.
+    city->clear();
+    QTest::keyClicks(city, "pune");
+    QVERIFY(list->isVisible());
+    QTest::keyClick(city, Qt::Key_Return);
+    QCOMPARE(Child<QLineEdit>(form, "txtLatD")->text(), QString());
+    QTest::keyClick(city, Qt::Key_Tab);
+    QVERIFY(!list->isVisible());
+    QCOMPARE(QApplication::focusWidget(), Child(form, "txtMState"));
+    QVERIFY(h->messages.shown.isEmpty());
+}
+
+void TestEntry::withoutAnAtlasTheCityBoxIsPlain() {
+    QLineEdit box;
+    PlaceSuggestions suggestions(&box, []() -> atlas::Atlas { throw std::runtime_error("none"); });
+    box.show();
+    box.setFocus();
+    QVERIFY(QTest::qWaitForWindowActive(&box));
+    QTest::keyClicks(&box, "Pune");
+    QTest::qWait(200);
+    QTest::keyClicks(&box, "x");
+    QVERIFY(!suggestions.ready());
+    QVERIFY(!suggestions.list()->isVisible());
+    QTest::keyClick(&box, Qt::Key_Down);
+    QCOMPARE(box.text(), QStringLiteral("Punex"));
 }
 
 QTEST_MAIN(TestEntry)

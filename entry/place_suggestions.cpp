@@ -1,0 +1,172 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "place_suggestions.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <exception>
+
+namespace asterine {
+
+PlaceSuggestions::PlaceSuggestions(QLineEdit* box, Loader loader)
+    : QObject(box), box_(box), loader_(std::move(loader)), list_(new QListWidget) {
+    // A window of its own that floats under the box and never takes the
+    // keyboard from it: the user types on while the list follows.
+    list_->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    list_->setAttribute(Qt::WA_ShowWithoutActivating);
+    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setObjectName(QStringLiteral("lstPlaces"));
+    list_->setAccessibleName(tr("Places"));
+    list_->setUniformItemSizes(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setFont(box->font());
+
+    box_->installEventFilter(this);
+    box_->window()->installEventFilter(this);
+    connect(box_, &QLineEdit::textEdited, this, &PlaceSuggestions::refresh);
+    connect(list_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { take(list_->row(item)); });
+    connect(&loading_, &QFutureWatcherBase::finished, this, &PlaceSuggestions::loaded);
+}
+
+PlaceSuggestions::~PlaceSuggestions() {
+    // The worker keeps the atlas it reads alive by itself; it is only waited
+    // for so that it does not outlive the program's own objects.
+    loading_.waitForFinished();
+    delete list_;
+}
+
+void PlaceSuggestions::startLoading() {
+    if (loading_.isRunning() || atlas_ || !loader_)
+        return;
+    loading_.setFuture(
+        QtConcurrent::run([loader = loader_]() -> std::shared_ptr<const atlas::Atlas> {
+            try {
+                return std::make_shared<const atlas::Atlas>(loader());
+            } catch (const std::exception&) {
+                // No atlas: the box stays an ordinary text box, without a word.
+                return std::make_shared<const atlas::Atlas>();
+            }
+        }));
+    loader_ = nullptr;
+}
+
+void PlaceSuggestions::loaded() {
+    atlas_ = loading_.result();
+    if (box_->hasFocus())
+        refresh();
+}
+
+void PlaceSuggestions::refresh() {
+    startLoading();
+    if (!ready()) {
+        hide();
+        return;
+    }
+    offered_ = atlas_->suggestions(box_->text().toStdString());
+    if (offered_.empty()) {
+        hide();
+        return;
+    }
+    list_->clear();
+    for (const atlas::Place& place : offered_)
+        list_->addItem(QString::fromStdString(atlas::label(place)));
+
+    const int rows = static_cast<int>(offered_.size());
+    const int frame = 2 * list_->frameWidth();
+    const int width = std::max(box_->width(), list_->sizeHintForColumn(0) + frame + 8);
+    list_->resize(width, list_->sizeHintForRow(0) * rows + frame);
+    QPoint below = box_->mapToGlobal(QPoint(0, box_->height()));
+    if (const QScreen* screen = box_->screen()) {
+        const QRect room = screen->availableGeometry();
+        below.setX(std::min(below.x(), room.right() - width));
+        if (below.y() + list_->height() > room.bottom())
+            below.setY(box_->mapToGlobal(QPoint()).y() - list_->height());
+    }
+    list_->move(below);
+    list_->setCurrentRow(-1);
+    list_->show();
+    QAccessibleEvent shown(list_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+void PlaceSuggestions::highlight(int row) {
+    const int rows = list_->count();
+    if (rows == 0)
+        return;
+    list_->setCurrentRow((row % rows + rows) % rows);
+    // The keyboard stays in the box, so the highlighted place is announced
+    // as if the list had the focus.
+    QAccessibleEvent focus(list_, QAccessible::Focus);
+    focus.setChild(list_->currentRow());
+    QAccessible::updateAccessibility(&focus);
+}
+
+void PlaceSuggestions::take(int row) {
+    if (row < 0 || row >= static_cast<int>(offered_.size()))
+        return;
+    const atlas::Place place = offered_[static_cast<std::size_t>(row)];
+    hide();
+    emit placeTaken(place);
+}
+
+void PlaceSuggestions::hide() {
+    list_->hide();
+    list_->clear();
+    offered_.clear();
+}
+
+bool PlaceSuggestions::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != box_) {
+        // The list belongs under the box: it goes when the window moves.
+        if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+            event->type() == QEvent::WindowDeactivate)
+            hide();
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        startLoading();
+        break;
+    case QEvent::FocusOut:
+    case QEvent::Hide:
+        hide();
+        break;
+    case QEvent::KeyPress: {
+        if (!list_->isVisible())
+            break;
+        auto* key = static_cast<QKeyEvent*>(event);
+        switch (key->key()) {
+        case Qt::Key_Down:
+            highlight(list_->currentRow() + 1);
+            return true;
+        case Qt::Key_Up:
+            highlight(list_->currentRow() < 0 ? -1 : list_->currentRow() - 1);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (list_->currentRow() < 0)
+                break;
+            take(list_->currentRow());
+            return true;
+        case Qt::Key_Escape:
+            hide();
+            return true;
+        default:
+            break;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return false;
+}
+
+}  // namespace asterine

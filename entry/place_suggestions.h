@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The offline atlas on a text box: once the box holds two or more
+// characters, a list under it offers up to ten matching places, most
+// populous first. Down and Up move through the list, Enter or a click takes
+// the highlighted place, Esc closes the list and leaves the text as typed.
+// The atlas is read on a worker thread when the box is first used; until it
+// is there, and for good when it cannot be read, the box is an ordinary text
+// box.
+
+#include <QFutureWatcher>
+#include <QObject>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "atlas/atlas.h"
+
+class QLineEdit;
+class QListWidget;
+
+namespace asterine {
+
+class PlaceSuggestions : public QObject {
+    Q_OBJECT
+public:
+    using Loader = std::function<atlas::Atlas()>;
+
+    // `loader` reads the atlas; it runs once, on a worker thread.
+    explicit PlaceSuggestions(QLineEdit* box, Loader loader = &atlas::Atlas::fromGeonames);
+    ~PlaceSuggestions() override;
+
+    // The list under the box, shown while it has places to offer.
+    QListWidget* list() const { return list_; }
+    // Whether the atlas has been read and holds places.
+    bool ready() const { return atlas_ && !atlas_->empty(); }
+
+signals:
+    // The user took a place from the list.
+    void placeTaken(const atlas::Place& place);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void startLoading();
+    void loaded();
+    void refresh();
+    void highlight(int row);
+    void take(int row);
+    void hide();
+
+    QLineEdit* box_;
+    Loader loader_;
+    QListWidget* list_;
+    QFutureWatcher<std::shared_ptr<const atlas::Atlas>> loading_;
+    std::shared_ptr<const atlas::Atlas> atlas_;
+    std::vector<atlas::Place> offered_;
+};
+
+}  // namespace asterine
