@@ -93,7 +93,8 @@ public:
     // suggestions, their order and the texts put into the form are the same
     // whatever the user's language, and the matching does not depend on it.
     // Only a library whose records have another layout than the one checked
-    // for is read through its translating accessors.
+    // for is read through its translating accessors. The library is opened
+    // here, on first use; throws std::runtime_error when it cannot be.
     static Atlas fromGeonames();
 
     // The number of places.

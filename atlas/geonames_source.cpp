@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The places compiled into libgeonames, read once into an atlas.
 
+#include <dlfcn.h>
 #include <geonames.h>
 
 #include <memory>
+#include <stdexcept>
 
 #include "atlas/atlas.h"
 
@@ -11,8 +13,51 @@ namespace atlas {
 
 namespace {
 
+// The library is opened when the atlas is first read, not when the program
+// starts: it brings GIO and what GIO needs, which the program otherwise never
+// loads, and a start-up that does not use the atlas should not pay for it.
+// It stays open for the rest of the run.
+struct Library {
+    decltype(&geonames_get_n_cities) count = nullptr;
+    decltype(&geonames_get_city) city = nullptr;
+    decltype(&geonames_city_free) free = nullptr;
+    decltype(&geonames_city_get_name) name = nullptr;
+    decltype(&geonames_city_get_state) state = nullptr;
+    decltype(&geonames_city_get_country) country = nullptr;
+    decltype(&geonames_city_get_latitude) latitude = nullptr;
+    decltype(&geonames_city_get_longitude) longitude = nullptr;
+    decltype(&geonames_city_get_population) population = nullptr;
+};
+
+template <typename Function>
+void resolve(void* handle, const char* symbol, Function& function) {
+    function = reinterpret_cast<Function>(dlsym(handle, symbol));
+    if (!function)
+        throw std::runtime_error(std::string("libgeonames lacks ") + symbol);
+}
+
+const Library& library() {
+    static const Library opened = [] {
+        void* handle = dlopen("libgeonames.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!handle)
+            throw std::runtime_error("libgeonames cannot be opened");
+        Library l;
+        resolve(handle, "geonames_get_n_cities", l.count);
+        resolve(handle, "geonames_get_city", l.city);
+        resolve(handle, "geonames_city_free", l.free);
+        resolve(handle, "geonames_city_get_name", l.name);
+        resolve(handle, "geonames_city_get_state", l.state);
+        resolve(handle, "geonames_city_get_country", l.country);
+        resolve(handle, "geonames_city_get_latitude", l.latitude);
+        resolve(handle, "geonames_city_get_longitude", l.longitude);
+        resolve(handle, "geonames_city_get_population", l.population);
+        return l;
+    }();
+    return opened;
+}
+
 struct CityFree {
-    void operator()(GeonamesCity* city) const { geonames_city_free(city); }
+    void operator()(GeonamesCity* city) const { library().free(city); }
 };
 using City = std::unique_ptr<GeonamesCity, CityFree>;
 
@@ -42,25 +87,27 @@ Place readRecord(GeonamesCity* city) {
 
 // Through the accessors, which translate the texts into the process's language.
 Place readTranslated(GeonamesCity* city) {
+    const Library& l = library();
     Place place;
-    place.name = textOf(geonames_city_get_name(city));
-    place.state = textOf(geonames_city_get_state(city));
-    place.country = textOf(geonames_city_get_country(city));
-    place.latitude = geonames_city_get_latitude(city);
-    place.longitude = geonames_city_get_longitude(city);
-    place.population = geonames_city_get_population(city);
+    place.name = textOf(l.name(city));
+    place.state = textOf(l.state(city));
+    place.country = textOf(l.country(city));
+    place.latitude = l.latitude(city);
+    place.longitude = l.longitude(city);
+    place.population = l.population(city);
     return place;
 }
 
 }  // namespace
 
 Atlas Atlas::fromGeonames() {
-    const gint count = geonames_get_n_cities();
+    const Library& l = library();
+    const gint count = l.count();
     std::vector<Place> places;
     places.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
     const GVariantType* layout = G_VARIANT_TYPE(recordType);
     for (gint index = 0; index < count; ++index) {
-        const City city(geonames_get_city(index));
+        const City city(l.city(index));
         if (!city)
             continue;
         places.push_back(g_variant_is_of_type(city.get(), layout) ? readRecord(city.get())

@@ -14,24 +14,10 @@
 namespace asterine {
 
 PlaceSuggestions::PlaceSuggestions(QLineEdit* box, Loader loader)
-    : QObject(box), box_(box), loader_(std::move(loader)), list_(new QListWidget) {
-    // A window of its own that floats under the box and never takes the
-    // keyboard from it: the user types on while the list follows.
-    list_->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
-    list_->setAttribute(Qt::WA_ShowWithoutActivating);
-    list_->setFocusPolicy(Qt::NoFocus);
-    list_->setObjectName(QStringLiteral("lstPlaces"));
-    list_->setAccessibleName(tr("Places"));
-    list_->setUniformItemSizes(true);
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    list_->setFont(box->font());
-
+    : QObject(box), box_(box), loader_(std::move(loader)) {
     box_->installEventFilter(this);
     box_->window()->installEventFilter(this);
     connect(box_, &QLineEdit::textEdited, this, &PlaceSuggestions::refresh);
-    connect(list_, &QListWidget::itemClicked, this,
-            [this](QListWidgetItem* item) { take(list_->row(item)); });
     connect(&loading_, &QFutureWatcherBase::finished, this, &PlaceSuggestions::loaded);
 }
 
@@ -40,6 +26,24 @@ PlaceSuggestions::~PlaceSuggestions() {
     // for so that it does not outlive the program's own objects.
     loading_.waitForFinished();
     delete list_;
+}
+
+void PlaceSuggestions::createList() {
+    // Made when there is first something to offer, not with the form.
+    // A window of its own that floats under the box and never takes the
+    // keyboard from it: the user types on while the list follows.
+    list_ = new QListWidget;
+    list_->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
+    list_->setAttribute(Qt::WA_ShowWithoutActivating);
+    list_->setFocusPolicy(Qt::NoFocus);
+    list_->setObjectName(QStringLiteral("lstPlaces"));
+    list_->setAccessibleName(tr("Places"));
+    list_->setUniformItemSizes(true);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    list_->setFont(box_->font());
+    connect(list_, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { take(list_->row(item)); });
 }
 
 void PlaceSuggestions::startLoading() {
@@ -74,6 +78,8 @@ void PlaceSuggestions::refresh() {
         hide();
         return;
     }
+    if (!list_)
+        createList();
     list_->clear();
     for (const atlas::Place& place : offered_)
         list_->addItem(QString::fromStdString(atlas::label(place)));
@@ -97,7 +103,7 @@ void PlaceSuggestions::refresh() {
 }
 
 void PlaceSuggestions::highlight(int row) {
-    const int rows = list_->count();
+    const int rows = static_cast<int>(offered_.size());
     if (rows == 0)
         return;
     list_->setCurrentRow((row % rows + rows) % rows);
@@ -117,9 +123,11 @@ void PlaceSuggestions::take(int row) {
 }
 
 void PlaceSuggestions::hide() {
+    offered_.clear();
+    if (!list_)
+        return;
     list_->hide();
     list_->clear();
-    offered_.clear();
 }
 
 bool PlaceSuggestions::eventFilter(QObject* watched, QEvent* event) {
@@ -139,7 +147,7 @@ bool PlaceSuggestions::eventFilter(QObject* watched, QEvent* event) {
         hide();
         break;
     case QEvent::KeyPress: {
-        if (!list_->isVisible())
+        if (!list_ || !list_->isVisible())
             break;
         auto* key = static_cast<QKeyEvent*>(event);
         switch (key->key()) {

@@ -32,7 +32,8 @@ public:
     explicit PlaceSuggestions(QLineEdit* box, Loader loader = &atlas::Atlas::fromGeonames);
     ~PlaceSuggestions() override;
 
-    // The list under the box, shown while it has places to offer.
+    // The list under the box, shown while it has places to offer; none
+    // before there was first something to offer.
     QListWidget* list() const { return list_; }
     // Whether the atlas has been read and holds places.
     bool ready() const { return atlas_ && !atlas_->empty(); }
@@ -45,6 +46,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void createList();
     void startLoading();
     void loaded();
     void refresh();
@@ -54,7 +56,7 @@ private:
 
     QLineEdit* box_;
     Loader loader_;
-    QListWidget* list_;
+    QListWidget* list_ = nullptr;
     QFutureWatcher<std::shared_ptr<const atlas::Atlas>> loading_;
     std::shared_ptr<const atlas::Atlas> atlas_;
     std::vector<atlas::Place> offered_;

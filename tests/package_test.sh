@@ -32,7 +32,8 @@ fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins; do
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins \
+    libgeonames0; do
     grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
 done
 [[ $(dpkg-deb -f "$deb" Recommends) == *xdg-utils* ]] || fail "xdg-utils is not recommended"

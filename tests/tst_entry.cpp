@@ -771,7 +771,7 @@ void TestEntry::withoutAnAtlasTheCityBoxIsPlain() {
     QTest::qWait(200);
     QTest::keyClicks(&box, "x");
     QVERIFY(!suggestions.ready());
-    QVERIFY(!suggestions.list()->isVisible());
+    QVERIFY(!suggestions.list() || !suggestions.list()->isVisible());
     QTest::keyClick(&box, Qt::Key_Down);
     QCOMPARE(box.text(), QStringLiteral("Punex"));
 }
