@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "formbase/colours.h"
+#include "formbase/file_menu.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
 #include "formbase/services.h"

@@ -49,7 +49,7 @@ private:
     QWidget* frmShow_ = nullptr;
     std::array<QLabel*, 10> attributeLabels_{};
     QPushButton* cmdExit_ = nullptr;
-    // The Back button: its name is the one the form was specified with.
+    // The Back button: named cmdOK, as the form's control names are kept verbatim.
     QPushButton* cmdOK_ = nullptr;
 };
 

@@ -17,6 +17,7 @@
 
 #include "atlas/atlas.h"
 #include "formbase/colours.h"
+#include "formbase/file_menu.h"
 #include "formbase/form_font.h"
 #include "formbase/key_filter.h"
 #include "formbase/link_label.h"
@@ -200,8 +201,8 @@ QWidget* FrmMain::buildDetailsFrame() {
     txtMCity_ = placeBox(QStringLiteral("txtMCity"), tr("City"), frame);
     txtMState_ = placeBox(QStringLiteral("txtMState"), tr("State"), frame);
     txtMCountry_ = placeBox(QStringLiteral("txtMCountry"), tr("Country"), frame);
-    atlas_ = new PlaceSuggestions(txtMCity_);
-    connect(atlas_, &PlaceSuggestions::placeTaken, this, &FrmMain::takePlace);
+    placeSuggestions_ = new PlaceSuggestions(txtMCity_);
+    connect(placeSuggestions_, &PlaceSuggestions::placeTaken, this, &FrmMain::takePlace);
     int placeRow = 0;
     for (auto [caption, box] : {std::pair{tr("City"), txtMCity_},
                                 {tr("State"), txtMState_},

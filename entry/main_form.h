@@ -80,7 +80,7 @@ private:
     QButtonGroup* optLong_ = nullptr;
     QButtonGroup* optLat_ = nullptr;
     QLineEdit* txtMCity_ = nullptr;
-    PlaceSuggestions* atlas_ = nullptr;
+    PlaceSuggestions* placeSuggestions_ = nullptr;
     QLineEdit* txtMState_ = nullptr;
     QLineEdit* txtMCountry_ = nullptr;
     QPushButton* cmdBrowser_ = nullptr;

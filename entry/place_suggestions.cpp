@@ -22,17 +22,17 @@ PlaceSuggestions::PlaceSuggestions(QLineEdit* box, Loader loader)
 }
 
 PlaceSuggestions::~PlaceSuggestions() {
-    // The worker keeps the atlas it reads alive by itself; it is only waited
-    // for so that it does not outlive the program's own objects.
-    loading_.waitForFinished();
-    delete list_;
+    // A worker still reading keeps what it reads to itself, and the
+    // application waits for it as it ends; the list goes with its window, or
+    // here when the box goes first.
+    delete list_.data();
 }
 
 void PlaceSuggestions::createList() {
     // Made when there is first something to offer, not with the form.
     // A window of its own that floats under the box and never takes the
     // keyboard from it: the user types on while the list follows.
-    list_ = new QListWidget;
+    list_ = new QListWidget(box_->window());
     list_->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
     list_->setAttribute(Qt::WA_ShowWithoutActivating);
     list_->setFocusPolicy(Qt::NoFocus);
@@ -53,7 +53,7 @@ void PlaceSuggestions::startLoading() {
         QtConcurrent::run([loader = loader_]() -> std::shared_ptr<const atlas::Atlas> {
             try {
                 return std::make_shared<const atlas::Atlas>(loader());
-            } catch (const std::exception&) {
+            } catch (...) {
                 // No atlas: the box stays an ordinary text box, without a word.
                 return std::make_shared<const atlas::Atlas>();
             }
@@ -63,6 +63,7 @@ void PlaceSuggestions::startLoading() {
 
 void PlaceSuggestions::loaded() {
     atlas_ = loading_.result();
+    emit atlasLoaded();
     if (box_->hasFocus())
         refresh();
 }
@@ -70,12 +71,12 @@ void PlaceSuggestions::loaded() {
 void PlaceSuggestions::refresh() {
     startLoading();
     if (!ready()) {
-        hide();
+        closeList();
         return;
     }
     offered_ = atlas_->suggestions(box_->text().toStdString());
     if (offered_.empty()) {
-        hide();
+        closeList();
         return;
     }
     if (!list_)
@@ -91,9 +92,10 @@ void PlaceSuggestions::refresh() {
     QPoint below = box_->mapToGlobal(QPoint(0, box_->height()));
     if (const QScreen* screen = box_->screen()) {
         const QRect room = screen->availableGeometry();
-        below.setX(std::min(below.x(), room.right() - width));
-        if (below.y() + list_->height() > room.bottom())
-            below.setY(box_->mapToGlobal(QPoint()).y() - list_->height());
+        // On the screen: under the box, or above it when there is no room below.
+        below.setX(std::max(room.left(), std::min(below.x(), room.right() + 1 - width)));
+        if (below.y() + list_->height() > room.bottom() + 1)
+            below.setY(std::max(room.top(), box_->mapToGlobal(QPoint()).y() - list_->height()));
     }
     list_->move(below);
     list_->setCurrentRow(-1);
@@ -118,11 +120,11 @@ void PlaceSuggestions::take(int row) {
     if (row < 0 || row >= static_cast<int>(offered_.size()))
         return;
     const atlas::Place place = offered_[static_cast<std::size_t>(row)];
-    hide();
+    closeList();
     emit placeTaken(place);
 }
 
-void PlaceSuggestions::hide() {
+void PlaceSuggestions::closeList() {
     offered_.clear();
     if (!list_)
         return;
@@ -135,7 +137,7 @@ bool PlaceSuggestions::eventFilter(QObject* watched, QEvent* event) {
         // The list belongs under the box: it goes when the window moves.
         if (event->type() == QEvent::Move || event->type() == QEvent::Resize ||
             event->type() == QEvent::WindowDeactivate)
-            hide();
+            closeList();
         return false;
     }
     switch (event->type()) {
@@ -144,12 +146,15 @@ bool PlaceSuggestions::eventFilter(QObject* watched, QEvent* event) {
         break;
     case QEvent::FocusOut:
     case QEvent::Hide:
-        hide();
+        closeList();
         break;
     case QEvent::KeyPress: {
         if (!list_ || !list_->isVisible())
             break;
         auto* key = static_cast<QKeyEvent*>(event);
+        // With Shift or Control the keys select and move in the text, as ever.
+        if (key->modifiers() & ~Qt::KeypadModifier)
+            break;
         switch (key->key()) {
         case Qt::Key_Down:
             highlight(list_->currentRow() + 1);
@@ -164,7 +169,7 @@ bool PlaceSuggestions::eventFilter(QObject* watched, QEvent* event) {
             take(list_->currentRow());
             return true;
         case Qt::Key_Escape:
-            hide();
+            closeList();
             return true;
         default:
             break;

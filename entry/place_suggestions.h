@@ -10,7 +10,9 @@
 // box.
 
 #include <QFutureWatcher>
+#include <QListWidget>
 #include <QObject>
+#include <QPointer>
 
 #include <functional>
 #include <memory>
@@ -19,7 +21,6 @@
 #include "atlas/atlas.h"
 
 class QLineEdit;
-class QListWidget;
 
 namespace asterine {
 
@@ -32,15 +33,18 @@ public:
     explicit PlaceSuggestions(QLineEdit* box, Loader loader = &atlas::Atlas::fromGeonames);
     ~PlaceSuggestions() override;
 
-    // The list under the box, shown while it has places to offer; none
-    // before there was first something to offer.
-    QListWidget* list() const { return list_; }
+    // The list under the box, a window of its own that belongs to the box's
+    // window, shown while it has places to offer; none before there was first
+    // something to offer.
+    QListWidget* list() const { return list_.data(); }
     // Whether the atlas has been read and holds places.
     bool ready() const { return atlas_ && !atlas_->empty(); }
 
 signals:
     // The user took a place from the list.
     void placeTaken(const atlas::Place& place);
+    // The atlas has been read, or found unreadable; ready() tells which.
+    void atlasLoaded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,11 +56,11 @@ private:
     void refresh();
     void highlight(int row);
     void take(int row);
-    void hide();
+    void closeList();
 
     QLineEdit* box_;
     Loader loader_;
-    QListWidget* list_ = nullptr;
+    QPointer<QListWidget> list_;
     QFutureWatcher<std::shared_ptr<const atlas::Atlas>> loading_;
     std::shared_ptr<const atlas::Atlas> atlas_;
     std::vector<atlas::Place> offered_;

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "formbase/key_filter.h"
+#include "formbase/key_verdict.h"
 #include "formbase/services.h"
 #include "stars/engine.h"
 

@@ -38,29 +38,49 @@ FilteredLineEdit::FilteredLineEdit(const QString& objectName, KeyFilter filter, 
     setObjectName(objectName);
 }
 
+FilteredLineEdit::FilteredText FilteredLineEdit::filterText(const QString& text) const {
+    FilteredText filtered;
+    for (const char32_t code : text.toUcs4()) {
+        const KeyVerdict verdict = filter_(code);
+        switch (verdict.action) {
+        case KeyVerdict::Pass:
+            filtered.accepted += QString::fromUcs4(&code, 1);
+            break;
+        case KeyVerdict::Replace:
+            filtered.accepted += verdict.replacement;
+            break;
+        case KeyVerdict::Discard:
+            ++filtered.refused;
+            break;
+        }
+    }
+    return filtered;
+}
+
 void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     const long code = typedCharacterCode(event);
     if (code < 0 || !filter_) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const KeyVerdict verdict = filter_(static_cast<char32_t>(code));
-    switch (verdict.action) {
-    case KeyVerdict::Pass:
+    // Enter, Backspace and the control characters are one code, whatever
+    // text comes with them: they pass as the key they are, or not at all.
+    // Any other key's text meets the filter character by character.
+    const bool control = code < 0x20;
+    const char32_t controlCode = static_cast<char32_t>(code);
+    const QString text = control ? QString::fromUcs4(&controlCode, 1) : event->text();
+    const FilteredText filtered = filterText(text);
+    if (filtered.accepted == text) {
         QLineEdit::keyPressEvent(event);
-        break;
-    case KeyVerdict::Replace: {
-        QKeyEvent replaced(event->type(), event->key(), event->modifiers(),
-                           QString(verdict.replacement), event->isAutoRepeat(),
-                           static_cast<ushort>(event->count()));
+    } else if (!filtered.accepted.isEmpty() && !control) {
+        QKeyEvent replaced(event->type(), event->key(), event->modifiers(), filtered.accepted,
+                           event->isAutoRepeat(), static_cast<ushort>(event->count()));
         QLineEdit::keyPressEvent(&replaced);
-        break;
-    }
-    case KeyVerdict::Discard:
+    } else {
         event->accept();
-        emit keyRefused();
-        break;
     }
+    for (int i = 0; i < filtered.refused; ++i)
+        emit keyRefused();
 }
 
 void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event) {
@@ -71,27 +91,13 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event) {
         QLineEdit::inputMethodEvent(event);
         return;
     }
-    QString accepted;
-    int refused = 0;
-    for (const char32_t code : event->commitString().toUcs4()) {
-        const KeyVerdict verdict = filter_(code);
-        switch (verdict.action) {
-        case KeyVerdict::Pass:
-            accepted += QString::fromUcs4(&code, 1);
-            break;
-        case KeyVerdict::Replace:
-            accepted += verdict.replacement;
-            break;
-        case KeyVerdict::Discard:
-            ++refused;
-            break;
-        }
-    }
-    QInputMethodEvent filtered(event->preeditString(), event->attributes());
-    filtered.setCommitString(accepted, event->replacementStart(), event->replacementLength());
-    QLineEdit::inputMethodEvent(&filtered);
+    const FilteredText filtered = filterText(event->commitString());
+    QInputMethodEvent accepted(event->preeditString(), event->attributes());
+    accepted.setCommitString(filtered.accepted, event->replacementStart(),
+                             event->replacementLength());
+    QLineEdit::inputMethodEvent(&accepted);
     event->accept();
-    for (int i = 0; i < refused; ++i)
+    for (int i = 0; i < filtered.refused; ++i)
         emit keyRefused();
 }
 

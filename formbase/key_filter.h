@@ -5,22 +5,9 @@
 
 #include <QLineEdit>
 
-#include <functional>
+#include "key_verdict.h"
 
 namespace asterine {
-
-// What a key filter makes of a typed character.
-struct KeyVerdict {
-    enum Action { Pass, Replace, Discard };
-    Action action = Pass;
-    QChar replacement;
-
-    static KeyVerdict pass() { return {}; }
-    static KeyVerdict replace(QChar c) { return {Replace, c}; }
-    static KeyVerdict discard() { return {Discard, {}}; }
-};
-
-using KeyFilter = std::function<KeyVerdict(char32_t code)>;
 
 // The character code a key press types: 13 for Enter, 8 for Backspace, a
 // control character for Control and a letter (3, 22 and 24 for the copy,
@@ -46,6 +33,14 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
 
 private:
+    // What the filter leaves of a text, and how many of its characters it
+    // refused.
+    struct FilteredText {
+        QString accepted;
+        int refused = 0;
+    };
+    FilteredText filterText(const QString& text) const;
+
     KeyFilter filter_;
 };
 

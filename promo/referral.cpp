@@ -14,6 +14,11 @@ QString tr(const char* text) {
 }
 }  // namespace
 
+ReferralDetails referralPlaceholders() {
+    return {tr("Your Name"), tr("Your Email Address"), tr("Your Message"), tr("Friend's Name"),
+            tr("Friend's Email Address")};
+}
+
 QString trimBlanks(const QString& text) {
     qsizetype first = 0;
     qsizetype last = text.size();
@@ -35,24 +40,25 @@ std::optional<QString> referralProblem(const ReferralDetails& details) {
         if (!email.contains(QLatin1Char('.')))
             return tr("Please Enter Proper Email Address");
     }
+    const ReferralDetails placeholders = referralPlaceholders();
     const struct {
         const QString& value;
-        const char* placeholder;
+        const QString& placeholder;
         const char* message;
     } required[] = {
-        {details.senderName, "Your Name",
+        {details.senderName, placeholders.senderName,
          QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Name")},
-        {details.senderEmail, "Your Email Address",
+        {details.senderEmail, placeholders.senderEmail,
          QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Email")},
-        {details.message, "Your Message",
+        {details.message, placeholders.message,
          QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Message")},
-        {details.friendName, "Friend's Name",
+        {details.friendName, placeholders.friendName,
          QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Friend's Name")},
-        {details.friendEmail, "Friend's Email Address",
+        {details.friendEmail, placeholders.friendEmail,
          QT_TRANSLATE_NOOP("asterine::Referral", "Please Enter Your Friend's Email")},
     };
     for (const auto& check : required) {
-        if (check.value.isEmpty() || check.value == QLatin1String(check.placeholder))
+        if (check.value.isEmpty() || check.value == check.placeholder)
             return tr(check.message);
     }
     return std::nullopt;

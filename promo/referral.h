@@ -25,6 +25,10 @@ struct ReferralDetails {
     QString friendEmail;
 };
 
+// The text each field of the tell-a-friend form holds while nothing is typed
+// in it; a field left so counts as not filled.
+ReferralDetails referralPlaceholders();
+
 // Removes leading and trailing blanks (the space character only).
 QString trimBlanks(const QString& text);
 

@@ -25,8 +25,8 @@ namespace asterine {
 
 namespace {
 
-// The text a field holds while nothing is typed in it. Qt's own grey hint
-// stays unused: the placeholder is the field's text, as the form specifies.
+// The text a field holds while nothing is typed in it: the field's own text,
+// never Qt's grey hint.
 const char* const kPlaceholderProperty = "farewellPlaceholder";
 
 // The form is designed in black on white, with white on navy frames, on any
@@ -109,11 +109,12 @@ QWidget* FrmTellAFriend::buildReferralFrame() {
     frame->setFont(formFont(9.75, true));
     setColours(frame, Qt::white, kNavy);
     auto* grid = new QGridLayout(frame);
-    txtName_ = field(QStringLiteral("txtName"), tr("Your Name"), false, frame);
-    txtEmail_ = field(QStringLiteral("txtEmail"), tr("Your Email Address"), true, frame);
-    txtFriendName_ = field(QStringLiteral("txtFriendName"), tr("Friend's Name"), false, frame);
+    const ReferralDetails placeholders = referralPlaceholders();
+    txtName_ = field(QStringLiteral("txtName"), placeholders.senderName, false, frame);
+    txtEmail_ = field(QStringLiteral("txtEmail"), placeholders.senderEmail, true, frame);
+    txtFriendName_ = field(QStringLiteral("txtFriendName"), placeholders.friendName, false, frame);
     txtFriendEmail_ =
-        field(QStringLiteral("txtFriendEmail"), tr("Friend's Email Address"), true, frame);
+        field(QStringLiteral("txtFriendEmail"), placeholders.friendEmail, true, frame);
     grid->addWidget(txtName_, 0, 0);
     grid->addWidget(txtEmail_, 0, 1);
     grid->addWidget(txtFriendName_, 1, 0);
@@ -130,7 +131,7 @@ QWidget* FrmTellAFriend::buildReferralFrame() {
     // text always goes out with the referral.
     txtMessage_ = new QLineEdit(frame);
     txtMessage_->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage_->setText(tr("Your Message") + QStringLiteral("\r\n"));
+    txtMessage_->setText(placeholders.message + QStringLiteral("\r\n"));
     txtMessage_->setFocusPolicy(Qt::NoFocus);
     txtMessage_->setVisible(false);
     return frame;

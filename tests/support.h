@@ -11,6 +11,7 @@
 #include <QPalette>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <unistd.h>
@@ -186,6 +187,26 @@ inline QPalette DarkPalette() {
         palette.setColor(QPalette::Disabled, role, QColor(0x6e, 0x71, 0x75));
     return palette;
 }
+
+// For the life of a check that opens a modal window: closes whatever modal
+// window is still open after a few seconds, so that a check that failed
+// inside it ends the test instead of leaving it waiting for ever.
+class ModalWatchdog {
+public:
+    explicit ModalWatchdog(int milliseconds = 10000) {
+        timer_.setSingleShot(true);
+        QObject::connect(&timer_, &QTimer::timeout, [] {
+            while (QWidget* modal = QApplication::activeModalWidget()) {
+                qWarning("Closing a modal window that a check left open");
+                modal->close();
+            }
+        });
+        timer_.start(milliseconds);
+    }
+
+private:
+    QTimer timer_;
+};
 
 // The six latitude and longitude boxes of the birth-details form.
 inline const char* const kCoordinateBoxes[] = {"txtLonD", "txtLonM", "txtLonS",

@@ -199,6 +199,7 @@ void TestFlow::endApplicationUnloadsEveryForm() {
     QVERIFY(h->app->displayForm());
 
     // End the program while the About box is open over the result form.
+    const ModalWatchdog watchdog;
     QTimer::singleShot(0, h->app.get(), [this] {
         QVERIFY(QApplication::activeModalWidget());
         QCOMPARE(QApplication::activeModalWidget()->objectName(), QStringLiteral("frmAbout"));
@@ -308,6 +309,7 @@ void TestFlow::messagesHoldTheWholeProgram() {
         for (const MessageIcon icon : {MessageIcon::Critical, MessageIcon::Information}) {
             for (const MessageButtons buttons : {MessageButtons::Ok, MessageButtons::YesNo}) {
                 std::optional<Seen> seen;
+                const ModalWatchdog watchdog;
                 QTimer::singleShot(0, this, [&] {
                     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
                     if (!box)

@@ -69,6 +69,7 @@ void TestWeb::cleanup() {
 void TestWeb::aboutBoxIsModalWithItsLinks() {
     FrmMain* main = h->app->mainForm();
     int openings = 0;
+    const ModalWatchdog watchdog;
     QTimer::singleShot(0, this, [&] {
         QWidget* about = QApplication::activeModalWidget();
         QVERIFY(about);
@@ -96,6 +97,7 @@ void TestWeb::aboutBoxClosesOnEnterAndEsc() {
     FrmMain* main = h->app->mainForm();
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Escape}) {
         bool closed = false;
+        const ModalWatchdog watchdog;
         QTimer::singleShot(0, this, [&] {
             QWidget* about = QApplication::activeModalWidget();
             QVERIFY(about);

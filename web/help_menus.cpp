@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help_menus.h"
 
-#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QMenuBar>
 
@@ -24,18 +23,6 @@ QAction* addLink(QMenu* menu, const char* name, const QString& caption, UrlOpene
 }
 
 }  // namespace
-
-void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
-                 QAbstractButton* first) {
-    QMenu* file = bar->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction* firstItem = file->addAction(firstCaption);
-    firstItem->setObjectName(QLatin1String(firstName));
-    QObject::connect(firstItem, &QAction::triggered, first, &QAbstractButton::click);
-    QAction* exit = file->addAction(tr("E&xit"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    QObject::connect(exit, &QAction::triggered, form, &QWidget::close);
-}
 
 void addHelpAndDonateMenus(QMenuBar* bar, UrlOpener& urls, const HelpMenuNames& names,
                            std::function<void()> showAbout) {

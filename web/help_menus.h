@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The menus that the birth-details and result forms share.
+// The Help and Donate menus that the birth-details and result forms share.
 
 #include <QString>
 
 #include <functional>
 
-class QAbstractButton;
 class QMenuBar;
-class QWidget;
 
 namespace asterine {
 
@@ -21,12 +19,6 @@ struct HelpMenuNames {
     QString firstSeparator;
     QString secondSeparator;
 };
-
-// Adds "&File" to `bar`: a first item named `firstName` that clicks `first`,
-// exactly as if the button had been pressed, then "E&xit" (`mnuExit`), which
-// closes `form`.
-void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
-                 QAbstractButton* first);
 
 // Adds "&Help" (online help, visit us, update, About) and "&Donate" to `bar`.
 void addHelpAndDonateMenus(QMenuBar* bar, UrlOpener& urls, const HelpMenuNames& names,

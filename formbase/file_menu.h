@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The File menu that the birth-details and result forms share.
+
+#include <QString>
+
+class QAbstractButton;
+class QMenuBar;
+class QWidget;
+
+namespace asterine {
+
+// Adds "&File" to `bar`: a first item named `firstName` that clicks `first`,
+// exactly as if the button had been pressed, then "E&xit" (`mnuExit`), which
+// closes `form`.
+void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
+                 QAbstractButton* first);
+
+}  // namespace asterine
