@@ -94,12 +94,7 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(makeForumBanner(this, *shell_.services().urls));
 
-    auto* description = new QLabel(brand::description(), this);
-    description->setObjectName(QStringLiteral("Label2"));
-    description->setWordWrap(true);
-    description->setAlignment(Qt::AlignCenter);
-    description->setMinimumWidth(scaled(610));
-    layout->addWidget(description);
+    layout->addWidget(makeDescription(this, QStringLiteral("Label2"), scaled(610)));
 
     layout->addWidget(buildResultsFrame());
 

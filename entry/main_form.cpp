@@ -89,12 +89,7 @@ FrmMain::FrmMain(Shell& shell) : shell_(shell) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(makeForumBanner(this, *shell_.services().urls));
 
-    auto* description = new QLabel(brand::description(), this);
-    description->setObjectName(QStringLiteral("Label3"));
-    description->setWordWrap(true);
-    description->setAlignment(Qt::AlignCenter);
-    description->setMinimumWidth(scaled(440));
-    layout->addWidget(description);
+    layout->addWidget(makeDescription(this, QStringLiteral("Label3"), scaled(440)));
 
     layout->addWidget(buildDetailsFrame());
 

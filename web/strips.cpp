@@ -3,6 +3,7 @@
 
 #include <QFrame>
 #include <QGridLayout>
+#include <QLabel>
 #include <QVBoxLayout>
 
 #include "brand.h"
@@ -32,6 +33,15 @@ LinkLabel* makeOffer(const QString& name, const QString& caption, LinkRole role,
 }
 
 }  // namespace
+
+QLabel* makeDescription(QWidget* parent, const QString& objectName, int minimumWidth) {
+    auto* description = new QLabel(brand::description(), parent);
+    description->setObjectName(objectName);
+    description->setWordWrap(true);
+    description->setAlignment(Qt::AlignCenter);
+    description->setMinimumWidth(minimumWidth);
+    return description;
+}
 
 QFrame* makeForumBanner(QWidget* parent, UrlOpener& opener) {
     auto* frame = new QFrame(parent);

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-// The forum banner and the promotion strip that several forms carry.
+// The forum banner, the description and the promotion strip that several
+// forms carry.
+
+#include <QString>
 
 class QFrame;
+class QLabel;
 class QWidget;
 
 namespace asterine {
 
 class LinkLabel;
 class UrlOpener;
+
+// The program's description, centred and wrapped, at least `minimumWidth` wide.
+QLabel* makeDescription(QWidget* parent, const QString& objectName, int minimumWidth);
 
 // `Frame2` holding the clickable forum banner `Label61`, which opens the home page.
 QFrame* makeForumBanner(QWidget* parent, UrlOpener& opener);
