@@ -1,19 +1,26 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in browser, on the real web engine, against a web server on the
-// loopback address that this test runs itself.
+// loopback address that this test runs itself. Keys are typed the way a user
+// types them: into whatever widget has the keyboard focus.
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDeadlineTimer>
+#include <QEventLoop>
+#include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QToolBar>
 #include <QUrlQuery>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include <unistd.h>
 #include <csignal>
+#include <functional>
 
 #include "entry/main_form.h"
 #include "support.h"
@@ -25,8 +32,60 @@ using namespace asterine::test;
 
 namespace {
 
+const QString kWorking = QStringLiteral("Working...");
+
+// Runs the event loop until `done` holds or `ms` have passed. Unlike
+// QTest::qWaitFor it never sleeps between rounds: the web engine runs its
+// own work on this thread, and every sleep holds a page load up.
+bool WaitFor(const std::function<bool()>& done, int ms = 10000) {
+    if (done())
+        return true;
+    const QDeadlineTimer deadline(ms);
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(2);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || deadline.hasExpired())
+            loop.quit();
+    });
+    poll.start();
+    loop.exec();
+    return done();
+}
+
+// Lets the program run for `ms`, to show that something does not happen.
+void Spin(int ms) {
+    WaitFor([] { return false; }, ms);
+}
+
+}  // namespace
+
+// Waits for a value, then compares it, so a failure shows both values.
+#define WAIT_COMPARE(actual, expected, ms)                         \
+    do {                                                           \
+        WaitFor([&] { return bool((actual) == (expected)); }, ms); \
+        QCOMPARE(actual, expected);                                \
+    } while (false)
+
+// Runs a helper that checks things, and ends the test where it failed.
+#define CHECKED(call)                   \
+    do {                                \
+        call;                           \
+        if (QTest::currentTestFailed()) \
+            return;                     \
+    } while (false)
+
+#define WAIT_VERIFY(condition, ms)                           \
+    do {                                                     \
+        WaitFor([&] { return bool(condition); }, ms);        \
+        QVERIFY2(condition, #condition " after " #ms " ms"); \
+    } while (false)
+
+namespace {
+
 // Answers every GET on 127.0.0.1 with a small page titled after its path,
-// after an optional delay, and records the request targets.
+// after an optional delay, and records the request targets as they arrive,
+// byte for byte.
 class LoopbackServer : public QObject {
 public:
     LoopbackServer() {
@@ -65,6 +124,9 @@ public:
         return result;
     }
 
+    // How many requests for exactly this target have arrived.
+    int requests(const QString& target) const { return int(targets.count(target)); }
+
     QStringList targets;
     int delayMs = 0;
 
@@ -77,10 +139,16 @@ private:
         const QString target = QString::fromLatin1(line[1]);
         targets << target;
         const QString path = QUrl(target).path();
+        // "/field" holds a text field over the page's top left corner.
+        const QString field = path == QLatin1String("/field")
+                                  ? QStringLiteral(
+                                        "<input id=\"field\" value=\"abcd\" style=\"position:"
+                                        "fixed; left:0; top:0; width:200px; height:40px\">")
+                                  : QString();
         const QByteArray body = QStringLiteral(
                                     "<html><head><title>Page %1</title></head>"
-                                    "<body>%1</body></html>")
-                                    .arg(path.toHtmlEscaped())
+                                    "<body>%2<p>%1</p><p id=\"here\">here</p></body></html>")
+                                    .arg(path.toHtmlEscaped(), field)
                                     .toUtf8();
         const QByteArray response =
             "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n"
@@ -97,14 +165,25 @@ private:
 
 RecordingUrls gUrls;
 
-// A form-encoded query value: "+" is a blank, then percent-decoding.
+// A form-encoded query value: "+" is a blank, then percent-decoding as UTF-8.
 QString FormValue(const QString& target, const char* key) {
     QString query = QUrl(target).query(QUrl::FullyEncoded);
     query.replace(QLatin1Char('+'), QStringLiteral("%20"));
     return QUrlQuery(query).queryItemValue(QLatin1String(key), QUrl::FullyDecoded);
 }
 
-QAction* ToolButton(FrmBrowser* browser, const char* key) {
+// A query value exactly as it went over the wire, still percent-encoded.
+QString RawFormValue(const QString& target, const char* key) {
+    const QString query = target.mid(target.indexOf(QLatin1Char('?')) + 1);
+    const QString prefix = QLatin1String(key) + QLatin1Char('=');
+    for (const QString& item : query.split(QLatin1Char('&'))) {
+        if (item.startsWith(prefix))
+            return item.mid(prefix.size());
+    }
+    return {};
+}
+
+QAction* ToolButton(QWidget* browser, const char* key) {
     return browser->findChild<QToolBar*>(QStringLiteral("tbToolBar"))
         ->findChild<QAction*>(QLatin1String(key));
 }
@@ -117,8 +196,12 @@ QStringList History(QWidget* browser) {
     return entries;
 }
 
+QTimer* BusyTimer(QWidget* browser) {
+    return Child<QTimer>(browser, "timTimer");
+}
+
 bool WaitForSearch(LoopbackServer& server, int count = 1) {
-    return QTest::qWaitFor(
+    return WaitFor(
         [&] {
             int searches = 0;
             for (const QString& page : server.pages())
@@ -139,8 +222,69 @@ std::unique_ptr<FrmBrowser> OpenBrowser(const BrowserSettings& settings) {
 // Whether the browser's search reached the server and its results page is shown.
 bool ShowsResults(QWidget* browser, LoopbackServer& server) {
     return WaitForSearch(server) &&
-           QTest::qWaitFor([&] { return browser->windowTitle() == QStringLiteral("Page /custom"); },
-                           10000);
+           WaitFor([&] { return browser->windowTitle() == QStringLiteral("Page /custom"); });
+}
+
+// Makes the browser the active window, as a user's click on it does, so its
+// keyboard focus and its keys are live.
+bool Activate(QWidget* browser) {
+    browser->activateWindow();
+    return QTest::qWaitForWindowActive(browser);
+}
+
+// Clicks into the address box and returns the widget that then has the
+// keyboard focus, the one a user's keys go to.
+QWidget* ClickIntoAddressBox(QWidget* browser) {
+    auto* box = Child<QComboBox>(browser, "cboAddress");
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton, {}, box->lineEdit()->rect().center());
+    return QApplication::focusWidget();
+}
+
+// Clicks into the page shown and returns the widget that then has the focus.
+QWidget* ClickIntoPage(FrmBrowser* browser) {
+    QWidget* page = browser->view()->focusProxy();
+    if (!page)
+        return nullptr;
+    QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(5, page->height() - 5));
+    return QApplication::focusWidget();
+}
+
+// Replaces the address box's text by typing, as a user does.
+void TypeAddress(QWidget* focus, const QString& address) {
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(focus, address);
+}
+
+void Press(QWidget* focus, const QKeySequence& key) {
+    QTest::keyClick(focus, key[0].key(), key[0].keyboardModifiers());
+}
+
+// Every caption the window shows, in order.
+class Captions {
+public:
+    explicit Captions(QWidget* window) {
+        QObject::connect(window, &QWidget::windowTitleChanged, &guard_,
+                         [this](const QString& title) { shown << title; });
+    }
+    QStringList shown;
+
+private:
+    QObject guard_;
+};
+
+// Does what a user does to start a navigation, then checks the busy caption:
+// "Working..." from that moment until the page's name replaces it, with
+// nothing between, and the busy timer running exactly as long.
+void ExpectBusyUntil(QWidget* browser, const std::function<void()>& userAction,
+                     const QString& pageName) {
+    Captions captions(browser);
+    userAction();
+    QCOMPARE(browser->windowTitle(), kWorking);
+    QVERIFY(BusyTimer(browser)->isActive());
+    WAIT_COMPARE(browser->windowTitle(), pageName, 15000);
+    QCOMPARE(captions.shown, (QStringList{kWorking, pageName}));
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 2000);
+    QCOMPARE(browser->windowTitle(), pageName);
 }
 
 }  // namespace
@@ -151,10 +295,22 @@ class TestBrowser : public QObject {
 private slots:
     void searchRequestCarriesThePhrase_data();
     void searchRequestCarriesThePhrase();
+    void searchIsSentInTheDeclaredEncoding_data();
+    void searchIsSentInTheDeclaredEncoding();
+    void searchDoesNotStartTheBusyTimer();
+    void enterInTheAddressBox();
     void historyAndAddressBox();
+    void busyCaptionWhileLoading_data();
     void busyCaptionWhileLoading();
+    void stopEndsTheBusyCaption();
+    void navigationsThatLoadNothingEndTheBusyState();
     void backWithoutHistoryDoesNothing();
+    void keysShownInTheTooltips();
+    void keysDoWhatTheButtonsDo_data();
+    void keysDoWhatTheButtonsDo();
+    void editingKeysStayEditingKeys();
     void survivesItsRenderProcess();
+    void renderProcessDiesDuringALoad();
     void unreachableHostShowsTheEngineErrorPage();
     void openedFromTheEntryForm();
 };
@@ -188,9 +344,121 @@ void TestBrowser::searchRequestCarriesThePhrase() {
                             "LBGC:336699;ALC:0000FF;LC:0000FF;T:000000;GFNT:0000FF;GIMP:0000FF;"
                             "FORID:1;"));
     // The results page comes up and nothing submits the form a second time.
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /custom"), 10000);
-    QTest::qWait(200);
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /custom"), 10000);
+    Spin(200);
     QCOMPARE(server.pages().size(), 1);
+}
+
+void TestBrowser::searchIsSentInTheDeclaredEncoding_data() {
+    QTest::addColumn<QString>("place");
+    QTest::addColumn<QString>("sent");
+    QTest::addColumn<bool>("latin1");
+    // Latin-1 letters go as their one Latin-1 byte, not as two UTF-8 bytes.
+    QTest::newRow("Zurich") << QStringLiteral("Z\u00fcrich") << "Z%FCrich" << true;
+    QTest::newRow("Sao Paulo") << QStringLiteral("S\u00e3o Paulo") << "S%E3o+Paulo" << true;
+    // A letter outside Latin-1 has no byte in it: the engine sends it as an
+    // HTML character reference, "&#321;", as every browser does for a form
+    // in a single-byte encoding; the Latin-1 letters around it stay bytes.
+    QTest::newRow("Lodz") << QStringLiteral("\u0141\u00f3d\u017a") << "%26%23321%3B%F3d%26%23378%3B"
+                          << false;
+    QTest::newRow("Tokyo") << QStringLiteral("\u6771\u4eac") << "%26%2326481%3B%26%2320140%3B"
+                           << false;
+    // "ISO-8859-1" is, for the engine as for the web's encoding rules, the
+    // Windows-1252 code page, whose byte 0x80 is the euro sign.
+    QTest::newRow("euro sign") << QStringLiteral("\u20ac") << "%80" << false;
+}
+
+void TestBrowser::searchIsSentInTheDeclaredEncoding() {
+    QFETCH(QString, place);
+    QFETCH(QString, sent);
+    QFETCH(bool, latin1);
+    LoopbackServer server;
+    const QString phrase = QStringLiteral("Latitude Longitude ") + place;
+    std::unique_ptr<QWidget> browser(createBrowser(phrase, gUrls, server.settings()));
+    browser->show();
+    QVERIFY(WaitForSearch(server));
+
+    const QString target = server.pages().constFirst();
+    QCOMPARE(RawFormValue(target, "q"), QStringLiteral("Latitude+Longitude+") + sent);
+    if (latin1) {
+        // What a provider reading the declared encoding makes of it.
+        const QByteArray bytes =
+            QByteArray::fromPercentEncoding(RawFormValue(target, "q").toLatin1().replace('+', ' '));
+        QCOMPARE(QString::fromLatin1(bytes), phrase);
+    }
+    QCOMPARE(RawFormValue(target, "ie"), QStringLiteral("ISO-8859-1"));
+    QCOMPARE(RawFormValue(target, "oe"), QStringLiteral("ISO-8859-1"));
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /custom"), 10000);
+    QCOMPARE(server.pages().size(), 1);
+}
+
+void TestBrowser::searchDoesNotStartTheBusyTimer() {
+    LoopbackServer server;
+    server.delayMs = 300;  // a search that takes a while
+    bool timerRan = false;
+    auto browser = std::make_unique<FrmBrowser>(QStringLiteral("Latitude Longitude x"), gUrls,
+                                                server.settings());
+    Captions captions(browser.get());
+    QTimer* timer = BusyTimer(browser.get());
+    QObject::connect(browser->view(), &QWebEngineView::loadStarted, browser.get(),
+                     [&] { timerRan |= timer->isActive(); });
+    QObject::connect(browser->view(), &QWebEngineView::loadFinished, browser.get(),
+                     [&] { timerRan |= timer->isActive(); });
+    QObject::connect(browser.get(), &QWidget::windowTitleChanged, browser.get(),
+                     [&] { timerRan |= timer->isActive(); });
+    browser->show();
+    QVERIFY(ShowsResults(browser.get(), server));
+    QVERIFY(!timerRan);
+    QVERIFY(!timer->isActive());
+    QVERIFY2(!captions.shown.contains(kWorking), qPrintable(captions.shown.join(" | ")));
+}
+
+void TestBrowser::enterInTheAddressBox() {
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
+    WAIT_COMPARE(History(browser).size(), 1, 10000);
+    const QString results = History(browser).constFirst();
+    QVERIFY(Activate(browser));
+
+    // Clicking into the box leaves the keyboard focus on the box itself.
+    auto* box = Child<QComboBox>(browser, "cboAddress");
+    QSignalSpy chosen(box, &QComboBox::activated);
+    QWidget* focus = ClickIntoAddressBox(browser);
+    QCOMPARE(focus, box);
+
+    // Enter goes to the typed address, once.
+    const QString two = server.url(QStringLiteral("/two")).toString();
+    TypeAddress(focus, two);
+    QCOMPARE(box->currentText(), two);
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { QTest::keyClick(focus, Qt::Key_Return); }, QStringLiteral("Page /two")));
+    QCOMPARE(History(browser), (QStringList{two, results}));
+    QCOMPARE(server.requests(QStringLiteral("/two")), 1);
+
+    // Keypad Enter goes to the text as typed, even where it differs from an
+    // entry of the list only in case, and does not choose that entry too.
+    const QString upper = server.url(QStringLiteral("/TWO")).toString();
+    TypeAddress(focus, upper);
+    QCOMPARE(box->currentText(), upper);
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { QTest::keyClick(focus, Qt::Key_Enter, Qt::KeypadModifier); },
+        QStringLiteral("Page /TWO")));
+    QCOMPARE(History(browser), (QStringList{upper, two, results}));
+    QCOMPARE(server.requests(QStringLiteral("/TWO")), 1);
+    QCOMPARE(server.requests(QStringLiteral("/two")), 1);
+
+    // An address already in the list: one navigation, and the entry moves
+    // to the top instead of appearing twice.
+    TypeAddress(focus, two);
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { QTest::keyClick(focus, Qt::Key_Return); }, QStringLiteral("Page /two")));
+    QCOMPARE(History(browser), (QStringList{two, upper, results}));
+    Spin(200);
+    QCOMPARE(server.requests(QStringLiteral("/two")), 2);
+    QCOMPARE(chosen.count(), 0);  // the box's own Enter handling never ran
+    QCOMPARE(server.pages().size(), 4);
 }
 
 void TestBrowser::historyAndAddressBox() {
@@ -200,61 +468,169 @@ void TestBrowser::historyAndAddressBox() {
     std::unique_ptr<QWidget> owner(browser);
     browser->show();
     QVERIFY(WaitForSearch(server));
-    QTRY_COMPARE_WITH_TIMEOUT(History(browser).size(), 1, 10000);
+    WAIT_COMPARE(History(browser).size(), 1, 10000);
     const QString results = History(browser).constFirst();
     QVERIFY(results.contains(QLatin1String("/custom?")));
     QCOMPARE(server.pages().size(), 1);  // putting it in the list did not navigate
+    QVERIFY(Activate(browser));
 
-    // Enter in the address box goes to the typed address.
-    auto* edit = Child<QComboBox>(browser, "cboAddress")->lineEdit();
+    QWidget* focus = ClickIntoAddressBox(browser);
     const QString two = server.url(QStringLiteral("/two")).toString();
-    edit->setText(two);
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(History(browser), (QStringList{two, results}), 10000);
-
-    // A revisited address moves to the top instead of appearing twice.
-    edit->setText(results);
-    QTest::keyClick(edit, Qt::Key_Return);
-    QTRY_COMPARE_WITH_TIMEOUT(History(browser), (QStringList{results, two}), 10000);
+    TypeAddress(focus, two);
+    QTest::keyClick(focus, Qt::Key_Return);
+    WAIT_COMPARE(History(browser), (QStringList{two, results}), 10000);
     QVERIFY(!History(browser).contains(QStringLiteral("about:blank")));
 
-    // Choosing an entry from the list navigates to it.
-    const int before = server.pages().size();
+    // Choosing an entry from the open list navigates to it.
     auto* box = Child<QComboBox>(browser, "cboAddress");
-    box->setCurrentIndex(1);
-    emit box->activated(1);
-    QTRY_COMPARE_WITH_TIMEOUT(History(browser), (QStringList{two, results}), 10000);
+    const int before = server.pages().size();
+    box->showPopup();
+    QVERIFY(WaitFor([&] { return box->view()->isVisible(); }, 5000));
+    QTest::keyClick(box->view(), Qt::Key_Down);
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { QTest::keyClick(box->view(), Qt::Key_Return); },
+        QStringLiteral("Page /custom")));
+    QCOMPARE(History(browser), (QStringList{results, two}));
+    Spin(200);
     QCOMPARE(server.pages().size(), before + 1);
 
     // Home and Search open their fixed pages.
     ToolButton(browser, "Home")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /home"), 10000);
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /home"), 10000);
     ToolButton(browser, "Search")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /search"), 10000);
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /search"), 10000);
     ToolButton(browser, "Back")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /home"), 10000);
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /home"), 10000);
     ToolButton(browser, "Forward")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /search"), 10000);
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /search"), 10000);
+    QCOMPARE(History(browser).mid(0, 2),
+             (QStringList{server.url(QStringLiteral("/search")).toString(),
+                          server.url(QStringLiteral("/home")).toString()}));
+}
+
+void TestBrowser::busyCaptionWhileLoading_data() {
+    QTest::addColumn<int>("delayMs");
+    // A page that answers at once used to finish before the engine had
+    // reported it busy; one that takes a while shows the caption for long.
+    QTest::newRow("instant page") << 0;
+    QTest::newRow("slow page") << 300;
 }
 
 void TestBrowser::busyCaptionWhileLoading() {
+    QFETCH(int, delayMs);
     LoopbackServer server;
     const auto owner = OpenBrowser(server.settings());
     FrmBrowser* browser = owner.get();
     QVERIFY(ShowsResults(browser, server));
+    QVERIFY(Activate(browser));
+    server.delayMs = delayMs;
 
-    server.delayMs = 1500;
+    const auto click = [browser](const char* key) {
+        return [browser, key] { ToolButton(browser, key)->trigger(); };
+    };
+    CHECKED(ExpectBusyUntil(browser, click("Home"), QStringLiteral("Page /home")));
+    CHECKED(ExpectBusyUntil(browser, click("Search"), QStringLiteral("Page /search")));
+    CHECKED(ExpectBusyUntil(browser, click("Back"), QStringLiteral("Page /home")));
+    CHECKED(ExpectBusyUntil(browser, click("Forward"), QStringLiteral("Page /search")));
+    CHECKED(ExpectBusyUntil(browser, click("Refresh"), QStringLiteral("Page /search")));
+
+    QWidget* focus = ClickIntoAddressBox(browser);
+    TypeAddress(focus, server.url(QStringLiteral("/typed")).toString());
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { QTest::keyClick(focus, Qt::Key_Return); }, QStringLiteral("Page /typed")));
+    // The same, many times over: every navigation shows it.
+    for (int i = 0; i < 5; ++i) {
+        CHECKED(ExpectBusyUntil(browser, click("Home"), QStringLiteral("Page /home")));
+        CHECKED(ExpectBusyUntil(browser, click("Refresh"), QStringLiteral("Page /home")));
+        CHECKED(ExpectBusyUntil(browser, click("Back"), QStringLiteral("Page /typed")));
+    }
+}
+
+void TestBrowser::stopEndsTheBusyCaption() {
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
+    QVERIFY(Activate(browser));
+    QTimer* timer = BusyTimer(browser);
+
+    // Stop, clicked while a page is on its way, ends the busy caption at once.
+    server.delayMs = 5000;
     ToolButton(browser, "Home")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Working..."), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /home"), 10000);
-    QTRY_VERIFY(!browser->findChild<QTimer*>(QStringLiteral("timTimer"))->isActive());
-
-    // Stop ends the busy caption at once.
-    ToolButton(browser, "Refresh")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Working..."), 5000);
+    QCOMPARE(browser->windowTitle(), kWorking);
+    QVERIFY(WaitFor([&] { return server.requests(QStringLiteral("/home")) == 1; }));
+    QCOMPARE(browser->windowTitle(), kWorking);
     ToolButton(browser, "Stop")->trigger();
-    QVERIFY(!browser->findChild<QTimer*>(QStringLiteral("timTimer"))->isActive());
-    QVERIFY(browser->windowTitle() != QStringLiteral("Working..."));
+    QVERIFY(!timer->isActive());
+    QCOMPARE(browser->windowTitle(), QStringLiteral("Page /custom"));
+    Spin(100);
+    QCOMPARE(browser->windowTitle(), QStringLiteral("Page /custom"));
+
+    // Esc does the same while a page loads, wherever the focus is.
+    for (const bool inPage : {false, true}) {
+        QWidget* focus = inPage ? ClickIntoPage(browser) : ClickIntoAddressBox(browser);
+        QVERIFY(focus);
+        ToolButton(browser, "Refresh")->trigger();
+        QCOMPARE(browser->windowTitle(), kWorking);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        QVERIFY(!timer->isActive());
+        QCOMPARE(browser->windowTitle(), QStringLiteral("Page /custom"));
+    }
+
+    // With nothing loading, Esc is left to the widget that has the focus.
+    auto* stopKey = browser->findChild<QAction*>(QStringLiteral("stopKey"));
+    QVERIFY(stopKey);
+    QSignalSpy stopped(stopKey, &QAction::triggered);
+    Spin(50);
+    QTest::keyClick(ClickIntoAddressBox(browser), Qt::Key_Escape);
+    QCOMPARE(stopped.count(), 0);
+    ToolButton(browser, "Refresh")->trigger();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QCOMPARE(stopped.count(), 1);
+}
+
+void TestBrowser::navigationsThatLoadNothingEndTheBusyState() {
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
+    QVERIFY(Activate(browser));
+    QWidget* focus = ClickIntoAddressBox(browser);
+    const QString two = server.url(QStringLiteral("/two")).toString();
+    TypeAddress(focus, two);
+    QTest::keyClick(focus, Qt::Key_Return);
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /two"), 10000);
+    const int requests = server.pages().size();
+
+    // A move to an anchor of the page shown loads nothing; the busy caption
+    // ends all the same, and so do Back and Forward between the anchors.
+    TypeAddress(focus, two + QStringLiteral("#here"));
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { QTest::keyClick(focus, Qt::Key_Return); }, QStringLiteral("Page /two")));
+    QCOMPARE(browser->view()->url().fragment(), QStringLiteral("here"));
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { ToolButton(browser, "Back")->trigger(); }, QStringLiteral("Page /two")));
+    QCOMPARE(browser->view()->url().fragment(), QString());
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { ToolButton(browser, "Forward")->trigger(); }, QStringLiteral("Page /two")));
+    QCOMPARE(browser->view()->url().fragment(), QStringLiteral("here"));
+    QCOMPARE(server.pages().size(), requests);
+
+    // A script address runs in the page and loads nothing: never busy.
+    Captions captions(browser);
+    TypeAddress(focus, QStringLiteral("javascript:void(0)"));
+    QTest::keyClick(focus, Qt::Key_Return);
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 2000);
+    QCOMPARE(browser->windowTitle(), QStringLiteral("Page /two"));
+    QVERIFY(!captions.shown.contains(kWorking));
+
+    // Forward with nothing ahead: the timer starts, finds nothing loading
+    // and stops, and the caption stays.
+    ToolButton(browser, "Forward")->trigger();
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 2000);
+    QCOMPARE(browser->windowTitle(), QStringLiteral("Page /two"));
+    QVERIFY(!captions.shown.contains(kWorking));
+    QCOMPARE(server.pages().size(), requests);
 }
 
 void TestBrowser::backWithoutHistoryDoesNothing() {
@@ -266,6 +642,178 @@ void TestBrowser::backWithoutHistoryDoesNothing() {
     ToolButton(browser, "Forward")->trigger();
     QVERIFY(ShowsResults(browser, server));
     QVERIFY(browser->isVisible());
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 2000);
+    QCOMPARE(browser->windowTitle(), QStringLiteral("Page /custom"));
+    QCOMPARE(server.pages().size(), 1);
+}
+
+void TestBrowser::keysShownInTheTooltips() {
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    const auto tip = [browser](const char* key) { return ToolButton(browser, key)->toolTip(); };
+    QVERIFY2(tip("Back").startsWith(QLatin1String("Back (Alt+Left")), qPrintable(tip("Back")));
+    QVERIFY2(tip("Forward").startsWith(QLatin1String("Forward (Alt+Right")),
+             qPrintable(tip("Forward")));
+    QVERIFY2(tip("Refresh").startsWith(QLatin1String("Refresh (F5, Ctrl+R")),
+             qPrintable(tip("Refresh")));
+    QCOMPARE(tip("Stop"), QStringLiteral("Stop (Esc)"));
+    QCOMPARE(tip("Home"), QStringLiteral("Home (Alt+Home)"));
+    QCOMPARE(tip("Search"), QStringLiteral("Search"));
+    QCOMPARE(Child<QComboBox>(browser, "cboAddress")->toolTip(),
+             QStringLiteral("Address (Ctrl+L, Alt+D)"));
+    // Every key a button answers to is named in its tooltip.
+    for (const char* key : {"Back", "Forward", "Refresh", "Stop", "Home"}) {
+        for (const QKeySequence& sequence : FrmBrowser::buttonKeys(QLatin1String(key)))
+            QVERIFY(tip(key).contains(sequence.toString(QKeySequence::NativeText)));
+    }
+}
+
+void TestBrowser::keysDoWhatTheButtonsDo_data() {
+    QTest::addColumn<bool>("inPage");
+    QTest::newRow("focus in the address box") << false;
+    QTest::newRow("focus in the page") << true;
+}
+
+void TestBrowser::keysDoWhatTheButtonsDo() {
+    QFETCH(bool, inPage);
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
+    QVERIFY(Activate(browser));
+    auto* box = Child<QComboBox>(browser, "cboAddress");
+    // Puts the keyboard focus where this run types its keys.
+    const auto focusWhere = [&] {
+        QWidget* focus = inPage ? ClickIntoPage(browser) : ClickIntoAddressBox(browser);
+        QVERIFY(focus);
+        if (inPage)
+            QVERIFY(browser->view()->isAncestorOf(focus));
+        else
+            QCOMPARE(focus, box);
+    };
+    const auto press = [](const QKeySequence& key) {
+        return [key] { Press(QApplication::focusWidget(), key); };
+    };
+    const QList<QKeySequence> back = FrmBrowser::buttonKeys(QStringLiteral("Back"));
+    const QList<QKeySequence> forward = FrmBrowser::buttonKeys(QStringLiteral("Forward"));
+    const QList<QKeySequence> refresh = FrmBrowser::buttonKeys(QStringLiteral("Refresh"));
+    const QList<QKeySequence> home = FrmBrowser::buttonKeys(QStringLiteral("Home"));
+    QVERIFY(back.contains(QKeySequence(Qt::ALT | Qt::Key_Left)));
+    QVERIFY(forward.contains(QKeySequence(Qt::ALT | Qt::Key_Right)));
+    QVERIFY(refresh.contains(QKeySequence(Qt::Key_F5)));
+    QVERIFY(refresh.contains(QKeySequence(Qt::CTRL | Qt::Key_R)));
+    QCOMPARE(home, (QList<QKeySequence>{QKeySequence(Qt::ALT | Qt::Key_Home)}));
+
+    CHECKED(focusWhere());
+    CHECKED(ExpectBusyUntil(browser, press(home.constFirst()), QStringLiteral("Page /home")));
+    ToolButton(browser, "Search")->trigger();
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /search"), 10000);
+    for (const QKeySequence& key : back) {
+        CHECKED(focusWhere());
+        CHECKED(ExpectBusyUntil(browser, press(key), QStringLiteral("Page /home")));
+        CHECKED(focusWhere());
+        CHECKED(
+            ExpectBusyUntil(browser, press(forward.constFirst()), QStringLiteral("Page /search")));
+    }
+    for (const QKeySequence& key : forward) {
+        CHECKED(focusWhere());
+        CHECKED(ExpectBusyUntil(browser, press(back.constFirst()), QStringLiteral("Page /home")));
+        CHECKED(focusWhere());
+        CHECKED(ExpectBusyUntil(browser, press(key), QStringLiteral("Page /search")));
+    }
+    for (const QKeySequence& key : refresh) {
+        const int before = server.requests(QStringLiteral("/search"));
+        CHECKED(focusWhere());
+        CHECKED(ExpectBusyUntil(browser, press(key), QStringLiteral("Page /search")));
+        QCOMPARE(server.requests(QStringLiteral("/search")), before + 1);
+    }
+
+    // Ctrl+L and Alt+D take the keyboard to the address box, its text
+    // selected, ready to be typed over.
+    for (const QKeySequence& key : FrmBrowser::addressKeys()) {
+        CHECKED(focusWhere());
+        if (!inPage) {
+            QTest::keyClick(box, Qt::Key_End);
+            QVERIFY(!box->lineEdit()->hasSelectedText());
+        }
+        Press(QApplication::focusWidget(), key);
+        QCOMPARE(QApplication::focusWidget(), box);
+        QVERIFY(box->lineEdit()->hasSelectedText());
+        QCOMPARE(box->lineEdit()->selectedText(), box->currentText());
+        QTest::keyClicks(QApplication::focusWidget(), server.url(QStringLiteral("/k")).toString());
+        QCOMPARE(box->currentText(), server.url(QStringLiteral("/k")).toString());
+    }
+}
+
+void TestBrowser::editingKeysStayEditingKeys() {
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
+    QVERIFY(Activate(browser));
+    auto* box = Child<QComboBox>(browser, "cboAddress");
+    QWidget* focus = ClickIntoAddressBox(browser);
+    TypeAddress(focus, server.url(QStringLiteral("/field")).toString());
+    QTest::keyClick(focus, Qt::Key_Return);
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /field"), 10000);
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 2000);
+    const int requests = server.pages().size();
+    Captions captions(browser);
+
+    // Backspace and Shift+Backspace, which some desktops give Back and
+    // Forward, edit the address box's text; so do the arrows without Alt.
+    TypeAddress(focus, QStringLiteral("abcd"));
+    QTest::keyClick(focus, Qt::Key_Backspace);
+    QCOMPARE(box->currentText(), QStringLiteral("abc"));
+    QTest::keyClick(focus, Qt::Key_Left);
+    QTest::keyClick(focus, Qt::Key_Backspace, Qt::ShiftModifier);
+    QCOMPARE(box->currentText(), QStringLiteral("ac"));
+    QTest::keyClick(focus, Qt::Key_Home);
+    QTest::keyClick(focus, Qt::Key_Delete);
+    QCOMPARE(box->currentText(), QStringLiteral("c"));
+
+    // And a text field of the page. The engine places a click only once
+    // it has drawn the page, so the click is repeated until it lands.
+    QWidget* page = browser->view()->focusProxy();
+    QVERIFY(page);
+    QString value;
+    const auto fieldValue = [&] {
+        bool answered = false;
+        browser->view()->page()->runJavaScript(
+            QStringLiteral("document.activeElement.id + ':' + document.getElementById('field')"
+                           ".value"),
+            [&](const QVariant& result) {
+                value = result.toString();
+                answered = true;
+            });
+        WaitFor([&] { return answered; }, 5000);
+        return value;
+    };
+    QVERIFY(WaitFor(
+        [&] {
+            QTest::mouseClick(page, Qt::LeftButton, {}, QPoint(100, 20));
+            return fieldValue() == QLatin1String("field:abcd");
+        },
+        10000));
+    QVERIFY(QApplication::focusWidget() == page);
+    QTest::keyClick(page, Qt::Key_End);
+    QTest::keyClick(page, Qt::Key_Backspace);
+    WAIT_COMPARE(fieldValue(), QStringLiteral("field:abc"), 5000);
+    QTest::keyClick(page, Qt::Key_Backspace, Qt::ShiftModifier);
+    WAIT_COMPARE(fieldValue(), QStringLiteral("field:ab"), 5000);
+
+    // Nor do they go back or forward from elsewhere in the page.
+    QVERIFY(ClickIntoPage(browser) == page);
+    WAIT_COMPARE(fieldValue(), QStringLiteral(":ab"), 5000);
+    QTest::keyClick(page, Qt::Key_Backspace);
+    QTest::keyClick(page, Qt::Key_Backspace, Qt::ShiftModifier);
+
+    Spin(300);
+    QVERIFY2(captions.shown.isEmpty(), qPrintable(captions.shown.join(QLatin1String(" | "))));
+    QVERIFY(!BusyTimer(browser)->isActive());
+    QCOMPARE(browser->view()->url(), server.url(QStringLiteral("/field")));
+    QCOMPARE(server.pages().size(), requests);
 }
 
 void TestBrowser::survivesItsRenderProcess() {
@@ -273,17 +821,86 @@ void TestBrowser::survivesItsRenderProcess() {
     const auto owner = OpenBrowser(server.settings());
     FrmBrowser* browser = owner.get();
     QVERIFY(ShowsResults(browser, server));
+    WAIT_COMPARE(History(browser).size(), 1, 10000);
+    const QStringList history = History(browser);
+    const QString results = server.pages().constFirst();
 
     QWebEnginePage* page = browser->view()->page();
     QSignalSpy terminated(page, &QWebEnginePage::renderProcessTerminated);
+    Captions captions(browser);
     const qint64 pid = page->renderProcessPid();
     QVERIFY(pid > 0);
     ::kill(static_cast<pid_t>(pid), SIGKILL);
     QVERIFY(terminated.wait(10000));
     QVERIFY(browser->isVisible());
 
+    // A notice says what happened and what to do, in the page's place; the
+    // caption and the address list stay as they were.
+    auto* notice = browser->findChild<QLabel*>(QStringLiteral("stoppedNotice"));
+    QVERIFY(notice);
+    QVERIFY(notice->isVisible());
+    QVERIFY(!browser->view()->isVisible());
+    QVERIFY2(notice->text().contains(QLatin1String("stopped working")), qPrintable(notice->text()));
+    QVERIFY(notice->text().contains(QLatin1String("Refresh")));
+    QVERIFY(notice->text().contains(QLatin1String("Home")));
+    Spin(200);
+    QCOMPARE(browser->windowTitle(), QStringLiteral("Page /custom"));
+    QVERIFY(captions.shown.isEmpty());
+    QCOMPARE(History(browser), history);
+
+    // Refresh loads the page that stopped, not the notice.
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { ToolButton(browser, "Refresh")->trigger(); },
+        QStringLiteral("Page /custom")));
+    QCOMPARE(server.requests(results), 2);
+    QVERIFY(browser->view()->isVisible());
+    QVERIFY(!notice->isVisible());
+    QCOMPARE(History(browser), history);
+
+    // Again, and Home this time.
+    const qint64 second = page->renderProcessPid();
+    QVERIFY(second > 0);
+    ::kill(static_cast<pid_t>(second), SIGKILL);
+    QVERIFY(terminated.wait(10000));
+    QVERIFY(notice->isVisible());
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { ToolButton(browser, "Home")->trigger(); }, QStringLiteral("Page /home")));
+    QVERIFY(browser->view()->isVisible());
+    QVERIFY(!notice->isVisible());
+
+    // A page that crashes its render process by itself.
+    browser->view()->load(QUrl(QStringLiteral("chrome://crash")));
+    QVERIFY(terminated.wait(10000));
+    QVERIFY(notice->isVisible());
+    QCOMPARE(browser->windowTitle(), QStringLiteral("Page /home"));
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { ToolButton(browser, "Search")->trigger(); },
+        QStringLiteral("Page /search")));
+    QVERIFY(!notice->isVisible());
+}
+
+void TestBrowser::renderProcessDiesDuringALoad() {
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
+    QWebEnginePage* page = browser->view()->page();
+    QSignalSpy terminated(page, &QWebEnginePage::renderProcessTerminated);
+
+    server.delayMs = 800;
     ToolButton(browser, "Home")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /home"), 15000);
+    QCOMPARE(browser->windowTitle(), kWorking);
+    QVERIFY(WaitFor([&] { return server.requests(QStringLiteral("/home")) == 1; }));
+    const qint64 pid = page->renderProcessPid();
+    QVERIFY(pid > 0);
+    ::kill(static_cast<pid_t>(pid), SIGKILL);
+    QVERIFY(terminated.wait(10000));
+    // The busy caption ends with the page shown, never left standing.
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 2000);
+    QVERIFY(browser->windowTitle() != kWorking);
+    // The page on its way still arrives, in a fresh render process.
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /home"), 10000);
+    QVERIFY(browser->view()->isVisible());
 }
 
 void TestBrowser::unreachableHostShowsTheEngineErrorPage() {
@@ -302,9 +919,11 @@ void TestBrowser::unreachableHostShowsTheEngineErrorPage() {
     ToolButton(browser, "Home")->trigger();
     QVERIFY(finished.wait(10000));
     QVERIFY(browser->isVisible());
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 2000);
+    QVERIFY(browser->windowTitle() != kWorking);
     // Still usable afterwards.
     ToolButton(browser, "Search")->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(browser->windowTitle(), QStringLiteral("Page /search"), 10000);
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /search"), 10000);
 }
 
 void TestBrowser::openedFromTheEntryForm() {

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QWebEngineHistory>
+#include <QWebEnginePage>
 #include <QWebEngineView>
 
 #include "brand.h"
@@ -27,6 +29,14 @@ namespace asterine {
 namespace {
 
 const QString kBlank = QStringLiteral("about:blank");
+
+// The keys' names as the desktop writes them, for a tooltip.
+QString keyNames(const QList<QKeySequence>& keys) {
+    QStringList names;
+    for (const QKeySequence& key : keys)
+        names << key.toString(QKeySequence::NativeText);
+    return names.join(QStringLiteral(", "));
+}
 
 // A text as a JavaScript string literal: the page gets it only as a value.
 QString scriptString(const QString& text) {
@@ -44,23 +54,37 @@ FrmBrowser::FrmBrowser(const QString& phrase, UrlOpener& urls, const BrowserSett
     setFont(formFont(8.25));
     resize(scaled(820), scaled(620));
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(2);
-    layout->addWidget(buildToolBar(urls));
-    layout->addWidget(buildAddressStrip());
+    layout_ = new QVBoxLayout(this);
+    layout_->setContentsMargins(2, 2, 2, 2);
+    layout_->setSpacing(2);
+    layout_->addWidget(buildToolBar(urls));
+    layout_->addWidget(buildAddressStrip());
 
     brwWebBrowser_ = new QWebEngineView(this);
     brwWebBrowser_->setObjectName(QStringLiteral("brwWebBrowser"));
-    layout->addWidget(brwWebBrowser_, 1);
+    layout_->addWidget(brwWebBrowser_, 1);
 
     timTimer_ = new QTimer(this);
     timTimer_->setObjectName(QStringLiteral("timTimer"));
     timTimer_->setInterval(5);
     connect(timTimer_, &QTimer::timeout, this, &FrmBrowser::tick);
 
-    connect(brwWebBrowser_, &QWebEngineView::loadStarted, this, [this] { busy_ = true; });
+    buildKeys();
+
+    // The engine reports a load only after it has begun, later than the
+    // first tick of the busy timer; the busy state therefore begins with
+    // the user's request (navigationRequested) and the engine's reports
+    // carry it on until the page is loaded.
+    connect(brwWebBrowser_, &QWebEngineView::loadStarted, this, [this] {
+        engineLoading_ = true;
+        navigationRequested_ = false;
+        showPageArea(true);
+        busyChanged();
+    });
     connect(brwWebBrowser_, &QWebEngineView::loadFinished, this, &FrmBrowser::documentComplete);
+    connect(brwWebBrowser_, &QWebEngineView::urlChanged, this, &FrmBrowser::urlChanged);
+    connect(brwWebBrowser_->page(), &QWebEnginePage::renderProcessTerminated, this,
+            &FrmBrowser::renderProcessTerminated);
 
     SearchPhrase_ = phrase;
     brwWebBrowser_->load(QUrl(kBlank));
@@ -84,6 +108,13 @@ QToolBar* FrmBrowser::buildToolBar(UrlOpener& urls) {
         action->setObjectName(key);
         action->setData(key);
         connect(action, &QAction::triggered, this, [this, key] { toolbarClicked(key); });
+        const QList<QKeySequence> keys = buttonKeys(key);
+        if (!keys.isEmpty())
+            action->setToolTip(tr("%1 (%2)").arg(tr(name), keyNames(keys)));
+        // Esc stops only while a page loads (buildKeys); elsewhere it keeps
+        // its ordinary meaning.
+        if (key != QLatin1String("Stop"))
+            action->setShortcuts(keys);
     }
 
     auto* banner = new QWidget(tbToolBar_);
@@ -118,12 +149,75 @@ QWidget* FrmBrowser::buildAddressStrip() {
     cboAddress_->setEditable(true);
     cboAddress_->setInsertPolicy(QComboBox::NoInsert);
     cboAddress_->setAccessibleName(tr("Address"));
+    cboAddress_->setToolTip(tr("%1 (%2)").arg(tr("Address"), keyNames(addressKeys())));
+    // The keyboard focus of an editable combo box stays on the box, which
+    // hands keys on to its line edit without passing them through the line
+    // edit's event filters: Enter is caught on the box itself.
+    cboAddress_->installEventFilter(this);
     cboAddress_->lineEdit()->installEventFilter(this);
     caption->setBuddy(cboAddress_);
     connect(cboAddress_, &QComboBox::activated, this, &FrmBrowser::addressChosen);
     layout->addWidget(caption);
     layout->addWidget(cboAddress_, 1);
     return strip;
+}
+
+QList<QKeySequence> FrmBrowser::buttonKeys(const QString& key) {
+    QList<QKeySequence> keys;
+    const auto add = [&keys](const QKeySequence& sequence) {
+        if (!sequence.isEmpty() && !keys.contains(sequence))
+            keys << sequence;
+    };
+    const auto addPlatform = [&add](QKeySequence::StandardKey standard) {
+        for (const QKeySequence& sequence : QKeySequence::keyBindings(standard)) {
+            // Some desktops give Backspace to Back and Shift+Backspace to
+            // Forward; here Backspace stays an editing key, in the address
+            // box and in the fields of the page alike.
+            if (sequence[0].key() != Qt::Key_Backspace)
+                add(sequence);
+        }
+    };
+    if (key == QLatin1String("Back")) {
+        add(QKeySequence(Qt::ALT | Qt::Key_Left));
+        addPlatform(QKeySequence::Back);
+    } else if (key == QLatin1String("Forward")) {
+        add(QKeySequence(Qt::ALT | Qt::Key_Right));
+        addPlatform(QKeySequence::Forward);
+    } else if (key == QLatin1String("Refresh")) {
+        add(QKeySequence(Qt::Key_F5));
+        add(QKeySequence(Qt::CTRL | Qt::Key_R));
+        addPlatform(QKeySequence::Refresh);
+    } else if (key == QLatin1String("Stop")) {
+        add(QKeySequence(Qt::Key_Escape));
+    } else if (key == QLatin1String("Home")) {
+        add(QKeySequence(Qt::ALT | Qt::Key_Home));
+    }
+    return keys;
+}
+
+QList<QKeySequence> FrmBrowser::addressKeys() {
+    return {QKeySequence(Qt::CTRL | Qt::Key_L), QKeySequence(Qt::ALT | Qt::Key_D)};
+}
+
+// The keys of the toolbar and the address box work wherever the focus is in
+// the window, the page included: the page does not claim these keys.
+void FrmBrowser::buildKeys() {
+    stopKey_ = new QAction(this);
+    stopKey_->setObjectName(QStringLiteral("stopKey"));
+    stopKey_->setShortcuts(buttonKeys(QStringLiteral("Stop")));
+    stopKey_->setEnabled(false);
+    connect(stopKey_, &QAction::triggered, this,
+            [this] { toolbarClicked(QStringLiteral("Stop")); });
+    addAction(stopKey_);
+
+    auto* toAddress = new QAction(this);
+    toAddress->setObjectName(QStringLiteral("addressKey"));
+    toAddress->setShortcuts(addressKeys());
+    connect(toAddress, &QAction::triggered, this, [this] {
+        cboAddress_->setFocus(Qt::ShortcutFocusReason);
+        cboAddress_->lineEdit()->selectAll();
+    });
+    addAction(toAddress);
 }
 
 QString FrmBrowser::searchPageHtml() const {
@@ -144,7 +238,12 @@ QString FrmBrowser::locationName() const {
 }
 
 void FrmBrowser::documentComplete(bool) {
-    busy_ = false;
+    // One report ends every load that overlapped it.
+    engineLoading_ = false;
+    navigationRequested_ = false;
+    busyChanged();
+    if (brwWebBrowser_->page()->renderProcessPid() > 0)
+        showPageArea(true);
     const QString address = brwWebBrowser_->url().toString();
     setWindowTitle(locationName());
 
@@ -177,12 +276,19 @@ void FrmBrowser::addressChosen() {
     if (suppressNavigation_)
         return;
     timTimer_->start();
-    brwWebBrowser_->load(QUrl::fromUserInput(cboAddress_->currentText()));
+    const QUrl address = QUrl::fromUserInput(cboAddress_->currentText());
+    // A javascript: address runs in the page shown and loads nothing.
+    if (address.scheme() != QLatin1String("javascript"))
+        navigationRequested();
+    brwWebBrowser_->load(address);
 }
 
 bool FrmBrowser::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == cboAddress_->lineEdit() && event->type() == QEvent::KeyPress) {
+    if ((watched == cboAddress_ || watched == cboAddress_->lineEdit()) &&
+        event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
+        // Taken here, the key never reaches the box's own Enter handling,
+        // which would choose a matching entry of the list a second time.
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             addressChosen();
             return true;
@@ -193,30 +299,104 @@ bool FrmBrowser::eventFilter(QObject* watched, QEvent* event) {
 
 void FrmBrowser::toolbarClicked(const QString& key) {
     timTimer_->start();
+    QWebEngineHistory* history = brwWebBrowser_->history();
     if (key == QLatin1String("Back")) {
-        brwWebBrowser_->back();
+        // Without history the engine does nothing, and nothing is awaited.
+        if (history->canGoBack()) {
+            navigationRequested();
+            brwWebBrowser_->back();
+        }
     } else if (key == QLatin1String("Forward")) {
-        brwWebBrowser_->forward();
+        if (history->canGoForward()) {
+            navigationRequested();
+            brwWebBrowser_->forward();
+        }
     } else if (key == QLatin1String("Refresh")) {
-        brwWebBrowser_->reload();
+        if (!brwWebBrowser_->url().isEmpty()) {
+            navigationRequested();
+            brwWebBrowser_->reload();
+        }
     } else if (key == QLatin1String("Home")) {
+        navigationRequested();
         brwWebBrowser_->load(settings_.homePage);
     } else if (key == QLatin1String("Search")) {
+        navigationRequested();
         brwWebBrowser_->load(settings_.searchPage);
     } else if (key == QLatin1String("Stop")) {
         timTimer_->stop();
+        navigationRequested_ = false;
+        engineLoading_ = false;
         brwWebBrowser_->stop();
+        busyChanged();
         setWindowTitle(locationName());
     }
 }
 
 void FrmBrowser::tick() {
-    if (busy_) {
+    if (busy()) {
         setWindowTitle(tr("Working..."));
         return;
     }
     timTimer_->stop();
     setWindowTitle(locationName());
+}
+
+void FrmBrowser::navigationRequested() {
+    navigationRequested_ = true;
+    busyChanged();
+    tick();  // "Working..." from the click on, not from the first tick
+}
+
+void FrmBrowser::busyChanged() {
+    stopKey_->setEnabled(busy());
+}
+
+void FrmBrowser::urlChanged() {
+    // A move within the page shown (to an anchor, or back and forward
+    // between anchors) changes the address without loading anything.
+    if (navigationRequested_ && !engineLoading_) {
+        navigationRequested_ = false;
+        busyChanged();
+    }
+}
+
+// The page shown is gone with its render process. Its address stays in the
+// engine's history, so Refresh loads it again; the caption and the address
+// box keep what they held, and a notice stands in the page's place until
+// the next page loads.
+void FrmBrowser::renderProcessTerminated() {
+    navigationRequested_ = false;
+    engineLoading_ = false;
+    busyChanged();
+    showPageArea(false);
+}
+
+void FrmBrowser::showPageArea(bool page) {
+    if (page) {
+        if (stoppedNotice_ && !stoppedNotice_->isHidden()) {
+            stoppedNotice_->hide();
+            brwWebBrowser_->show();
+        }
+        return;
+    }
+    if (!stoppedNotice_) {
+        stoppedNotice_ = new QLabel(this);
+        stoppedNotice_->setObjectName(QStringLiteral("stoppedNotice"));
+        stoppedNotice_->setText(
+            QStringLiteral("<h3>%1</h3><p>%2</p>")
+                .arg(tr("This page stopped working.").toHtmlEscaped(),
+                     tr("Refresh loads it again; Home opens the home page.").toHtmlEscaped()));
+        stoppedNotice_->setTextFormat(Qt::RichText);
+        stoppedNotice_->setAlignment(Qt::AlignCenter);
+        stoppedNotice_->setWordWrap(true);
+        stoppedNotice_->setBackgroundRole(QPalette::Base);
+        stoppedNotice_->setForegroundRole(QPalette::Text);
+        stoppedNotice_->setAutoFillBackground(true);
+        stoppedNotice_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
+        layout_->insertWidget(layout_->indexOf(brwWebBrowser_), stoppedNotice_, 1);
+    }
+    brwWebBrowser_->hide();
+    stoppedNotice_->show();
 }
 
 }  // namespace asterine

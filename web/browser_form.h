@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QWidget>
 
 #include "browser.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QTimer;
 class QToolBar;
+class QVBoxLayout;
 class QWebEngineView;
 
 namespace asterine {
@@ -20,12 +24,19 @@ public:
 
     QWebEngineView* view() const { return brwWebBrowser_; }
 
+    // The keys of a toolbar button, by its key ("Back", "Refresh", ...); the
+    // first of them is the one its tooltip names first.
+    static QList<QKeySequence> buttonKeys(const QString& key);
+    // The keys that take the keyboard to the address box.
+    static QList<QKeySequence> addressKeys();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolBar* buildToolBar(UrlOpener& urls);
     QWidget* buildAddressStrip();
+    void buildKeys();
     QString searchPageHtml() const;
     QString locationName() const;
 
@@ -34,16 +45,29 @@ private:
     void toolbarClicked(const QString& key);
     void tick();
 
+    // The busy state: from a navigation the user asks for until the page is
+    // loaded, has failed or is stopped, and whenever the engine loads a page.
+    bool busy() const { return navigationRequested_ || engineLoading_; }
+    void navigationRequested();
+    void busyChanged();
+    void urlChanged();
+    void renderProcessTerminated();
+    void showPageArea(bool page);
+
     BrowserSettings settings_;
+    QVBoxLayout* layout_ = nullptr;
     QToolBar* tbToolBar_ = nullptr;
     QComboBox* cboAddress_ = nullptr;
     QWebEngineView* brwWebBrowser_ = nullptr;
     QTimer* timTimer_ = nullptr;
+    QAction* stopKey_ = nullptr;
+    QLabel* stoppedNotice_ = nullptr;  // made when a page first stops working
 
     QString SearchPhrase_;
     bool autoFillDone_ = false;
     bool suppressNavigation_ = false;
-    bool busy_ = false;
+    bool navigationRequested_ = false;
+    bool engineLoading_ = false;
 };
 
 }  // namespace asterine
