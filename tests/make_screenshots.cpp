@@ -8,6 +8,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPainter>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -110,6 +111,35 @@ int main(int argc, char* argv[]) {
     h.start();
     FrmMain* main = h.app->mainForm();
     Save(main, folder, QStringLiteral("birth-details"));
+
+    // The atlas offering places under the City box: its list is a window of
+    // its own, drawn onto the form where it stands.
+    auto* city = Child<QLineEdit>(main, "txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, "sao p");
+    QWidget* places = nullptr;
+    if (!QTest::qWaitFor(
+            [&] {
+                for (QWidget* window : QApplication::topLevelWidgets()) {
+                    if (window->objectName() == QLatin1String("lstPlaces") && window->isVisible())
+                        places = window;
+                }
+                return places != nullptr;
+            },
+            10000))
+        qWarning("The atlas offered no places");
+    if (places) {
+        QTest::keyClick(city, Qt::Key_Down);
+        QTest::qWait(100);
+        QPixmap shot = main->grab();
+        QPainter painter(&shot);
+        painter.drawPixmap(places->mapToGlobal(QPoint()) - main->mapToGlobal(QPoint()),
+                           places->grab());
+        painter.end();
+        shot.save(QDir(folder).filePath(QStringLiteral("birth-details-atlas.png")));
+        QTest::keyClick(city, Qt::Key_Escape);
+    }
+    city->clear();
 
     Fill(main, QStringLiteral("77"), QStringLiteral("33"));
     Save(main, folder, QStringLiteral("birth-details-filled"));
