@@ -61,15 +61,8 @@ void KeystrokeToSuggestions(benchmark::State& state) {
     auto* city = Child<QLineEdit>(h.app->mainForm(), "txtMCity");
     city->setFocus();
     const atlas::Atlas atlas = atlas::Atlas::fromGeonames();
-    QListWidget* list = nullptr;
     QTest::keyClicks(city, QStringLiteral("Pu"));
-    (void)QTest::qWaitFor([&] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->objectName() == QLatin1String("lstPlaces") && window->isVisible())
-                list = qobject_cast<QListWidget*>(window);
-        }
-        return list != nullptr;
-    });
+    QListWidget* list = PlaceList(h.app->mainForm());
     if (!list) {
         state.SkipWithError("The atlas offered no places");
         return;

@@ -213,9 +213,9 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
     const auto widen = [&](int column, const QFontMetrics& metrics, const QString& text) {
         widths[column] = std::max(widths[column], metrics.horizontalAdvance(text));
     };
+    const QFontMetrics captionMetrics(formFont(9, true, true));
     for (const AttributeRow& attribute : kAttributes) {
         const QLabel* value = attributeLabels_[static_cast<std::size_t>(attribute.attribute)];
-        const QFontMetrics captionMetrics(formFont(9, true, true));
         widen(attribute.column, captionMetrics, tr(attribute.caption));
         if (attribute.spansRightColumn)
             continue;

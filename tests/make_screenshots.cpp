@@ -117,16 +117,8 @@ int main(int argc, char* argv[]) {
     auto* city = Child<QLineEdit>(main, "txtMCity");
     city->setFocus();
     QTest::keyClicks(city, "sao p");
-    QWidget* places = nullptr;
-    if (!QTest::qWaitFor(
-            [&] {
-                for (QWidget* window : QApplication::topLevelWidgets()) {
-                    if (window->objectName() == QLatin1String("lstPlaces") && window->isVisible())
-                        places = window;
-                }
-                return places != nullptr;
-            },
-            10000))
+    QWidget* places = PlaceList(main);
+    if (!places)
         qWarning("The atlas offered no places");
     if (places) {
         QTest::keyClick(city, Qt::Key_Down);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QList>
+#include <QListWidget>
 #include <QPalette>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -207,6 +208,19 @@ public:
 private:
     QTimer timer_;
 };
+
+// The atlas list under the City box of the birth-details form `form`, once
+// it shows; none when it does not within `milliseconds`.
+inline QListWidget* PlaceList(QWidget* form, int milliseconds = 10000) {
+    QListWidget* list = nullptr;
+    (void)QTest::qWaitFor(
+        [&] {
+            list = form->findChild<QListWidget*>(QStringLiteral("lstPlaces"));
+            return list && list->isVisible();
+        },
+        milliseconds);
+    return list && list->isVisible() ? list : nullptr;
+}
 
 // The six latitude and longitude boxes of the birth-details form.
 inline const char* const kCoordinateBoxes[] = {"txtLonD", "txtLonM", "txtLonS",

@@ -652,21 +652,6 @@ void TestEntry::placeChecksBeforeTheBrowser() {
 
 namespace {
 
-// The atlas list under the City box, once it shows.
-QListWidget* PlaceList() {
-    QListWidget* list = nullptr;
-    (void)QTest::qWaitFor(
-        [&] {
-            for (QWidget* window : QApplication::topLevelWidgets()) {
-                if (window->objectName() == QLatin1String("lstPlaces") && window->isVisible())
-                    list = qobject_cast<QListWidget*>(window);
-            }
-            return list != nullptr;
-        },
-        5000);
-    return list;
-}
-
 QStringList Boxes(QWidget* form) {
     QStringList texts;
     for (const char* name : {"txtMCity", "txtMState", "txtMCountry", "txtLatD", "txtLatM",
@@ -681,7 +666,7 @@ void TestEntry::atlasFillsThePlaceAndCoordinates() {
     auto* city = Child<QLineEdit>(form, "txtMCity");
     city->setFocus();
     QTest::keyClicks(city, "Pune");
-    QListWidget* list = PlaceList();
+    QListWidget* list = PlaceList(form);
     QVERIFY(list);
     QCOMPARE(list->item(0)->text(), QStringLiteral("Pune, Maharashtra, India"));
     QCOMPARE(Boxes(form).mid(1), QStringList(8, QString()));  // nothing filled before taking
@@ -712,7 +697,7 @@ void TestEntry::atlasFillsThePlaceAndCoordinates() {
     city->clear();
     city->setFocus();
     QTest::keyClicks(city, "sao paulo");
-    list = PlaceList();
+    list = PlaceList(form);
     QVERIFY(list);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
                       list->visualItemRect(list->item(0)).center());
@@ -725,7 +710,7 @@ void TestEntry::atlasListFollowsTheTyping() {
     auto* city = Child<QLineEdit>(form, "txtMCity");
     city->setFocus();
     QTest::keyClicks(city, "zu");
-    QListWidget* list = PlaceList();
+    QListWidget* list = PlaceList(form);
     QVERIFY(list);
     const int broad = list->count();
     QCOMPARE(broad, 10);
