@@ -66,6 +66,7 @@ Atlas Atlas::fromPlaces(std::vector<Place> places) {
     atlas.entries_.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         const Place& place = places[i];
+        atlas.longestQuery_ = std::max(atlas.longestQuery_, 4 * place.name.size());
         atlas.entries_.push_back({intern(place.name), intern(place.state), intern(place.country),
                                   place.population, place.latitude, place.longitude});
         // A name that is not valid UTF-8 is kept but cannot be found.
@@ -130,7 +131,7 @@ Place Atlas::place(std::size_t index) const {
 }
 
 std::vector<Place> Atlas::suggestions(std::string_view typed, std::size_t limit) const {
-    if (limit == 0 || wordStarts_.empty())
+    if (limit == 0 || wordStarts_.empty() || typed.size() > longestQuery_)
         return {};
     const std::optional<std::string> query = foldForSearch(typed);
     if (!query || characterCount(*query) < 2)

@@ -113,7 +113,19 @@ public:
     // The most populous come first; places of the same population follow
     // their folded names, then their names, states and countries in byte
     // order, then their order in the atlas.
+    // Typed text longer than longestQuery() is neither folded nor searched
+    // and gives none.
     std::vector<Place> suggestions(std::string_view typed, std::size_t limit = 10) const;
+
+    // The longest typed text, in bytes of UTF-8, that suggestions() looks
+    // at: four times the longest name of the atlas, and 64 bytes at least.
+    // A text that finds a place is, folded, no longer than that place's
+    // folded name, and typing adds little folding takes away (a mark, a
+    // doubled blank); anything much longer is a paste, not a name. Folding
+    // text with many marks costs far more than its length (normalisation
+    // reorders them), so the bound holds before any folding, and no text
+    // costs more than a name does.
+    std::size_t longestQuery() const { return longestQuery_; }
 
 private:
     // A stretch of text_.
@@ -150,6 +162,9 @@ private:
     std::vector<Entry> entries_;         // in the order the places were given
     std::vector<std::uint32_t> byRank_;  // entry index of each rank
     std::vector<WordStart> wordStarts_;  // sorted by their folded text
+    std::size_t longestQuery_ = minimumLongestQuery;
+
+    static constexpr std::size_t minimumLongestQuery = 64;
 };
 
 }  // namespace atlas

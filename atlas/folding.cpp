@@ -4,6 +4,7 @@
 #include <glib.h>
 
 #include <memory>
+#include <string>
 
 #include "atlas/atlas.h"
 
@@ -101,7 +102,17 @@ std::optional<std::string> foldForSearch(std::string_view text) {
     if (!decomposed)
         return std::nullopt;
     const GText caseFolded(g_utf8_casefold(decomposed.get(), -1));
-    const GText folded(g_utf8_normalize(caseFolded.get(), -1, G_NORMALIZE_NFKD));
+    // GLib's case folding is not the same in both directions for every
+    // script (it turns Cherokee capitals into small letters and small
+    // letters into capitals): the small letter of what it gives is.
+    std::string lowered;
+    for (const gchar* p = caseFolded.get(); *p; p = g_utf8_next_char(p)) {
+        gchar utf8[6];
+        lowered.append(utf8, static_cast<std::size_t>(
+                                 g_unichar_to_utf8(g_unichar_tolower(g_utf8_get_char(p)), utf8)));
+    }
+    const GText folded(
+        g_utf8_normalize(lowered.data(), static_cast<gssize>(lowered.size()), G_NORMALIZE_NFKD));
     if (!folded)
         return std::nullopt;
 

@@ -74,7 +74,13 @@ void PlaceSuggestions::refresh() {
         closeList();
         return;
     }
-    offered_ = atlas_->suggestions(box_->text().toStdString());
+    // A text longer than any name the atlas looks at is not even converted:
+    // a pasted flood costs nothing per edit. (Its UTF-16 length is at most
+    // its length in UTF-8.)
+    const QString typed = box_->text();
+    offered_ = std::size_t(typed.size()) > atlas_->longestQuery()
+                   ? std::vector<atlas::Place>()
+                   : atlas_->suggestions(typed.toStdString());
     if (offered_.empty()) {
         closeList();
         return;

@@ -173,6 +173,8 @@ private slots:
     void wordStarts();
     void tooShortOrInvalidTextGivesNothing_data();
     void tooShortOrInvalidTextGivesNothing();
+    void caseFoldsTheSameBothWays();
+    void pastedFloodsAreNotFolded();
     void limitKeepsTheMostPopulous();
     void tiesFollowNameStateCountryThenOrder();
     void placesKeepTheirTexts();
@@ -433,6 +435,60 @@ void TestAtlas::tooShortOrInvalidTextGivesNothing() {
     QCOMPARE(joined(namesOf(atlas.suggestions("αθ"))), QStringLiteral("Αθήνα"));
     QCOMPARE(joined(namesOf(atlas.suggestions("東京"))), QStringLiteral("東京"));
     QVERIFY(Atlas().suggestions("zurich").empty());
+}
+
+void TestAtlas::caseFoldsTheSameBothWays() {
+    // Every letter of Unicode folds as its capital and its small letter do,
+    // where those are single letters.
+    QStringList differing;
+    for (char32_t c = 1; c < 0x110000; ++c) {
+        if ((c >= 0xD800 && c <= 0xDFFF) || !g_unichar_isalpha(c))
+            continue;
+        const auto folded = [](gunichar letter) {
+            gchar utf8[6];
+            return foldForSearch(std::string(utf8, std::size_t(g_unichar_to_utf8(letter, utf8))));
+        };
+        const std::optional<std::string> itself = folded(c);
+        if (itself != folded(g_unichar_toupper(c)) || itself != folded(g_unichar_tolower(c)))
+            differing << QString::number(c, 16);
+    }
+    QCOMPARE(differing.join(QLatin1Char(' ')), QString());
+
+    // Cherokee has capitals and small letters, both found by either.
+    const Atlas atlas = Atlas::fromPlaces({place("\u13A0\u13A1\u13A2", 1'000)});
+    QCOMPARE(atlas.suggestions("\u13A0\u13A1").size(), std::size_t(1));
+    QCOMPARE(atlas.suggestions("\uAB70\uAB71").size(), std::size_t(1));
+}
+
+void TestAtlas::pastedFloodsAreNotFolded() {
+    const Atlas atlas = Atlas::fromPlaces(spellings());
+    std::size_t longestName = 0;
+    for (const Place& p : spellings())
+        longestName = std::max(longestName, p.name.size());
+    QCOMPARE(atlas.longestQuery(), std::max<std::size_t>(64, 4 * longestName));
+
+    // Typed text up to the bound is searched, blanks and marks included.
+    std::string typed = "sao" + std::string(atlas.longestQuery() - 3, ' ');
+    QCOMPARE(joined(namesOf(atlas.suggestions(typed))), QStringLiteral("São Paulo | Sao Tome"));
+    typed += ' ';
+    QVERIFY(atlas.suggestions(typed).empty());
+
+    // Marks pile up in a paste; normalising them grows with the square of
+    // their number. Beyond the bound the text costs nothing.
+    std::string flood = "sa";
+    for (int i = 0; i < 16'382; ++i)
+        flood += "\u0301";
+    for (int i = 0; i < 16'383; ++i)
+        flood += "\u0316";
+    std::string wide;
+    for (int i = 0; i < 100'000; ++i)
+        wide += "\uFDFA";
+    for (const std::string* text : {&flood, &wide}) {
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(atlas.suggestions(*text).empty());
+        QVERIFY2(clock.elapsed() < 5, qPrintable(QString::number(clock.elapsed())));
+    }
 }
 
 void TestAtlas::limitKeepsTheMostPopulous() {
