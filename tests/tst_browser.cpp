@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QUrlQuery>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -140,11 +141,17 @@ private:
         targets << target;
         const QString path = QUrl(target).path();
         // "/field" holds a text field over the page's top left corner.
-        const QString field = path == QLatin1String("/field")
-                                  ? QStringLiteral(
-                                        "<input id=\"field\" value=\"abcd\" style=\"position:"
-                                        "fixed; left:0; top:0; width:200px; height:40px\">")
-                                  : QString();
+        QString field;
+        if (path == QLatin1String("/field"))
+            field = QStringLiteral(
+                "<input id=\"field\" value=\"abcd\" style=\"position:"
+                "fixed; left:0; top:0; width:200px; height:40px\">");
+        // "/jump" goes on to "/landing" by itself, without a click, as some
+        // results pages do.
+        if (path == QLatin1String("/jump"))
+            field = QStringLiteral(
+                "<script>onload = () => setTimeout(() => location.href = '/landing', 200);"
+                "</script>");
         const QByteArray body = QStringLiteral(
                                     "<html><head><title>Page %1</title></head>"
                                     "<body>%2<p>%1</p><p id=\"here\">here</p></body></html>")
@@ -304,6 +311,8 @@ private slots:
     void busyCaptionWhileLoading();
     void stopEndsTheBusyCaption();
     void navigationsThatLoadNothingEndTheBusyState();
+    void backAndForwardAcrossTheStartPage();
+    void backIntoPagesTheEngineSkips();
     void backWithoutHistoryDoesNothing();
     void keysShownInTheTooltips();
     void keysDoWhatTheButtonsDo_data();
@@ -336,8 +345,8 @@ void TestBrowser::searchRequestCarriesThePhrase() {
     QCOMPARE(FormValue(target, "sa"), QStringLiteral("Search"));
     QCOMPARE(FormValue(target, "client"), QStringLiteral("pub-test"));
     QCOMPARE(FormValue(target, "forid"), QStringLiteral("1"));
-    QCOMPARE(FormValue(target, "ie"), QStringLiteral("ISO-8859-1"));
-    QCOMPARE(FormValue(target, "oe"), QStringLiteral("ISO-8859-1"));
+    QCOMPARE(FormValue(target, "ie"), QStringLiteral("UTF-8"));
+    QCOMPARE(FormValue(target, "oe"), QStringLiteral("UTF-8"));
     QCOMPARE(FormValue(target, "hl"), QStringLiteral("en"));
     QCOMPARE(FormValue(target, "cof"),
              QStringLiteral("GALT:#008000;GL:1;DIV:#336699;VLC:663399;AH:center;BGC:FFFFFF;"
@@ -352,26 +361,21 @@ void TestBrowser::searchRequestCarriesThePhrase() {
 void TestBrowser::searchIsSentInTheDeclaredEncoding_data() {
     QTest::addColumn<QString>("place");
     QTest::addColumn<QString>("sent");
-    QTest::addColumn<bool>("latin1");
-    // Latin-1 letters go as their one Latin-1 byte, not as two UTF-8 bytes.
-    QTest::newRow("Zurich") << QStringLiteral("Z\u00fcrich") << "Z%FCrich" << true;
-    QTest::newRow("Sao Paulo") << QStringLiteral("S\u00e3o Paulo") << "S%E3o+Paulo" << true;
-    // A letter outside Latin-1 has no byte in it: the engine sends it as an
-    // HTML character reference, "&#321;", as every browser does for a form
-    // in a single-byte encoding; the Latin-1 letters around it stay bytes.
-    QTest::newRow("Lodz") << QStringLiteral("\u0141\u00f3d\u017a") << "%26%23321%3B%F3d%26%23378%3B"
-                          << false;
-    QTest::newRow("Tokyo") << QStringLiteral("\u6771\u4eac") << "%26%2326481%3B%26%2320140%3B"
-                           << false;
-    // "ISO-8859-1" is, for the engine as for the web's encoding rules, the
-    // Windows-1252 code page, whose byte 0x80 is the euro sign.
-    QTest::newRow("euro sign") << QStringLiteral("\u20ac") << "%80" << false;
+    // Every script arrives as its UTF-8 bytes, as the form declares: never
+    // as character references, never as Latin-1 bytes.
+    QTest::newRow("Zurich") << QStringLiteral("Z\u00fcrich") << "Z%C3%BCrich";
+    QTest::newRow("Sao Paulo") << QStringLiteral("S\u00e3o Paulo") << "S%C3%A3o+Paulo";
+    QTest::newRow("Lodz") << QStringLiteral("\u0141\u00f3d\u017a") << "%C5%81%C3%B3d%C5%BA";
+    QTest::newRow("Tokyo") << QStringLiteral("\u6771\u4eac") << "%E6%9D%B1%E4%BA%AC";
+    QTest::newRow("Cairo") << QStringLiteral("\u0627\u0644\u0642\u0627\u0647\u0631\u0629")
+                           << "%D8%A7%D9%84%D9%82%D8%A7%D9%87%D8%B1%D8%A9";
+    QTest::newRow("emoji") << QStringLiteral("\U0001F30D x") << "%F0%9F%8C%8D+x";
+    QTest::newRow("euro sign") << QStringLiteral("\u20ac") << "%E2%82%AC";
 }
 
 void TestBrowser::searchIsSentInTheDeclaredEncoding() {
     QFETCH(QString, place);
     QFETCH(QString, sent);
-    QFETCH(bool, latin1);
     LoopbackServer server;
     const QString phrase = QStringLiteral("Latitude Longitude ") + place;
     std::unique_ptr<QWidget> browser(createBrowser(phrase, gUrls, server.settings()));
@@ -380,14 +384,12 @@ void TestBrowser::searchIsSentInTheDeclaredEncoding() {
 
     const QString target = server.pages().constFirst();
     QCOMPARE(RawFormValue(target, "q"), QStringLiteral("Latitude+Longitude+") + sent);
-    if (latin1) {
-        // What a provider reading the declared encoding makes of it.
-        const QByteArray bytes =
-            QByteArray::fromPercentEncoding(RawFormValue(target, "q").toLatin1().replace('+', ' '));
-        QCOMPARE(QString::fromLatin1(bytes), phrase);
-    }
-    QCOMPARE(RawFormValue(target, "ie"), QStringLiteral("ISO-8859-1"));
-    QCOMPARE(RawFormValue(target, "oe"), QStringLiteral("ISO-8859-1"));
+    // What a provider reading the declared encoding makes of it.
+    const QByteArray bytes =
+        QByteArray::fromPercentEncoding(RawFormValue(target, "q").toLatin1().replace('+', ' '));
+    QCOMPARE(QString::fromUtf8(bytes), phrase);
+    QCOMPARE(RawFormValue(target, "ie"), QStringLiteral("UTF-8"));
+    QCOMPARE(RawFormValue(target, "oe"), QStringLiteral("UTF-8"));
     WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /custom"), 10000);
     QCOMPARE(server.pages().size(), 1);
 }
@@ -631,6 +633,67 @@ void TestBrowser::navigationsThatLoadNothingEndTheBusyState() {
     QCOMPARE(browser->windowTitle(), QStringLiteral("Page /two"));
     QVERIFY(!captions.shown.contains(kWorking));
     QCOMPARE(server.pages().size(), requests);
+}
+
+void TestBrowser::backAndForwardAcrossTheStartPage() {
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
+    QVERIFY(Activate(browser));
+    const QString results = QStringLiteral("Page /custom");
+    QWidget* focus = ClickIntoAddressBox(browser);
+
+    // From the first results page, Back and Forward have nowhere to go: the
+    // start page before it is not a page of the user's. The busy state
+    // ends at once, by the button and by its key.
+    for (int round = 0; round < 2; ++round) {
+        Captions captions(browser);
+        ToolButton(browser, "Back")->trigger();
+        Press(focus, FrmBrowser::buttonKeys(QStringLiteral("Back")).constFirst());
+        ToolButton(browser, "Forward")->trigger();
+        WAIT_VERIFY(!BusyTimer(browser)->isActive(), 3000);
+        QCOMPARE(browser->windowTitle(), results);
+        QVERIFY2(!captions.shown.contains(kWorking), qPrintable(captions.shown.join(" | ")));
+    }
+
+    // With a page of the user's after it, Back returns to the results and
+    // stops there; Forward goes on to that page again.
+    TypeAddress(focus, server.url(QStringLiteral("/two")).toString());
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { QTest::keyClick(focus, Qt::Key_Return); }, QStringLiteral("Page /two")));
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { ToolButton(browser, "Back")->trigger(); }, results));
+    Captions captions(browser);
+    ToolButton(browser, "Back")->trigger();
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 3000);
+    QCOMPARE(browser->windowTitle(), results);
+    QVERIFY2(!captions.shown.contains(kWorking), qPrintable(captions.shown.join(" | ")));
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { ToolButton(browser, "Forward")->trigger(); }, QStringLiteral("Page /two")));
+}
+
+void TestBrowser::backIntoPagesTheEngineSkips() {
+    // The search's results page goes on by itself, a moment after it has
+    // loaded: neither it nor the start page is a page of the user's, and the
+    // engine goes back to neither. It sends no signal for the Back it
+    // ignores; the busy state ends once the engine has had time to begin a
+    // navigation, and the caption stays.
+    LoopbackServer server;
+    BrowserSettings settings = server.settings();
+    settings.searchEndpoint = server.url(QStringLiteral("/jump"));
+    const auto owner = OpenBrowser(settings);
+    FrmBrowser* browser = owner.get();
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /landing"), 20000);
+    QVERIFY(Activate(browser));
+    Captions captions(browser);
+    QVERIFY(browser->view()->history()->canGoBack());
+    QCOMPARE(browser->view()->history()->backItem().url().path(), QStringLiteral("/jump"));
+    ToolButton(browser, "Back")->trigger();
+    QCOMPARE(browser->windowTitle(), kWorking);
+    WAIT_VERIFY(!BusyTimer(browser)->isActive(), 5000);
+    QCOMPARE(captions.shown, (QStringList{kWorking, QStringLiteral("Page /landing")}));
+    QCOMPARE(browser->view()->url().path(), QStringLiteral("/landing"));
 }
 
 void TestBrowser::backWithoutHistoryDoesNothing() {

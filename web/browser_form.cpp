@@ -302,7 +302,9 @@ void FrmBrowser::toolbarClicked(const QString& key) {
     QWebEngineHistory* history = brwWebBrowser_->history();
     if (key == QLatin1String("Back")) {
         // Without history the engine does nothing, and nothing is awaited.
-        if (history->canGoBack()) {
+        // Nor does it go back into the start page, which the search left
+        // without a click of the user's: the engine skips such a page.
+        if (history->canGoBack() && history->backItem().url() != QUrl(kBlank)) {
             navigationRequested();
             brwWebBrowser_->back();
         }
@@ -333,6 +335,19 @@ void FrmBrowser::toolbarClicked(const QString& key) {
 }
 
 void FrmBrowser::tick() {
+    // A navigation the engine never begins (it sends no signal at all for
+    // some) ends the busy state once the engine has had time to begin it.
+    // Nor is a load the engine no longer carries on busy, whether or not it
+    // reported its end.
+    const bool loading = brwWebBrowser_->page()->isLoading();
+    if (engineLoading_ && !loading) {
+        engineLoading_ = false;
+        busyChanged();
+    }
+    if (navigationRequested_ && !loading && requestedAt_.hasExpired(kNavigationStartMs)) {
+        navigationRequested_ = false;
+        busyChanged();
+    }
     if (busy()) {
         setWindowTitle(tr("Working..."));
         return;
@@ -343,6 +358,7 @@ void FrmBrowser::tick() {
 
 void FrmBrowser::navigationRequested() {
     navigationRequested_ = true;
+    requestedAt_.start();
     busyChanged();
     tick();  // "Working..." from the click on, not from the first tick
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QList>
 #include <QWidget>
@@ -67,6 +68,9 @@ private:
     bool autoFillDone_ = false;
     bool suppressNavigation_ = false;
     bool navigationRequested_ = false;
+    QElapsedTimer requestedAt_;
+    // How long the engine may take to begin a navigation it was asked for.
+    static constexpr int kNavigationStartMs = 2000;
     bool engineLoading_ = false;
 };
 
