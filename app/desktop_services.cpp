@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "desktop_services.h"
 
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace asterine {
 
@@ -35,8 +39,58 @@ MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, M
 }
 
 void DesktopUrlOpener::open(const QUrl& address) {
-    // The outcome is deliberately ignored: a missing browser is not reported.
-    QDesktopServices::openUrl(address);
+    // xdg-open tells by its exit status whether it found a way to open the
+    // address; it runs on its own, and the window goes on at once.
+    const QString xdgOpen = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+    if (xdgOpen.isEmpty()) {
+        if (!QDesktopServices::openUrl(address))
+            cannotOpen(address);
+        return;
+    }
+    // No parent: a process still running when the program ends is left to
+    // run, with the browser it may have started.
+    auto* process = new QProcess;
+    process->setProgram(xdgOpen);
+    process->setArguments({address.toString(QUrl::FullyEncoded)});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    QElapsedTimer since;
+    since.start();
+    connect(process, &QProcess::finished, this,
+            [this, process, address, since](int exitCode, QProcess::ExitStatus status) {
+                process->deleteLater();
+                if ((status != QProcess::NormalExit || exitCode != 0) &&
+                    since.elapsed() < reportWindowMs)
+                    cannotOpen(address);
+            });
+    connect(process, &QProcess::errorOccurred, this,
+            [this, process, address](QProcess::ProcessError error) {
+                if (error != QProcess::FailedToStart)
+                    return;
+                process->deleteLater();
+                cannotOpen(address);
+            });
+    process->start();
+}
+
+void DesktopUrlOpener::cannotOpen(const QUrl& address) {
+    // One message at a time: further failures while it is up add nothing.
+    if (telling_)
+        return;
+    telling_ = true;
+    const QString shown = address.toDisplayString();
+    const MessageAnswer answer = messages_.show(
+        nullptr,
+        QCoreApplication::translate("asterine::Links",
+                                    "The desktop could not open this address in a web browser:\n\n"
+                                    "%1\n\nCopy the address to the clipboard, to paste it into a "
+                                    "browser yourself?")
+            .arg(shown),
+        MessageIcon::Critical, MessageButtons::YesNo);
+    if (answer == MessageAnswer::Yes)
+        QGuiApplication::clipboard()->setText(address.toString(QUrl::FullyEncoded));
+    telling_ = false;
 }
 
 void TimerSeededRandom::seedFromTimer() {

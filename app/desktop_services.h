@@ -4,6 +4,8 @@
 // The real side effects of the program, as the start-up hands them to the
 // application.
 
+#include <QObject>
+
 #include <random>
 
 #include "formbase/services.h"
@@ -16,9 +18,26 @@ public:
                        MessageButtons buttons) override;
 };
 
-class DesktopUrlOpener : public UrlOpener {
+// Hands an address to the desktop's opener (xdg-open, where there is one)
+// without waiting for it. When the desktop cannot open it, the user is told
+// so in one message that names the address and offers to copy it to the
+// clipboard.
+class DesktopUrlOpener : public QObject, public UrlOpener {
+    Q_OBJECT
 public:
+    explicit DesktopUrlOpener(MessageService& messages) : messages_(messages) {}
     void open(const QUrl& address) override;
+
+    // How long after the hand-over a failure of the opener is still told:
+    // xdg-open may run the browser it starts until that browser ends, and
+    // how a browser ends an hour later is not the link's failure.
+    static constexpr int reportWindowMs = 30000;
+
+private:
+    void cannotOpen(const QUrl& address);
+
+    MessageService& messages_;
+    bool telling_ = false;
 };
 
 class SystemClock : public Clock {
@@ -48,7 +67,7 @@ public:
 
 struct DesktopServices {
     DialogMessageService messages;
-    DesktopUrlOpener urls;
+    DesktopUrlOpener urls{messages};
     SystemClock clock;
     TimerSeededRandom random;
     UserSettingsLocation settings;

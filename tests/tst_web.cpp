@@ -2,11 +2,14 @@
 // The maker's links from every form, the About box, and the update prompt.
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QSet>
 
+#include "app/desktop_services.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "promo/tell_a_friend_form.h"
@@ -44,6 +47,8 @@ private slots:
 
     void aboutBoxIsModalWithItsLinks();
     void aboutBoxClosesOnEnterAndEsc();
+    void aboutBoxCarriesTheLegalNotices();
+    void desktopOpenerTellsWhenNothingOpens();
     void updatePromptCalendar_data();
     void updatePromptCalendar();
     void updatePromptAnswers();
@@ -107,6 +112,116 @@ void TestWeb::aboutBoxClosesOnEnterAndEsc() {
         Trigger(main, "mnuAbout");
         QVERIFY(closed);
         QCOMPARE(h->app->loadedForms(), QList<QWidget*>{main});
+    }
+}
+
+void TestWeb::aboutBoxCarriesTheLegalNotices() {
+    FrmMain* main = h->app->mainForm();
+    QString licence;
+    bool aboutStayedOpen = false;
+    const ModalWatchdog watchdog;
+    QTimer::singleShot(0, this, [&] {
+        QWidget* about = QApplication::activeModalWidget();
+        QVERIFY(about);
+        // The Part's texts stay; the notices come below them.
+        QVERIFY(Child<QLabel>(about, "lblHomePage"));
+        const QString notice = Child<QLabel>(about, "lblLicence")->text();
+        for (const char* part : {"Copyright \u00a9 2026 Quorvane Softwares",
+                                 "GNU General Public License, version 3 or any later version",
+                                 "ABSOLUTELY NO WARRANTY", "Licence"})
+            QVERIFY2(notice.contains(QString::fromUtf8(part)), part);
+        QCOMPARE(Child<QLabel>(about, "lblPlaces")->text(),
+                 QStringLiteral("Places: GeoNames, CC BY 4.0"));
+        // The keyboard reaches the Licence button from OK.
+        QVERIFY(QTest::qWaitForWindowActive(about));
+        QCOMPARE(QApplication::focusWidget(), Child(about, "cmdOK"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), Child(about, "cmdLicence"));
+        QTimer::singleShot(0, this, [&] {
+            QWidget* window = QApplication::activeModalWidget();
+            QVERIFY(window && window->objectName() == QLatin1String("frmLicence"));
+            licence = Child<QPlainTextEdit>(window, "txtLicence")->toPlainText();
+            QTest::keyClick(window, Qt::Key_Escape);
+        });
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        aboutStayedOpen = about->isVisible();
+        Click(about, "cmdOK");
+    });
+    Trigger(main, "mnuAbout");
+    QVERIFY(aboutStayedOpen);
+    QVERIFY(licence.startsWith(QLatin1String("                    GNU GENERAL PUBLIC LICENSE")));
+    QVERIFY(licence.contains(QLatin1String("Version 3, 29 June 2007")));
+    QVERIFY(licence.contains(QLatin1String("END OF TERMS AND CONDITIONS")));
+}
+
+// The desktop's opener replaced by a script of the test's: it records the
+// address it is given and ends with `status`.
+class FakeOpener {
+public:
+    explicit FakeOpener(int status) {
+        const QString script = folder.filePath(QStringLiteral("xdg-open"));
+        QFile file(script);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("#!/bin/sh\nprintf '%s' \"$1\" > '%1'\nexit %2\n")
+                       .arg(folder.filePath(QStringLiteral("given")))
+                       .arg(status)
+                       .toUtf8());
+        file.close();
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        path = qgetenv("PATH");
+        qputenv("PATH", folder.path().toUtf8());
+    }
+    ~FakeOpener() { qputenv("PATH", path); }
+    QString given() const {
+        QFile file(folder.filePath(QStringLiteral("given")));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+    QTemporaryDir folder;
+    QByteArray path;
+};
+
+void TestWeb::desktopOpenerTellsWhenNothingOpens() {
+    const QUrl address(
+        QStringLiteral("https://www.quorvane.com/qvms-refer-a-friend.php?taf1=A%20B"));
+    RecordingMessages messages;
+    DesktopUrlOpener opener(messages);
+    messages.answer = MessageAnswer::Yes;
+    QApplication::clipboard()->clear();
+    {
+        // xdg-open finds a browser: nothing to tell.
+        FakeOpener desktop(0);
+        opener.open(address);
+        QTRY_COMPARE(desktop.given(), address.toString(QUrl::FullyEncoded));
+        QTest::qWait(100);
+        QVERIFY(messages.shown.isEmpty());
+    }
+    {
+        // xdg-open finds none (its status 3): one message naming the
+        // address, and Yes puts the address on the clipboard.
+        FakeOpener desktop(3);
+        opener.open(address);
+        QTRY_COMPARE(messages.shown.size(), 1);
+        QVERIFY2(messages.last().contains(address.toDisplayString()), qPrintable(messages.last()));
+        QCOMPARE(messages.shown.last().buttons, MessageButtons::YesNo);
+        QCOMPARE(QApplication::clipboard()->text(), address.toString(QUrl::FullyEncoded));
+        // No: nothing copied.
+        QApplication::clipboard()->clear();
+        messages.answer = MessageAnswer::No;
+        opener.open(linkAddress(LinkRole::HomePage));
+        QTRY_COMPARE(messages.shown.size(), 2);
+        QVERIFY(messages.last().contains(linkAddress(LinkRole::HomePage).toDisplayString()));
+        QCOMPARE(QApplication::clipboard()->text(), QString());
+    }
+    {
+        // No xdg-open at all, and no other way on this platform.
+        FakeOpener desktop(0);
+        QFile::remove(desktop.folder.filePath(QStringLiteral("xdg-open")));
+        const QByteArray browser = qgetenv("BROWSER");
+        qunsetenv("BROWSER");
+        opener.open(address);
+        qputenv("BROWSER", browser);
+        QTRY_COMPARE(messages.shown.size(), 3);
+        QVERIFY(messages.last().contains(address.toDisplayString()));
     }
 }
 

@@ -12,7 +12,9 @@
 #include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
+#include "formbase/placement.h"
 #include "formbase/program_icon.h"
+#include "licence_window.h"
 #include "links.h"
 
 namespace asterine {
@@ -76,12 +78,53 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
     connect(homePage, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
     layout->addWidget(homePage, 5, 1);
 
+    // The legal notices the licence asks for, and the atlas's credit.
+    auto* noticeLine = new QFrame(this);
+    noticeLine->setObjectName(QStringLiteral("lineNotices"));
+    noticeLine->setFrameShape(QFrame::HLine);
+    noticeLine->setFrameShadow(QFrame::Sunken);
+    layout->addWidget(noticeLine, 6, 0, 1, 2);
+
+    auto* notice = new QLabel(
+        tr("Copyright \u00a9 2026 Quorvane Softwares.\n"
+           "Asterine is free software: you may convey and modify it under the terms of the "
+           "GNU General Public License, version 3 or any later version. It comes with "
+           "ABSOLUTELY NO WARRANTY. Choose Licence to read the licence."),
+        this);
+    notice->setObjectName(QStringLiteral("lblLicence"));
+    notice->setWordWrap(true);
+    notice->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(notice, 7, 1);
+
+    auto* places = new QLabel(tr("Places: GeoNames, CC BY 4.0"), this);
+    places->setObjectName(QStringLiteral("lblPlaces"));
+    places->setToolTip(
+        QStringLiteral("https://www.geonames.org/ \u2014 "
+                       "https://creativecommons.org/licenses/by/4.0/"));
+    layout->addWidget(places, 8, 1);
+
+    auto* licence = new QPushButton(tr("&Licence"), this);
+    licence->setObjectName(QStringLiteral("cmdLicence"));
+    licence->setAutoDefault(true);  // Enter on it, once focused, opens the licence
+    connect(licence, &QPushButton::clicked, this, [this] {
+        LicenceWindow window(this);
+        placeOnScreen(&window, this);
+        window.exec();
+    });
+
     auto* ok = new QPushButton(tr("&OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setDefault(true);
     ok->setMinimumWidth(scaled(90));
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    layout->addWidget(ok, 6, 1, Qt::AlignRight);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(licence);
+    buttons->addStretch();
+    buttons->addWidget(ok);
+    layout->addLayout(buttons, 9, 1);
+    setTabOrder(ok, licence);
+    ok->setFocus();
 }
 
 }  // namespace asterine
