@@ -3,13 +3,15 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QScreen>
 
 #include <cmath>
 #include <utility>
 
 #include "display/display_form.h"
 #include "entry/main_form.h"
+#include "formbase/accessibility.h"
+#include "formbase/input_frame_style.h"
+#include "formbase/placement.h"
 #include "promo/tell_a_friend_form.h"
 #include "single_instance.h"
 #include "web/about_box.h"
@@ -18,25 +20,12 @@
 
 namespace asterine {
 
-namespace {
-
-// Moves a top-level window to the middle of its screen.
-void centreOnScreen(QWidget* window) {
-    window->adjustSize();
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-}  // namespace
-
 Application::Application(const Services& services) : services_(services) {
     // The program ends only through endApplication, never by its last
     // window closing.
     QApplication::setQuitOnLastWindowClosed(false);
+    installAccessibility();
+    installInputFrameStyle();
 }
 
 Application::~Application() {
@@ -125,7 +114,7 @@ void Application::showMain() {
     if (!main_) {
         main_ = new FrmMain(*this);
         track(main_);
-        centreOnScreen(main_);
+        placeOnScreen(main_);
     }
     main_->show();
     main_->raise();
@@ -141,7 +130,7 @@ void Application::showReading(const stars::StarReading& reading) {
     if (main_)
         main_->hide();
     hideTellAFriend();
-    centreOnScreen(display_);
+    placeOnScreen(display_);
     display_->show();
     display_->raise();
     display_->activateWindow();
@@ -151,7 +140,7 @@ FrmTellAFriend* Application::tellAFriend() {
     if (!tellAFriend_) {
         tellAFriend_ = new FrmTellAFriend(*this);
         track(tellAFriend_);
-        centreOnScreen(tellAFriend_);
+        placeOnScreen(tellAFriend_);
     }
     return tellAFriend_;
 }
@@ -175,6 +164,7 @@ void Application::hideTellAFriend() {
 void Application::showAbout(QWidget* opener) {
     QPointer<FrmAbout> about = new FrmAbout(*services_.urls, opener);
     track(about);
+    placeOnScreen(about, opener);
     about->exec();
     delete about.data();
 }
@@ -184,6 +174,7 @@ void Application::openBrowser(const QString& phrase) {
         browser_->close();
     browser_ = createBrowser(phrase, *services_.urls, browserSettings_);
     track(browser_);
+    placeOnScreen(browser_, main_);
     browser_->show();
 }
 

@@ -22,6 +22,7 @@
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
+#include "formbase/placement.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
 #include "stars/lore.h"
@@ -83,8 +84,9 @@ static_assert(std::size(kAttributes) == stars::attributeCount);
 
 FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
     // An ordinary window of its own, with no owner: the desktop gives it a
-    // taskbar entry and a minimise button, as for the birth-details form.
-    setWindowFlag(Qt::Window);
+    // taskbar entry and a minimise button, as for the birth-details form,
+    // and no maximise button, as it keeps one size.
+    offerNoMaximise(this);
     setObjectName(QStringLiteral("frmDisplay"));
     setWindowTitle(brand::windowCaption());
     setFont(formFont(8.25));

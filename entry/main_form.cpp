@@ -21,6 +21,7 @@
 #include "formbase/form_font.h"
 #include "formbase/key_filter.h"
 #include "formbase/link_label.h"
+#include "formbase/placement.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
 #include "place_suggestions.h"
@@ -35,6 +36,8 @@
 namespace asterine {
 
 namespace {
+
+constexpr int kPlaceBoxLength = 255;
 
 QLabel* boldCaption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -74,6 +77,10 @@ QLineEdit* placeBox(const QString& name, const QString& accessibleName, QWidget*
     auto* box = new QLineEdit(parent);
     box->setObjectName(name);
     box->setAccessibleName(accessibleName);
+    // No place name comes near it, and the browser's search takes 255
+    // characters in all. Kept short, a pasted flood (thousands of combining
+    // marks, say) stays quick to lay out on every edit.
+    box->setMaxLength(kPlaceBoxLength);
     return box;
 }
 
@@ -81,6 +88,7 @@ QLineEdit* placeBox(const QString& name, const QString& accessibleName, QWidget*
 
 FrmMain::FrmMain(Shell& shell) : shell_(shell) {
     setObjectName(QStringLiteral("frmMain"));
+    offerNoMaximise(this);
     setWindowTitle(brand::windowCaption());
     setFont(formFont(8.25));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -106,10 +114,10 @@ FrmMain::FrmMain(Shell& shell) : shell_(shell) {
 }
 
 void FrmMain::bringCoBrandToFront() {
-    lblCobrand_->raise();
+    bringToFront(lblCobrand_, lblFullBrand_);
 }
 void FrmMain::bringFullBrandToFront() {
-    lblFullBrand_->raise();
+    bringToFront(lblFullBrand_, lblCobrand_);
 }
 
 QMenuBar* FrmMain::buildMenus() {
@@ -162,9 +170,9 @@ QWidget* FrmMain::buildDetailsFrame() {
     cboDate_ = dropDown(QStringLiteral("cboDate"), tr("Day of birth"), frame);
     cboYear_ = dropDown(QStringLiteral("cboYear"), tr("Year of birth"), frame);
     listRow(tr("Date of Birth"), {cboMonth_, cboDate_, cboYear_}, nullptr);
-    cboHH_ = dropDown(QStringLiteral("cboHH"), tr("Hour of birth"), frame);
-    cboMM_ = dropDown(QStringLiteral("cboMM"), tr("Minute of birth"), frame);
-    cboSS_ = dropDown(QStringLiteral("cboSS"), tr("Second of birth"), frame);
+    cboHH_ = dropDown(QStringLiteral("cboHH"), tr("Hour"), frame);
+    cboMM_ = dropDown(QStringLiteral("cboMM"), tr("Minute"), frame);
+    cboSS_ = dropDown(QStringLiteral("cboSS"), tr("Second"), frame);
     listRow(tr("Time of Birth"), {cboHH_, cboMM_, cboSS_}, new QLabel(tr("HH:MM:SS"), frame));
 
     auto* coordinates = new QHBoxLayout;
@@ -365,9 +373,14 @@ void FrmMain::findLatitudeAndLongitude() {
 }
 
 void FrmMain::takePlace(const atlas::Place& place) {
-    txtMCity_->setText(QString::fromStdString(place.name));
-    txtMState_->setText(QString::fromStdString(place.state));
-    txtMCountry_->setText(QString::fromStdString(place.country));
+    // Each box shows the start of its text, as one typed and then left would.
+    const auto put = [](QLineEdit* box, const std::string& text) {
+        box->setText(QString::fromStdString(text));
+        box->setCursorPosition(0);
+    };
+    put(txtMCity_, place.name);
+    put(txtMState_, place.state);
+    put(txtMCountry_, place.country);
     // Plain digits without leading zeros, as if typed; the side follows the
     // sign of the place's coordinate.
     const auto fill = [](const atlas::Dms& angle, FilteredLineEdit* degrees,

@@ -55,15 +55,19 @@ double contrastRatio(const QColor& first, const QColor& second) {
     return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
 }
 
-QColor readableColour(const QColor& preferred, const QColor& background) {
+bool isDark(const QColor& background) {
+    return relativeLuminance(background) < 0.18;
+}
+
+QColor readableColour(const QColor& preferred, const QColor& background, double contrast) {
     QColor colour = preferred.toHsl();
-    const bool darkBackground = relativeLuminance(background) < 0.18;
-    for (int step = 0; step < 20 && contrastRatio(colour, background) < readableContrast; ++step) {
+    const bool darkBackground = isDark(background);
+    for (int step = 0; step < 20 && contrastRatio(colour, background) < contrast; ++step) {
         const int lightness = colour.lightness();
         colour.setHsl(colour.hslHue(), colour.hslSaturation(),
                       darkBackground ? lightness + (255 - lightness + 1) / 2 : lightness / 2);
     }
-    if (contrastRatio(colour, background) < readableContrast)
+    if (contrastRatio(colour, background) < contrast)
         colour = darkBackground ? QColor(Qt::white) : QColor(Qt::black);
     return colour.toRgb();
 }
@@ -74,6 +78,22 @@ QColor backgroundBehind(const QWidget* widget) {
             return w->palette().color(w->backgroundRole());
     }
     return QPalette().color(QPalette::Window);
+}
+
+QPalette lightPalette() {
+    // Black text, white boxes and a light grey window, whatever the desktop
+    // has chosen; Qt works out the shades of the buttons from the grey.
+    QPalette palette(QColor(0xef, 0xef, 0xef));
+    palette.setColor(QPalette::Base, Qt::white);
+    palette.setColor(QPalette::AlternateBase, QColor(0xf7, 0xf7, 0xf7));
+    palette.setColor(QPalette::ToolTipBase, QColor(0xff, 0xff, 0xdc));
+    palette.setColor(QPalette::ToolTipText, Qt::black);
+    palette.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Link, QColor(0x00, 0x00, 0xff));
+    palette.setColor(QPalette::LinkVisited, QColor(0xff, 0x00, 0xff));
+    palette.setColor(QPalette::PlaceholderText, QColor(0x6d, 0x6d, 0x6d));
+    return palette;
 }
 
 void setColours(QWidget* widget, const QColor& text, const QColor& background) {

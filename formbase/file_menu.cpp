@@ -3,6 +3,7 @@
 
 #include <QAbstractButton>
 #include <QCoreApplication>
+#include <QKeySequence>
 #include <QMenuBar>
 
 namespace asterine {
@@ -15,6 +16,13 @@ QString tr(const char* text) {
 
 }  // namespace
 
+QList<QKeySequence> quitKeys() {
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (keys.isEmpty())
+        keys << QKeySequence(Qt::CTRL | Qt::Key_Q);
+    return keys;
+}
+
 void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
                  QAbstractButton* first) {
     QMenu* file = bar->addMenu(tr("&File"));
@@ -24,6 +32,10 @@ void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, cons
     QObject::connect(firstItem, &QAction::triggered, first, &QAbstractButton::click);
     QAction* exit = file->addAction(tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
+    // The desktop's Quit key, wherever the focus is on the form: a shortcut,
+    // never a character typed into a box.
+    exit->setShortcuts(quitKeys());
+    exit->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(exit, &QAction::triggered, form, &QWidget::close);
 }
 

@@ -3,6 +3,8 @@
 
 // The File menu that the birth-details and result forms share.
 
+#include <QKeySequence>
+#include <QList>
 #include <QString>
 
 class QAbstractButton;
@@ -10,6 +12,10 @@ class QMenuBar;
 class QWidget;
 
 namespace asterine {
+
+// The desktop's keys for quitting a program; Ctrl+Q where the platform
+// names none (Linux desktops use it, whatever their theme says).
+QList<QKeySequence> quitKeys();
 
 // Adds "&File" to `bar`: a first item named `firstName` that clicks `first`,
 // exactly as if the button had been pressed, then "E&xit" (`mnuExit`), which

@@ -79,7 +79,8 @@ void FilteredLineEdit::keyPressEvent(QKeyEvent* event) {
     } else {
         event->accept();
     }
-    for (int i = 0; i < filtered.refused; ++i)
+    // One key is one action: at most one refusal, however much text it typed.
+    if (filtered.refused > 0)
         emit keyRefused();
 }
 
@@ -97,7 +98,8 @@ void FilteredLineEdit::inputMethodEvent(QInputMethodEvent* event) {
                              event->replacementLength());
     QLineEdit::inputMethodEvent(&accepted);
     event->accept();
-    for (int i = 0; i < filtered.refused; ++i)
+    // A commit is one action of the user's, however long: one refusal.
+    if (filtered.refused > 0)
         emit keyRefused();
 }
 

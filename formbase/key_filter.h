@@ -25,7 +25,9 @@ public:
     FilteredLineEdit(const QString& objectName, KeyFilter filter, QWidget* parent);
 
 signals:
-    // A typed character was discarded by the filter.
+    // A key, or a text committed by a dead key or an input method, had
+    // characters that the filter discarded: once for each such action,
+    // however many characters it discarded.
     void keyRefused();
 
 protected:

@@ -1,19 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tell_a_friend_form.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "formbase/colours.h"
+#include "formbase/file_menu.h"
 #include "formbase/form_font.h"
 #include "formbase/key_filter.h"
 #include "formbase/link_label.h"
+#include "formbase/placement.h"
 #include "formbase/program_icon.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
@@ -44,8 +48,10 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     setWindowTitle(brand::windowCaption());
     setWindowIcon(programIcon());
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowCloseButtonHint |
-                   Qt::WindowTitleHint);
+    offerNoMaximise(this, Qt::Dialog, Qt::WindowStaysOnTopHint);
+    // A light design on any desktop: every control, check box and buttons
+    // included, takes a light palette, with the window white.
+    setPalette(lightPalette());
     setColours(this, Qt::black, Qt::white);
 
     auto* columns = new QHBoxLayout(this);
@@ -88,6 +94,12 @@ FrmTellAFriend::FrmTellAFriend(Shell& shell) : QDialog(nullptr), shell_(shell) {
     cmdClose_->setObjectName(QStringLiteral("cmdClose"));
     cmdClose_->setAutoDefault(true);
     connect(cmdClose_, &QPushButton::clicked, this, [this] { shell_.endApplication(); });
+    // The desktop's Quit key does what Exit does, wherever the focus is.
+    auto* quit = new QAction(this);
+    quit->setObjectName(QStringLiteral("quitKey"));
+    quit->setShortcuts(quitKeys());
+    connect(quit, &QAction::triggered, cmdClose_, &QPushButton::click);
+    addAction(quit);
     auto* exitRow = new QHBoxLayout;
     exitRow->addStretch();
     exitRow->addWidget(cmdClose_);
@@ -209,6 +221,16 @@ void FrmTellAFriend::submit() {
                                   trimBlanks(txtFriendName_->text()),
                                   trimBlanks(txtFriendEmail_->text())};
     SubmitReferral(details, *shell_.services().messages, *shell_.services().urls, this);
+}
+
+void FrmTellAFriend::keyPressEvent(QKeyEvent* event) {
+    // The form has no default button. A focused button takes Enter itself;
+    // Enter anywhere else (a text box, the check box) does nothing.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void FrmTellAFriend::reject() {

@@ -28,6 +28,7 @@ protected:
     // Closing the window ends the program.
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     QWidget* buildReferralFrame();

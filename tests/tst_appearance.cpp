@@ -4,11 +4,14 @@
 // desktop font and nothing clipped, and a result window of one size.
 
 #include <QAbstractButton>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
 
 #include <cmath>
 
@@ -126,6 +129,47 @@ QStringList Clipped(QWidget* form) {
     return found;
 }
 
+// The inputs of `form` (text boxes, drop-down lists, check boxes and option
+// buttons) whose outline, as drawn, stands out from what lies around it at
+// less than 3:1. The outline is the most contrasting pixel where the left
+// edge of the box, or of the check box's indicator, crosses its middle.
+QStringList FaintOutlines(QWidget* form) {
+    const QImage shot = form->grab().toImage();
+    QStringList found;
+    for (QWidget* widget : form->findChildren<QWidget*>()) {
+        if (!widget->isVisibleTo(form) || widget->size().isEmpty())
+            continue;
+        QRect box = widget->rect();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
+            const bool check = qobject_cast<QCheckBox*>(button);
+            if (!check && !qobject_cast<QRadioButton*>(button))
+                continue;
+            QStyleOptionButton option;
+            option.initFrom(button);
+            box = button->style()->subElementRect(
+                check ? QStyle::SE_CheckBoxIndicator : QStyle::SE_RadioButtonIndicator, &option,
+                button);
+        } else if (!qobject_cast<QComboBox*>(widget) &&
+                   !(qobject_cast<QLineEdit*>(widget) &&
+                     !qobject_cast<QComboBox*>(widget->parentWidget()))) {
+            continue;
+        }
+        const QColor around =
+            Behind(widget->parentWidget() && !widget->autoFillBackground() ? widget->parentWidget()
+                                                                           : widget);
+        double best = 1.0;
+        const QPoint middle = widget->mapTo(form, QPoint(box.left(), box.center().y()));
+        for (int dx = 0; dx < 4; ++dx)
+            best = std::max(best, Contrast(shot.pixelColor(middle + QPoint(dx, 0)), around));
+        if (best < 3.0)
+            found << QStringLiteral("%1/%2: %3:1 on %4")
+                         .arg(form->objectName(), widget->objectName())
+                         .arg(best, 0, 'f', 2)
+                         .arg(around.name());
+    }
+    return found;
+}
+
 }  // namespace
 
 class TestAppearance : public QObject {
@@ -138,6 +182,9 @@ private slots:
     void everyTextIsReadable_data();
     void everyTextIsReadable();
     void readableAfterThePaletteChanges();
+    void inputOutlinesStandOut_data();
+    void inputOutlinesStandOut();
+    void farewellIsLightOnADarkDesktop();
     void formsGrowWithTheDesktopFont();
     void resultWindowKeepsOneSize();
     void resultWindowIsAnOrdinaryWindow();
@@ -205,6 +252,54 @@ void TestAppearance::everyTextIsReadable() {
         QVERIFY2(Texts(form).size() >= 3, qPrintable(form->objectName()));
         QCOMPARE(Unreadable(form), QStringList());
     }
+}
+
+void TestAppearance::inputOutlinesStandOut_data() {
+    everyTextIsReadable_data();
+}
+
+void TestAppearance::inputOutlinesStandOut() {
+    QFETCH(bool, dark);
+    h.reset();
+    QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
+    h = std::make_unique<Harness>();
+    QVERIFY(h->start());
+    const QList<QWidget*> forms = openEveryForm();
+    int inputs = 0;
+    for (QWidget* form : {forms[0], forms[2], forms[4]}) {
+        inputs += form->findChildren<QLineEdit*>().size() + form->findChildren<QComboBox*>().size();
+        QCOMPARE(FaintOutlines(form), QStringList());
+    }
+    QVERIFY(inputs > 15);
+}
+
+void TestAppearance::farewellIsLightOnADarkDesktop() {
+    h.reset();
+    QApplication::setPalette(DarkPalette());
+    h = std::make_unique<Harness>();
+    QVERIFY(h->start());
+    h->app->showTellAFriend();
+    QWidget* farewell = h->app->tellAFriendForm();
+    // Every control as on a light desktop: light buttons and boxes, dark text.
+    for (QWidget* widget : farewell->findChildren<QWidget*>()) {
+        if ((!qobject_cast<QAbstractButton*>(widget) && !qobject_cast<QLineEdit*>(widget)) ||
+            !widget->isVisibleTo(farewell))
+            continue;
+        const QPalette palette = widget->palette();
+        const QByteArray name = widget->objectName().toUtf8();
+        // Boxes and the check box's indicator are filled with the base colour.
+        if (!qobject_cast<QPushButton*>(widget))
+            QVERIFY2(Luminance(palette.color(QPalette::Base)) > 0.5, name);
+        if (!qobject_cast<QLineEdit*>(widget)) {
+            QVERIFY2(Luminance(palette.color(QPalette::Button)) > 0.5, name);
+            QVERIFY2(Contrast(palette.color(QPalette::ButtonText),
+                              palette.color(QPalette::Button)) >= 4.5,
+                     name);
+        }
+    }
+    auto* check = Child<QCheckBox>(farewell, "Check1");
+    QVERIFY(Contrast(check->palette().color(QPalette::WindowText), Behind(check)) >= 4.5);
+    QCOMPARE(FaintOutlines(farewell), QStringList());
 }
 
 void TestAppearance::readableAfterThePaletteChanges() {

@@ -2,6 +2,7 @@
 // The birth-details form: key filters, validation order and focus, date
 // rules, and readings requested through the real form.
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
@@ -16,6 +17,8 @@
 #include "entry/main_form.h"
 #include "entry/place_suggestions.h"
 #include "entry/validation.h"
+#include "formbase/file_menu.h"
+#include "promo/tell_a_friend_form.h"
 #include "support.h"
 
 using namespace asterine;
@@ -69,6 +72,10 @@ private slots:
     void atlasFillsThePlaceAndCoordinates();
     void atlasListFollowsTheTyping();
     void withoutAnAtlasTheCityBoxIsPlain();
+    void atlasShowsTheStartOfWhatItFills();
+    void hostilePasteIntoCityStaysQuick();
+    void quitKeyIsAShortcutEverywhere();
+    void screenReadersHearNamesNotValues();
 
 private:
     // One critical message, the focus on the box at fault, and no reading shown.
@@ -130,9 +137,9 @@ void TestEntry::controlsCarryTheirNames() {
                             "Month of birth",
                             "Day of birth",
                             "Year of birth",
-                            "Hour of birth",
-                            "Minute of birth",
-                            "Second of birth",
+                            "Hour",
+                            "Minute",
+                            "Second",
                             "Longitude degrees",
                             "Longitude minutes",
                             "Longitude seconds",
@@ -291,7 +298,7 @@ void TestEntry::committedTextMeetsTheFilters() {
     auto* degrees = Child<QLineEdit>(form, "txtLatD");
     commit(degrees, QStringLiteral("\u00e9\u00e2"));
     QCOMPARE(degrees->text(), QString());
-    QCOMPARE(h->messages.texts(), QStringList(2, QStringLiteral("Only Numbers Are Accepted")));
+    QCOMPARE(h->messages.texts(), QStringList{"Only Numbers Are Accepted"});
     QCOMPARE(h->messages.shown.last().icon, MessageIcon::Critical);
     h->messages.shown.clear();
     commit(degrees, QStringLiteral("1\u00bd2"));
@@ -300,6 +307,13 @@ void TestEntry::committedTextMeetsTheFilters() {
     commit(degrees, QStringLiteral("345"));  // the 3-character limit holds
     QCOMPARE(degrees->text(), QStringLiteral("123"));
     QCOMPARE(h->messages.shown.size(), 1);
+
+    // A long commit is one action: one message, its good characters kept.
+    h->messages.shown.clear();
+    name->clear();
+    commit(name, QString(500, QLatin1Char('1')) + QStringLiteral("ab") + QString(500, u'\u00e9'));
+    QCOMPARE(name->text(), QStringLiteral("AB"));
+    QCOMPARE(h->messages.texts(), QStringList{"Please Enter only Letters"});
 }
 
 void TestEntry::nameHoldsQtsDefaultLength() {
@@ -763,6 +777,118 @@ void TestEntry::withoutAnAtlasTheCityBoxIsPlain() {
     QVERIFY(!suggestions.list() || !suggestions.list()->isVisible());
     QTest::keyClick(&box, Qt::Key_Down);
     QCOMPARE(box.text(), QStringLiteral("Punex"));
+}
+
+void TestEntry::atlasShowsTheStartOfWhatItFills() {
+    auto* city = Child<QLineEdit>(form, "txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, "delhi");
+    QListWidget* list = PlaceList(form);
+    QVERIFY(list);
+    QTest::keyClick(city, Qt::Key_Down);
+    QTest::keyClick(city, Qt::Key_Return);
+    auto* state = Child<QLineEdit>(form, "txtMState");
+    QCOMPARE(state->text(), QStringLiteral("National Capital Territory of Delhi"));
+    // The name is wider than its box; its first letters are the ones shown.
+    QVERIFY(state->fontMetrics().horizontalAdvance(state->text()) > state->width());
+    for (const char* name : {"txtMCity", "txtMState", "txtMCountry"})
+        QCOMPARE(Child<QLineEdit>(form, name)->cursorPosition(), 0);
+}
+
+void TestEntry::hostilePasteIntoCityStaysQuick() {
+    auto* city = Child<QLineEdit>(form, "txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, "pu");  // the atlas loads
+    QVERIFY(PlaceList(form));
+    // Marks that normalisation reorders, and a character that folds to
+    // eighteen: what a hostile paste holds, a megabyte of each.
+    const QString marks =
+        QStringLiteral("sa") + QString(1 << 19, QChar(0x0301)) + QString(1 << 19, QChar(0x0316));
+    const QString wide = QString(1 << 20, QChar(0xFDFA));
+    for (const QString& paste : {marks, wide}) {
+        city->clear();
+        QApplication::clipboard()->setText(paste);
+        QElapsedTimer clock;
+        clock.start();
+        city->paste();
+        QApplication::processEvents();
+        QVERIFY2(clock.elapsed() < 100, qPrintable(QString::number(clock.elapsed())));
+        QCOMPARE(city->text(), paste.left(255));
+        // Every edit after it, in the box's own work and the atlas's, well
+        // within a frame.
+        QList<qint64> edits;
+        for (int i = 0; i < 5; ++i) {
+            clock.restart();
+            QTest::keyClick(city, Qt::Key_Backspace);
+            QApplication::processEvents();
+            edits << clock.nsecsElapsed() / 1000;
+        }
+        std::sort(edits.begin(), edits.end());
+        QVERIFY2(edits[2] < 16000, qPrintable(QString::number(edits[2]) + " microseconds"));
+        QVERIFY(!PlaceList(form, 0));
+    }
+    for (const char* name : {"txtMCity", "txtMState", "txtMCountry"})
+        QCOMPARE(Child<QLineEdit>(form, name)->maxLength(), 255);
+}
+
+void TestEntry::quitKeyIsAShortcutEverywhere() {
+    // The desktop's Quit key does what File, Exit does, from any box: in the
+    // filtered boxes it is a shortcut, not a refused character.
+    auto* exit = form->findChild<QAction*>(QStringLiteral("mnuExit"));
+    QVERIFY(exit);
+    QCOMPARE(exit->shortcuts(), quitKeys());
+    QCOMPARE(quitKeys().constFirst(), QKeySequence(Qt::CTRL | Qt::Key_Q));
+    for (const char* name : {"txtName", "txtLatD", "txtMCity"}) {
+        h.reset();
+        h = std::make_unique<Harness>();
+        QVERIFY(h->start());
+        form = h->app->mainForm();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form));
+        QWidget* box = Child(form, name);
+        box->setFocus();
+        QTest::keySequence(box, quitKeys().constFirst());
+        Harness::settle();
+        QVERIFY2(h->messages.shown.isEmpty(), name);
+        QVERIFY2(!h->app->mainForm(), name);
+        QVERIFY2(h->app->tellAFriendForm() && h->app->tellAFriendForm()->isVisible(), name);
+    }
+}
+
+void TestEntry::screenReadersHearNamesNotValues() {
+    // The six lists are called by what they hold, their choice is their value.
+    const std::pair<const char*, const char*> lists[] = {{"cboMonth", "Month of birth"},
+                                                         {"cboDate", "Day of birth"},
+                                                         {"cboYear", "Year of birth"},
+                                                         {"cboHH", "Hour"},
+                                                         {"cboMM", "Minute"},
+                                                         {"cboSS", "Second"}};
+    for (const auto& [name, spoken] : lists) {
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(Child(form, name));
+        QVERIFY(list);
+        QCOMPARE(list->role(), QAccessible::ComboBox);
+        QCOMPARE(list->text(QAccessible::Name), QString::fromUtf8(spoken));
+        QCOMPARE(list->text(QAccessible::Value), Child<QComboBox>(form, name)->currentText());
+        QCOMPARE(list->childCount(), 1);  // the list of choices
+        QVERIFY(list->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::showMenuAction()));
+    }
+    // The forms are windows, not fillers.
+    QCOMPARE(QAccessible::queryAccessibleInterface(form)->role(), QAccessible::Window);
+    FillValid(form);
+    Click(form, "cmdRashi");
+    QCOMPARE(QAccessible::queryAccessibleInterface(h->app->displayForm())->role(),
+             QAccessible::Window);
+    // Of the two promotion labels at one place, the one behind is not there
+    // for a screen reader.
+    for (QWidget* window :
+         {static_cast<QWidget*>(form), static_cast<QWidget*>(h->app->displayForm())}) {
+        const bool coBrand = Child(window, "lblCobrand")->isVisibleTo(window);
+        QVERIFY(coBrand != Child(window, "lblFullBrand")->isVisibleTo(window));
+        QAccessibleInterface* hidden = QAccessible::queryAccessibleInterface(
+            Child(window, coBrand ? "lblFullBrand" : "lblCobrand"));
+        QVERIFY(hidden->state().invisible);
+    }
 }
 
 QTEST_MAIN(TestEntry)

@@ -9,9 +9,12 @@
 #include <QProcess>
 #include <QPushButton>
 
+#include <csignal>
+
 #include "app/desktop_services.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
+#include "formbase/file_menu.h"
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
 
@@ -21,13 +24,45 @@ using namespace asterine::test;
 namespace {
 
 // Which of the two overlapping advertisement labels is seen.
+// The one behind is hidden too, so that a screen reader reads only the one
+// in front.
 QString FrontLabel(QWidget* form) {
     auto* coBrand = Child(form, "lblCobrand");
     const QObjectList siblings = coBrand->parentWidget()->children();
     const auto position = [&](const char* name) { return siblings.indexOf(Child(form, name)); };
-    return position("lblCobrand") > position("lblFullBrand") ? QStringLiteral("lblCobrand")
-                                                             : QStringLiteral("lblFullBrand");
+    const QString front = position("lblCobrand") > position("lblFullBrand")
+                              ? QStringLiteral("lblCobrand")
+                              : QStringLiteral("lblFullBrand");
+    const QString behind = front == QLatin1String("lblCobrand") ? QStringLiteral("lblFullBrand")
+                                                                : QStringLiteral("lblCobrand");
+    if (!Child(form, qPrintable(front))->isVisibleTo(form) ||
+        Child(form, qPrintable(behind))->isVisibleTo(form))
+        return QStringLiteral("both or neither shown");
+    return front;
 }
+
+// The real program, started on the offscreen platform with a home of its own.
+struct RealProgram {
+    QTemporaryDir home;
+    QProcess process;
+
+    explicit RealProgram(const QString& runtime,
+                         const QString& platform = QStringLiteral("offscreen")) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), platform);
+        environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ASTERINE_BINARY), {});
+    }
+    ~RealProgram() {
+        if (process.state() != QProcess::NotRunning) {
+            process.kill();
+            process.waitForFinished();
+        }
+    }
+};
 
 }  // namespace
 
@@ -51,6 +86,11 @@ private slots:
     void coBrandSplit();
     void coBrandChoosesTheFrontLabel();
     void messagesHoldTheWholeProgram();
+    void sessionSignalsEndTheProgram_data();
+    void sessionSignalsEndTheProgram();
+    void noWindowingSystemIsOneSentence_data();
+    void noWindowingSystemIsOneSentence();
+    void fixedWindowsOfferNoMaximise();
 
 private:
     std::unique_ptr<Harness> h;
@@ -102,6 +142,7 @@ void TestFlow::exitFromTheResultForm_data() {
     QTest::newRow("Exit button") << "cmdExit";
     QTest::newRow("Exit menu") << "mnuExit";
     QTest::newRow("close box") << "close";
+    QTest::newRow("Quit key") << "quit";
 }
 
 void TestFlow::exitFromTheResultForm() {
@@ -115,7 +156,11 @@ void TestFlow::exitFromTheResultForm() {
         Click(display, "cmdExit");
     else if (how == QLatin1String("mnuExit"))
         Trigger(display, "mnuExit");
-    else
+    else if (how == QLatin1String("quit")) {
+        display->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(display));
+        QTest::keySequence(QApplication::focusWidget(), quitKeys().constFirst());
+    } else
         display->close();
     Harness::settle();
 
@@ -231,15 +276,8 @@ void TestFlow::secondCopyEndsWithoutAForm() {
 
 void TestFlow::lockIsHeldAcrossProcessesAndTakenOverWhenStale() {
     // The real program as the first copy.
-    QTemporaryDir home;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), h->runtime.path());
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral(ASTERINE_BINARY), {});
-    QVERIFY(program.waitForStarted());
+    RealProgram program(h->runtime.path());
+    QVERIFY(program.process.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(h->lockPath()), 10000);
     QTest::qWait(200);
 
@@ -247,10 +285,73 @@ void TestFlow::lockIsHeldAcrossProcessesAndTakenOverWhenStale() {
     QVERIFY(!second.acquire());
 
     // A copy that was killed leaves its lock behind; the next one takes it over.
-    program.kill();
-    QVERIFY(program.waitForFinished());
+    program.process.kill();
+    QVERIFY(program.process.waitForFinished());
     QVERIFY(QFile::exists(h->lockPath()));
     QVERIFY(second.acquire());
+}
+
+void TestFlow::sessionSignalsEndTheProgram_data() {
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM, as at logout") << int(SIGTERM);
+    QTest::newRow("SIGINT, Ctrl+C in a terminal") << int(SIGINT);
+    QTest::newRow("SIGHUP, the terminal closed") << int(SIGHUP);
+}
+
+void TestFlow::sessionSignalsEndTheProgram() {
+    QFETCH(int, signalNumber);
+    RealProgram program(h->runtime.path());
+    QVERIFY(program.process.waitForStarted());
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(h->lockPath()), 10000);
+    QTest::qWait(200);
+    ::kill(static_cast<pid_t>(program.process.processId()), signalNumber);
+    QVERIFY(program.process.waitForFinished(10000));
+    QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.process.exitCode(), 0);
+    // The lock is let go of, not left for the next copy to find stale.
+    QVERIFY(!QFile::exists(h->lockPath()));
+}
+
+void TestFlow::noWindowingSystemIsOneSentence_data() {
+    QTest::addColumn<QString>("platform");
+    QTest::newRow("no such platform plugin") << QStringLiteral("nosuchplatform");
+    QTest::newRow("Wayland without a compositor") << QStringLiteral("wayland");
+    QTest::newRow("X11 without a server") << QStringLiteral("xcb:display=:987");
+}
+
+void TestFlow::noWindowingSystemIsOneSentence() {
+    QFETCH(QString, platform);
+    RealProgram program(h->runtime.path(), platform);
+    QVERIFY(program.process.waitForFinished(20000));
+    // Ended, not aborted: no core dump, a status that tells the failure.
+    QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.process.exitCode(), 1);
+    const QString errors = QString::fromUtf8(program.process.readAllStandardError());
+    QCOMPARE(errors.count(QLatin1Char('\n')), 1);
+    QVERIFY2(errors.startsWith(QLatin1String("Asterine cannot open its window")),
+             qPrintable(errors));
+    QVERIFY(!QFile::exists(h->lockPath()));
+}
+
+void TestFlow::fixedWindowsOfferNoMaximise() {
+    QVERIFY(h->start());
+    FillValid(h->app->mainForm());
+    QWidget* main = h->app->mainForm();
+    Click(main, "cmdRashi");
+    h->app->showTellAFriend();
+    for (QWidget* window : {main, static_cast<QWidget*>(h->app->displayForm()),
+                            static_cast<QWidget*>(h->app->tellAFriendForm())}) {
+        QVERIFY(window);
+        window->show();
+        QCOMPARE(window->minimumSize(), window->maximumSize());
+        const Qt::WindowFlags flags = window->windowFlags();
+        QVERIFY2(flags & Qt::CustomizeWindowHint, qPrintable(window->objectName()));
+        QVERIFY2(!(flags & Qt::WindowMaximizeButtonHint), qPrintable(window->objectName()));
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(flags & Qt::WindowTitleHint);
+    }
+    QVERIFY(main->windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(h->app->tellAFriendForm()->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
 void TestFlow::coBrandRounding() {

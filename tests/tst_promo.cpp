@@ -9,6 +9,7 @@
 #include <QUrlQuery>
 
 #include "entry/main_form.h"
+#include "formbase/file_menu.h"
 #include "promo/referral.h"
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
@@ -52,6 +53,8 @@ private slots:
     void placeholdersFollowTheFocus();
     void blanksAreRefusedInEmailFields();
     void enterRightAfterOpeningExits();
+    void enterInTheFieldsSendsNothing();
+    void quitKeyEndsTheProgram();
     void supportMessageByDraw();
     void farewellStaysOnTop();
 
@@ -300,6 +303,40 @@ void TestPromo::enterRightAfterOpeningExits() {
     Harness::settle();
     QCOMPARE(h->ender.ends, 1);
     QVERIFY(h->app->loadedForms().isEmpty());
+}
+
+void TestPromo::enterInTheFieldsSendsNothing() {
+    FrmTellAFriend* form = openFarewell();
+    Fill(form, QStringLiteral("Ann"), QStringLiteral("ann@example.org"), QStringLiteral("Bo"),
+         QStringLiteral("bo@example.org"));
+    // A referral that would pass: only its own button sends it.
+    for (const char* name : {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail", "Check1"}) {
+        QWidget* widget = Child(form, name);
+        widget->setFocus();
+        QCOMPARE(QApplication::focusWidget(), widget);
+        QTest::keyClick(widget, Qt::Key_Return);
+        QTest::keyClick(widget, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY2(h->urls.opened.isEmpty(), name);
+        QVERIFY(h->messages.shown.isEmpty());
+        QCOMPARE(h->ender.ends, 0);
+        QVERIFY(form->isVisible());
+    }
+    // A focused button takes Enter as a click.
+    auto* submit = Child<QPushButton>(form, "cmdSubmit");
+    submit->setFocus();
+    QTest::keyClick(submit, Qt::Key_Return);
+    QCOMPARE(h->urls.opened.size(), 1);
+    QCOMPARE(h->ender.ends, 0);
+}
+
+void TestPromo::quitKeyEndsTheProgram() {
+    FrmTellAFriend* form = openFarewell();
+    auto* email = Child<QLineEdit>(form, "txtEmail");
+    email->setFocus();
+    QTest::keySequence(email, quitKeys().constFirst());
+    Harness::settle();
+    QCOMPARE(h->ender.ends, 1);
+    QVERIFY(h->messages.shown.isEmpty());
 }
 
 void TestPromo::supportMessageByDraw() {

@@ -28,6 +28,9 @@ LinkLabel* makeOffer(const QString& name, const QString& caption, LinkRole role,
     label->setAlignment(Qt::AlignCenter);
     label->setFont(formFont(8.25, true));
     label->setAutoFillBackground(true);  // the front label hides the one behind it
+    QSizePolicy keep = label->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(keep);
     QObject::connect(label, &LinkLabel::clicked, [&opener, role] { OpenLink(opener, role); });
     return label;
 }
@@ -73,8 +76,14 @@ PromotionStrip makePromotionStrip(QWidget* parent, UrlOpener& opener) {
     layout->setContentsMargins(6, 4, 6, 4);
     layout->addWidget(strip.coBrand, 0, 0);
     layout->addWidget(strip.fullBrand, 0, 0);
-    strip.fullBrand->raise();
+    bringToFront(strip.fullBrand, strip.coBrand);
     return strip;
+}
+
+void bringToFront(LinkLabel* front, LinkLabel* behind) {
+    front->raise();
+    front->show();
+    behind->hide();
 }
 
 }  // namespace asterine
