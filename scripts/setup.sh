@@ -11,6 +11,7 @@ packages=(
     xvfb xauth x11-utils fonts-dejavu-core locales
     desktop-file-utils appstream dpkg-dev lintian
     dbus at-spi2-core python3-pyatspi xdotool x11-xkb-utils xclip
+    openbox weston qt6-wayland qt6-gtk-platformtheme imagemagick python3-pil openssl
 )
 
 missing=()

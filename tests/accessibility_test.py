@@ -72,6 +72,27 @@ def take_place_from_the_atlas(program, entry, texts, focused):
     print("took Pune from the atlas by keyboard; the nine boxes and both sides are filled")
 
 
+def names_and_roles(program, entry):
+    """The six date and time lists are called by what they hold, whatever
+    they show; the forms are windows, not fillers; of the two promotion
+    labels that lie on top of each other, only the one in front is there."""
+    lists = {node.name: node for node in descendants(entry)
+             if node.getRole() == pyatspi.ROLE_COMBO_BOX}
+    wanted = ["Month of birth", "Day of birth", "Year of birth", "Hour", "Minute", "Second"]
+    if sorted(lists) != sorted(wanted):
+        fail(f"the lists are called {sorted(lists)}, not {wanted}")
+    if entry.getRole() != pyatspi.ROLE_FRAME:
+        fail(f"the birth-details form is a {entry.getRoleName()!r}, not a frame")
+    offers = [node.name for node in descendants(entry)
+              if node.getRole() == pyatspi.ROLE_LABEL and
+              ("co-brand" in node.name.lower() or "Home Business" in node.name) and
+              node.getState().contains(pyatspi.STATE_SHOWING)]
+    if len(offers) != 1:
+        fail(f"the promotion strip exposes {len(offers)} labels: {offers}")
+    print("the lists are named Month of birth ... Second, the form is a frame, "
+          "and one promotion label is read")
+
+
 def main():
     announced = []
     pyatspi.Registry.registerEventListener(
@@ -89,6 +110,7 @@ def main():
         if not entry:
             fail("no birth-details form")
 
+        names_and_roles(program, entry)
         texts = program.inputs(entry)
         take_place_from_the_atlas(program, entry, texts, focused)
         for name, value in INPUTS.items():
@@ -111,6 +133,9 @@ def main():
         labels = wait_for(result_form)
         if not labels:
             fail("the result form did not come up")
+        result = program.window_with("Latin Name", pyatspi.ROLE_LABEL)
+        if result.getRole() != pyatspi.ROLE_FRAME:
+            fail(f"the result form is a {result.getRoleName()!r}, not a frame")
         star = labels[labels.index("Fixed Star") + 1]
         if star != "Regulus":
             fail(f"star line {star!r}")

@@ -130,8 +130,13 @@ class Program:
     def click(node, button=1):
         """A real mouse click in the middle of a control."""
         extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        xdotool("mousemove", "--sync", str(extents.x + extents.width // 2),
-                str(extents.y + extents.height // 2))
+        x, y = extents.x + extents.width // 2, extents.y + extents.height // 2
+        # xdotool's --sync waits for the pointer to move, so for ever (or
+        # long) when it is already there.
+        where = subprocess.run(["xdotool", "getmouselocation", "--shell"], capture_output=True,
+                               text=True).stdout
+        if f"X={x}\n" not in where or f"Y={y}\n" not in where:
+            xdotool("mousemove", "--sync", str(x), str(y))
         xdotool("click", str(button))
 
     def offered_places(self):

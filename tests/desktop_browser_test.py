@@ -16,10 +16,14 @@ Run inside a D-Bus session on a display:
 """
 import http.server
 import os
+import socketserver
+import ssl
 import subprocess
 import sys
+import tempfile
 import threading
 import time
+import urllib.parse
 
 import pyatspi
 
@@ -81,7 +85,7 @@ def expect_one_request(server, path, what):
         fail(f"{what}: {path} was asked for {requests_for(server, path)} times")
 
 
-def open_browser(program):
+def open_browser(program, place=None):
     entry = program.window_with(READING_BUTTON)
     if not entry:
         fail("no birth-details form")
@@ -89,7 +93,8 @@ def open_browser(program):
     if not main_window:
         fail("the birth-details window is not on the display")
     inputs = program.inputs(entry)
-    for name, value in {"City": "Pune", "State": "Maharashtra", "Country": "India"}.items():
+    place = place or {"City": "Pune", "State": "Maharashtra", "Country": "India"}
+    for name, value in place.items():
         inputs[name].queryEditableText().setTextContents(value)
     program.press(program.control(entry, BROWSER_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
     if not program.window_with("Refresh", pyatspi.ROLE_PUSH_BUTTON, seconds=30):
@@ -195,14 +200,108 @@ def toolbar_keys_in_the_page(program, server, window):
     print("F5, Ctrl+R, Esc, Alt+Left, Alt+Right and Alt+Home work with the focus in the page")
 
 
+def back_from_the_first_results_page(window):
+    """Before the first results page lies only the start page, which the
+    engine does not go back to: Alt+Left does nothing, and the caption
+    never reads Working... for it."""
+    if not wait_for(lambda: caption(window) not in ("", WORKING, "about:blank"), 30):
+        fail(f"the search's results page never came; the caption reads {caption(window)!r}")
+    first = caption(window)
+    xdotool("windowfocus", "--sync", str(window))
+    pump(0.3)
+    xdotool("key", "alt+Left")
+    deadline = time.monotonic() + 3
+    while time.monotonic() < deadline:
+        if caption(window) != first:
+            fail(f"Alt+Left on the first results page: the caption reads {caption(window)!r}")
+        time.sleep(0.02)
+    print("Alt+Left on the first results page does nothing and shows no busy caption")
+
+
+class SearchProvider(socketserver.StreamRequestHandler):
+    """The web as the browser sees it through a proxy of the test's own: a
+    tunnel to the search provider's host is answered here, over TLS with a
+    certificate of the test's own, so that the program's own search, as it
+    sends it, arrives here."""
+
+    def handle(self):
+        request = self.rfile.readline().decode("latin-1").split()
+        while self.rfile.readline() not in (b"\r\n", b"\n", b""):
+            pass
+        if len(request) < 2 or request[0] != "CONNECT":
+            return
+        self.wfile.write(b"HTTP/1.1 200 Connection established\r\n\r\n")
+        self.wfile.flush()
+        try:
+            tls = self.server.context.wrap_socket(self.request, server_side=True)
+            reader = tls.makefile("rb")
+            line = reader.readline().decode("latin-1").split()
+            while reader.readline() not in (b"\r\n", b"\n", b""):
+                pass
+        except (ssl.SSLError, OSError):
+            return
+        if len(line) >= 2:
+            self.server.requests.append(line[1])
+        body = b"<html><head><title>Results</title></head><body>results</body></html>"
+        tls.sendall(b"HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n"
+                    b"Content-Length: " + str(len(body)).encode() + b"\r\n\r\n" + body)
+        tls.close()
+
+
+def start_provider(folder):
+    key, certificate = os.path.join(folder, "key.pem"), os.path.join(folder, "cert.pem")
+    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
+                    "-subj", "/CN=www.google.com", "-keyout", key, "-out", certificate],
+                   check=True, capture_output=True)
+    server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), SearchProvider)
+    server.daemon_threads = True
+    server.context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+    server.context.load_cert_chain(certificate, key)
+    server.requests = []
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+def search_in_every_script(path, environment):
+    """The place typed in any script reaches the provider as UTF-8, the
+    encoding the search form declares."""
+    with tempfile.TemporaryDirectory() as folder:
+        provider = start_provider(folder)
+        flags = (f"--proxy-server=http://127.0.0.1:{provider.server_address[1]} "
+                 "--ignore-certificate-errors --disable-background-networking")
+        place = {"City": "\u6771\u4eac", "State": "Z\u00fcrich",
+                 "Country": "\u0645\u0635\u0631 \U0001F30D"}
+        program = Program(path, dict(environment, QTWEBENGINE_CHROMIUM_FLAGS=flags))
+        try:
+            open_browser(program, place)
+            searches = wait_for(lambda: [p for p in provider.requests
+                                         if p.startswith("/custom?")], 30)
+            if not searches:
+                fail(f"the search never reached the provider; it saw {provider.requests}")
+            query = urllib.parse.urlsplit(searches[0]).query
+            fields = dict(urllib.parse.parse_qsl(query, encoding="utf-8", errors="strict"))
+            wanted = "Latitude Longitude " + " ".join(place.values())
+            if fields.get("q") != wanted:
+                fail(f"the provider read q={fields.get('q')!r}, not {wanted!r}")
+            if fields.get("ie") != "UTF-8" or fields.get("oe") != "UTF-8":
+                fail(f"the search declares ie={fields.get('ie')!r}, oe={fields.get('oe')!r}")
+            print("a place in Japanese, German, Arabic and an emoji reaches the search "
+                  "provider whole, as UTF-8")
+        finally:
+            program.close()
+            provider.shutdown()
+
+
 def main():
     server = start_server()
     environment = {"LANG": "C.UTF-8"}
     if os.geteuid() == 0:
         environment["QTWEBENGINE_DISABLE_SANDBOX"] = "1"  # Chromium's refuses root
+    search_in_every_script(sys.argv[1], environment)
     program = Program(sys.argv[1], environment)
     try:
         window = open_browser(program)
+        back_from_the_first_results_page(window)
         type_address_after_ctrl_l(server, window)
         type_address_after_click(program, server, window)
         busy_caption(server, window)

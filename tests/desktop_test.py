@@ -95,6 +95,36 @@ def dead_keys(program, inputs):
     print("dead-key letters meet the same filters as typed ones")
 
 
+# A compose sequence of this test's own that commits a long string at once,
+# as an input method commits a word or a pasted phrase: one action.
+LONG_COMMIT = "1234567890" * 20
+
+
+def compose_file():
+    compose = tempfile.NamedTemporaryFile("w", suffix=".XCompose", delete=False)
+    compose.write('include "%L"\n')
+    compose.write(f'<dead_acute> <z> : "{LONG_COMMIT}"\n')
+    compose.close()
+    return compose.name
+
+
+def one_message_for_a_long_commit(program, inputs):
+    name = inputs["Name"]
+    name.queryEditableText().setTextContents("")
+    subprocess.run(["setxkbmap", "-layout", "us", "-variant", "intl"], check=True)
+    try:
+        program.click(name)
+        xdotool("key", "--delay", "60", "dead_acute", "z")
+        if "Please Enter only Letters" not in (expect_message(program) or []):
+            fail("a committed string of digits showed no message")
+        expect_no_message()  # one message for the whole commit, not 200
+        expect_text(name, "", "name after a refused commit")
+    finally:
+        subprocess.run(["setxkbmap", "-layout", "us"], check=True)
+    name.queryEditableText().setTextContents("SMITH")
+    print(f"a commit of {len(LONG_COMMIT)} refused characters shows one message")
+
+
 def large_selection_paste(program, inputs):
     name = inputs["Name"]
     name.queryEditableText().setTextContents("")
@@ -145,6 +175,21 @@ def atlas_by_keyboard(program, entry, inputs):
             fail(f"{side} is not chosen after taking S\u00e3o Paulo")
     expect_no_message()
     print("the atlas fills the place, the coordinates and both sides from real keys")
+
+    # A name longer than its box shows its start, as one typed and left would.
+    program.click(city)
+    xdotool("key", "ctrl+a")
+    xdotool("type", "--delay", "40", "delhi")
+    if not wait_for(program.offered_places, 10):
+        fail("the atlas offered nothing for delhi")
+    xdotool("key", "--delay", "80", "Down", "Return")
+    state = inputs["State"]
+    expect_text(state, "National Capital Territory of Delhi", "State after taking Delhi")
+    for name in ("City", "State", "Country"):
+        caret = inputs[name].queryText().caretOffset
+        if caret != 0:
+            fail(f"{name} shows its text from character {caret}, not from its start")
+    print("boxes the atlas fills show the start of their text")
 
 
 def x_property(window, name):
@@ -200,7 +245,7 @@ def result_windows(program, entry, inputs):
 
 
 def main():
-    program = Program(sys.argv[1], {"LANG": "C.UTF-8"})
+    program = Program(sys.argv[1], {"LANG": "C.UTF-8", "XCOMPOSEFILE": compose_file()})
     try:
         entry = program.window_with(READING_BUTTON)
         if not entry:
@@ -210,6 +255,7 @@ def main():
         inputs = program.inputs(entry)
         typing_and_editing_keys(program, inputs)
         dead_keys(program, inputs)
+        one_message_for_a_long_commit(program, inputs)
         large_selection_paste(program, inputs)
         atlas_by_keyboard(program, entry, inputs)
         result_windows(program, entry, inputs)

@@ -36,7 +36,11 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-
     libgeonames0; do
     grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
 done
-[[ $(dpkg-deb -f "$deb" Recommends) == *xdg-utils* ]] || fail "xdg-utils is not recommended"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+echo "Recommends: $recommends"
+for wanted in xdg-utils qt6-wayland; do
+    grep -q "\b$wanted\b" <<<"$recommends" || fail "$wanted is not recommended"
+done
 for script in preinst postinst prerm postrm; do
     ! dpkg-deb -I "$deb" "$script" >/dev/null 2>&1 || fail "the package carries a $script script"
 done

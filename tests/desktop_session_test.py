@@ -1,0 +1,479 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""The real program in a desktop session with a window manager (openbox), as
+a new user meets it: where its windows open and what the window manager
+offers on them, the About box's legal notices and the licence reached by
+keyboard, links on a desktop that cannot open them, the Quit key, Enter on
+the farewell form, a logout's SIGTERM, and the forms on a dark desktop.
+Real X keys and clicks go in with xdotool; the program is read back over the
+accessibility bus, and the window manager's view with xprop.
+
+Run inside a D-Bus session on a display of 1600x1000 (3200x2000 with
+--scale 2):
+    dbus-run-session -- xvfb-run -a -s "-screen 0 1600x1000x24" \\
+        tests/desktop_session_test.py PROGRAM [--scale 2 | --font 16 | --dark]
+
+Without an option it runs every check at 100 %; --scale and --font check
+where the windows open at 200 % and with a 16 pt desktop font (given the
+program through the GTK desktop settings that Qt's GTK platform theme
+reads); --dark checks the outlines and colours on a dark GTK desktop.
+"""
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from desktop import (READING_BUTTON, Program, descendants, fail, pump,  # noqa: E402
+                     text_of, visible_windows, wait_for, xdotool)
+
+MESSAGE_TITLE = "Asterine"
+BROWSER_BUTTON = "Click Here To Find Latitude & Longitude"
+REFER_BUTTON = "Refer A Friend Now"
+HOME_PAGE = "https://www.quorvane.com/"
+
+MWM_FUNC_MAXIMIZE = 0x10
+MWM_DECOR_MAXIMIZE = 0x40
+
+
+def start_window_manager():
+    manager = subprocess.Popen(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def running():
+        root = subprocess.run(["xprop", "-root", "_NET_SUPPORTING_WM_CHECK"],
+                              capture_output=True, text=True).stdout
+        return "window id" in root
+    if not wait_for(running, 10):
+        fail("openbox did not start")
+    return manager
+
+
+def program_windows(program):
+    """The program's windows that the X server shows."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid",
+                            str(program.process.pid)], capture_output=True, text=True)
+    return [int(w) for w in found.stdout.split()]
+
+
+def xprop(window, name):
+    return subprocess.run(["xprop", "-id", str(window), name], capture_output=True,
+                          text=True).stdout.strip()
+
+
+def title_of(window):
+    return subprocess.run(["xdotool", "getwindowname", str(window)], capture_output=True,
+                          text=True).stdout.strip()
+
+
+def outer_geometry(window):
+    """The window with the frame the window manager drew around it."""
+    info = subprocess.run(["xwininfo", "-id", str(window)], capture_output=True,
+                          text=True).stdout
+    values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    x, y = int(values["Absolute upper-left X"]), int(values["Absolute upper-left Y"])
+    width, height = int(values["Width"]), int(values["Height"])
+    extents = xprop(window, "_NET_FRAME_EXTENTS")
+    left = right = top = bottom = 0
+    if "=" in extents:
+        left, right, top, bottom = (int(v) for v in extents.split("=")[1].split(","))
+    return x - left, y - top, width + left + right, height + top + bottom
+
+
+def screen_size():
+    info = subprocess.run(["xwininfo", "-root"], capture_output=True, text=True).stdout
+    values = dict(line.strip().split(":", 1) for line in info.splitlines() if ":" in line)
+    return int(values["Width"]), int(values["Height"])
+
+
+def expect_on_screen(program, what):
+    """Every window the program shows lies wholly on the screen."""
+    pump(0.5)  # the window manager places and frames new windows
+    width, height = screen_size()
+    windows = program_windows(program)
+    if not windows:
+        fail(f"{what}: no window on the display")
+    for window in windows:
+        x, y, w, h = outer_geometry(window)
+        if x < 0 or y < 0 or x + w > width or y + h > height:
+            fail(f"{what}: {title_of(window)!r} lies at {x},{y} {w}x{h}, "
+                 f"beyond the {width}x{height} screen")
+    return windows
+
+
+def expect_no_maximise(window, what):
+    hints = xprop(window, "_MOTIF_WM_HINTS")
+    values = [int(v, 16) for v in hints.split("=")[1].split(",")]
+    if values[1] & MWM_FUNC_MAXIMIZE or values[2] & MWM_DECOR_MAXIMIZE:
+        fail(f"{what}: the window asks for a maximise button: {hints}")
+    allowed = xprop(window, "_NET_WM_ALLOWED_ACTIONS")
+    if "MAXIMIZE" in allowed:
+        fail(f"{what}: the window manager offers to maximise it: {allowed}")
+
+
+def message_text(program):
+    for window in program.windows():
+        if window.name == MESSAGE_TITLE:
+            labels = [node.name for node in descendants(window)
+                      if node.getRole() == pyatspi.ROLE_LABEL and node.name]
+            if labels:
+                return "\n".join(labels)
+    return None
+
+
+def expect_no_message(what):
+    pump(0.5)
+    if visible_windows(MESSAGE_TITLE):
+        fail(f"{what}: a message box came up")
+
+
+def focus(window):
+    xdotool("windowactivate", "--sync", str(window))
+    pump(0.3)
+
+
+class FakeOpener:
+    """xdg-open as on a desktop without a browser: it records the address
+    it was given and fails as xdg-open does when it finds no way to open it."""
+
+    def __init__(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.log = os.path.join(self.folder.name, "opened")
+        script = os.path.join(self.folder.name, "xdg-open")
+        with open(script, "w") as out:
+            out.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{self.log}'\nexit 3\n")
+        os.chmod(script, 0o755)
+
+    def opened(self):
+        try:
+            with open(self.log) as log:
+                return log.read().split()
+        except FileNotFoundError:
+            return []
+
+
+def start(path, opener, environment=None):
+    env = {"LANG": "C.UTF-8", "PATH": opener.folder.name + ":" + os.environ["PATH"]}
+    if os.geteuid() == 0:
+        env["QTWEBENGINE_DISABLE_SANDBOX"] = "1"  # Chromium's refuses root
+    env.update(environment or {})
+    program = Program(path, env)
+    entry = program.window_with(READING_BUTTON)
+    if not entry:
+        fail("no birth-details form")
+    return program, entry
+
+
+def main_window(program):
+    windows = program_windows(program)
+    if len(windows) != 1:
+        fail(f"expected the birth-details window alone, found {windows}")
+    return windows[0]
+
+
+def about_box_and_licence(program, window):
+    focus(window)
+    xdotool("key", "--delay", "150", "alt+h", "a")
+    about = program.window_with("Places: GeoNames, CC BY 4.0", pyatspi.ROLE_LABEL, 10)
+    if not about:
+        fail("Alt+H, A did not open the About box with the GeoNames credit")
+    notice = program.control(about, "Licence", pyatspi.ROLE_PUSH_BUTTON)
+    labels = " ".join(node.name for node in descendants(about)
+                      if node.getRole() == pyatspi.ROLE_LABEL)
+    for part in ("Copyright", "ABSOLUTELY NO WARRANTY", "GNU General Public License",
+                 "Click here to visit"):
+        if part not in labels:
+            fail(f"the About box does not say {part!r}: {labels!r}")
+    expect_on_screen(program, "the About box")
+    xdotool("key", "--delay", "150", "Tab", "Return")
+    licence = program.window_with("Licence", pyatspi.ROLE_TEXT, 10)
+    if not licence:
+        fail(f"Tab and Return on {notice.name!r} did not show the licence")
+    text = text_of(program.control(licence, "Licence", pyatspi.ROLE_TEXT))
+    if "GNU GENERAL PUBLIC LICENSE" not in text or "Version 3, 29 June 2007" not in text:
+        fail("the licence window does not hold the GPL, version 3")
+    expect_on_screen(program, "the licence window")
+    xdotool("key", "Escape")
+    if not wait_for(lambda: not program.window_with("Licence", pyatspi.ROLE_TEXT, 0.2), 5):
+        fail("Esc did not close the licence window")
+    xdotool("key", "Escape")
+    if not wait_for(lambda: not program.window_with("Places: GeoNames, CC BY 4.0",
+                                                    pyatspi.ROLE_LABEL, 0.2), 5):
+        fail("Esc did not close the About box")
+    print("the About box gives the legal notices and the GeoNames credit; "
+          "Tab and Return show the licence, Esc closes both")
+
+
+def links_without_a_browser(program, window, opener):
+    focus(window)
+    xdotool("key", "--delay", "150", "alt+h", "v")
+    if not wait_for(lambda: visible_windows(MESSAGE_TITLE), 10):
+        fail("a link the desktop cannot open showed no message")
+    text = wait_for(lambda: message_text(program), 5) or ""
+    if HOME_PAGE not in text:
+        fail(f"the message does not name the address: {text!r}")
+    if opener.opened() != [HOME_PAGE]:
+        fail(f"xdg-open was given {opener.opened()}")
+    expect_on_screen(program, "the message")
+    xdotool("key", "alt+y")
+    if not wait_for(lambda: not visible_windows(MESSAGE_TITLE), 5):
+        fail("Alt+Y did not answer the message")
+    copied = subprocess.run(["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+                            text=True).stdout
+    if copied != HOME_PAGE:
+        fail(f"the clipboard holds {copied!r}, not the address")
+    print("a link the desktop cannot open: one message naming it, and Yes copies it")
+
+
+def browser_on_screen(program, entry):
+    inputs = program.inputs(entry)
+    for name, value in {"City": "Pune", "State": "Maharashtra", "Country": "India"}.items():
+        inputs[name].queryEditableText().setTextContents(value)
+    program.press(program.control(entry, BROWSER_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
+    if not program.window_with("Refresh", pyatspi.ROLE_PUSH_BUTTON, seconds=30):
+        fail("the browser window did not come up")
+    if not wait_for(lambda: len(program_windows(program)) == 2, 10):
+        fail("the browser window is not on the display")
+    expect_on_screen(program, "the browser")
+    print("the browser opens wholly on the screen")
+
+
+def quit_key_and_farewell(program, entry, window, opener):
+    degrees = program.inputs(entry)["Latitude degrees"]
+    focus(window)
+    program.click(degrees)
+    xdotool("key", "ctrl+q")
+    farewell = program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON, 10)
+    if not farewell:
+        fail("Ctrl+Q in the degrees box did not bring up the farewell")
+    expect_no_message("Ctrl+Q in the degrees box")
+    expect_on_screen(program, "the farewell")
+    for w in program_windows(program):
+        if title_of(w) == "Asterine v1.0":  # not the browser beside it
+            expect_no_maximise(w, "the farewell")
+
+    # Enter in its boxes and on its check box sends nothing.
+    fields = {node.name: node for node in descendants(farewell)
+              if node.getRole() == pyatspi.ROLE_TEXT}
+    before = opener.opened()
+    program.click(fields["Your Name"])
+    xdotool("type", "--delay", "30", "Ann")
+    xdotool("key", "Return")
+    program.click(fields["Your Email Address"])
+    xdotool("type", "--delay", "30", "ann@example.org")
+    xdotool("key", "Return", "KP_Enter")
+    check = [node for node in descendants(farewell) if node.getRole() == pyatspi.ROLE_CHECK_BOX]
+    check[0].queryComponent().grabFocus()
+    pump(0.3)
+    xdotool("key", "Return")
+    expect_no_message("Enter in the farewell's boxes")
+    if opener.opened() != before:
+        fail(f"Enter in the farewell's boxes opened {opener.opened()[len(before):]}")
+    if not program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON, 2):
+        fail("Enter in the farewell's boxes closed it")
+    print("Ctrl+Q leaves for the farewell from a filtered box; Enter in the farewell's "
+          "boxes and on its check box sends nothing")
+
+
+def logout_ends_the_program(program):
+    lock = os.path.join(program.home.name, "runtime", "asterine.lock")
+    if not os.path.exists(lock):
+        fail("the running program holds no lock")
+    program.process.send_signal(signal.SIGTERM)
+    try:
+        status = program.process.wait(10)
+    except subprocess.TimeoutExpired:
+        fail("SIGTERM did not end the program")
+    if status != 0:
+        fail(f"SIGTERM ended the program with status {status}")
+    if os.path.exists(lock):
+        fail("SIGTERM left the lock behind")
+    print("SIGTERM, as at logout, ends the program with status 0 and releases the lock")
+
+
+def result_window(program, entry):
+    inputs = program.inputs(entry)
+    for name, value in {"Name": "ADA", "Longitude degrees": "73", "Longitude minutes": "51",
+                        "Longitude seconds": "2", "Latitude degrees": "77",
+                        "Latitude minutes": "33", "Latitude seconds": "10"}.items():
+        inputs[name].queryEditableText().setTextContents(value)
+    program.press(program.control(entry, READING_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
+    if not program.window_with("Latin Name", pyatspi.ROLE_LABEL, 10):
+        fail("the result form did not come up")
+    expect_on_screen(program, "the result form")
+    windows = [w for w in program_windows(program) if title_of(w) == "Asterine v1.0"]
+    if len(windows) != 1:
+        fail(f"expected one result window beside any browser, found {windows}")
+    expect_no_maximise(windows[0], "the result form")
+    return windows[0]
+
+
+def full_session(path):
+    opener = FakeOpener()
+    program, entry = start(path, opener)
+    try:
+        window = main_window(program)
+        expect_on_screen(program, "the birth-details form")
+        expect_no_maximise(window, "the birth-details form")
+        about_box_and_licence(program, window)
+        links_without_a_browser(program, window, opener)
+        browser_on_screen(program, entry)
+        quit_key_and_farewell(program, entry, window, opener)
+        logout_ends_the_program(program)
+    finally:
+        program.close()
+
+    program, entry = start(path, opener)
+    try:
+        result = result_window(program, entry)
+        focus(result)
+        xdotool("key", "ctrl+q")
+        if not program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON, 10):
+            fail("Ctrl+Q on the result form did not bring up the farewell")
+        print("the result form opens on the screen without Maximise; Ctrl+Q leaves it")
+    finally:
+        program.close()
+
+
+def placement_only(path, environment, what):
+    opener = FakeOpener()
+    program, entry = start(path, opener, environment)
+    try:
+        window = main_window(program)
+        expect_on_screen(program, f"the birth-details form {what}")
+        focus(window)
+        xdotool("key", "--delay", "150", "alt+h", "a")
+        if not program.window_with("Places: GeoNames, CC BY 4.0", pyatspi.ROLE_LABEL, 10):
+            fail("Alt+H, A did not open the About box")
+        expect_on_screen(program, f"the About box {what}")
+        xdotool("key", "--delay", "150", "Tab", "Return")
+        if not program.window_with("Licence", pyatspi.ROLE_TEXT, 10):
+            fail("the licence did not come up")
+        expect_on_screen(program, f"the licence {what}")
+        xdotool("key", "--delay", "200", "Escape", "Escape")
+        browser_on_screen(program, entry)
+        result_window(program, entry)
+        xdotool("key", "ctrl+q")
+        if not program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON, 10):
+            fail("Ctrl+Q on the result form did not bring up the farewell")
+        expect_on_screen(program, f"the farewell {what}")
+        print(f"every window opens wholly on the screen {what}")
+    finally:
+        program.close()
+
+
+def gtk_settings(font=None, dark=False):
+    """A desktop's GTK settings, which Qt's GTK platform theme reads: the
+    program's environment for them."""
+    config = tempfile.mkdtemp()
+    os.makedirs(os.path.join(config, "gtk-3.0"))
+    with open(os.path.join(config, "gtk-3.0", "settings.ini"), "w") as settings:
+        settings.write("[Settings]\n")
+        if font:
+            settings.write(f"gtk-font-name=DejaVu Sans {font}\n")
+        if dark:
+            settings.write("gtk-application-prefer-dark-theme=1\n")
+    # GTK, which the theme loads, would put a second, empty "asterine" on
+    # the accessibility bus; Qt's own is the program.
+    return {"QT_QPA_PLATFORMTHEME": "gtk3", "XDG_CONFIG_HOME": config, "NO_AT_BRIDGE": "1",
+            "GTK_THEME": "Adwaita:dark" if dark else "Adwaita"}
+
+
+def luminance(colour):
+    def linear(channel):
+        c = channel / 255
+        return c / 12.92 if c <= 0.04045 else ((c + 0.055) / 1.055) ** 2.4
+    r, g, b = colour[:3]
+    return 0.2126 * linear(r) + 0.7152 * linear(g) + 0.0722 * linear(b)
+
+
+def contrast(a, b):
+    x, y = luminance(a), luminance(b)
+    return (max(x, y) + 0.05) / (min(x, y) + 0.05)
+
+
+def screenshot():
+    from PIL import Image
+    with tempfile.NamedTemporaryFile(suffix=".png") as shot:
+        subprocess.run(["import", "-window", "root", shot.name], check=True)
+        return Image.open(shot.name).convert("RGB")
+
+
+def outline_contrast(image, node, background, band=3):
+    """How far the outline at the left edge of a control, where it crosses
+    the control's middle, stands out from `background`."""
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    middle = box.y + box.height // 2
+    return max(contrast(image.getpixel((box.x + dx, middle)), background)
+               for dx in range(band))
+
+
+def dark_desktop(path):
+    opener = FakeOpener()
+    program, entry = start(path, opener, gtk_settings(dark=True))
+    try:
+        window = main_window(program)
+        focus(window)
+        pump(0.5)
+        image = screenshot()
+        inputs = program.inputs(entry)
+        sample = program.control(entry, "Latitude", pyatspi.ROLE_LABEL) \
+            .queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        background = image.getpixel((sample.x - 3, sample.y + sample.height // 2))
+        if luminance(background) > 0.18:
+            fail(f"the desktop is not dark: the form's background is {background}")
+        for name in ("Longitude degrees", "Longitude minutes", "Longitude seconds",
+                     "Latitude degrees", "Latitude minutes", "Latitude seconds", "City"):
+            seen = outline_contrast(image, inputs[name], background)
+            if seen < 3.0:
+                fail(f"the frame of {name!r} stands out {seen:.2f}:1 on the dark form")
+        print("on a dark desktop every number box shows its frame (3:1 or more)")
+
+        xdotool("key", "ctrl+q")
+        farewell = program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON, 10)
+        if not farewell:
+            fail("Ctrl+Q did not bring up the farewell")
+        pump(1.0)
+        image = screenshot()
+        check = [node for node in descendants(farewell)
+                 if node.getRole() == pyatspi.ROLE_CHECK_BOX][0]
+        box = check.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        white = image.getpixel((box.x + box.width - 3, box.y + 2))
+        if luminance(white) < 0.9:
+            fail(f"the farewell form is not white on a dark desktop: {white}")
+        seen = outline_contrast(image, check, white, band=4)
+        if seen < 3.0:
+            fail(f"the farewell's check box outline stands out {seen:.2f}:1")
+        exit_button = program.control(farewell, "Exit", pyatspi.ROLE_PUSH_BUTTON)
+        button = exit_button.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        face = image.getpixel((button.x + 4, button.y + button.height // 2))
+        if luminance(face) < 0.5:
+            fail(f"the farewell's Exit button is dark on a dark desktop: {face}")
+        print("on a dark desktop the farewell stays light: a light Exit button and a check "
+              f"box whose outline stands out {seen:.1f}:1")
+    finally:
+        program.close()
+
+
+def main():
+    path = sys.argv[1]
+    option = sys.argv[2:]
+    manager = start_window_manager()
+    try:
+        if option[:1] == ["--scale"]:
+            placement_only(path, {"QT_SCALE_FACTOR": option[1]}, f"at {option[1]}00 %")
+        elif option[:1] == ["--font"]:
+            placement_only(path, gtk_settings(font=option[1]),
+                           f"with a {option[1]} pt desktop font")
+        elif option[:1] == ["--dark"]:
+            dark_desktop(path)
+        else:
+            full_session(path)
+    finally:
+        manager.terminate()
+
+
+if __name__ == "__main__":
+    main()
