@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times one process's cold first opening and a second opening of the search
 // browser, from the click to the search request arriving at a loopback web
-// server: either Asterine's browser ("asterine") or a bare QWebEngineView
+// server: either Asterine's browser, started as the program starts, without
+// OpenGL ("asterine") or with it ("asterine-gl"), or a bare QWebEngineView
 // that does the same steps ("bare"). Prints two lines, in milliseconds.
 
 #include <QApplication>
@@ -20,7 +21,9 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "app/platform_start.h"
 #include "entry/main_form.h"
 #include "tests/support.h"
 
@@ -97,9 +100,18 @@ std::unique_ptr<QWebEngineView> BareOpen(Server& server) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    const QByteArray mode = argc > 1 ? QByteArray(argv[1]) : QByteArray("asterine");
+    const bool bare = mode == "bare";
+    // "asterine" starts as the program does, without OpenGL; "asterine-gl"
+    // and "bare" with it, as Qt starts by default.
+    std::optional<PlatformStart> platform;
+    if (mode == "asterine")
+        platform.emplace();
+    else
+        QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     QApplication application(argc, argv);
-    const bool bare = argc > 1 && QByteArray(argv[1]) == "bare";
+    if (platform)
+        platform->applicationMade();
     Server server;
 
     if (bare) {
@@ -121,6 +133,8 @@ int main(int argc, char* argv[]) {
     settings.providerLogo = server.url("/logo.gif");
     h.app->setBrowserSettings(settings);
     h.start();
+    if (platform)
+        platform->windowShown();
     FrmMain* main = h.app->mainForm();
     for (const char* name : {"txtMCity", "txtMState", "txtMCountry"})
         Child<QLineEdit>(main, name)->setText(QStringLiteral("a"));

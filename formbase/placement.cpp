@@ -2,6 +2,7 @@
 #include "placement.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QRect>
 #include <QScreen>
 #include <QWidget>
@@ -55,7 +56,11 @@ void placeOnScreen(QWidget* window, const QWidget* near) {
     if (!screen)
         return;
     const QRect available = screen->availableGeometry();
-    if (fixedSize(window) || !window->testAttribute(Qt::WA_Resized))
+    // A layout that fixes the window's size sizes it as it is activated; any
+    // other window takes the size its contents ask for, unless it was given one.
+    if (window->layout() && window->layout()->sizeConstraint() == QLayout::SetFixedSize)
+        window->layout()->activate();
+    else if (!window->testAttribute(Qt::WA_Resized))
         window->adjustSize();
     QSize size = window->size();
     if (!fixedSize(window)) {

@@ -16,8 +16,6 @@ Run inside a D-Bus session on a display:
 """
 import http.server
 import os
-import socketserver
-import ssl
 import subprocess
 import sys
 import tempfile
@@ -30,6 +28,7 @@ import pyatspi
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (READING_BUTTON, Program, descendants, fail, pump,  # noqa: E402
                      visible_windows, wait_for, xdotool)
+from provider import MAGENTA, SearchProvider, magenta_share  # noqa: E402
 
 MAIN_TITLE = "Asterine v1.0"
 BROWSER_BUTTON = "Click Here To Find Latitude & Longitude"
@@ -218,68 +217,16 @@ def back_from_the_first_results_page(window):
     print("Alt+Left on the first results page does nothing and shows no busy caption")
 
 
-class SearchProvider(socketserver.StreamRequestHandler):
-    """The web as the browser sees it through a proxy of the test's own: a
-    tunnel to the search provider's host is answered here, over TLS with a
-    certificate of the test's own, so that the program's own search, as it
-    sends it, arrives here."""
-
-    def handle(self):
-        request = self.rfile.readline().decode("latin-1").split()
-        while self.rfile.readline() not in (b"\r\n", b"\n", b""):
-            pass
-        if len(request) < 2 or request[0] != "CONNECT":
-            return
-        self.wfile.write(b"HTTP/1.1 200 Connection established\r\n\r\n")
-        self.wfile.flush()
-        try:
-            tls = self.server.context.wrap_socket(self.request, server_side=True)
-            reader = tls.makefile("rb")
-            line = reader.readline().decode("latin-1").split()
-            while reader.readline() not in (b"\r\n", b"\n", b""):
-                pass
-        except (ssl.SSLError, OSError):
-            return
-        if len(line) >= 2:
-            self.server.requests.append(line[1])
-        body = b"<html><head><title>Results</title></head><body>results</body></html>"
-        tls.sendall(b"HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nConnection: close\r\n"
-                    b"Content-Length: " + str(len(body)).encode() + b"\r\n\r\n" + body)
-        tls.close()
-
-
-def start_provider(folder):
-    key, certificate = os.path.join(folder, "key.pem"), os.path.join(folder, "cert.pem")
-    subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "1",
-                    "-subj", "/CN=www.google.com", "-keyout", key, "-out", certificate],
-                   check=True, capture_output=True)
-    server = socketserver.ThreadingTCPServer(("127.0.0.1", 0), SearchProvider)
-    server.daemon_threads = True
-    server.context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
-    server.context.load_cert_chain(certificate, key)
-    server.requests = []
-    threading.Thread(target=server.serve_forever, daemon=True).start()
-    return server
-
-
 def search_in_every_script(path, environment):
     """The place typed in any script reaches the provider as UTF-8, the
-    encoding the search form declares."""
-    with tempfile.TemporaryDirectory() as folder:
-        provider = start_provider(folder)
-        flags = (f"--proxy-server=http://127.0.0.1:{provider.server_address[1]} "
-                 "--ignore-certificate-errors --disable-background-networking")
+    encoding the search form declares, and the results page is drawn."""
+    with SearchProvider() as provider:
         place = {"City": "\u6771\u4eac", "State": "Z\u00fcrich",
                  "Country": "\u0645\u0635\u0631 \U0001F30D"}
-        program = Program(path, dict(environment, QTWEBENGINE_CHROMIUM_FLAGS=flags))
+        program = Program(path, dict(environment, **provider.environment()))
         try:
-            open_browser(program, place)
-            searches = wait_for(lambda: [p for p in provider.requests
-                                         if p.startswith("/custom?")], 30)
-            if not searches:
-                fail(f"the search never reached the provider; it saw {provider.requests}")
-            query = urllib.parse.urlsplit(searches[0]).query
-            fields = dict(urllib.parse.parse_qsl(query, encoding="utf-8", errors="strict"))
+            window = open_browser(program, place)
+            fields = provider.search(30)
             wanted = "Latitude Longitude " + " ".join(place.values())
             if fields.get("q") != wanted:
                 fail(f"the provider read q={fields.get('q')!r}, not {wanted!r}")
@@ -287,9 +234,19 @@ def search_in_every_script(path, environment):
                 fail(f"the search declares ie={fields.get('ie')!r}, oe={fields.get('oe')!r}")
             print("a place in Japanese, German, Arabic and an emoji reaches the search "
                   "provider whole, as UTF-8")
+            expect_caption(window, "Results", "the results page")
+
+            def drawn():
+                with tempfile.NamedTemporaryFile(suffix=".png") as shot:
+                    subprocess.run(["import", "-window", str(window), shot.name], check=True)
+                    return magenta_share(shot.name) > 0.3
+            if not wait_for(drawn, 10):
+                fail("the results page did not draw its colour in the browser window")
+            maps = open(f"/proc/{program.process.pid}/maps").read()
+            print(f"the results page is drawn in software, on X11 "
+                  f"({'no' if 'swrast' not in maps else 'the'} OpenGL driver loaded)")
         finally:
             program.close()
-            provider.shutdown()
 
 
 def main():

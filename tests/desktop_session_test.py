@@ -142,8 +142,10 @@ class FakeOpener:
         self.folder = tempfile.TemporaryDirectory()
         self.log = os.path.join(self.folder.name, "opened")
         script = os.path.join(self.folder.name, "xdg-open")
+        self.environment = os.path.join(self.folder.name, "environment")
         with open(script, "w") as out:
-            out.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{self.log}'\nexit 3\n")
+            out.write(f"#!/bin/sh\nprintf '%s\\n' \"$1\" >> '{self.log}'\n"
+                      f"env > '{self.environment}'\nexit 3\n")
         os.chmod(script, 0o755)
 
     def opened(self):
@@ -216,6 +218,11 @@ def links_without_a_browser(program, window, opener):
         fail(f"the message does not name the address: {text!r}")
     if opener.opened() != [HOME_PAGE]:
         fail(f"xdg-open was given {opener.opened()}")
+    with open(opener.environment) as environment:
+        inherited = [line for line in environment if line.startswith(
+            ("QT_XCB_GL_INTEGRATION=", "QT_WAYLAND_CLIENT_BUFFER_INTEGRATION="))]
+    if inherited:
+        fail(f"the program's choices for itself reached xdg-open: {inherited}")
     expect_on_screen(program, "the message")
     xdotool("key", "alt+y")
     if not wait_for(lambda: not visible_windows(MESSAGE_TITLE), 5):
@@ -310,11 +317,25 @@ def result_window(program, entry):
     return windows[0]
 
 
+# The OpenGL driver and what only it loads; libEGL.so.1 and libOpenGL.so.0,
+# which every Qt program links, only dispatch to it.
+DRIVER = ("_dri.so", "libEGL_mesa", "libGLX_mesa", "libgbm")
+
+
+def without_the_opengl_driver(program):
+    with open(f"/proc/{program.process.pid}/maps") as maps:
+        loaded = {line.split()[-1] for line in maps if any(d in line for d in DRIVER)}
+    if loaded:
+        fail(f"the form came up with the OpenGL driver loaded: {sorted(loaded)}")
+    print("the form comes up without the OpenGL driver")
+
+
 def full_session(path):
     opener = FakeOpener()
     program, entry = start(path, opener)
     try:
         window = main_window(program)
+        without_the_opengl_driver(program)
         expect_on_screen(program, "the birth-details form")
         expect_no_maximise(window, "the birth-details form")
         about_box_and_licence(program, window)

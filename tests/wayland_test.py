@@ -1,9 +1,11 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The real program on Wayland, as a Wayland session starts it: on Weston's
-headless back end, with QT_QPA_PLATFORM=wayland. The birth details go in and
-the reading comes back over the accessibility bus; then the program ends on
-the session's SIGTERM.
+headless back end, with QT_QPA_PLATFORM=wayland. The form comes up without
+the OpenGL driver; the birth details go in and the reading comes back over
+the accessibility bus; the built-in browser searches and draws its results
+page (read off Weston's own screenshot); then the program ends on the
+session's SIGTERM.
 
 Run inside a D-Bus session, without an X display:
     dbus-run-session -- tests/wayland_test.py PROGRAM
@@ -18,6 +20,12 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import READING_BUTTON, Program, descendants, fail, wait_for  # noqa: E402
+from provider import SearchProvider, magenta_share  # noqa: E402
+
+BROWSER_BUTTON = "Click Here To Find Latitude & Longitude"
+# The OpenGL driver and what only it loads; libEGL.so.1 and libOpenGL.so.0,
+# which every Qt program links, only dispatch to it.
+DRIVER = ("_dri.so", "libEGL_mesa", "libGLX_mesa", "libgbm")
 
 # 77 degrees 33 minutes north gives the colatitude 12.27: Regulus.
 INPUTS = {
@@ -30,15 +38,37 @@ INPUTS = {
 def start_weston(runtime):
     socket = "asterine-test"
     log = open(os.path.join(runtime, "weston.log"), "w")
+    # Pixman draws what the clients show, and --debug lets the screenshooter in.
     weston = subprocess.Popen(
-        ["weston", "--backend=headless-backend.so", f"--socket={socket}", "--idle-time=0",
-         "--width=1600", "--height=1000"],
+        ["weston", "--backend=headless-backend.so", "--use-pixman", "--debug",
+         f"--socket={socket}", "--idle-time=0", "--width=1600", "--height=1000"],
         env=dict(os.environ, XDG_RUNTIME_DIR=runtime), stdout=log, stderr=subprocess.STDOUT)
     path = os.path.join(runtime, socket)
     if not wait_for(lambda: os.path.exists(path), 20):
         weston.kill()
         fail("Weston did not start its headless compositor")
     return weston, path
+
+
+def screenshot_share(runtime, display):
+    """How much of Weston's screen shows the results page's magenta."""
+    folder = tempfile.mkdtemp(dir=runtime)
+    subprocess.run(["weston-screenshooter"], cwd=folder, check=True, capture_output=True,
+                   env=dict(os.environ, XDG_RUNTIME_DIR=runtime, WAYLAND_DISPLAY=display))
+    shots = [name for name in os.listdir(folder) if name.endswith(".png")]
+    return magenta_share(os.path.join(folder, shots[0])) if shots else 0.0
+
+
+def browser_draws(program, entry, runtime, display):
+    inputs = program.inputs(entry)
+    for name, value in {"City": "Pune", "State": "Maharashtra", "Country": "India"}.items():
+        inputs[name].queryEditableText().setTextContents(value)
+    program.press(program.control(entry, BROWSER_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
+    if not program.window_with("Refresh", pyatspi.ROLE_PUSH_BUTTON, seconds=30):
+        fail("the browser did not come up on Wayland")
+    if not wait_for(lambda: screenshot_share(runtime, display) > 0.05, 20):
+        fail("the browser did not draw its results page on Wayland")
+    print("on Wayland the browser searches and draws its results page")
 
 
 def main():
@@ -48,12 +78,21 @@ def main():
     environment = {"QT_QPA_PLATFORM": "wayland", "WAYLAND_DISPLAY": display,
                    "LANG": "C.UTF-8"}
     os.environ.pop("DISPLAY", None)
+    provider = SearchProvider().__enter__()
+    environment.update(provider.environment())
+    if os.geteuid() == 0:
+        environment["QTWEBENGINE_DISABLE_SANDBOX"] = "1"  # Chromium's refuses root
     try:
         program = Program(sys.argv[1], environment)
         try:
             entry = program.window_with(READING_BUTTON)
             if not entry:
                 fail("no birth-details form on Wayland")
+            with open(f"/proc/{program.process.pid}/maps") as maps:
+                loaded = [line.split()[-1] for line in maps if any(d in line for d in DRIVER)]
+            if loaded:
+                fail(f"the form came up with the OpenGL driver loaded: {sorted(set(loaded))}")
+            print("on Wayland the form comes up without the OpenGL driver")
             inputs = program.inputs(entry)
             for name, value in INPUTS.items():
                 inputs[name].queryEditableText().setTextContents(value)
@@ -70,6 +109,8 @@ def main():
             print("on Wayland (Weston, headless): the birth details go in and Regulus, "
                   "Cor leonis comes back over the accessibility bus")
 
+            browser_draws(program, entry, runtime, display)
+
             program.process.send_signal(signal.SIGTERM)
             try:
                 status = program.process.wait(10)
@@ -81,6 +122,7 @@ def main():
         finally:
             program.close()
     finally:
+        provider.__exit__()
         weston.terminate()
         weston.wait()
 

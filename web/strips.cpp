@@ -38,7 +38,7 @@ LinkLabel* makeOffer(const QString& name, const QString& caption, LinkRole role,
 }  // namespace
 
 QLabel* makeDescription(QWidget* parent, const QString& objectName, int minimumWidth) {
-    auto* description = new QLabel(brand::description(), parent);
+    auto* description = new WrappingLabel(brand::description(), parent);
     description->setObjectName(objectName);
     description->setWordWrap(true);
     description->setAlignment(Qt::AlignCenter);
