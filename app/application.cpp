@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "display/display_form.h"
+#include "document/birth_details.h"
 #include "entry/main_form.h"
 #include "formbase/accessibility.h"
 #include "formbase/input_frame_style.h"
@@ -134,6 +135,10 @@ void Application::showReading(const stars::StarReading& reading) {
     display_->show();
     display_->raise();
     display_->activateWindow();
+}
+
+document::BirthDetails Application::birthDetails() const {
+    return main_ ? main_->birthDetails() : document::BirthDetails();
 }
 
 FrmTellAFriend* Application::tellAFriend() {

@@ -51,6 +51,7 @@ public:
     const Services& services() const override { return services_; }
     stars::ReadingEngine& engine() override { return engine_; }
     void showReading(const stars::StarReading& reading) override;
+    document::BirthDetails birthDetails() const override;
     void showMain() override;
     void showTellAFriend() override;
     void hideTellAFriend() override;

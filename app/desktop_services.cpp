@@ -5,12 +5,15 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include "display/printing.h"
 
 namespace asterine {
 
@@ -110,6 +113,19 @@ std::unique_ptr<QSettings> UserSettingsLocation::open() const {
 
 void EventLoopEnder::endProcess() {
     QCoreApplication::exit(0);
+}
+
+QString DialogFileChooser::saveFileName(QWidget* parent, const QString& caption,
+                                        const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+void PaperPrinting::print(QWidget* parent, const document::ReadingDocument& reading) {
+    putOnPaper(parent, reading, PaperAction::Print, messages_);
+}
+
+void PaperPrinting::preview(QWidget* parent, const document::ReadingDocument& reading) {
+    putOnPaper(parent, reading, PaperAction::Preview, messages_);
 }
 
 }  // namespace asterine

@@ -65,6 +65,22 @@ public:
     void endProcess() override;
 };
 
+class DialogFileChooser : public FileChooser {
+public:
+    QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                         const QString& filter) override;
+};
+
+class PaperPrinting : public Printing {
+public:
+    explicit PaperPrinting(MessageService& messages) : messages_(messages) {}
+    void print(QWidget* parent, const document::ReadingDocument& reading) override;
+    void preview(QWidget* parent, const document::ReadingDocument& reading) override;
+
+private:
+    MessageService& messages_;
+};
+
 struct DesktopServices {
     DialogMessageService messages;
     DesktopUrlOpener urls{messages};
@@ -72,8 +88,12 @@ struct DesktopServices {
     TimerSeededRandom random;
     UserSettingsLocation settings;
     EventLoopEnder ender;
+    DialogFileChooser files;
+    PaperPrinting printing{messages};
 
-    Services services() { return {&messages, &urls, &clock, &random, &settings, &ender}; }
+    Services services() {
+        return {&messages, &urls, &clock, &random, &settings, &ender, &files, &printing};
+    }
 };
 
 }  // namespace asterine

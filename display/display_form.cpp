@@ -2,22 +2,35 @@
 #include "display_form.h"
 
 #include <QAccessible>
+#include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <array>
+#include <functional>
+#include <memory>
 #include <optional>
 
+#include "document/document_file.h"
+#include "document/paged_document.h"
+#include "document/reading_document.h"
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
@@ -37,6 +50,9 @@ namespace asterine {
 namespace {
 
 const QColor kNightBlue(0x1c, 0x2b, 0x5a);
+
+// Where the user last saved a reading, in the settings the program keeps.
+const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
 
 // One attribute of the reading: its caption, the label that shows its value
 // and where both sit. The left column holds Latin Name, Designation,
@@ -125,10 +141,33 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
     cmdExit_->setFocus();
 }
 
+QList<QAction*> FrmDisplay::buildKeepingActions() {
+    // Each takes the desktop's own key where there is one; the menu shows it.
+    const auto item = [this](const QString& caption, const char* name,
+                             const QList<QKeySequence>& keys, std::function<void()> handler) {
+        auto* action = new QAction(caption, this);
+        action->setObjectName(QLatin1String(name));
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, std::move(handler));
+        return action;
+    };
+    return {
+        item(tr("&Print..."), "mnuPrint", QKeySequence::keyBindings(QKeySequence::Print),
+             [this] { print(); }),
+        item(tr("Print Pre&view..."), "mnuPrintPreview", {}, [this] { preview(); }),
+        item(tr("&Export as PDF..."), "mnuExportPdf", {QKeySequence(Qt::CTRL | Qt::Key_E)},
+             [this] { saveAs(FileKind::Pdf); }),
+        item(tr("&Save as Text..."), "mnuSaveText", QKeySequence::keyBindings(QKeySequence::Save),
+             [this] { saveAs(FileKind::Text); }),
+        item(tr("&Copy Reading"), "mnuCopyReading", QKeySequence::keyBindings(QKeySequence::Copy),
+             [this] { copyReading(); }),
+    };
+}
+
 QMenuBar* FrmDisplay::buildMenus() {
     auto* bar = new QMenuBar(this);
 
-    addFileMenu(bar, this, tr("&Back"), "mnuFileBack", cmdOK_);
+    addFileMenu(bar, this, tr("&Back"), "mnuFileBack", cmdOK_, buildKeepingActions());
     addHelpAndDonateMenus(bar, *shell_.services().urls,
                           {tr("&Check for Software Update"), QStringLiteral("mnuFileSep1"),
                            QStringLiteral("mnuFileSep2")},
@@ -255,6 +294,61 @@ void FrmDisplay::showReading(const stars::StarReading& reading) {
     for (std::size_t i = 0; i < attributeLabels_.size(); ++i)
         attributeLabels_[i]->setText(QString::fromStdString(reading.attributes[i]));
     frmShow_->setVisible(reading.frameShown);
+}
+
+stars::StarReading FrmDisplay::shownReading() const {
+    stars::StarReading reading;
+    reading.starLine = lblFixedStar_->text().toStdString();
+    for (std::size_t i = 0; i < attributeLabels_.size(); ++i)
+        reading.attributes[i] = attributeLabels_[i]->text().toStdString();
+    reading.frameShown = !frmShow_->isHidden();
+    return reading;
+}
+
+document::ReadingDocument FrmDisplay::readingDocument() const {
+    return document::makeDocument(shownReading(), shell_.birthDetails(),
+                                  shell_.services().clock->now().date());
+}
+
+void FrmDisplay::print() {
+    shell_.services().printing->print(this, readingDocument());
+}
+
+void FrmDisplay::preview() {
+    shell_.services().printing->preview(this, readingDocument());
+}
+
+void FrmDisplay::saveAs(FileKind kind) {
+    const document::ReadingDocument reading = readingDocument();
+    const bool pdf = kind == FileKind::Pdf;
+    const QString extension = pdf ? QStringLiteral("pdf") : QStringLiteral("txt");
+    // The folder the user last saved a reading in, kept with the settings.
+    const std::unique_ptr<QSettings> settings = shell_.services().settings->open();
+    QString folder = settings->value(kLastFolderKey).toString();
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString path = shell_.services().files->saveFileName(
+        this, pdf ? tr("Export the Reading as PDF") : tr("Save the Reading as Text"),
+        QDir(folder).filePath(document::suggestedFileName(reading, extension)),
+        pdf ? tr("PDF documents (*.pdf)") : tr("Text files (*.txt)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QLatin1Char('.') + extension;
+    settings->setValue(kLastFolderKey, QFileInfo(path).absolutePath());
+    settings->sync();
+    const QByteArray bytes = pdf ? document::toPdf(reading, document::pageSizeFor(QLocale()))
+                                 : document::toText(reading).toUtf8();
+    if (const std::optional<QString> problem = document::saveFile(path, bytes))
+        shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+}
+
+void FrmDisplay::copyReading() {
+    const document::ReadingDocument reading = readingDocument();
+    auto* data = new QMimeData;
+    data->setText(document::toText(reading));
+    data->setHtml(document::toHtml(reading));
+    QGuiApplication::clipboard()->setMimeData(data);
 }
 
 void FrmDisplay::showEvent(QShowEvent* event) {

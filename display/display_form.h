@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QAction;
 class QGridLayout;
 class QLabel;
 class QMenuBar;
@@ -15,6 +16,10 @@ class QPushButton;
 
 namespace stars {
 struct StarReading;
+}
+
+namespace document {
+struct ReadingDocument;
 }
 
 namespace asterine {
@@ -29,6 +34,12 @@ public:
     // Fills every label and shows or hides the attribute frame.
     void showReading(const stars::StarReading& reading);
 
+    // The reading the form shows, read back from its labels.
+    stars::StarReading shownReading() const;
+    // The reading the form shows, with the birth details it was made for,
+    // as a document made today.
+    document::ReadingDocument readingDocument() const;
+
 protected:
     // Unloading the form shows the tell-a-friend form.
     void closeEvent(QCloseEvent* event) override;
@@ -39,10 +50,16 @@ protected:
 
 private:
     QMenuBar* buildMenus();
+    QList<QAction*> buildKeepingActions();
     QWidget* buildResultsFrame();
     void fixLayout(QGridLayout* grid);
 
     void back();
+    void print();
+    void preview();
+    enum class FileKind { Pdf, Text };
+    void saveAs(FileKind kind);
+    void copyReading();
 
     Shell& shell_;
     QLabel* lblFixedStar_ = nullptr;

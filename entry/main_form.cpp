@@ -16,6 +16,7 @@
 #include <optional>
 
 #include "atlas/atlas.h"
+#include "document/birth_details.h"
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
@@ -118,6 +119,29 @@ void FrmMain::bringCoBrandToFront() {
 }
 void FrmMain::bringFullBrandToFront() {
     bringToFront(lblFullBrand_, lblCobrand_);
+}
+
+document::BirthDetails FrmMain::birthDetails() const {
+    document::BirthDetails details;
+    details.name = txtName_->text();
+    details.monthIndex = cboMonth_->currentIndex();
+    details.day = cboDate_->currentIndex() + 1;
+    details.year = cboYear_->currentText().toInt();
+    details.hour = cboHH_->currentIndex();
+    details.minute = cboMM_->currentIndex();
+    details.second = cboSS_->currentIndex();
+    details.city = txtMCity_->text();
+    details.state = txtMState_->text();
+    details.country = txtMCountry_->text();
+    details.latitudeDegrees = txtLatD_->text();
+    details.latitudeMinutes = txtLatM_->text();
+    details.latitudeSeconds = txtLatS_->text();
+    details.south = optLat_->checkedId() == 1;
+    details.longitudeDegrees = txtLonD_->text();
+    details.longitudeMinutes = txtLonM_->text();
+    details.longitudeSeconds = txtLonS_->text();
+    details.west = optLong_->checkedId() == 1;
+    return details;
 }
 
 QMenuBar* FrmMain::buildMenus() {

@@ -10,6 +10,10 @@ namespace atlas {
 struct Place;
 }
 
+namespace document {
+struct BirthDetails;
+}
+
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
@@ -35,6 +39,9 @@ public:
     // which one is seen.
     void bringCoBrandToFront();
     void bringFullBrandToFront();
+
+    // What the boxes, lists and option buttons hold now.
+    document::BirthDetails birthDetails() const;
 
 protected:
     // Unloading the form hands over to the tell-a-friend form.

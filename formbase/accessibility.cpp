@@ -67,12 +67,14 @@ private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
 };
 
-// A form built on a plain QWidget is a window to a screen reader, as a
-// dialog or a main window is; Qt would call it a filler.
+// A form of the program's built on a plain QWidget is a window to a screen
+// reader, as a dialog or a main window is; Qt would call it a filler. Qt's
+// own windows built on QWidget (menus, lists) keep Qt's accessibility.
 bool isPlainForm(const QObject* object) {
     const auto* widget = qobject_cast<const QWidget*>(object);
     return widget && widget->isWindow() &&
-           widget->metaObject()->superClass() == &QWidget::staticMetaObject;
+           widget->metaObject()->superClass() == &QWidget::staticMetaObject &&
+           QByteArray(widget->metaObject()->className()).startsWith("asterine::");
 }
 
 QAccessibleInterface* programAccessibles(const QString& className, QObject* object) {

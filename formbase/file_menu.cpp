@@ -24,9 +24,13 @@ QList<QKeySequence> quitKeys() {
 }
 
 void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
-                 QAbstractButton* first) {
+                 QAbstractButton* first, const QList<QAction*>& before) {
     QMenu* file = bar->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
+    if (!before.isEmpty()) {
+        file->addActions(before);
+        file->addSeparator();
+    }
     QAction* firstItem = file->addAction(firstCaption);
     firstItem->setObjectName(QLatin1String(firstName));
     QObject::connect(firstItem, &QAction::triggered, first, &QAbstractButton::click);

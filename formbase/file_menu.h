@@ -8,6 +8,7 @@
 #include <QString>
 
 class QAbstractButton;
+class QAction;
 class QMenuBar;
 class QWidget;
 
@@ -17,10 +18,11 @@ namespace asterine {
 // names none (Linux desktops use it, whatever their theme says).
 QList<QKeySequence> quitKeys();
 
-// Adds "&File" to `bar`: a first item named `firstName` that clicks `first`,
-// exactly as if the button had been pressed, then "E&xit" (`mnuExit`), which
-// closes `form`.
+// Adds "&File" to `bar`: the items `before`, if any, set off by a
+// separator; then an item named `firstName` that clicks `first`, exactly as
+// if the button had been pressed; then "E&xit" (`mnuExit`), which closes
+// `form`.
 void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
-                 QAbstractButton* first);
+                 QAbstractButton* first, const QList<QAction*>& before = {});
 
 }  // namespace asterine

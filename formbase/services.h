@@ -3,7 +3,8 @@
 
 // The program's side effects, each behind a small interface so that the forms
 // can be driven headless in tests: message boxes, opening a web address, the
-// clock, the random draw, the settings store and ending the process.
+// clock, the random draw, the settings store, ending the process, the file
+// dialog and the printer.
 
 #include <QDateTime>
 #include <QString>
@@ -13,6 +14,10 @@
 
 class QSettings;
 class QWidget;
+
+namespace document {
+struct ReadingDocument;
+}
 
 namespace asterine {
 
@@ -67,6 +72,24 @@ public:
     virtual void endProcess() = 0;
 };
 
+// The desktop's dialog for choosing where a file is saved.
+class FileChooser {
+public:
+    virtual ~FileChooser() = default;
+    // The path chosen, starting from `suggested`; empty when the user
+    // cancelled. `filter` is as Qt's file dialogs take it.
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                 const QString& filter) = 0;
+};
+
+// Paper: the print dialog and the print preview, for one reading.
+class Printing {
+public:
+    virtual ~Printing() = default;
+    virtual void print(QWidget* parent, const document::ReadingDocument& reading) = 0;
+    virtual void preview(QWidget* parent, const document::ReadingDocument& reading) = 0;
+};
+
 struct Services {
     MessageService* messages = nullptr;
     UrlOpener* urls = nullptr;
@@ -74,6 +97,8 @@ struct Services {
     RandomSource* random = nullptr;
     SettingsLocation* settings = nullptr;
     ProcessEnder* ender = nullptr;
+    FileChooser* files = nullptr;
+    Printing* printing = nullptr;
 };
 
 }  // namespace asterine

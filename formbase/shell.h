@@ -12,6 +12,10 @@ class ReadingEngine;
 struct StarReading;
 }  // namespace stars
 
+namespace document {
+struct BirthDetails;
+}
+
 namespace asterine {
 
 struct Services;
@@ -27,6 +31,8 @@ public:
     // the birth-details form and the tell-a-friend form, and shows the
     // result form.
     virtual void showReading(const stars::StarReading& reading) = 0;
+    // The birth details as the birth-details form holds them now.
+    virtual document::BirthDetails birthDetails() const = 0;
     virtual void showMain() = 0;
     virtual void showTellAFriend() = 0;
     virtual void hideTellAFriend() = 0;

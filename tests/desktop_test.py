@@ -223,12 +223,74 @@ def result_window(program, entry, inputs, degrees, minutes):
     return window, x_size(window)
 
 
+def keep_the_reading(program, window):
+    """Ctrl+S saves the reading as text through the save dialog; Ctrl+C
+    puts it on the clipboard as text and as a table; the File menu's items
+    are named for screen readers."""
+    result = program.window_with("Latin Name", pyatspi.ROLE_LABEL)
+    file_menu = [node for node in descendants(result) if node.name == "File"]
+    if not file_menu:
+        fail("the result form has no File menu for screen readers")
+    file_menu = file_menu[0]
+    program.click(file_menu)  # opens the menu; a second click closes it
+
+    def items():
+        found = [node.name for shown in program.windows() for node in descendants(shown)
+                 if node.getRole() == pyatspi.ROLE_MENU_ITEM]
+        return found if "Copy Reading" in found else None
+    items = wait_for(items, 5) or []
+    program.click(file_menu)
+    for wanted in ("Print...", "Print Preview...", "Export as PDF...", "Save as Text...",
+                   "Copy Reading", "Back", "Exit"):
+        if wanted not in items:
+            fail(f"the File menu has no item named {wanted!r} for screen readers: {items}")
+    folder = tempfile.mkdtemp()
+    target = os.path.join(folder, "ada.txt")
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+s")
+    if not wait_for(lambda: visible_windows("Save the Reading as Text"), 10):
+        fail("Ctrl+S did not open the save dialog")
+    pump(0.5)
+    xdotool("key", "ctrl+a")
+    xdotool("type", "--delay", "20", target)
+    xdotool("key", "Return")
+    if not wait_for(lambda: os.path.exists(target), 10):
+        fail("the save dialog's Return wrote no file")
+    with open(target, encoding="utf-8") as saved:
+        text = saved.read()
+    for wanted in ("Asterine Results\n", "Name: SMITH\n", "Fixed Star: Regulus\n",
+                   "Latin Name: Cor leonis\n"):
+        if wanted not in text:
+            fail(f"the saved reading lacks {wanted!r}: {text!r}")
+    if oct(os.stat(target).st_mode & 0o777) != "0o600":
+        fail(f"the saved reading is readable by others: {oct(os.stat(target).st_mode)}")
+
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+c")
+    pump(0.5)
+    targets = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "TARGETS"],
+                             capture_output=True, text=True).stdout.split()
+    if "text/plain" not in " ".join(targets) or "text/html" not in targets:
+        fail(f"the clipboard offers {targets}, not text and a table")
+    plain = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "UTF8_STRING"],
+                           capture_output=True, text=True).stdout
+    html = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "text/html"],
+                          capture_output=True, text=True).stdout
+    if plain != text:
+        fail(f"the clipboard's text differs from the saved reading: {plain!r}")
+    if "<table" not in html or "Cor leonis" not in html:
+        fail(f"the clipboard's table is not the reading: {html[:200]!r}")
+    print("Ctrl+S saves the reading through the save dialog (readable by the user alone); "
+          "Ctrl+C puts it on the clipboard as text and as a table")
+
+
 def result_windows(program, entry, inputs):
     for name, value in {"Longitude degrees": "73", "Longitude minutes": "51",
                         "Longitude seconds": "2", "Latitude seconds": "10"}.items():
         inputs[name].queryEditableText().setTextContents(value)
     inputs["Name"].queryEditableText().setTextContents("SMITH")
     window, with_lore = result_window(program, entry, inputs, "77", "33")
+    keep_the_reading(program, window)
     xdotool("windowfocus", "--sync", str(window))
     xdotool("key", "--delay", "100", "Tab", "Return")  # Enter on a focused Back goes back
     if not wait_for(lambda: program.window_with(READING_BUTTON, seconds=1), 5):

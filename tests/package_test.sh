@@ -33,7 +33,7 @@ fi
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins \
-    libgeonames0; do
+    libgeonames0 libqt6printsupport6; do
     grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
@@ -55,6 +55,7 @@ for size in 16 24 32 48 64 128 256; do
     test -s "$root/usr/share/icons/hicolor/${size}x${size}/apps/com.quorvane.Asterine.png"
 done
 test -s "$root/usr/lib/asterine/asterine_browser.so"
+test -s "$root/usr/lib/asterine/asterine_print.so"
 test -s "$root/usr/share/doc/asterine/copyright"
 gzip -t "$root/usr/share/doc/asterine/changelog.gz"
 zcat "$root/usr/share/man/man1/asterine.1.gz" | grep -q '^\.TH ASTERINE 1'

@@ -22,6 +22,7 @@
 
 #include "app/application.h"
 #include "app/single_instance.h"
+#include "document/reading_document.h"
 #include "formbase/services.h"
 #include "web/links.h"
 
@@ -101,6 +102,37 @@ public:
     int ends = 0;
 };
 
+// Answers the save dialog with a path set beforehand, and records what it
+// was asked.
+class ScriptedFiles : public FileChooser {
+public:
+    QString saveFileName(QWidget*, const QString& caption, const QString& suggested,
+                         const QString& filter) override {
+        asked.append({caption, suggested, filter});
+        return answer;
+    }
+    struct Question {
+        QString caption;
+        QString suggested;
+        QString filter;
+    };
+    QList<Question> asked;
+    QString answer;  // empty: the user cancels
+};
+
+// Records what would have gone to paper.
+class RecordingPrinting : public Printing {
+public:
+    void print(QWidget*, const document::ReadingDocument& reading) override {
+        printed.append(document::toText(reading));
+    }
+    void preview(QWidget*, const document::ReadingDocument& reading) override {
+        previewed.append(document::toText(reading));
+    }
+    QStringList printed;
+    QStringList previewed;
+};
+
 // An application with every side effect recorded.
 struct Harness {
     RecordingMessages messages;
@@ -109,6 +141,8 @@ struct Harness {
     ScriptedRandom random;
     TemporarySettings settings;
     RecordingEnder ender;
+    ScriptedFiles files;
+    RecordingPrinting printing;
     QTemporaryDir runtime;
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<Application> app;
@@ -116,8 +150,8 @@ struct Harness {
     Harness() {
         // The update prompt has run before: no question at start-up.
         settings.setDuration(clock.time.toString(Qt::ISODate));
-        app = std::make_unique<Application>(
-            Services{&messages, &urls, &clock, &random, &settings, &ender});
+        app = std::make_unique<Application>(Services{&messages, &urls, &clock, &random, &settings,
+                                                     &ender, &files, &printing});
     }
     ~Harness() {
         app.reset();

@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -873,8 +874,14 @@ void TestEntry::screenReadersHearNamesNotValues() {
         QVERIFY(list->actionInterface()->actionNames().contains(
             QAccessibleActionInterface::showMenuAction()));
     }
-    // The forms are windows, not fillers.
+    // The forms are windows, not fillers; Qt's own windows (the menus) keep
+    // what Qt tells of them, their items included.
     QCOMPARE(QAccessible::queryAccessibleInterface(form)->role(), QAccessible::Window);
+    auto* file = form->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(file);
+    QCOMPARE(menu->role(), QAccessible::PopupMenu);
+    QCOMPARE(menu->childCount(), int(file->actions().size()));
+    QCOMPARE(menu->child(0)->text(QAccessible::Name), QStringLiteral("Get My Fixed Stars Astrology Reading"));
     FillValid(form);
     Click(form, "cmdRashi");
     QCOMPARE(QAccessible::queryAccessibleInterface(h->app->displayForm())->role(),

@@ -2,12 +2,11 @@
 #include "browser.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLabel>
-#include <QLibrary>
 
 #include "brand.h"
 #include "formbase/form_font.h"
+#include "formbase/program_module.h"
 #include "links.h"
 
 namespace asterine {
@@ -17,15 +16,10 @@ namespace {
 using CreateBrowserFunction = QWidget* (*)(const QString&, UrlOpener&, const BrowserSettings&);
 
 // The browser lives in a module of its own, loaded when it is first opened,
-// so that the program does not pay for the web engine at start-up. It is
-// looked for in one place only, lib/asterine beside the program's own folder,
-// so a module can never come from anywhere another user could plant one.
+// so that the program does not pay for the web engine at start-up.
 CreateBrowserFunction loadBrowserModule() {
-    static CreateBrowserFunction create = [] {
-        QLibrary module(QDir(QCoreApplication::applicationDirPath())
-                            .filePath(QStringLiteral("../lib/asterine/asterine_browser")));
-        return reinterpret_cast<CreateBrowserFunction>(module.resolve("asterine_create_browser"));
-    }();
+    static const auto create = reinterpret_cast<CreateBrowserFunction>(
+        programModuleFunction("asterine_browser", "asterine_create_browser"));
     return create;
 }
 

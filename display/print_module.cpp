@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The printing module: Qt's print dialog and print preview for one reading,
+// loaded when the user first prints.
+
+#include <QCoreApplication>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include "document/paged_document.h"
+#include "document/reading_document.h"
+#include "formbase/services.h"
+#include "printing.h"
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("asterine::Printing", text);
+}
+
+}  // namespace
+
+extern "C" Q_DECL_EXPORT void asterine_put_on_paper(QWidget* parent,
+                                                    const document::ReadingDocument& reading,
+                                                    asterine::PaperAction action,
+                                                    asterine::MessageService& messages) {
+    QPrinter printer(QPrinter::HighResolution);
+    // The paper of the user's country, which the dialogs can change.
+    printer.setPageSize(document::pageSizeFor(QLocale()));
+    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    printer.setDocName(document::metadataTitle(reading));
+    printer.setCreator(QStringLiteral("Asterine"));
+
+    if (action == asterine::PaperAction::Preview) {
+        QPrintPreviewDialog preview(&printer, parent);
+        preview.setObjectName(QStringLiteral("frmPrintPreview"));
+        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                         [&reading](QPrinter* paper) { document::render(reading, paper); });
+        preview.exec();
+        return;
+    }
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        messages.show(parent,
+                      tr("No printer was found. Set one up in the desktop's printer settings, "
+                         "or choose Export as PDF to save the reading as a file you can print."),
+                      asterine::MessageIcon::Information);
+        return;
+    }
+    QPrintDialog dialog(&printer, parent);
+    dialog.setObjectName(QStringLiteral("frmPrint"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    document::render(reading, &printer);
+}

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "printing.h"
+
+#include <QCoreApplication>
+
+#include "formbase/program_module.h"
+#include "formbase/services.h"
+
+namespace asterine {
+
+namespace {
+
+using PrintFunction = void (*)(QWidget*, const document::ReadingDocument&, PaperAction,
+                               MessageService&);
+
+}  // namespace
+
+void putOnPaper(QWidget* parent, const document::ReadingDocument& reading, PaperAction action,
+                MessageService& messages) {
+    static const auto print = reinterpret_cast<PrintFunction>(
+        programModuleFunction("asterine_print", "asterine_put_on_paper"));
+    if (!print) {
+        messages.show(parent,
+                      QCoreApplication::translate("asterine::Printing",
+                                                  "Printing is not installed with this copy of "
+                                                  "Asterine. Export as PDF saves the reading as a "
+                                                  "file you can print."),
+                      MessageIcon::Information);
+        return;
+    }
+    print(parent, reading, action, messages);
+}
+
+}  // namespace asterine

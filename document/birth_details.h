@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The birth details as the birth-details form holds them: every box's text
+// as typed, every list's choice, both hemispheres.
+
+#include <QString>
+
+namespace document {
+
+struct BirthDetails {
+    QString name;
+    int monthIndex = 0;  // 0 is January
+    int day = 1;
+    int year = 1900;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    QString city;
+    QString state;
+    QString country;
+    QString latitudeDegrees;
+    QString latitudeMinutes;
+    QString latitudeSeconds;
+    bool south = false;
+    QString longitudeDegrees;
+    QString longitudeMinutes;
+    QString longitudeSeconds;
+    bool west = false;
+
+    bool operator==(const BirthDetails&) const = default;
+};
+
+}  // namespace document

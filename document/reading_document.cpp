@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "reading_document.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <array>
+
+#include "stars/reading.h"
+
+namespace document {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("document::ReadingDocument", text);
+}
+
+// The result form's order: its left column, then its right one.
+struct AttributeCaption {
+    stars::Attribute attribute;
+    const char* caption;
+};
+constexpr std::array<AttributeCaption, stars::attributeCount> kAttributes{{
+    {stars::Attribute::LatinName, QT_TRANSLATE_NOOP("document::ReadingDocument", "Latin Name")},
+    {stars::Attribute::Designation, QT_TRANSLATE_NOOP("document::ReadingDocument", "Designation")},
+    {stars::Attribute::Gemstone, QT_TRANSLATE_NOOP("document::ReadingDocument", "Gemstone")},
+    {stars::Attribute::Plant, QT_TRANSLATE_NOOP("document::ReadingDocument", "Plant")},
+    {stars::Attribute::Keywords, QT_TRANSLATE_NOOP("document::ReadingDocument", "Keywords")},
+    {stars::Attribute::Effect, QT_TRANSLATE_NOOP("document::ReadingDocument", "Effect")},
+    {stars::Attribute::Position, QT_TRANSLATE_NOOP("document::ReadingDocument", "Position")},
+    {stars::Attribute::RulingPlanet,
+     QT_TRANSLATE_NOOP("document::ReadingDocument", "Ruling Planet")},
+    {stars::Attribute::Direction, QT_TRANSLATE_NOOP("document::ReadingDocument", "Direction")},
+    {stars::Attribute::Angel, QT_TRANSLATE_NOOP("document::ReadingDocument", "Angel")},
+}};
+
+constexpr const char* kMonths[] = {
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "January"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "February"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "March"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "April"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "May"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "June"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "July"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "August"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "September"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "October"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "November"),
+    QT_TRANSLATE_NOOP("document::ReadingDocument", "December"),
+};
+
+QString twoDigits(int value) {
+    return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+}
+
+// What the document's table rows look like on paper and in a mail.
+QString htmlRows(const QList<Field>& fields) {
+    QString rows;
+    for (const Field& field : fields) {
+        rows += QStringLiteral(
+                    "<tr><th align=\"left\" valign=\"top\" style=\"padding-right:12px\">%1</th>"
+                    "<td valign=\"top\">%2</td></tr>\n")
+                    .arg(field.caption.toHtmlEscaped(), field.value.toHtmlEscaped());
+    }
+    return rows;
+}
+
+}  // namespace
+
+QString monthName(int monthIndex) {
+    if (monthIndex < 0 || monthIndex >= int(std::size(kMonths)))
+        return QString::number(monthIndex + 1);
+    return tr(kMonths[monthIndex]);
+}
+
+QString angleText(const QString& degrees, const QString& minutes, const QString& seconds,
+                  QChar side) {
+    return QStringLiteral("%1\u00b0 %2\u2032 %3\u2033 %4").arg(degrees, minutes, seconds, side);
+}
+
+ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetails& details,
+                             const QDate& madeOn, const QLocale& locale) {
+    ReadingDocument document;
+    document.title = tr("Asterine Results");
+    document.personName = details.name;
+
+    document.details << Field{tr("Name"), details.name};
+    document.details << Field{
+        tr("Date of Birth"),
+        tr("%1 %2, %3").arg(monthName(details.monthIndex)).arg(details.day).arg(details.year)};
+    document.details << Field{
+        tr("Time of Birth"),
+        QStringLiteral("%1:%2:%3")
+            .arg(twoDigits(details.hour), twoDigits(details.minute), twoDigits(details.second))};
+    QStringList place;
+    for (const QString& part : {details.city, details.state, details.country}) {
+        if (!part.trimmed().isEmpty())
+            place << part;
+    }
+    if (!place.isEmpty())
+        document.details << Field{tr("Place of Birth"), place.join(QStringLiteral(", "))};
+    document.details << Field{
+        tr("Latitude"),
+        angleText(details.latitudeDegrees, details.latitudeMinutes, details.latitudeSeconds,
+                  details.south ? QLatin1Char('S') : QLatin1Char('N'))};
+    document.details << Field{
+        tr("Longitude"),
+        angleText(details.longitudeDegrees, details.longitudeMinutes, details.longitudeSeconds,
+                  details.west ? QLatin1Char('W') : QLatin1Char('E'))};
+    document.details << Field{tr("Year for the Catalogue"), QString::number(details.year)};
+
+    // The star line is the star's name, and for a star without lore the
+    // later-version text on a line of its own.
+    const QString starLine = QString::fromStdString(reading.starLine);
+    const qsizetype lineBreak = starLine.indexOf(QLatin1Char('\r'));
+    document.starName = lineBreak < 0 ? starLine : starLine.left(lineBreak);
+    document.star = Field{tr("Fixed Star"), document.starName};
+    if (lineBreak >= 0)
+        document.starNote =
+            starLine.mid(lineBreak).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    if (reading.frameShown) {
+        for (const AttributeCaption& attribute : kAttributes)
+            document.attributes << Field{tr(attribute.caption),
+                                         QString::fromStdString(reading[attribute.attribute])};
+    }
+
+    document.footer =
+        tr("Made with Asterine %1 on %2")
+            .arg(QStringLiteral(ASTERINE_VERSION), locale.toString(madeOn, QLocale::LongFormat));
+    return document;
+}
+
+QString toText(const ReadingDocument& document) {
+    QString text = document.title + QLatin1Char('\n');
+    const auto line = [&text](const Field& field) {
+        text += field.caption + QStringLiteral(": ") + field.value + QLatin1Char('\n');
+    };
+    for (const Field& field : document.details)
+        line(field);
+    line(document.star);
+    if (!document.starNote.isEmpty())
+        text += document.starNote + QLatin1Char('\n');
+    for (const Field& field : document.attributes)
+        line(field);
+    text += document.footer + QLatin1Char('\n');
+    return text;
+}
+
+QString toHtml(const ReadingDocument& document) {
+    QString html =
+        QStringLiteral(
+            "<html><head><meta charset=\"utf-8\"><title>%1</title></head>\n"
+            "<body style=\"color:#000000; background-color:#ffffff\">\n"
+            "<h1 style=\"color:#1c2b5a\">%2</h1>\n"
+            "<table cellspacing=\"0\" cellpadding=\"2\">\n")
+            .arg(metadataTitle(document).toHtmlEscaped(), document.title.toHtmlEscaped());
+    html += htmlRows(document.details);
+    html += QStringLiteral("</table>\n<h2 style=\"color:#1c2b5a\">%1: %2</h2>\n")
+                .arg(document.star.caption.toHtmlEscaped(), document.star.value.toHtmlEscaped());
+    if (!document.starNote.isEmpty())
+        html += QStringLiteral("<p>%1</p>\n").arg(document.starNote.toHtmlEscaped());
+    if (!document.attributes.isEmpty()) {
+        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">\n");
+        html += htmlRows(document.attributes);
+        html += QStringLiteral("</table>\n");
+    }
+    html += QStringLiteral("<p style=\"color:#444444\"><small>%1</small></p>\n</body></html>\n")
+                .arg(document.footer.toHtmlEscaped());
+    return html;
+}
+
+QString metadataTitle(const ReadingDocument& document) {
+    return document.personName + QStringLiteral(" - ") + document.starName;
+}
+
+QString suggestedFileName(const ReadingDocument& document, const QString& extension) {
+    QString name = metadataTitle(document);
+    for (QChar& c : name) {
+        // Characters no file name may hold here or on the desktops it may
+        // travel to, and control characters.
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = QLatin1Char('_');
+    }
+    // Blanks and points at either end make names that file managers hide
+    // or trim.
+    while (!name.isEmpty() &&
+           (name.front() == QLatin1Char(' ') || name.front() == QLatin1Char('.')))
+        name.remove(0, 1);
+    while (!name.isEmpty() && (name.back() == QLatin1Char(' ') || name.back() == QLatin1Char('.')))
+        name.chop(1);
+    if (name.isEmpty() || name == QLatin1String("-"))
+        name = tr("Reading");
+    // File systems take 255 bytes for a name; keep room for the extension.
+    while (name.toUtf8().size() > 200)
+        name.chop(name.back().isLowSurrogate() ? 2 : 1);
+    return name + QLatin1Char('.') + extension;
+}
+
+}  // namespace document

@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// A reading as a document: what print, preview, PDF, the text file, the
+// clipboard and the command line all give, built in one place from the
+// reading and the birth details, so that they can never disagree.
+
+#include <QDate>
+#include <QList>
+#include <QLocale>
+#include <QString>
+
+#include "birth_details.h"
+
+namespace stars {
+struct StarReading;
+}
+
+namespace document {
+
+// One line of the document: a caption and its value.
+struct Field {
+    QString caption;
+    QString value;
+
+    bool operator==(const Field&) const = default;
+};
+
+struct ReadingDocument {
+    QString title;            // "Asterine Results"
+    QList<Field> details;     // name, date, time, place, latitude, longitude, year
+    Field star;               // "Fixed Star" and the star's name
+    QString starNote;         // the later-version text for a star without lore
+    QList<Field> attributes;  // the ten, in the result form's order; none without lore
+    QString footer;           // the program, its version and the day the document was made
+    QString personName;       // for the file name and the PDF's title
+    QString starName;
+};
+
+// The month names the birth-details form offers, in English.
+QString monthName(int monthIndex);
+
+// An angle as typed into three boxes, with its side: "51° 30′ 26″ N".
+QString angleText(const QString& degrees, const QString& minutes, const QString& seconds,
+                  QChar side);
+
+// The document of `reading` for `details`, made on `madeOn`, with dates in
+// `locale`'s format.
+ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetails& details,
+                             const QDate& madeOn, const QLocale& locale = QLocale());
+
+// The document as text: one "Caption: value" line for each field, the star's
+// note on a line of its own, UTF-8 with "\n" line ends and a final newline.
+QString toText(const ReadingDocument& document);
+
+// The document as HTML: the title, then tables of the fields, black on
+// white whatever the desktop's palette; for the clipboard and for paper.
+QString toHtml(const ReadingDocument& document);
+
+// The title of the document for its metadata: "ADA - Regulus".
+QString metadataTitle(const ReadingDocument& document);
+
+// A file name from the person's name and the star, "ADA - Regulus.pdf", with
+// every character a file name may not hold (on this desktop or another one
+// the file may travel to) replaced.
+QString suggestedFileName(const ReadingDocument& document, const QString& extension);
+
+}  // namespace document
