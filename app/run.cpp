@@ -18,10 +18,15 @@ namespace asterine {
 namespace {
 
 // Whether a windowing system can be reached: a display, or a platform
-// chosen explicitly.
-bool displayAvailable() {
+// chosen explicitly, in the environment or with Qt's -platform option.
+bool displayAvailable(int argc, char* argv[]) {
     for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
         if (!qEnvironmentVariableIsEmpty(variable))
+            return true;
+    }
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray argument(argv[i]);
+        if (argument == "-platform" || argument == "--platform")
             return true;
     }
     return false;
@@ -30,13 +35,21 @@ bool displayAvailable() {
 }  // namespace
 
 int run(int argc, char* argv[], const std::function<void()>& started) {
-    if (!displayAvailable()) {
+    if (!displayAvailable(argc, argv)) {
         std::fputs("Asterine needs a graphical display, and none was found.\n", stderr);
         return 1;
     }
     PlatformStart platform;
     QApplication qtApplication(argc, argv);
     platform.applicationMade();
+    // Qt has taken its own options (-platform, -style, ...); anything left
+    // is no option of the window's.
+    if (argc > 1) {
+        std::fprintf(stderr,
+                     "asterine: unknown option \u201c%s\u201d. Try \u201casterine --help\u201d.\n",
+                     argv[1]);
+        return 2;
+    }
     QApplication::setWindowIcon(programIcon());
     // Ties the windows to the desktop entry, for docks and task switchers.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Asterine"));

@@ -9,10 +9,12 @@
 namespace document {
 
 struct BirthDetails {
-    QString name;
-    int monthIndex = 0;  // 0 is January
+    QString name;           // no line for it when empty (the command line's may be)
+    bool dateGiven = true;  // without it, only the year is told
+    int monthIndex = 0;     // 0 is January
     int day = 1;
     int year = 1900;
+    bool timeGiven = true;
     int hour = 0;
     int minute = 0;
     int second = 0;
@@ -23,7 +25,7 @@ struct BirthDetails {
     QString latitudeMinutes;
     QString latitudeSeconds;
     bool south = false;
-    QString longitudeDegrees;
+    QString longitudeDegrees;  // no line for the longitude when all three are empty
     QString longitudeMinutes;
     QString longitudeSeconds;
     bool west = false;

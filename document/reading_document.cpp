@@ -85,14 +85,17 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
     document.title = tr("Asterine Results");
     document.personName = details.name;
 
-    document.details << Field{tr("Name"), details.name};
-    document.details << Field{
-        tr("Date of Birth"),
-        tr("%1 %2, %3").arg(monthName(details.monthIndex)).arg(details.day).arg(details.year)};
-    document.details << Field{
-        tr("Time of Birth"),
-        QStringLiteral("%1:%2:%3")
-            .arg(twoDigits(details.hour), twoDigits(details.minute), twoDigits(details.second))};
+    if (!details.name.isEmpty())
+        document.details << Field{tr("Name"), details.name};
+    if (details.dateGiven)
+        document.details << Field{
+            tr("Date of Birth"),
+            tr("%1 %2, %3").arg(monthName(details.monthIndex)).arg(details.day).arg(details.year)};
+    if (details.timeGiven)
+        document.details << Field{tr("Time of Birth"),
+                                  QStringLiteral("%1:%2:%3")
+                                      .arg(twoDigits(details.hour), twoDigits(details.minute),
+                                           twoDigits(details.second))};
     QStringList place;
     for (const QString& part : {details.city, details.state, details.country}) {
         if (!part.trimmed().isEmpty())
@@ -104,10 +107,11 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
         tr("Latitude"),
         angleText(details.latitudeDegrees, details.latitudeMinutes, details.latitudeSeconds,
                   details.south ? QLatin1Char('S') : QLatin1Char('N'))};
-    document.details << Field{
-        tr("Longitude"),
-        angleText(details.longitudeDegrees, details.longitudeMinutes, details.longitudeSeconds,
-                  details.west ? QLatin1Char('W') : QLatin1Char('E'))};
+    if (!(details.longitudeDegrees + details.longitudeMinutes + details.longitudeSeconds).isEmpty())
+        document.details << Field{
+            tr("Longitude"),
+            angleText(details.longitudeDegrees, details.longitudeMinutes, details.longitudeSeconds,
+                      details.west ? QLatin1Char('W') : QLatin1Char('E'))};
     document.details << Field{tr("Year for the Catalogue"), QString::number(details.year)};
 
     // The star line is the star's name, and for a star without lore the

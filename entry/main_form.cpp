@@ -171,8 +171,7 @@ QWidget* FrmMain::buildDetailsFrame() {
     txtName_->setMaxLength(32767);
     txtName_->setAccessibleName(tr("Name"));
     connect(txtName_, &FilteredLineEdit::keyRefused, this, [this] {
-        shell_.services().messages->show(this, tr("Please Enter only Letters"),
-                                         MessageIcon::Information);
+        shell_.services().messages->show(this, refusedLetterMessage(), MessageIcon::Information);
     });
     grid->addWidget(txtName_, row++, 1);
 
@@ -276,8 +275,7 @@ FrmMain::CoordinateFrame FrmMain::buildCoordinateFrame(const QString& title, con
         box->setAccessibleName(title + QLatin1Char(' ') + spoken[i]);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         connect(box, &FilteredLineEdit::keyRefused, this, [this] {
-            shell_.services().messages->show(this, tr("Only Numbers Are Accepted"),
-                                             MessageIcon::Critical);
+            shell_.services().messages->show(this, refusedDigitMessage(), MessageIcon::Critical);
         });
         grid->addWidget(box, 0, i);
         auto* unit = new QLabel(units[i], frame);

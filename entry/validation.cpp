@@ -13,32 +13,21 @@ QString tr(const char* text) {
 
 }  // namespace
 
-std::optional<BirthDetailsProblem> firstBirthDetailsProblem(const TypedBirthDetails& details) {
-    const struct {
-        const QString& text;
-        BirthBox box;
-        const char* message;
-    } required[] = {
-        {details.name, BirthBox::Name,
-         QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Name")},
-        {details.lonD, BirthBox::LonD,
-         QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Degree of Longitude")},
-        {details.lonM, BirthBox::LonM,
-         QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Minute of Longitude")},
-        {details.lonS, BirthBox::LonS,
-         QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Second of Longitude")},
-        {details.latD, BirthBox::LatD,
-         QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Degree of Latitude")},
-        {details.latM, BirthBox::LatM,
-         QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Minute of Latitude")},
-        {details.latS, BirthBox::LatS,
-         QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Second of Latitude")},
+BirthDetailsProblem missing(BirthBox box) {
+    static constexpr const char* messages[] = {
+        QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Name"),
+        QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Degree of Longitude"),
+        QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Minute of Longitude"),
+        QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Second of Longitude"),
+        QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Degree of Latitude"),
+        QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Minute of Latitude"),
+        QT_TRANSLATE_NOOP("asterine::Validation", "Please Enter Second of Latitude"),
     };
-    for (const auto& check : required) {
-        if (isBlank(check.text))
-            return BirthDetailsProblem{check.box, tr(check.message), MessageIcon::Critical};
-    }
-    switch (checkDate(details.monthIndex, details.dayIndex + 1, details.year)) {
+    return {box, tr(messages[static_cast<int>(box)]), MessageIcon::Critical};
+}
+
+std::optional<BirthDetailsProblem> dateProblem(int monthIndex, int day, int year) {
+    switch (checkDate(monthIndex, day, year)) {
     case DateProblem::February:
         return BirthDetailsProblem{std::nullopt, tr("Please Enter Correct Date Or Month!"),
                                    MessageIcon::Information};
@@ -49,6 +38,28 @@ std::optional<BirthDetailsProblem> firstBirthDetailsProblem(const TypedBirthDeta
         break;
     }
     return std::nullopt;
+}
+
+std::optional<BirthDetailsProblem> firstBirthDetailsProblem(const TypedBirthDetails& details) {
+    const std::pair<const QString&, BirthBox> required[] = {
+        {details.name, BirthBox::Name}, {details.lonD, BirthBox::LonD},
+        {details.lonM, BirthBox::LonM}, {details.lonS, BirthBox::LonS},
+        {details.latD, BirthBox::LatD}, {details.latM, BirthBox::LatM},
+        {details.latS, BirthBox::LatS},
+    };
+    for (const auto& [text, box] : required) {
+        if (isBlank(text))
+            return missing(box);
+    }
+    return dateProblem(details.monthIndex, details.dayIndex + 1, details.year);
+}
+
+QString refusedLetterMessage() {
+    return tr("Please Enter only Letters");
+}
+
+QString refusedDigitMessage() {
+    return tr("Only Numbers Are Accepted");
 }
 
 BirthDetailsProblem latitudeRefusal(stars::LatitudeField field) {

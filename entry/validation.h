@@ -40,6 +40,16 @@ struct BirthDetailsProblem {
 // name, the six coordinate boxes, then the day against month and year.
 std::optional<BirthDetailsProblem> firstBirthDetailsProblem(const TypedBirthDetails& details);
 
+// The refusal of a required box left blank.
+BirthDetailsProblem missing(BirthBox box);
+
+// The refusal of a day the month and year do not have; `day` counts from 1.
+std::optional<BirthDetailsProblem> dateProblem(int monthIndex, int day, int year);
+
+// What the name box says of a character it refuses, and the coordinate boxes.
+QString refusedLetterMessage();
+QString refusedDigitMessage();
+
 // The refusal of a latitude the engine cannot read a star from.
 BirthDetailsProblem latitudeRefusal(stars::LatitudeField field);
 

@@ -56,6 +56,8 @@ for size in 16 24 32 48 64 128 256; do
 done
 test -s "$root/usr/lib/asterine/asterine_browser.so"
 test -s "$root/usr/lib/asterine/asterine_print.so"
+test -s "$root/usr/lib/asterine/asterine_gui.so"
+bash -n "$root/usr/share/bash-completion/completions/asterine"
 test -s "$root/usr/share/doc/asterine/copyright"
 gzip -t "$root/usr/share/doc/asterine/changelog.gz"
 zcat "$root/usr/share/man/man1/asterine.1.gz" | grep -q '^\.TH ASTERINE 1'
@@ -64,6 +66,16 @@ zcat "$root/usr/share/man/man1/asterine.1.gz" | grep -q '^\.TH ASTERINE 1'
 if grep -rl --binary-files=text -e "$build" -e "$(dirname "$build")" "$root"; then
     fail "these files of the package name the build folder"
 fi
+
+# The extracted program's command line, without a display.
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    [[ $("$root/usr/bin/asterine" --version) == "Asterine 1.0" ]] || fail "--version"
+    "$root/usr/bin/asterine" reading --latitude 77:33N --year 1970 | grep -q "^Fixed Star: Regulus$" ||
+        fail "the extracted program gave no reading")
+# Its completion offers the reading command's options.
+completion=$(bash -c "source '$root/usr/share/bash-completion/completions/asterine'
+    COMP_WORDS=(asterine reading --for); COMP_CWORD=2; _asterine; echo \${COMPREPLY[*]}")
+[[ $completion == --format ]] || fail "bash completion offered '$completion'"
 
 mkdir -m 700 "$work/runtime"
 export XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config"
