@@ -20,7 +20,7 @@ QString tr(const char* text) {
 }
 
 QString refusal(const QString& path, const QString& reason) {
-    return tr("The reading could not be saved as \u201c%1\u201d: %2.")
+    return tr("\u201c%1\u201d could not be saved: %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 

@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "people_csv.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QHash>
+#include <QRegularExpression>
+#include <QStringDecoder>
+
+#include "document/reading_document.h"
+#include "entry/validation.h"
+#include "person_rules.h"
+
+namespace people {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("people::Csv", text);
+}
+
+constexpr int kColumnCount = 14;
+
+// The records of RFC 4180 text: fields separated by commas, records by line
+// ends (CR LF or LF), a field in double quotes may hold commas, line ends and
+// doubled quotes.
+class Records {
+public:
+    explicit Records(const QByteArray& bytes) : data_(bytes) {
+        if (data_.startsWith("\xEF\xBB\xBF"))
+            at_ = 3;  // a byte order mark
+    }
+
+    // The next record and the line it starts on; false at the end. A record
+    // that breaks the rules (a quote left open, text after a closing quote)
+    // comes back `malformed`.
+    bool next(QList<QByteArray>& fields, qint64& line, bool& malformed) {
+        fields.clear();
+        malformed = false;
+        // Blank lines between records are passed over.
+        while (at_ < data_.size() && (data_[at_] == '\n' || data_[at_] == '\r')) {
+            if (data_[at_] == '\n')
+                ++line_;
+            ++at_;
+        }
+        if (at_ >= data_.size())
+            return false;
+        line = line_;
+        QByteArray field;
+        while (true) {
+            if (at_ < data_.size() && data_[at_] == '"') {
+                ++at_;
+                bool closed = false;
+                while (at_ < data_.size()) {
+                    const char c = data_[at_++];
+                    if (c == '"') {
+                        if (at_ < data_.size() && data_[at_] == '"') {
+                            field += '"';
+                            ++at_;
+                            continue;
+                        }
+                        closed = true;
+                        break;
+                    }
+                    if (c == '\n')
+                        ++line_;
+                    field += c;
+                }
+                if (!closed)
+                    malformed = true;
+                // After the closing quote: a comma or the record's end.
+                if (at_ < data_.size() && data_[at_] != ',' && data_[at_] != '\n' &&
+                    data_[at_] != '\r')
+                    malformed = true;
+            }
+            while (at_ < data_.size() && data_[at_] != ',' && data_[at_] != '\n') {
+                if (data_[at_] != '\r' || (at_ + 1 < data_.size() && data_[at_ + 1] != '\n'))
+                    field += data_[at_];
+                ++at_;
+            }
+            fields.append(field);
+            field.clear();
+            if (at_ >= data_.size())
+                return true;
+            if (data_[at_++] == '\n') {
+                ++line_;
+                return true;
+            }
+        }
+    }
+
+    qint64 position() const { return at_; }
+
+private:
+    const QByteArray& data_;
+    qsizetype at_ = 0;
+    qint64 line_ = 1;
+};
+
+QByteArray quoted(const QString& value) {
+    QByteArray bytes = value.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
+        bytes.contains('\r') || bytes.startsWith(' ') || bytes.endsWith(' ')) {
+        bytes.replace('"', "\"\"");
+        bytes = '"' + bytes + '"';
+    }
+    return bytes;
+}
+
+std::optional<int> number(const QString& text, int first, int last) {
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || value < first || value > last)
+        return std::nullopt;
+    return value;
+}
+
+// Why a row cannot be a person; the person it is otherwise.
+std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::BirthDetails& details) {
+    if (bytes.size() != kColumnCount)
+        return tr("%1 fields, where a person has %2").arg(bytes.size()).arg(kColumnCount);
+    QStringList fields;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    for (const QByteArray& field : bytes) {
+        fields << decoder.decode(field);
+        if (decoder.hasError())
+            return tr("the text is not UTF-8 (save the file as UTF-8)");
+    }
+    details = document::BirthDetails();
+    details.name = fields[0];
+    if (asterine::isBlank(details.name))
+        return tr("the name is empty");
+
+    static const QRegularExpression date(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QRegularExpressionMatch dateMatch = date.match(fields[1]);
+    if (!dateMatch.hasMatch())
+        return tr("the date \u201c%1\u201d is not written YYYY-MM-DD").arg(fields[1]);
+    const std::optional<int> year = number(dateMatch.captured(1), 1900, 2050);
+    if (!year)
+        return tr("the year %1 is not one from 1900 to 2050").arg(dateMatch.captured(1));
+    const std::optional<int> month = number(dateMatch.captured(2), 1, 12);
+    const std::optional<int> day = number(dateMatch.captured(3), 1, 31);
+    if (!month || !day)
+        return tr("\u201c%1\u201d is not a date").arg(fields[1]);
+    if (asterine::checkDate(*month - 1, *day, *year) != asterine::DateProblem::None)
+        return tr("%1 %2 %3 is not a date")
+            .arg(*day)
+            .arg(document::monthName(*month - 1))
+            .arg(*year);
+    details.monthIndex = *month - 1;
+    details.day = *day;
+    details.year = *year;
+
+    static const QRegularExpression time(QStringLiteral("^(\\d{1,2}):(\\d{2}):(\\d{2})$"));
+    const QRegularExpressionMatch timeMatch = time.match(fields[2]);
+    const std::optional<int> hour = number(timeMatch.captured(1), 0, 23);
+    const std::optional<int> minute = number(timeMatch.captured(2), 0, 59);
+    const std::optional<int> second = number(timeMatch.captured(3), 0, 59);
+    if (!timeMatch.hasMatch() || !hour || !minute || !second)
+        return tr("the time \u201c%1\u201d is not HH:MM:SS").arg(fields[2]);
+    details.hour = *hour;
+    details.minute = *minute;
+    details.second = *second;
+
+    details.city = fields[3];
+    details.state = fields[4];
+    details.country = fields[5];
+
+    // The coordinate boxes take up to three digits each.
+    static const QRegularExpression digits(QStringLiteral("^\\d{1,3}$"));
+    const struct {
+        int field;
+        const char* what;
+        QString* box;
+    } boxes[] = {
+        {6, QT_TRANSLATE_NOOP("people::Csv", "latitude degrees"), &details.latitudeDegrees},
+        {7, QT_TRANSLATE_NOOP("people::Csv", "latitude minutes"), &details.latitudeMinutes},
+        {8, QT_TRANSLATE_NOOP("people::Csv", "latitude seconds"), &details.latitudeSeconds},
+        {10, QT_TRANSLATE_NOOP("people::Csv", "longitude degrees"), &details.longitudeDegrees},
+        {11, QT_TRANSLATE_NOOP("people::Csv", "longitude minutes"), &details.longitudeMinutes},
+        {12, QT_TRANSLATE_NOOP("people::Csv", "longitude seconds"), &details.longitudeSeconds},
+    };
+    for (const auto& box : boxes) {
+        const QString& text = fields[box.field];
+        if (text.isEmpty())
+            return tr("the %1 are missing").arg(tr(box.what));
+        if (!digits.match(text).hasMatch())
+            return tr("%1 \u201c%2\u201d are not a number").arg(tr(box.what), text);
+        *box.box = text;
+    }
+    // A side by its letter or its word, in either case: N, n, North.
+    const auto side = [](const QString& text, const char* first, const char* second)
+        -> std::optional<bool> {
+        const QString word = text.trimmed();
+        for (const auto& [name, negative] : {std::pair{first, false}, std::pair{second, true}}) {
+            const QString full = tr(name);
+            if (word.compare(full.left(1), Qt::CaseInsensitive) == 0 ||
+                word.compare(full, Qt::CaseInsensitive) == 0)
+                return negative;
+        }
+        return std::nullopt;
+    };
+    const std::optional<bool> south = side(fields[9], QT_TRANSLATE_NOOP("people::Csv", "North"),
+                                           QT_TRANSLATE_NOOP("people::Csv", "South"));
+    if (!south)
+        return tr("the latitude's side \u201c%1\u201d is neither N nor S").arg(fields[9]);
+    const std::optional<bool> west = side(fields[13], QT_TRANSLATE_NOOP("people::Csv", "East"),
+                                          QT_TRANSLATE_NOOP("people::Csv", "West"));
+    if (!west)
+        return tr("the longitude's side \u201c%1\u201d is neither E nor W").arg(fields[13]);
+    details.south = *south;
+    details.west = *west;
+
+    // Then as Save checks the form: its checks and the engine's refusals.
+    if (const std::optional<QString> problem = saveProblem(details))
+        return *problem;
+    return std::nullopt;
+}
+
+// Goes through the rows of `bytes`: `good` for each person that passes,
+// `refused` for each row that does not. A later row of a name already in
+// the file is refused. Nothing when the file is one of people; why not
+// otherwise.
+std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileName,
+                                  const CsvProgress& progress, bool* cancelled,
+                                  const std::function<bool(const document::BirthDetails&)>& good,
+                                  const std::function<void(qint64, const QString&)>& refused) {
+    if (cancelled)
+        *cancelled = false;
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    if (bytes.left(4096).contains('\0'))
+        return tr("\u201c%1\u201d is not a CSV file of people: it is not text.").arg(shownName);
+    Records records(bytes);
+    QList<QByteArray> fields;
+    qint64 line = 0;
+    bool malformed = false;
+    if (!records.next(fields, line, malformed) || malformed)
+        return tr("\u201c%1\u201d is not a CSV file of people: it has no header row.").arg(shownName);
+    QStringList header;
+    for (const QByteArray& field : fields)
+        header << QString::fromUtf8(field).trimmed();
+    if (header.join(QLatin1Char(',')).compare(csvHeader().join(QLatin1Char(',')),
+                                              Qt::CaseInsensitive) != 0)
+        return tr("\u201c%1\u201d is not a CSV file of people: its first line is not the header "
+                  "\u201c%2\u201d.")
+            .arg(shownName, csvHeader().join(QLatin1Char(',')));
+
+    QHash<QString, qint64> names;
+    qint64 rows = 0;
+    document::BirthDetails details;
+    while (records.next(fields, line, malformed)) {
+        ++rows;
+        if (progress && rows % 1000 == 0 && !progress(rows, records.position(), bytes.size())) {
+            if (cancelled)
+                *cancelled = true;
+            return std::nullopt;
+        }
+        std::optional<QString> problem;
+        if (malformed)
+            problem = tr("a quoted field is not closed, or goes on after its closing quote");
+        else
+            problem = rowProblem(fields, details);
+        if (!problem) {
+            const auto earlier = names.constFind(details.name);
+            if (earlier != names.constEnd())
+                problem = tr("the name \u201c%1\u201d is also on line %2").arg(details.name).arg(*earlier);
+        }
+        if (problem) {
+            refused(line, *problem);
+            continue;
+        }
+        names.insert(details.name, line);
+        if (!good(details)) {
+            if (cancelled)
+                *cancelled = true;
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+QStringList csvHeader() {
+    return {QStringLiteral("Name"),
+            QStringLiteral("Date of Birth"),
+            QStringLiteral("Time of Birth"),
+            QStringLiteral("City"),
+            QStringLiteral("State"),
+            QStringLiteral("Country"),
+            QStringLiteral("Latitude Degrees"),
+            QStringLiteral("Latitude Minutes"),
+            QStringLiteral("Latitude Seconds"),
+            QStringLiteral("North or South"),
+            QStringLiteral("Longitude Degrees"),
+            QStringLiteral("Longitude Minutes"),
+            QStringLiteral("Longitude Seconds"),
+            QStringLiteral("East or West")};
+}
+
+QByteArray writeCsv(const QList<Person>& people) {
+    QByteArray csv = "\xEF\xBB\xBF";
+    csv += csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n";
+    for (const Person& person : people) {
+        const document::BirthDetails& d = person.details;
+        const QStringList fields = {
+            d.name,
+            QStringLiteral("%1-%2-%3")
+                .arg(d.year, 4, 10, QLatin1Char('0'))
+                .arg(d.monthIndex + 1, 2, 10, QLatin1Char('0'))
+                .arg(d.day, 2, 10, QLatin1Char('0')),
+            QStringLiteral("%1:%2:%3")
+                .arg(d.hour, 2, 10, QLatin1Char('0'))
+                .arg(d.minute, 2, 10, QLatin1Char('0'))
+                .arg(d.second, 2, 10, QLatin1Char('0')),
+            d.city,
+            d.state,
+            d.country,
+            d.latitudeDegrees,
+            d.latitudeMinutes,
+            d.latitudeSeconds,
+            d.south ? QStringLiteral("S") : QStringLiteral("N"),
+            d.longitudeDegrees,
+            d.longitudeMinutes,
+            d.longitudeSeconds,
+            d.west ? QStringLiteral("W") : QStringLiteral("E"),
+        };
+        QByteArrayList row;
+        for (const QString& field : fields)
+            row << quoted(field);
+        csv += row.join(',') + "\r\n";
+    }
+    return csv;
+}
+
+CsvCheck checkCsv(const QByteArray& bytes, const QString& fileName, const QSet<QString>& savedNames,
+                  const CsvProgress& progress) {
+    CsvCheck check;
+    bool cancelled = false;
+    check.notPeople = forEachRow(
+        bytes, fileName, progress, &cancelled,
+        [&](const document::BirthDetails& details) {
+            ++check.good;
+            if (savedNames.contains(details.name))
+                ++check.existing;
+            return true;
+        },
+        [&](qint64 line, const QString& reason) { check.refused.append({line, reason}); });
+    return check;
+}
+
+std::optional<QString> importCsv(const QByteArray& bytes, PeopleStore::Batch& batch,
+                                 const CsvProgress& progress, bool* cancelled) {
+    std::optional<QString> problem;
+    const std::optional<QString> notPeople = forEachRow(
+        bytes, QString(), progress, cancelled,
+        [&](const document::BirthDetails& details) {
+            problem = batch.add(details);
+            return !problem;
+        },
+        [](qint64, const QString&) {});
+    if (cancelled && *cancelled && !problem) {
+        batch.cancel();
+        return std::nullopt;
+    }
+    if (problem)
+        return problem;
+    if (notPeople)
+        return notPeople;
+    return batch.commit();
+}
+
+}  // namespace people

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// People as CSV, as spreadsheets open and write it (RFC 4180): UTF-8, a
+// header row, one person per row. Every row read is checked as Save checks
+// the form, and a refused row is told by its line number and why.
+
+#include <QByteArray>
+#include <QList>
+#include <QSet>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+
+#include "document/birth_details.h"
+#include "people_store.h"
+
+namespace people {
+
+// The header row, the columns in their order.
+QStringList csvHeader();
+
+// The people as a CSV file: a byte order mark (so that spreadsheets take it
+// as UTF-8), the header, one row each, CR LF line ends.
+QByteArray writeCsv(const QList<Person>& people);
+
+// A row refused, by the line it starts on.
+struct CsvRefusal {
+    qint64 line = 0;
+    QString reason;
+};
+
+// What a CSV file holds: how many rows pass, how many of those name people
+// already saved, and the refused rows; or that it is no CSV of people at all.
+struct CsvCheck {
+    std::optional<QString> notPeople;  // the file refused as a whole, named
+    qint64 good = 0;
+    qint64 existing = 0;
+    QList<CsvRefusal> refused;
+};
+
+// Reports how far it has come (rows read, bytes read of all); returning
+// false cancels.
+using CsvProgress = std::function<bool(qint64 rows, qint64 bytesDone, qint64 bytesAll)>;
+
+// Checks every row of `bytes`, the file `fileName`, against the rules and
+// against `savedNames`.
+CsvCheck checkCsv(const QByteArray& bytes, const QString& fileName, const QSet<QString>& savedNames,
+                  const CsvProgress& progress = {});
+
+// Reads the good rows of `bytes` into `batch`; nothing when they are all
+// in, the batch's problem otherwise. Refused rows are passed over, as
+// checkCsv found them. Returns std::nullopt and cancels the batch when
+// `progress` cancels; `cancelled` says which.
+std::optional<QString> importCsv(const QByteArray& bytes, PeopleStore::Batch& batch,
+                                 const CsvProgress& progress, bool* cancelled);
+
+}  // namespace people

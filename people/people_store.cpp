@@ -1,0 +1,634 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "people_store.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QVariant>
+
+#include <atomic>
+
+#include "document/reading_document.h"
+#include "person_rules.h"
+
+namespace people {
+
+namespace {
+
+QString tr(const char* text) {
+    return QCoreApplication::translate("people::PeopleStore", text);
+}
+
+// The columns of a person, in the order they are bound and read.
+const QStringList kColumns = {
+    QStringLiteral("name"),
+    QStringLiteral("month"),
+    QStringLiteral("day"),
+    QStringLiteral("year"),
+    QStringLiteral("hour"),
+    QStringLiteral("minute"),
+    QStringLiteral("second"),
+    QStringLiteral("city"),
+    QStringLiteral("state"),
+    QStringLiteral("country"),
+    QStringLiteral("latitude_degrees"),
+    QStringLiteral("latitude_minutes"),
+    QStringLiteral("latitude_seconds"),
+    QStringLiteral("south"),
+    QStringLiteral("longitude_degrees"),
+    QStringLiteral("longitude_minutes"),
+    QStringLiteral("longitude_seconds"),
+    QStringLiteral("west"),
+};
+
+// The first layout, that of version 1: a person and when it was last used.
+const char* const kVersion1 =
+    "CREATE TABLE people ("
+    " id INTEGER PRIMARY KEY,"
+    " name TEXT NOT NULL UNIQUE,"
+    " month INTEGER NOT NULL, day INTEGER NOT NULL, year INTEGER NOT NULL,"
+    " hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL,"
+    " city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL,"
+    " latitude_degrees TEXT NOT NULL, latitude_minutes TEXT NOT NULL,"
+    " latitude_seconds TEXT NOT NULL, south INTEGER NOT NULL,"
+    " longitude_degrees TEXT NOT NULL, longitude_minutes TEXT NOT NULL,"
+    " longitude_seconds TEXT NOT NULL, west INTEGER NOT NULL,"
+    " last_used INTEGER NOT NULL)";
+
+// Version 2 adds the recent list, apart from when a person was last used
+// (so that Clear Recent keeps the order by last use), and the folded name
+// and place people are searched by.
+const char* const kVersion2[] = {
+    "ALTER TABLE people ADD COLUMN recent_at INTEGER",
+    "ALTER TABLE people ADD COLUMN search TEXT NOT NULL DEFAULT ''",
+    "CREATE INDEX people_recent ON people(recent_at) WHERE recent_at IS NOT NULL",
+};
+
+QStringList allColumns() {
+    return QStringList{QStringLiteral("id")} + kColumns +
+           QStringList{QStringLiteral("last_used"), QStringLiteral("recent_at"),
+                       QStringLiteral("search")};
+}
+
+std::atomic<int> gConnections{0};
+
+// A text as SQLite keeps it: an empty text is empty, not NULL.
+QVariant text(const QString& value) {
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+QVariant valueOf(const document::BirthDetails& d, int column) {
+    switch (column) {
+    case 0: return text(d.name);
+    case 1: return d.monthIndex;
+    case 2: return d.day;
+    case 3: return d.year;
+    case 4: return d.hour;
+    case 5: return d.minute;
+    case 6: return d.second;
+    case 7: return text(d.city);
+    case 8: return text(d.state);
+    case 9: return text(d.country);
+    case 10: return text(d.latitudeDegrees);
+    case 11: return text(d.latitudeMinutes);
+    case 12: return text(d.latitudeSeconds);
+    case 13: return d.south ? 1 : 0;
+    case 14: return text(d.longitudeDegrees);
+    case 15: return text(d.longitudeMinutes);
+    case 16: return text(d.longitudeSeconds);
+    case 17: return d.west ? 1 : 0;
+    default: return {};
+    }
+}
+
+// A person from a row whose first columns are id, then kColumns, then last_used.
+Person personOf(const QSqlQuery& query) {
+    Person p;
+    p.id = query.value(0).toLongLong();
+    document::BirthDetails& d = p.details;
+    d.name = query.value(1).toString();
+    d.monthIndex = query.value(2).toInt();
+    d.day = query.value(3).toInt();
+    d.year = query.value(4).toInt();
+    d.hour = query.value(5).toInt();
+    d.minute = query.value(6).toInt();
+    d.second = query.value(7).toInt();
+    d.city = query.value(8).toString();
+    d.state = query.value(9).toString();
+    d.country = query.value(10).toString();
+    d.latitudeDegrees = query.value(11).toString();
+    d.latitudeMinutes = query.value(12).toString();
+    d.latitudeSeconds = query.value(13).toString();
+    d.south = query.value(14).toInt() != 0;
+    d.longitudeDegrees = query.value(15).toString();
+    d.longitudeMinutes = query.value(16).toString();
+    d.longitudeSeconds = query.value(17).toString();
+    d.west = query.value(18).toInt() != 0;
+    p.lastUsed = QDateTime::fromMSecsSinceEpoch(query.value(19).toLongLong());
+    return p;
+}
+
+QString personColumns() {
+    return QStringLiteral("id, ") + kColumns.join(QStringLiteral(", ")) +
+           QStringLiteral(", last_used");
+}
+
+QString searchText(const document::BirthDetails& details) {
+    return folded(details.name) + QLatin1Char(' ') + folded(placeText(details));
+}
+
+// SQLite's words for the usual failures, in plainer ones.
+QString plainReason(const QSqlError& error) {
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    if (text.contains(QLatin1String("readonly")) || text.contains(QLatin1String("read-only")))
+        return tr("the file or its folder cannot be written to");
+    if (text.contains(QLatin1String("disk is full")) || text.contains(QLatin1String("full")))
+        return tr("the disk is full");
+    if (text.contains(QLatin1String("unable to open")))
+        return tr("the file cannot be opened or made there");
+    return text;
+}
+
+}  // namespace
+
+PeopleStore::PeopleStore(QString path)
+    : path_(std::move(path)),
+      connection_(QStringLiteral("asterine-people-%1").arg(gConnections.fetch_add(1))) {}
+
+PeopleStore::~PeopleStore() {
+    close();
+}
+
+QString PeopleStore::standardPath() {
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation))
+        .filePath(QStringLiteral("people.sqlite"));
+}
+
+std::optional<QString> PeopleStore::takeNotice() {
+    return std::exchange(notice_, std::nullopt);
+}
+
+QString PeopleStore::failure(const QString& reason) const {
+    return tr("The people could not be kept in \u201c%1\u201d: %2.")
+        .arg(QDir::toNativeSeparators(path_), reason);
+}
+
+void PeopleStore::close() {
+    if (QSqlDatabase::contains(connection_)) {
+        {
+            QSqlDatabase db = QSqlDatabase::database(connection_, false);
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(connection_);
+    }
+    open_ = false;
+}
+
+void PeopleStore::keepPrivate() const {
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const QString file = path_ + QLatin1String(suffix);
+        if (QFile::exists(file))
+            QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+}
+
+bool PeopleStore::open(Opening opening, QString* problem) {
+    if (open_)
+        return true;
+    if (!QFile::exists(path_) && opening == Opening::ForReading)
+        return false;  // nobody saved yet
+    const QString folder = QFileInfo(path_).absolutePath();
+    if (!QFileInfo::exists(folder)) {
+        if (!QDir().mkpath(folder)) {
+            if (problem)
+                *problem = failure(tr("its folder cannot be made"));
+            return false;
+        }
+        // Birth details are personal: the folder is the user's alone.
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+    }
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
+            db.setDatabaseName(path_);
+            if (!db.open()) {
+                const QString reason = plainReason(db.lastError());
+                close();
+                if (problem)
+                    *problem = failure(reason);
+                return false;
+            }
+        }
+        open_ = true;
+        keepPrivate();
+        QString reason;
+        if (checkLayout(&reason))
+            return true;
+        if (!reason.isEmpty()) {
+            // Not a store of ours: kept aside, a fresh one in its place.
+            setAside(reason);
+            if (opening == Opening::ForReading || QFile::exists(path_))
+                return false;
+            continue;
+        }
+        // A store of ours that cannot be read or written now.
+        close();
+        if (problem)
+            *problem = failure(tr("it cannot be read"));
+        return false;
+    }
+    return false;
+}
+
+bool PeopleStore::checkLayout(QString* reason) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
+        *reason = tr("it is not an SQLite database: %1").arg(query.lastError().databaseText());
+        return false;
+    }
+    const int version = query.value(0).toInt();
+    query.finish();
+    if (version > schemaVersion) {
+        *reason = tr("it was made by a newer version of Asterine");
+        return false;
+    }
+    if (version == 0) {
+        if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
+            *reason = tr("it is not an SQLite database: %1").arg(query.lastError().databaseText());
+            return false;
+        }
+        if (query.value(0).toInt() != 0) {
+            *reason = tr("it holds the tables of another program");
+            return false;
+        }
+        query.finish();
+        if (!createLayout()) {
+            reason->clear();
+            return false;
+        }
+    } else if (version < schemaVersion && !migrateFrom(version)) {
+        *reason = tr("it could not be brought up to date");
+        return false;
+    }
+    // The table a store of people has, column by column.
+    QSet<QString> columns;
+    if (query.exec(QStringLiteral("PRAGMA table_info(people)"))) {
+        while (query.next())
+            columns.insert(query.value(1).toString());
+    }
+    query.finish();
+    const QStringList expected = allColumns();
+    if (columns != QSet<QString>(expected.begin(), expected.end())) {
+        *reason = tr("its table of people is not the one Asterine keeps");
+        return false;
+    }
+    // Every write one transaction, in a journal that a killed process
+    // cannot leave half-written.
+    query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
+    query.finish();
+    query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
+    return true;
+}
+
+bool PeopleStore::createLayout() {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction())
+        return false;
+    QSqlQuery query(db);
+    bool ok = query.exec(QLatin1String(kVersion1));
+    for (const char* statement : kVersion2)
+        ok = ok && query.exec(QLatin1String(statement));
+    ok = ok && query.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
+    if (!ok || !db.commit()) {
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+bool PeopleStore::migrateFrom(int version) {
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    if (!db.transaction())
+        return false;
+    QSqlQuery query(db);
+    bool ok = true;
+    if (version < 2) {
+        for (const char* statement : kVersion2)
+            ok = ok && query.exec(QLatin1String(statement));
+        // The search text of everyone, and the recent list as their last use.
+        QList<std::pair<qint64, QString>> texts;
+        if (ok && query.exec(QStringLiteral("SELECT ") + personColumns() +
+                             QStringLiteral(" FROM people"))) {
+            while (query.next()) {
+                const Person person = personOf(query);
+                texts.append({person.id, searchText(person.details)});
+            }
+        }
+        QSqlQuery update(db);
+        ok = ok && update.prepare(QStringLiteral(
+                       "UPDATE people SET search = ?, recent_at = last_used WHERE id = ?"));
+        for (const auto& [id, text] : texts) {
+            update.addBindValue(text);
+            update.addBindValue(id);
+            ok = ok && update.exec();
+        }
+    }
+    ok = ok && query.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
+    if (!ok || !db.commit()) {
+        db.rollback();
+        return false;
+    }
+    return true;
+}
+
+void PeopleStore::setAside(const QString& reason) {
+    close();
+    const QString kept = path_ + QStringLiteral(".kept-") +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    bool moved = true;
+    for (const char* suffix : {"", "-wal", "-shm"}) {
+        const QString file = path_ + QLatin1String(suffix);
+        if (QFile::exists(file))
+            moved = QFile::rename(file, kept + QLatin1String(suffix)) && moved;
+    }
+    notice_ = moved ? tr("\u201c%1\u201d is not a store of people that Asterine can use (%2). It "
+                         "is kept, unchanged, as \u201c%3\u201d, and a new, empty store takes its "
+                         "place.")
+                          .arg(QDir::toNativeSeparators(path_), reason,
+                               QDir::toNativeSeparators(kept))
+                    : tr("\u201c%1\u201d is not a store of people that Asterine can use (%2), and "
+                         "it cannot be set aside; it is left as it is, and no people can be kept "
+                         "until it is moved.")
+                          .arg(QDir::toNativeSeparators(path_), reason);
+}
+
+QList<ListedPerson> PeopleStore::list(QString* problem) {
+    QList<ListedPerson> listed;
+    if (!open(Opening::ForReading, problem))
+        return listed;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT id, name, month, day, year, city, state, country, "
+                                   "last_used, search FROM people ORDER BY name"))) {
+        if (problem)
+            *problem = failure(plainReason(query.lastError()));
+        return listed;
+    }
+    while (query.next()) {
+        ListedPerson person;
+        person.id = query.value(0).toLongLong();
+        person.name = query.value(1).toString();
+        person.date = QStringLiteral("%1 %2, %3")
+                          .arg(document::monthName(query.value(2).toInt()))
+                          .arg(query.value(3).toInt())
+                          .arg(query.value(4).toInt());
+        document::BirthDetails place;
+        place.city = query.value(5).toString();
+        place.state = query.value(6).toString();
+        place.country = query.value(7).toString();
+        person.place = placeText(place);
+        person.lastUsed = query.value(8).toLongLong();
+        person.search = query.value(9).toString();
+        listed.append(std::move(person));
+    }
+    return listed;
+}
+
+std::optional<Person> PeopleStore::person(qint64 id) {
+    if (!open(Opening::ForReading, nullptr))
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("SELECT ") + personColumns() +
+                  QStringLiteral(" FROM people WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return personOf(query);
+}
+
+std::optional<Person> PeopleStore::personNamed(const QString& name) {
+    if (!open(Opening::ForReading, nullptr))
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("SELECT ") + personColumns() +
+                  QStringLiteral(" FROM people WHERE name = ?"));
+    query.addBindValue(name);
+    if (!query.exec() || !query.next())
+        return std::nullopt;
+    return personOf(query);
+}
+
+QList<Person> PeopleStore::recent(int limit) {
+    QList<Person> found;
+    if (!open(Opening::ForReading, nullptr))
+        return found;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("SELECT ") + personColumns() +
+                  QStringLiteral(" FROM people WHERE recent_at IS NOT NULL "
+                                 "ORDER BY recent_at DESC, id DESC LIMIT ?"));
+    query.addBindValue(limit);
+    if (query.exec()) {
+        while (query.next())
+            found.append(personOf(query));
+    }
+    return found;
+}
+
+QList<Person> PeopleStore::people(const QList<qint64>& ids) {
+    QList<Person> found;
+    if (!open(Opening::ForReading, nullptr))
+        return found;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    if (!query.exec(QStringLiteral("SELECT ") + personColumns() +
+                    QStringLiteral(" FROM people ORDER BY name")))
+        return found;
+    const QSet<qint64> wanted(ids.begin(), ids.end());
+    while (query.next()) {
+        if (wanted.isEmpty() || wanted.contains(query.value(0).toLongLong()))
+            found.append(personOf(query));
+    }
+    return found;
+}
+
+qint64 PeopleStore::count() {
+    if (!open(Opening::ForReading, nullptr))
+        return 0;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    if (!query.exec(QStringLiteral("SELECT count(*) FROM people")) || !query.next())
+        return 0;
+    return query.value(0).toLongLong();
+}
+
+std::optional<QString> PeopleStore::save(const document::BirthDetails& details,
+                                         const QDateTime& now) {
+    Batch batch(*this, now, true, true);
+    if (batch.problem())
+        return batch.problem();
+    if (std::optional<QString> problem = batch.add(details))
+        return problem;
+    return batch.commit();
+}
+
+std::optional<QString> PeopleStore::saveAll(const QList<document::BirthDetails>& all,
+                                            const QDateTime& now, bool replace,
+                                            const std::function<bool(int)>& progress) {
+    Batch batch(*this, now, replace, false);
+    if (batch.problem())
+        return batch.problem();
+    for (int row = 0; row < all.size(); ++row) {
+        if (std::optional<QString> problem = batch.add(all[row]))
+            return problem;
+        if (progress && (row + 1) % 500 == 0 && !progress(row + 1)) {
+            batch.cancel();
+            return std::nullopt;
+        }
+    }
+    return batch.commit();
+}
+
+struct PeopleStore::Batch::Statement {
+    QSqlQuery query;
+};
+
+PeopleStore::Batch::Batch(PeopleStore& store, const QDateTime& now, bool replace, bool recent)
+    : store_(store), when_(now.toMSecsSinceEpoch()), recent_(recent) {
+    QString problem;
+    if (!store_.open(Opening::ForWriting, &problem)) {
+        problem_ = problem.isEmpty() ? store_.failure(tr("it cannot be opened")) : problem;
+        return;
+    }
+    QSqlDatabase db = QSqlDatabase::database(store_.connection_, false);
+    if (!db.transaction()) {
+        problem_ = store_.failure(plainReason(db.lastError()));
+        return;
+    }
+    open_ = true;
+    QStringList marks;
+    for (int i = 0; i < kColumns.size() + 3; ++i)
+        marks << QStringLiteral("?");
+    QString statement = QStringLiteral("INSERT INTO people (") +
+                        kColumns.join(QStringLiteral(", ")) +
+                        QStringLiteral(", last_used, recent_at, search) VALUES (") +
+                        marks.join(QStringLiteral(", ")) +
+                        QStringLiteral(") ON CONFLICT(name) DO ");
+    if (replace) {
+        QStringList updated = kColumns.mid(1);
+        updated << QStringLiteral("last_used") << QStringLiteral("search");
+        if (recent_)
+            updated << QStringLiteral("recent_at");
+        QStringList updates;
+        for (const QString& column : updated)
+            updates << column + QStringLiteral(" = excluded.") + column;
+        statement += QStringLiteral("UPDATE SET ") + updates.join(QStringLiteral(", "));
+    } else {
+        statement += QStringLiteral("NOTHING");
+    }
+    statement_ = std::make_unique<Statement>(Statement{QSqlQuery(db)});
+    if (!statement_->query.prepare(statement)) {
+        problem_ = store_.failure(plainReason(statement_->query.lastError()));
+        cancel();
+    }
+}
+
+PeopleStore::Batch::~Batch() {
+    cancel();
+}
+
+std::optional<QString> PeopleStore::Batch::add(const document::BirthDetails& details) {
+    if (!open_)
+        return problem_ ? problem_ : store_.failure(tr("the save was cancelled"));
+    QSqlQuery& query = statement_->query;
+    for (int column = 0; column < kColumns.size(); ++column)
+        query.bindValue(column, valueOf(details, column));
+    query.bindValue(int(kColumns.size()), when_);
+    query.bindValue(int(kColumns.size()) + 1, recent_ ? QVariant(when_) : QVariant());
+    query.bindValue(int(kColumns.size()) + 2, searchText(details));
+    if (!query.exec()) {
+        problem_ = store_.failure(plainReason(query.lastError()));
+        cancel();
+        return problem_;
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> PeopleStore::Batch::commit() {
+    if (!open_)
+        return problem_ ? problem_ : store_.failure(tr("the save was cancelled"));
+    statement_.reset();
+    QSqlDatabase db = QSqlDatabase::database(store_.connection_, false);
+    open_ = false;
+    if (!db.commit()) {
+        problem_ = store_.failure(plainReason(db.lastError()));
+        db.rollback();
+        return problem_;
+    }
+    store_.keepPrivate();
+    return std::nullopt;
+}
+
+void PeopleStore::Batch::cancel() {
+    if (!open_)
+        return;
+    statement_.reset();
+    open_ = false;
+    QSqlDatabase::database(store_.connection_, false).rollback();
+}
+
+QSet<QString> PeopleStore::names() {
+    QSet<QString> found;
+    if (!open(Opening::ForReading, nullptr))
+        return found;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.setForwardOnly(true);
+    if (query.exec(QStringLiteral("SELECT name FROM people"))) {
+        while (query.next())
+            found.insert(query.value(0).toString());
+    }
+    return found;
+}
+
+std::optional<QString> PeopleStore::remove(qint64 id) {
+    QString problem;
+    if (!open(Opening::ForWriting, &problem))
+        return problem;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("DELETE FROM people WHERE id = ?"));
+    query.addBindValue(id);
+    if (!query.exec())
+        return failure(plainReason(query.lastError()));
+    return std::nullopt;
+}
+
+std::optional<QString> PeopleStore::markUsed(qint64 id, const QDateTime& now) {
+    QString problem;
+    if (!open(Opening::ForWriting, &problem))
+        return problem;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    query.prepare(QStringLiteral("UPDATE people SET last_used = ?, recent_at = ? WHERE id = ?"));
+    query.addBindValue(now.toMSecsSinceEpoch());
+    query.addBindValue(now.toMSecsSinceEpoch());
+    query.addBindValue(id);
+    if (!query.exec())
+        return failure(plainReason(query.lastError()));
+    return std::nullopt;
+}
+
+std::optional<QString> PeopleStore::clearRecent() {
+    if (!open(Opening::ForReading, nullptr))
+        return std::nullopt;
+    QSqlQuery query(QSqlDatabase::database(connection_, false));
+    if (!query.exec(QStringLiteral("UPDATE people SET recent_at = NULL")))
+        return failure(plainReason(query.lastError()));
+    return std::nullopt;
+}
+
+}  // namespace people

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The people the program remembers, in an SQLite file of the user's own:
+// created on first save, readable by the user alone, every write one
+// transaction, a file that is not such a store kept aside, never lost.
+
+#include <QDateTime>
+#include <QList>
+#include <QSet>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+#include "document/birth_details.h"
+
+namespace people {
+
+struct Person {
+    qint64 id = 0;
+    document::BirthDetails details;
+    QDateTime lastUsed;
+};
+
+// One person as the People window lists them.
+struct ListedPerson {
+    qint64 id = 0;
+    QString name;
+    QString date;    // as the form shows it: "December 10, 1815"
+    QString place;   // "City, State, Country"
+    qint64 lastUsed = 0;
+    QString search;  // the folded name and place
+};
+
+class PeopleStore {
+public:
+    // The store in `path`; nothing is opened or created yet.
+    explicit PeopleStore(QString path);
+    ~PeopleStore();
+    PeopleStore(const PeopleStore&) = delete;
+    PeopleStore& operator=(const PeopleStore&) = delete;
+
+    // The user's store: people.sqlite in the program's data folder.
+    static QString standardPath();
+    // The version of the file's layout this program writes.
+    static constexpr int schemaVersion = 2;
+
+    QString path() const { return path_; }
+
+    // What became of a file that was not a store of people when it was
+    // opened: kept aside under another name, a fresh store in its place.
+    // Told once: the next call gives nothing.
+    std::optional<QString> takeNotice();
+
+    // Everyone, lightly, for the list; none before the first save.
+    // `problem` receives why the store could not be read, if it could not.
+    QList<ListedPerson> list(QString* problem = nullptr);
+    std::optional<Person> person(qint64 id);
+    std::optional<Person> personNamed(const QString& name);
+    // The last ten opened or saved, the most recent first.
+    QList<Person> recent(int limit = 10);
+    // Everyone, or the people of `ids`, in the order of their names.
+    QList<Person> people(const QList<qint64>& ids = {});
+    qint64 count();
+
+    // Writes: each one transaction, nothing changed when it fails, and why
+    // it failed, in plain words naming the file.
+    // Saves `details` under its name, replacing anyone of that name.
+    std::optional<QString> save(const document::BirthDetails& details, const QDateTime& now);
+    // Saves many at once: all or nothing. People whose names exist are
+    // replaced when `replace`, skipped otherwise; they do not join the recent
+    // list. `progress` is told how many are done now and then, and cancels
+    // the whole when it returns false (then the result is empty and nothing
+    // was saved).
+    std::optional<QString> saveAll(const QList<document::BirthDetails>& all, const QDateTime& now,
+                                   bool replace, const std::function<bool(int)>& progress = {});
+
+    // A save of many, one person at a time, as one transaction: what an
+    // import writes, without holding every person in memory.
+    class Batch {
+    public:
+        Batch(PeopleStore& store, const QDateTime& now, bool replace, bool recent);
+        ~Batch();  // rolls back what was not committed
+        std::optional<QString> add(const document::BirthDetails& details);
+        std::optional<QString> commit();
+        void cancel();
+        // Why the batch could not begin; nothing when it began.
+        const std::optional<QString>& problem() const { return problem_; }
+
+    private:
+        PeopleStore& store_;
+        qint64 when_;
+        bool recent_;
+        bool open_ = false;
+        std::optional<QString> problem_;
+        struct Statement;
+        std::unique_ptr<Statement> statement_;
+    };
+
+    // Every name saved, for telling which people of an import exist.
+    QSet<QString> names();
+    std::optional<QString> remove(qint64 id);
+    // A person opened: first of the recent ones.
+    std::optional<QString> markUsed(qint64 id, const QDateTime& now);
+    std::optional<QString> clearRecent();
+
+private:
+    enum class Opening { ForReading, ForWriting };
+    bool open(Opening opening, QString* problem);
+    bool checkLayout(QString* reason);
+    bool createLayout();
+    bool migrateFrom(int version);
+    void setAside(const QString& reason);
+    void close();
+    QString failure(const QString& reason) const;
+    void keepPrivate() const;
+
+    QString path_;
+    QString connection_;
+    bool open_ = false;
+    std::optional<QString> notice_;
+};
+
+}  // namespace people
