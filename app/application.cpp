@@ -10,6 +10,7 @@
 #include "display/display_form.h"
 #include "document/birth_details.h"
 #include "entry/main_form.h"
+#include "entry/people_window.h"
 #include "formbase/accessibility.h"
 #include "formbase/input_frame_style.h"
 #include "formbase/placement.h"
@@ -139,6 +140,41 @@ void Application::showReading(const stars::StarReading& reading) {
 
 document::BirthDetails Application::birthDetails() const {
     return main_ ? main_->birthDetails() : document::BirthDetails();
+}
+
+people::PeopleStore& Application::peopleStore() {
+    if (!peopleStore_)
+        peopleStore_ = std::make_unique<people::PeopleStore>(
+            peopleStorePath_.isEmpty() ? people::PeopleStore::standardPath() : peopleStorePath_);
+    return *peopleStore_;
+}
+
+void Application::tellPeopleNotice(QWidget* parent) {
+    if (!peopleStore_)
+        return;
+    if (const std::optional<QString> notice = peopleStore_->takeNotice())
+        services_.messages->show(parent, *notice, MessageIcon::Critical);
+}
+
+void Application::showPeople() {
+    if (!people_) {
+        people_ = new PeopleWindow(*this);
+        track(people_);
+        placeOnScreen(people_, main_);
+    }
+    people_->show();
+    people_->raise();
+    people_->activateWindow();
+}
+
+QWidget* Application::peopleWindow() const {
+    return people_;
+}
+
+void Application::openPerson(const document::BirthDetails& details) {
+    showMain();
+    if (main_)
+        main_->fill(details);
 }
 
 FrmTellAFriend* Application::tellAFriend() {

@@ -8,7 +8,10 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 #include "formbase/services.h"
+#include "people/people_store.h"
 #include "formbase/shell.h"
 #include "stars/engine.h"
 #include "web/browser.h"
@@ -52,6 +55,13 @@ public:
     stars::ReadingEngine& engine() override { return engine_; }
     void showReading(const stars::StarReading& reading) override;
     document::BirthDetails birthDetails() const override;
+    people::PeopleStore& peopleStore() override;
+    void tellPeopleNotice(QWidget* parent) override;
+    void showPeople() override;
+    void openPerson(const document::BirthDetails& details) override;
+    QWidget* peopleWindow() const;
+    // Where the people are kept; the user's data folder unless set.
+    void setPeopleStorePath(const QString& path) { peopleStorePath_ = path; }
     void showMain() override;
     void showTellAFriend() override;
     void hideTellAFriend() override;
@@ -70,6 +80,9 @@ private:
     QPointer<FrmDisplay> display_;
     QPointer<FrmTellAFriend> tellAFriend_;
     QPointer<QWidget> browser_;
+    QPointer<QWidget> people_;
+    QString peopleStorePath_;
+    std::unique_ptr<people::PeopleStore> peopleStore_;
     BrowserSettings browserSettings_ = BrowserSettings::standard();
     qint16 intCoBrandRandomNumber_ = 0;
     bool ending_ = false;

@@ -120,6 +120,11 @@ QString DialogFileChooser::saveFileName(QWidget* parent, const QString& caption,
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
 }
 
+QString DialogFileChooser::openFileName(QWidget* parent, const QString& caption,
+                                        const QString& folder, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
 void PaperPrinting::print(QWidget* parent, const document::ReadingDocument& reading) {
     putOnPaper(parent, reading, PaperAction::Print, messages_);
 }

@@ -7,6 +7,8 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -17,6 +19,7 @@
 
 #include "atlas/atlas.h"
 #include "document/birth_details.h"
+#include "people/people_store.h"
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
@@ -121,6 +124,115 @@ void FrmMain::bringFullBrandToFront() {
     bringToFront(lblFullBrand_, lblCobrand_);
 }
 
+QList<QAction*> FrmMain::buildPeopleActions() {
+    // The desktop's Open and Save keys: menu shortcuts wherever the focus is
+    // on the form, never characters typed into a box.
+    auto* open = new QAction(tr("&Open Person..."), this);
+    open->setObjectName(QStringLiteral("mnuOpenPerson"));
+    open->setShortcuts(QKeySequence::keyBindings(QKeySequence::Open));
+    connect(open, &QAction::triggered, this, [this] { shell_.showPeople(); });
+
+    auto* save = new QAction(tr("&Save Person"), this);
+    save->setObjectName(QStringLiteral("mnuSavePerson"));
+    save->setShortcuts(QKeySequence::keyBindings(QKeySequence::Save));
+    connect(save, &QAction::triggered, this, &FrmMain::savePerson);
+
+    mnuRecent_ = new QMenu(tr("Open &Recent"), this);
+    mnuRecent_->setObjectName(QStringLiteral("mnuRecent"));
+    mnuRecent_->menuAction()->setObjectName(QStringLiteral("mnuRecentMenu"));
+    connect(mnuRecent_, &QMenu::aboutToShow, this, &FrmMain::fillRecentMenu);
+    return {open, save, mnuRecent_->menuAction()};
+}
+
+void FrmMain::fillRecentMenu() {
+    mnuRecent_->clear();
+    people::PeopleStore& store = shell_.peopleStore();
+    const QList<people::Person> recent = store.recent();
+    shell_.tellPeopleNotice(this);
+    for (const people::Person& person : recent) {
+        // An ampersand in a name is a letter, not an access key.
+        QString caption = person.details.name.left(80);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* item = mnuRecent_->addAction(caption);
+        const qint64 id = person.id;
+        connect(item, &QAction::triggered, this, [this, id] {
+            people::PeopleStore& people = shell_.peopleStore();
+            const std::optional<people::Person> chosen = people.person(id);
+            if (!chosen)
+                return;
+            if (const std::optional<QString> problem =
+                    people.markUsed(id, shell_.services().clock->now()))
+                shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+            fill(chosen->details);
+        });
+    }
+    if (!recent.isEmpty())
+        mnuRecent_->addSeparator();
+    QAction* clear = mnuRecent_->addAction(tr("&Clear Recent"));
+    clear->setObjectName(QStringLiteral("mnuClearRecent"));
+    clear->setEnabled(!recent.isEmpty());
+    connect(clear, &QAction::triggered, this, [this] {
+        if (const std::optional<QString> problem = shell_.peopleStore().clearRecent())
+            shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+    });
+}
+
+void FrmMain::savePerson() {
+    // Saved only what a reading would take, with the reading's messages.
+    if (!ValidateBirthDetails())
+        return;
+    stars::ReadingEngine probe;
+    const stars::ReadingOutcome outcome = probe.RequestReading(
+        txtLatD_->text().toStdString(), txtLatM_->text().toStdString(),
+        cboYear_->currentText().toInt());
+    if (!outcome.accepted()) {
+        refuse(latitudeRefusal(*outcome.refusedField));
+        return;
+    }
+    const document::BirthDetails details = birthDetails();
+    people::PeopleStore& store = shell_.peopleStore();
+    const bool exists = store.personNamed(details.name).has_value();
+    shell_.tellPeopleNotice(this);
+    if (exists &&
+        shell_.services().messages->show(
+            this, tr("\u201c%1\u201d is saved already. Replace it?").arg(details.name),
+            MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
+        return;
+    if (const std::optional<QString> problem = store.save(details, shell_.services().clock->now()))
+        shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+    shell_.tellPeopleNotice(this);
+}
+
+void FrmMain::fill(const document::BirthDetails& details) {
+    txtName_->setText(details.name);
+    cboMonth_->setCurrentIndex(details.monthIndex);
+    cboDate_->setCurrentIndex(details.day - 1);
+    cboYear_->setCurrentIndex(cboYear_->findText(QString::number(details.year)));
+    cboHH_->setCurrentIndex(details.hour);
+    cboMM_->setCurrentIndex(details.minute);
+    cboSS_->setCurrentIndex(details.second);
+    const std::pair<QLineEdit*, const QString*> boxes[] = {
+        {txtMCity_, &details.city},
+        {txtMState_, &details.state},
+        {txtMCountry_, &details.country},
+        {txtLatD_, &details.latitudeDegrees},
+        {txtLatM_, &details.latitudeMinutes},
+        {txtLatS_, &details.latitudeSeconds},
+        {txtLonD_, &details.longitudeDegrees},
+        {txtLonM_, &details.longitudeMinutes},
+        {txtLonS_, &details.longitudeSeconds},
+    };
+    for (const auto& [box, text] : boxes) {
+        box->setText(*text);
+        box->setCursorPosition(0);
+    }
+    txtName_->setCursorPosition(0);
+    optLat_->button(details.south ? 1 : 0)->setChecked(true);
+    optLong_->button(details.west ? 1 : 0)->setChecked(true);
+    // Ready for the reading command.
+    cmdRashi_->setFocus();
+}
+
 document::BirthDetails FrmMain::birthDetails() const {
     document::BirthDetails details;
     details.name = txtName_->text();
@@ -147,7 +259,8 @@ document::BirthDetails FrmMain::birthDetails() const {
 QMenuBar* FrmMain::buildMenus() {
     auto* bar = new QMenuBar(this);
 
-    addFileMenu(bar, this, tr("Get My Fixed Stars Astrology Reading"), "mnuNext", cmdRashi_);
+    addFileMenu(bar, this, tr("Get My Fixed Stars Astrology Reading"), "mnuNext", cmdRashi_,
+                buildPeopleActions());
     addHelpAndDonateMenus(
         bar, *shell_.services().urls,
         {tr("Check for Software &Update"), QStringLiteral("mnuHelp1"), QStringLiteral("mnuHelp2")},

@@ -14,9 +14,11 @@ namespace document {
 struct BirthDetails;
 }
 
+class QAction;
 class QButtonGroup;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 
@@ -42,6 +44,8 @@ public:
 
     // What the boxes, lists and option buttons hold now.
     document::BirthDetails birthDetails() const;
+    // Puts `details` into the boxes, lists and option buttons, exactly.
+    void fill(const document::BirthDetails& details);
 
 protected:
     // Unloading the form hands over to the tell-a-friend form.
@@ -61,6 +65,10 @@ private:
                                          const QString& first, const QString& second);
     void fillLists();
     void setTabOrder();
+
+    QList<QAction*> buildPeopleActions();
+    void fillRecentMenu();
+    void savePerson();
 
     void RequestReading();
     bool ValidateBirthDetails();
@@ -94,6 +102,7 @@ private:
     QPushButton* cmdRashi_ = nullptr;
     LinkLabel* lblCobrand_ = nullptr;
     LinkLabel* lblFullBrand_ = nullptr;
+    QMenu* mnuRecent_ = nullptr;
 };
 
 }  // namespace asterine

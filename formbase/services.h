@@ -80,6 +80,9 @@ public:
     // cancelled. `filter` is as Qt's file dialogs take it.
     virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                  const QString& filter) = 0;
+    // The file chosen to read; empty when the user cancelled.
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& folder,
+                                 const QString& filter) = 0;
 };
 
 // Paper: the print dialog and the print preview, for one reading.

@@ -16,6 +16,10 @@ namespace document {
 struct BirthDetails;
 }
 
+namespace people {
+class PeopleStore;
+}
+
 namespace asterine {
 
 struct Services;
@@ -33,6 +37,16 @@ public:
     virtual void showReading(const stars::StarReading& reading) = 0;
     // The birth details as the birth-details form holds them now.
     virtual document::BirthDetails birthDetails() const = 0;
+
+    // The people the program remembers; the store is opened when first used.
+    virtual people::PeopleStore& peopleStore() = 0;
+    // Tells, over `parent`, of a store file that was found unusable and
+    // kept aside, once.
+    virtual void tellPeopleNotice(QWidget* parent) = 0;
+    // The People window, opened or brought to the front.
+    virtual void showPeople() = 0;
+    // Fills the birth-details form with a person's details and shows it.
+    virtual void openPerson(const document::BirthDetails& details) = 0;
     virtual void showMain() = 0;
     virtual void showTellAFriend() = 0;
     virtual void hideTellAFriend() = 0;

@@ -71,10 +71,12 @@ class Program:
         self.home = tempfile.TemporaryDirectory()
         env = dict(os.environ, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    XDG_CONFIG_HOME=os.path.join(self.home.name, "config"),
+                   XDG_DATA_HOME=os.path.join(self.home.name, "data"),
                    XDG_RUNTIME_DIR=os.path.join(self.home.name, "runtime"))
         env.pop("QT_QPA_PLATFORM", None)  # a real display, not offscreen
         env.update(environment or {})
         os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
+        self.path = path
         self.process = subprocess.Popen([path], env=env)
         self.app = wait_for(self._application)
         if not self.app:

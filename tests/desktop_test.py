@@ -8,7 +8,10 @@ the accessibility bus and the X server.
 Run inside a D-Bus session on a display:
     dbus-run-session -- xvfb-run -a tests/desktop_test.py PROGRAM
 """
+import glob
+import json
 import os
+import sqlite3
 import subprocess
 import sys
 import tempfile
@@ -306,6 +309,68 @@ def result_windows(program, entry, inputs):
     print(f"the result window is an ordinary window of one size, {with_lore[0]}x{with_lore[1]}")
 
 
+def people_by_keyboard(program, entry, inputs):
+    """Ctrl+S saves the person the form holds; Ctrl+O opens the People
+    window, where typing finds them, Down goes into the list and Enter fills
+    the form again, ready for a reading that matches the saved latitude."""
+    saved = {"Name": "ADA", "Latitude degrees": "51", "Latitude minutes": "30",
+             "Latitude seconds": "26", "Longitude degrees": "0", "Longitude minutes": "7",
+             "Longitude seconds": "39"}
+    for name, value in saved.items():
+        inputs[name].queryEditableText().setTextContents(value)
+    window = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
+    xdotool("windowfocus", "--sync", str(window))
+    program.click(inputs["Latitude degrees"])  # a digits-only box: Ctrl+S is no character
+    xdotool("key", "ctrl+s")
+    expect_no_message()
+    stores = wait_for(lambda: glob.glob(os.path.join(program.home.name, "data", "**",
+                                                     "people.sqlite"), recursive=True), 5)
+    if not stores:
+        fail("Ctrl+S saved no one")
+    if oct(os.stat(stores[0]).st_mode & 0o777) != "0o600":
+        fail(f"the people are readable by others: {oct(os.stat(stores[0]).st_mode)}")
+    with sqlite3.connect(f"file:{stores[0]}?mode=ro", uri=True) as store:
+        row = store.execute("SELECT name, year, latitude_degrees, latitude_minutes, south "
+                            "FROM people").fetchall()
+    if len(row) != 1 or row[0][0] != "ADA" or row[0][2:4] != ("51", "30"):
+        fail(f"the store holds {row}")
+    year = row[0][1]
+
+    # Someone else in the boxes; then back to ADA by keys alone.
+    for name, value in {"Name": "BOB", "Latitude degrees": "10",
+                        "Longitude seconds": "1"}.items():
+        inputs[name].queryEditableText().setTextContents(value)
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+o")
+    people = wait_for(lambda: visible_windows("People"), 10)
+    if not people:
+        fail("Ctrl+O did not open the People window")
+    pump(0.3)
+    xdotool("type", "--delay", "40", "ada")
+    xdotool("key", "--delay", "100", "Down", "Return")
+    if not wait_for(lambda: not visible_windows("People"), 5):
+        fail("Enter in the list did not open the person")
+    for name, value in saved.items():
+        expect_text(inputs[name], value, f"the opened person's {name}")
+
+    # The reading command has the focus: Enter gives ADA's reading.
+    expected = json.loads(subprocess.run(
+        [program.path, "reading", "--latitude", "51:30:26N", "--year", str(year),
+         "--format", "json"],
+        capture_output=True, text=True, check=True).stdout)["star"]
+    xdotool("key", "Return")
+    result = program.window_with(expected, pyatspi.ROLE_LABEL, seconds=10)
+    if not result:
+        fail(f"the reading after opening ADA is not {expected!r}")
+    back = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
+    xdotool("windowfocus", "--sync", str(back))
+    xdotool("key", "--delay", "100", "Tab", "Return")  # Back
+    if not program.window_with(READING_BUTTON, seconds=5):
+        fail("Back did not return to the birth details")
+    print(f"Ctrl+S saved ADA; Ctrl+O, typing, Down and Enter brought her back; "
+          f"the reading is {expected}")
+
+
 def main():
     program = Program(sys.argv[1], {"LANG": "C.UTF-8", "XCOMPOSEFILE": compose_file()})
     try:
@@ -320,6 +385,7 @@ def main():
         one_message_for_a_long_commit(program, inputs)
         large_selection_paste(program, inputs)
         atlas_by_keyboard(program, entry, inputs)
+        people_by_keyboard(program, entry, inputs)
         result_windows(program, entry, inputs)
     finally:
         program.close()

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QUrlQuery>
 
+#include <array>
+
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "promo/tell_a_friend_form.h"
@@ -133,6 +135,33 @@ int main(int argc, char* argv[]) {
     }
     city->clear();
 
+    // A few people remembered, and the People window finding some of them.
+    const std::array<std::array<const char*, 6>, 5> people = {{
+        {"ANNA SILVA", "S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil", "23", "1992"},
+        {"RAVI KUMAR", "Pune", "Maharashtra", "India", "18", "1985"},
+        {"ZO\u00cb MARTIN", "Lyon", "Auvergne-Rh\u00f4ne-Alpes", "France", "45", "2001"},
+        {"JAMES O'NEILL", "Cork", "Munster", "Ireland", "51", "1978"},
+        {"ANITA ROY", "Kolkata", "West Bengal", "India", "22", "1969"},
+    }};
+    for (const auto& [name, city, state, country, degrees, year] : people) {
+        Fill(main, QLatin1String(degrees), QStringLiteral("34"));
+        Child<QLineEdit>(main, "txtName")->setText(QString::fromUtf8(name));
+        Child<QLineEdit>(main, "txtMCity")->setText(QString::fromUtf8(city));
+        Child<QLineEdit>(main, "txtMState")->setText(QString::fromUtf8(state));
+        Child<QLineEdit>(main, "txtMCountry")->setText(QString::fromUtf8(country));
+        Child<QComboBox>(main, "cboYear")->setCurrentText(QLatin1String(year));
+        h.clock.time = h.clock.time.addSecs(3600);
+        Trigger(main, "mnuSavePerson");
+    }
+    Trigger(main, "mnuOpenPerson");
+    if (QWidget* window = h.app->peopleWindow()) {
+        Save(window, folder, QStringLiteral("people"));
+        QTest::keyClicks(Child(window, "txtSearch"), "an");
+        Save(window, folder, QStringLiteral("people-search"));
+        window->close();
+        Harness::settle();
+    }
+
     Fill(main, QStringLiteral("77"), QStringLiteral("33"));
     Save(main, folder, QStringLiteral("birth-details-filled"));
     Click(main, "cmdBrowser");
@@ -147,6 +176,9 @@ int main(int argc, char* argv[]) {
 
     Click(main, "cmdRashi");
     Save(h.app->displayForm(), folder, QStringLiteral("result-principal-star"));
+    // The reading as a PDF; the script renders its page.
+    h.files.answer = QDir(folder).filePath(QStringLiteral("reading.pdf"));
+    Trigger(h.app->displayForm(), "mnuExportPdf");
     Click(h.app->displayForm(), "cmdOK");
     Harness::settle();
 

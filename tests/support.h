@@ -102,13 +102,18 @@ public:
     int ends = 0;
 };
 
-// Answers the save dialog with a path set beforehand, and records what it
-// was asked.
+// Answers the save and open dialogs with a path set beforehand, and records
+// what they were asked.
 class ScriptedFiles : public FileChooser {
 public:
     QString saveFileName(QWidget*, const QString& caption, const QString& suggested,
                          const QString& filter) override {
         asked.append({caption, suggested, filter});
+        return answer;
+    }
+    QString openFileName(QWidget*, const QString& caption, const QString& folder,
+                         const QString& filter) override {
+        asked.append({caption, folder, filter});
         return answer;
     }
     struct Question {
@@ -152,6 +157,8 @@ struct Harness {
         settings.setDuration(clock.time.toString(Qt::ISODate));
         app = std::make_unique<Application>(Services{&messages, &urls, &clock, &random, &settings,
                                                      &ender, &files, &printing});
+        // The people are kept beside the settings, in the test's own folder.
+        app->setPeopleStorePath(peoplePath());
     }
     ~Harness() {
         app.reset();
@@ -159,6 +166,7 @@ struct Harness {
     }
 
     QString lockPath() const { return runtime.filePath(QStringLiteral("asterine.lock")); }
+    QString peoplePath() const { return settings.folder.filePath(QStringLiteral("people.sqlite")); }
 
     bool start() {
         instance = std::make_unique<SingleInstance>(lockPath());

@@ -881,7 +881,11 @@ void TestEntry::screenReadersHearNamesNotValues() {
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(file);
     QCOMPARE(menu->role(), QAccessible::PopupMenu);
     QCOMPARE(menu->childCount(), int(file->actions().size()));
-    QCOMPARE(menu->child(0)->text(QAccessible::Name), QStringLiteral("Get My Fixed Stars Astrology Reading"));
+    const int reading = int(file->actions().indexOf(
+        form->findChild<QAction*>(QStringLiteral("mnuNext"))));
+    QVERIFY(reading > 0);
+    QCOMPARE(menu->child(reading)->text(QAccessible::Name),
+             QStringLiteral("Get My Fixed Stars Astrology Reading"));
     FillValid(form);
     Click(form, "cmdRashi");
     QCOMPARE(QAccessible::queryAccessibleInterface(h->app->displayForm())->role(),

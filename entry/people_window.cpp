@@ -1,0 +1,456 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "people_window.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <memory>
+#include <numeric>
+
+#include "document/document_file.h"
+#include "formbase/form_font.h"
+#include "formbase/services.h"
+#include "formbase/shell.h"
+#include "people/people_csv.h"
+#include "people/person_rules.h"
+
+namespace asterine {
+
+namespace {
+
+const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
+
+// The most refused rows one message lists.
+constexpr int kRefusalsShown = 30;
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+
+void PeopleModel::setPeople(QList<people::ListedPerson> people) {
+    beginResetModel();
+    people_ = std::move(people);
+    byUse_.resize(std::size_t(people_.size()));
+    std::iota(byUse_.begin(), byUse_.end(), 0);
+    std::stable_sort(byUse_.begin(), byUse_.end(), [this](int a, int b) {
+        return people_[a].lastUsed > people_[b].lastUsed;
+    });
+    shown_.clear();
+    endResetModel();
+    refilter();
+}
+
+void PeopleModel::setFilter(const QString& typed) {
+    query_ = people::folded(typed);
+    refilter();
+}
+
+void PeopleModel::sortBy(Column column) {
+    sortColumn_ = column == LastUsed ? LastUsed : Name;
+    refilter();
+}
+
+void PeopleModel::sort(int column, Qt::SortOrder) {
+    sortBy(Column(column));
+}
+
+void PeopleModel::refilter() {
+    beginResetModel();
+    shown_.clear();
+    const auto keep = [this](int index) {
+        if (people::matches(people_[index].search, query_))
+            shown_.push_back(index);
+    };
+    if (sortColumn_ == LastUsed) {
+        for (const int index : byUse_)
+            keep(index);
+    } else {
+        for (int index = 0; index < people_.size(); ++index)
+            keep(index);
+    }
+    endResetModel();
+}
+
+int PeopleModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : int(shown_.size());
+}
+
+int PeopleModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant PeopleModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || role != Qt::DisplayRole)
+        return {};
+    const people::ListedPerson& person = personAt(index.row());
+    switch (index.column()) {
+    case Name:
+        return person.name;
+    case Date:
+        return person.date;
+    case Place:
+        return person.place;
+    case LastUsed:
+        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(person.lastUsed),
+                                  QLocale::ShortFormat);
+    default:
+        return {};
+    }
+}
+
+QVariant PeopleModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case Name:
+        return tr("Name");
+    case Date:
+        return tr("Date of Birth");
+    case Place:
+        return tr("Place of Birth");
+    case LastUsed:
+        return tr("Last Used");
+    default:
+        return {};
+    }
+}
+
+// ---------------------------------------------------------------------------
+
+PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("frmPeople"));
+    setWindowTitle(tr("People"));
+    setAccessibleName(tr("People"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    resize(scaled(720), scaled(440));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* searchRow = new QHBoxLayout;
+    auto* searchCaption = new QLabel(tr("&Search:"), this);
+    txtSearch_ = new QLineEdit(this);
+    txtSearch_->setObjectName(QStringLiteral("txtSearch"));
+    txtSearch_->setAccessibleName(tr("Search people by name or place"));
+    txtSearch_->setPlaceholderText(tr("Name or place"));
+    txtSearch_->setClearButtonEnabled(true);
+    searchCaption->setBuddy(txtSearch_);
+    searchRow->addWidget(searchCaption);
+    searchRow->addWidget(txtSearch_, 1);
+    layout->addLayout(searchRow);
+
+    model_ = new PeopleModel;
+    model_->setParent(this);
+    lstPeople_ = new QTreeView(this);
+    lstPeople_->setObjectName(QStringLiteral("lstPeople"));
+    lstPeople_->setAccessibleName(tr("People"));
+    lstPeople_->setModel(model_);
+    lstPeople_->setRootIsDecorated(false);
+    lstPeople_->setUniformRowHeights(true);
+    lstPeople_->setAllColumnsShowFocus(true);
+    lstPeople_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    lstPeople_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    QHeaderView* header = lstPeople_->header();
+    header->setSectionsClickable(true);
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(PeopleModel::Name, Qt::AscendingOrder);
+    // The place takes what room there is; the others fit what they hold.
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(PeopleModel::Place, QHeaderView::Stretch);
+    const QFontMetrics metrics = lstPeople_->fontMetrics();
+    const int padding = 2 * metrics.averageCharWidth() + 2 * scaled(8);
+    header->resizeSection(PeopleModel::Name, scaled(180));
+    header->resizeSection(
+        PeopleModel::Date,
+        std::max(metrics.horizontalAdvance(QStringLiteral("September 30, 2050")),
+                 metrics.horizontalAdvance(tr("Date of Birth"))) + padding);
+    header->resizeSection(
+        PeopleModel::LastUsed,
+        std::max(metrics.horizontalAdvance(QLocale().toString(
+                     QDateTime(QDate(2050, 12, 28), QTime(23, 59)), QLocale::ShortFormat)),
+                 metrics.horizontalAdvance(tr("Last Used"))) + padding);
+    // By name, or the most recently used first; the other columns keep the order.
+    connect(header, &QHeaderView::sectionClicked, this, [this, header](int section) {
+        if (section == PeopleModel::Name || section == PeopleModel::LastUsed)
+            model_->sortBy(PeopleModel::Column(section));
+        header->setSortIndicator(model_->sortColumn(), model_->sortColumn() == PeopleModel::Name
+                                                           ? Qt::AscendingOrder
+                                                           : Qt::DescendingOrder);
+    });
+    layout->addWidget(lstPeople_, 1);
+
+    auto* buttons = new QHBoxLayout;
+    const auto button = [this, buttons](const QString& caption, const char* name) {
+        auto* push = new QPushButton(caption, this);
+        push->setObjectName(QLatin1String(name));
+        push->setAutoDefault(false);
+        buttons->addWidget(push);
+        return push;
+    };
+    cmdOpen_ = button(tr("&Open"), "cmdOpen");
+    cmdDelete_ = button(tr("&Delete"), "cmdDelete");
+    buttons->addStretch();
+    QPushButton* import = button(tr("&Import..."), "cmdImport");
+    QPushButton* exportAll = button(tr("Export &All..."), "cmdExportAll");
+    QPushButton* exportSelected = button(tr("Export S&elected..."), "cmdExportSelected");
+    buttons->addStretch();
+    QPushButton* closeButton = button(tr("&Close"), "cmdClose");
+    layout->addLayout(buttons);
+
+    connect(txtSearch_, &QLineEdit::textChanged, model_, &PeopleModel::setFilter);
+    connect(lstPeople_, &QTreeView::activated, this, [this](const QModelIndex& index) {
+        openRow(index.row());
+    });
+    connect(cmdOpen_, &QPushButton::clicked, this, &PeopleWindow::openCurrent);
+    connect(cmdDelete_, &QPushButton::clicked, this, &PeopleWindow::deleteCurrent);
+    connect(import, &QPushButton::clicked, this, &PeopleWindow::importCsv);
+    connect(exportAll, &QPushButton::clicked, this, [this] { exportCsv(false); });
+    connect(exportSelected, &QPushButton::clicked, this, [this] { exportCsv(true); });
+    connect(closeButton, &QPushButton::clicked, this, &QWidget::close);
+
+    // Open and Delete act on the highlighted person, Export Selected on the
+    // chosen ones: offered only when there are some.
+    const auto offer = [this, exportSelected] {
+        const bool current = lstPeople_->currentIndex().isValid();
+        cmdOpen_->setEnabled(current);
+        cmdDelete_->setEnabled(current);
+        exportSelected->setEnabled(lstPeople_->selectionModel()->hasSelection());
+    };
+    connect(lstPeople_->selectionModel(), &QItemSelectionModel::currentChanged, this, offer);
+    connect(lstPeople_->selectionModel(), &QItemSelectionModel::selectionChanged, this, offer);
+    connect(model_, &QAbstractItemModel::modelReset, this, offer);
+
+    txtSearch_->installEventFilter(this);
+    lstPeople_->installEventFilter(this);
+    setTabOrder(txtSearch_, lstPeople_);
+    reload();
+    txtSearch_->setFocus();
+}
+
+void PeopleWindow::reload() {
+    QString problem;
+    model_->setPeople(shell_.peopleStore().list(&problem));
+    shell_.tellPeopleNotice(this);
+    if (!problem.isEmpty())
+        shell_.services().messages->show(this, problem, MessageIcon::Critical);
+}
+
+bool PeopleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress)
+        return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == txtSearch_) {
+        // Enter opens the first person listed; Down goes into the list.
+        if (enter) {
+            if (model_->rowCount() > 0)
+                openRow(0);
+            return true;
+        }
+        if (key->key() == Qt::Key_Down && model_->rowCount() > 0) {
+            lstPeople_->setFocus(Qt::TabFocusReason);
+            lstPeople_->setCurrentIndex(model_->index(0, 0));
+            return true;
+        }
+    } else if (watched == lstPeople_) {
+        if (enter) {
+            openCurrent();
+            return true;
+        }
+        if (key->key() == Qt::Key_Delete) {
+            deleteCurrent();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void PeopleWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PeopleWindow::openCurrent() {
+    const QModelIndex current = lstPeople_->currentIndex();
+    if (current.isValid())
+        openRow(current.row());
+}
+
+void PeopleWindow::openRow(int row) {
+    if (row < 0 || row >= model_->rowCount())
+        return;
+    people::PeopleStore& store = shell_.peopleStore();
+    const std::optional<people::Person> person = store.person(model_->personAt(row).id);
+    if (!person) {
+        reload();
+        return;
+    }
+    if (const std::optional<QString> problem = store.markUsed(person->id, shell_.services().clock->now()))
+        shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+    shell_.openPerson(person->details);
+    close();
+}
+
+void PeopleWindow::deleteCurrent() {
+    const QModelIndex current = lstPeople_->currentIndex();
+    if (!current.isValid())
+        return;
+    const people::ListedPerson person = model_->personAt(current.row());
+    const MessageAnswer answer = shell_.services().messages->show(
+        this,
+        tr("Remove \u201c%1\u201d from the people Asterine remembers?").arg(person.name),
+        MessageIcon::Information, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes)
+        return;
+    if (const std::optional<QString> problem = shell_.peopleStore().remove(person.id)) {
+        shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+        return;
+    }
+    const int row = current.row();
+    reload();
+    if (model_->rowCount() > 0)
+        lstPeople_->setCurrentIndex(model_->index(std::min(row, model_->rowCount() - 1), 0));
+}
+
+QString PeopleWindow::lastFolder() const {
+    const QString folder =
+        shell_.services().settings->open()->value(kLastFolderKey).toString();
+    return !folder.isEmpty() && QFileInfo(folder).isDir()
+               ? folder
+               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+void PeopleWindow::rememberFolder(const QString& file) {
+    const std::unique_ptr<QSettings> settings = shell_.services().settings->open();
+    settings->setValue(kLastFolderKey, QFileInfo(file).absolutePath());
+    settings->sync();
+}
+
+void PeopleWindow::importCsv() {
+    const Services& services = shell_.services();
+    const QString path = services.files->openFileName(this, tr("Import People"), lastFolder(),
+                                                      tr("CSV files (*.csv);;All files (*)"));
+    if (path.isEmpty())
+        return;
+    rememberFolder(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        services.messages->show(this,
+                                tr("\u201c%1\u201d could not be read: %2.")
+                                    .arg(QDir::toNativeSeparators(path), file.errorString()),
+                                MessageIcon::Critical);
+        return;
+    }
+    const QByteArray bytes = file.readAll();
+    file.close();
+
+    // A long import shows its progress and can be cancelled; the window
+    // goes on answering meanwhile.
+    QProgressDialog progress(tr("Reading \u201c%1\u201d...").arg(QFileInfo(path).fileName()),
+                             tr("Cancel"), 0, 1000, this);
+    progress.setObjectName(QStringLiteral("dlgImportProgress"));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    const people::CsvProgress step = [&progress](qint64, qint64 done, qint64 all) {
+        progress.setValue(all > 0 ? int(done * 1000 / all) : 0);
+        return !progress.wasCanceled();
+    };
+
+    people::PeopleStore& store = shell_.peopleStore();
+    const people::CsvCheck check = people::checkCsv(bytes, path, store.names(), step);
+    shell_.tellPeopleNotice(this);
+    if (progress.wasCanceled())
+        return;
+    if (check.notPeople) {
+        services.messages->show(this, *check.notPeople, MessageIcon::Critical);
+        return;
+    }
+    bool replace = true;
+    if (check.existing > 0) {
+        progress.reset();
+        replace = services.messages->show(
+                      this,
+                      tr("%n of the people in \u201c%1\u201d have names that are saved already. "
+                         "Replace them? No keeps the saved ones.",
+                         nullptr, int(check.existing))
+                          .arg(QFileInfo(path).fileName()),
+                      MessageIcon::Information, MessageButtons::YesNo) == MessageAnswer::Yes;
+    }
+    std::optional<QString> problem;
+    bool cancelled = false;
+    if (check.good > 0) {
+        progress.setLabelText(tr("Importing \u201c%1\u201d...").arg(QFileInfo(path).fileName()));
+        progress.setValue(0);
+        people::PeopleStore::Batch batch(store, services.clock->now(), replace, false);
+        problem = batch.problem();
+        if (!problem)
+            problem = people::importCsv(bytes, batch, step, &cancelled);
+    }
+    progress.reset();
+    reload();
+    if (cancelled)
+        return;  // nothing of it was kept
+    QString report;
+    if (problem) {
+        report = *problem;
+    } else {
+        const qint64 imported = check.good - (replace ? 0 : check.existing);
+        report = tr("%n people imported from \u201c%1\u201d.", nullptr, int(imported))
+                     .arg(QDir::toNativeSeparators(path));
+    }
+    if (!check.refused.isEmpty()) {
+        report += QStringLiteral("\n\n") +
+                  tr("%n rows could not be imported:", nullptr, int(check.refused.size()));
+        for (int i = 0; i < std::min<qsizetype>(check.refused.size(), kRefusalsShown); ++i) {
+            report += QStringLiteral("\n") + tr("line %1: %2")
+                                                 .arg(check.refused[i].line)
+                                                 .arg(check.refused[i].reason);
+        }
+        if (check.refused.size() > kRefusalsShown)
+            report += QStringLiteral("\n") + tr("and %n more.", nullptr,
+                                                int(check.refused.size() - kRefusalsShown));
+    }
+    services.messages->show(this, report,
+                            problem || !check.refused.isEmpty() ? MessageIcon::Critical
+                                                                : MessageIcon::Information);
+}
+
+void PeopleWindow::exportCsv(bool selectedOnly) {
+    const Services& services = shell_.services();
+    QList<qint64> ids;
+    if (selectedOnly) {
+        for (const QModelIndex& index : lstPeople_->selectionModel()->selectedRows())
+            ids << model_->personAt(index.row()).id;
+        if (ids.isEmpty())
+            return;
+    }
+    QString path = services.files->saveFileName(
+        this, tr("Export People"), QDir(lastFolder()).filePath(tr("People") + QStringLiteral(".csv")),
+        tr("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".csv");
+    rememberFolder(path);
+    const QList<people::Person> chosen = shell_.peopleStore().people(ids);
+    if (const std::optional<QString> problem = document::saveFile(path, people::writeCsv(chosen)))
+        services.messages->show(this, *problem, MessageIcon::Critical);
+}
+
+}  // namespace asterine

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+// The People window: everyone the program remembers, found as the user
+// types by name or place; opening a person fills the birth-details form.
+// Import and export of CSV.
+
+#include <QAbstractTableModel>
+#include <QWidget>
+
+#include <vector>
+
+#include "people/people_store.h"
+
+class QLineEdit;
+class QPushButton;
+class QTreeView;
+
+namespace asterine {
+
+class Shell;
+
+// The people listed: everyone, or those the search finds, in the order
+// chosen (by name, or the most recently used first).
+class PeopleModel : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column { Name, Date, Place, LastUsed, ColumnCount };
+
+    void setPeople(QList<people::ListedPerson> people);
+    // Keeps those whose name or place has a word starting with `typed`,
+    // accents and case aside.
+    void setFilter(const QString& typed);
+    void sortBy(Column column);
+    Column sortColumn() const { return sortColumn_; }
+
+    const people::ListedPerson& personAt(int row) const { return people_[shown_[row]]; }
+    int total() const { return int(people_.size()); }
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    void sort(int column, Qt::SortOrder order) override;
+
+private:
+    void refilter();
+
+    QList<people::ListedPerson> people_;  // by name
+    std::vector<int> byUse_;              // indexes, the most recently used first
+    std::vector<int> shown_;
+    QString query_;
+    Column sortColumn_ = Name;
+};
+
+class PeopleWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit PeopleWindow(Shell& shell);
+
+    // Reads the store again and shows everyone it holds.
+    void reload();
+    PeopleModel* model() const { return model_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void openRow(int row);
+    void openCurrent();
+    void deleteCurrent();
+    void importCsv();
+    void exportCsv(bool selectedOnly);
+    QString lastFolder() const;
+    void rememberFolder(const QString& file);
+
+    Shell& shell_;
+    QLineEdit* txtSearch_ = nullptr;
+    QTreeView* lstPeople_ = nullptr;
+    PeopleModel* model_ = nullptr;
+    QPushButton* cmdOpen_ = nullptr;
+    QPushButton* cmdDelete_ = nullptr;
+};
+
+}  // namespace asterine
