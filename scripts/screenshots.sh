@@ -26,4 +26,9 @@ QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3200x2400x24" \
 xvfb-run -a -s "-screen 0 1600x1200x24" build/test/tests/make_screenshots docs/screenshots/dark --dark
 xvfb-run -a -s "-screen 0 2400x1800x24" \
     build/test/tests/make_screenshots docs/screenshots/font-16 --font 16
+# The first page of the reading as a PDF, as a viewer shows it.
+for pdf in docs/screenshots/reading.pdf docs/screenshots/*/reading.pdf; do
+    pdftoppm -png -r 60 -singlefile "$pdf" "${pdf%.pdf}-pdf"
+    rm "$pdf"
+done
 ls docs/screenshots docs/screenshots/*/
