@@ -41,46 +41,66 @@ constexpr int kRefusalsShown = 30;
 
 // ---------------------------------------------------------------------------
 
-void PeopleModel::setPeople(QList<people::ListedPerson> people) {
+PeopleModel::PeopleModel(DetailsSource details, QObject* parent)
+    : QAbstractTableModel(parent), detailsSource_(std::move(details)) {}
+
+void PeopleModel::setListing(people::Listing listing) {
     beginResetModel();
-    people_ = std::move(people);
-    byUse_.resize(std::size_t(people_.size()));
-    std::iota(byUse_.begin(), byUse_.end(), 0);
-    std::stable_sort(byUse_.begin(), byUse_.end(), [this](int a, int b) {
-        return people_[a].lastUsed > people_[b].lastUsed;
-    });
+    listing_ = std::move(listing);
+    byUse_.clear();
     shown_.clear();
+    details_.clear();
     endResetModel();
-    refilter();
+    refilter(false);
 }
 
 void PeopleModel::setFilter(const QString& typed) {
-    query_ = people::folded(typed);
-    refilter();
+    std::string query = people::foldedUtf8(typed);
+    // Typing on narrows what is shown; anything else looks through everyone.
+    const bool narrowing = !query_.empty() && query.starts_with(query_);
+    query_ = std::move(query);
+    refilter(narrowing);
 }
 
 void PeopleModel::sortBy(Column column) {
     sortColumn_ = column == LastUsed ? LastUsed : Name;
-    refilter();
+    refilter(false);
 }
 
 void PeopleModel::sort(int column, Qt::SortOrder) {
     sortBy(Column(column));
 }
 
-void PeopleModel::refilter() {
+const std::vector<int>& PeopleModel::order() {
+    if (sortColumn_ == LastUsed && byUse_.empty() && listing_.size() > 0) {
+        byUse_.resize(std::size_t(listing_.size()));
+        std::iota(byUse_.begin(), byUse_.end(), 0);
+        std::stable_sort(byUse_.begin(), byUse_.end(), [this](int a, int b) {
+            return listing_.lastUsed(a) > listing_.lastUsed(b);
+        });
+    }
+    return byUse_;
+}
+
+void PeopleModel::refilter(bool narrowing) {
     beginResetModel();
-    shown_.clear();
-    const auto keep = [this](int index) {
-        if (people::matches(people_[index].search, query_))
-            shown_.push_back(index);
-    };
-    if (sortColumn_ == LastUsed) {
-        for (const int index : byUse_)
-            keep(index);
+    if (narrowing) {
+        std::erase_if(shown_, [this](int index) {
+            return !people::matches(listing_.search(index), query_);
+        });
     } else {
-        for (int index = 0; index < people_.size(); ++index)
-            keep(index);
+        shown_.clear();
+        const auto keep = [this](int index) {
+            if (people::matches(listing_.search(index), query_))
+                shown_.push_back(index);
+        };
+        if (sortColumn_ == LastUsed) {
+            for (const int index : order())
+                keep(index);
+        } else {
+            for (int index = 0; index < listing_.size(); ++index)
+                keep(index);
+        }
     }
     endResetModel();
 }
@@ -96,16 +116,23 @@ int PeopleModel::columnCount(const QModelIndex& parent) const {
 QVariant PeopleModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole)
         return {};
-    const people::ListedPerson& person = personAt(index.row());
+    const int listed = shown_[std::size_t(index.row())];
     switch (index.column()) {
     case Name:
-        return person.name;
+        return listing_.name(listed);
     case Date:
-        return person.date;
-    case Place:
-        return person.place;
+    case Place: {
+        const qint64 id = listing_.id(listed);
+        people::ListedDetails* details = details_.object(id);
+        if (!details) {
+            details = new people::ListedDetails(
+                detailsSource_(id).value_or(people::ListedDetails()));
+            details_.insert(id, details);
+        }
+        return index.column() == Date ? details->date : details->place;
+    }
     case LastUsed:
-        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(person.lastUsed),
+        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(listing_.lastUsed(listed)),
                                   QLocale::ShortFormat);
     default:
         return {};
@@ -152,8 +179,8 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
     searchRow->addWidget(txtSearch_, 1);
     layout->addLayout(searchRow);
 
-    model_ = new PeopleModel;
-    model_->setParent(this);
+    model_ = new PeopleModel(
+        [this](qint64 id) { return shell_.peopleStore().listedDetails(id); }, this);
     lstPeople_ = new QTreeView(this);
     lstPeople_->setObjectName(QStringLiteral("lstPeople"));
     lstPeople_->setAccessibleName(tr("People"));
@@ -242,7 +269,7 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
 
 void PeopleWindow::reload() {
     QString problem;
-    model_->setPeople(shell_.peopleStore().list(&problem));
+    model_->setListing(shell_.peopleStore().listing(&problem));
     shell_.tellPeopleNotice(this);
     if (!problem.isEmpty())
         shell_.services().messages->show(this, problem, MessageIcon::Critical);
@@ -296,7 +323,7 @@ void PeopleWindow::openRow(int row) {
     if (row < 0 || row >= model_->rowCount())
         return;
     people::PeopleStore& store = shell_.peopleStore();
-    const std::optional<people::Person> person = store.person(model_->personAt(row).id);
+    const std::optional<people::Person> person = store.person(model_->idAt(row));
     if (!person) {
         reload();
         return;
@@ -311,14 +338,15 @@ void PeopleWindow::deleteCurrent() {
     const QModelIndex current = lstPeople_->currentIndex();
     if (!current.isValid())
         return;
-    const people::ListedPerson person = model_->personAt(current.row());
+    const qint64 id = model_->idAt(current.row());
     const MessageAnswer answer = shell_.services().messages->show(
         this,
-        tr("Remove \u201c%1\u201d from the people Asterine remembers?").arg(person.name),
+        tr("Remove \u201c%1\u201d from the people Asterine remembers?")
+            .arg(model_->nameAt(current.row())),
         MessageIcon::Information, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
-    if (const std::optional<QString> problem = shell_.peopleStore().remove(person.id)) {
+    if (const std::optional<QString> problem = shell_.peopleStore().remove(id)) {
         shell_.services().messages->show(this, *problem, MessageIcon::Critical);
         return;
     }
@@ -436,7 +464,7 @@ void PeopleWindow::exportCsv(bool selectedOnly) {
     QList<qint64> ids;
     if (selectedOnly) {
         for (const QModelIndex& index : lstPeople_->selectionModel()->selectedRows())
-            ids << model_->personAt(index.row()).id;
+            ids << model_->idAt(index.row());
         if (ids.isEmpty())
             return;
     }

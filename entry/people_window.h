@@ -6,8 +6,12 @@
 // Import and export of CSV.
 
 #include <QAbstractTableModel>
+#include <QCache>
 #include <QWidget>
 
+#include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 #include "people/people_store.h"
@@ -21,21 +25,26 @@ namespace asterine {
 class Shell;
 
 // The people listed: everyone, or those the search finds, in the order
-// chosen (by name, or the most recently used first).
+// chosen (by name, or the most recently used first). The date and place of
+// a person are read from the store when the list first shows them.
 class PeopleModel : public QAbstractTableModel {
     Q_OBJECT
 public:
     enum Column { Name, Date, Place, LastUsed, ColumnCount };
+    using DetailsSource = std::function<std::optional<people::ListedDetails>(qint64 id)>;
 
-    void setPeople(QList<people::ListedPerson> people);
+    explicit PeopleModel(DetailsSource details, QObject* parent = nullptr);
+
+    void setListing(people::Listing listing);
     // Keeps those whose name or place has a word starting with `typed`,
     // accents and case aside.
     void setFilter(const QString& typed);
     void sortBy(Column column);
     Column sortColumn() const { return sortColumn_; }
 
-    const people::ListedPerson& personAt(int row) const { return people_[shown_[row]]; }
-    int total() const { return int(people_.size()); }
+    qint64 idAt(int row) const { return listing_.id(shown_[std::size_t(row)]); }
+    QString nameAt(int row) const { return listing_.name(shown_[std::size_t(row)]); }
+    int total() const { return listing_.size(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -44,13 +53,16 @@ public:
     void sort(int column, Qt::SortOrder order) override;
 
 private:
-    void refilter();
+    void refilter(bool narrowing);
+    const std::vector<int>& order();
 
-    QList<people::ListedPerson> people_;  // by name
-    std::vector<int> byUse_;              // indexes, the most recently used first
+    DetailsSource detailsSource_;
+    people::Listing listing_;     // by name
+    std::vector<int> byUse_;      // indexes, the most recently used first; made when asked for
     std::vector<int> shown_;
-    QString query_;
+    std::string query_;
     Column sortColumn_ = Name;
+    mutable QCache<qint64, people::ListedDetails> details_{2000};
 };
 
 class PeopleWindow : public QWidget {

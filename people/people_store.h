@@ -13,6 +13,9 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "document/birth_details.h"
 
@@ -24,14 +27,37 @@ struct Person {
     QDateTime lastUsed;
 };
 
-// One person as the People window lists them.
-struct ListedPerson {
-    qint64 id = 0;
-    QString name;
-    QString date;    // as the form shows it: "December 10, 1815"
-    QString place;   // "City, State, Country"
-    qint64 lastUsed = 0;
-    QString search;  // the folded name and place
+// Everyone the store holds, as the People window lists them, in the order
+// of their names: what the list needs at once for each, and what the search
+// looks through. The date and place are read for the people shown
+// (listedDetails).
+class Listing {
+public:
+    int size() const { return int(ids_.size()); }
+    qint64 id(int i) const { return ids_[std::size_t(i)]; }
+    const QString& name(int i) const { return names_[std::size_t(i)]; }
+    qint64 lastUsed(int i) const { return lastUsed_[std::size_t(i)]; }  // ms since 1970
+    // The folded name and place, as UTF-8.
+    std::string_view search(int i) const {
+        return std::string_view(search_).substr(searchAt_[std::size_t(i)],
+                                                searchAt_[std::size_t(i) + 1] -
+                                                    searchAt_[std::size_t(i)]);
+    }
+
+    void append(qint64 id, QString name, qint64 lastUsed, std::string_view search);
+
+private:
+    std::vector<qint64> ids_;
+    std::vector<QString> names_;
+    std::vector<qint64> lastUsed_;
+    std::string search_;
+    std::vector<std::size_t> searchAt_{0};
+};
+
+// The date and place one person is listed with.
+struct ListedDetails {
+    QString date;   // as the form shows it: "December 10, 1815"
+    QString place;  // "City, State, Country"
 };
 
 class PeopleStore {
@@ -45,7 +71,7 @@ public:
     // The user's store: people.sqlite in the program's data folder.
     static QString standardPath();
     // The version of the file's layout this program writes.
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
 
     QString path() const { return path_; }
 
@@ -56,7 +82,8 @@ public:
 
     // Everyone, lightly, for the list; none before the first save.
     // `problem` receives why the store could not be read, if it could not.
-    QList<ListedPerson> list(QString* problem = nullptr);
+    Listing listing(QString* problem = nullptr);
+    std::optional<ListedDetails> listedDetails(qint64 id);
     std::optional<Person> person(qint64 id);
     std::optional<Person> personNamed(const QString& name);
     // The last ten opened or saved, the most recent first.

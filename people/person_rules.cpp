@@ -27,8 +27,12 @@ std::optional<QString> saveProblem(const document::BirthDetails& details) {
     return std::nullopt;
 }
 
+std::string foldedUtf8(const QString& text) {
+    return atlas::foldForSearch(text.toStdString()).value_or(std::string());
+}
+
 QString folded(const QString& text) {
-    return QString::fromStdString(atlas::foldForSearch(text.toStdString()).value_or(std::string()));
+    return QString::fromStdString(foldedUtf8(text));
 }
 
 QString placeText(const document::BirthDetails& details) {
@@ -40,14 +44,14 @@ QString placeText(const document::BirthDetails& details) {
     return parts.join(QStringLiteral(", "));
 }
 
-bool matches(const QString& foldedText, const QString& foldedQuery) {
-    if (foldedQuery.isEmpty())
+bool matches(std::string_view foldedText, std::string_view foldedQuery) {
+    if (foldedQuery.empty())
         return true;
-    qsizetype at = foldedText.indexOf(foldedQuery);
-    while (at >= 0) {
-        if (at == 0 || foldedText.at(at - 1) == QLatin1Char(' '))
+    std::size_t at = foldedText.find(foldedQuery);
+    while (at != std::string_view::npos) {
+        if (at == 0 || foldedText[at - 1] == ' ')
             return true;
-        at = foldedText.indexOf(foldedQuery, at + 1);
+        at = foldedText.find(foldedQuery, at + 1);
     }
     return false;
 }

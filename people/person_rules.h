@@ -7,6 +7,8 @@
 #include <QString>
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "document/birth_details.h"
 
@@ -20,12 +22,13 @@ std::optional<QString> saveProblem(const document::BirthDetails& details);
 // accents and case aside, words split at anything that is not a letter or
 // a digit. Empty for text that is not valid.
 QString folded(const QString& text);
+std::string foldedUtf8(const QString& text);
 
 // The place as the list shows it: "City, State, Country", empty parts left out.
 QString placeText(const document::BirthDetails& details);
 
 // Whether `query` (folded) is found in `text` (folded): at the start of one
 // of its words.
-bool matches(const QString& foldedText, const QString& foldedQuery);
+bool matches(std::string_view foldedText, std::string_view foldedQuery);
 
 }  // namespace people

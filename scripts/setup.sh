@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+    libqt6sql6-sqlite libsqlite3-dev
     libbenchmark-dev libgeonames-dev
     xvfb xauth x11-utils fonts-dejavu-core locales
     desktop-file-utils appstream dpkg-dev lintian
