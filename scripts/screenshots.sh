@@ -18,6 +18,10 @@ trap 'rm -rf "$runtime"' EXIT
 chmod 700 "$runtime"
 export XDG_RUNTIME_DIR="$runtime"
 unset QT_QPA_PLATFORM
+# The web engine's sandbox refuses to run as root.
+if ((EUID == 0)); then
+    export QTWEBENGINE_DISABLE_SANDBOX=1
+fi
 
 rm -rf docs/screenshots
 xvfb-run -a -s "-screen 0 1600x1200x24" build/test/tests/make_screenshots docs/screenshots
