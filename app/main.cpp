@@ -6,6 +6,7 @@
 // so that a command never loads Qt's windowing libraries.
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <cstdio>
@@ -13,6 +14,7 @@
 
 #include "cli/command_line.h"
 #include "formbase/program_module.h"
+#include "translation/translation.h"
 
 int main(int argc, char* argv[]) {
     QStringList arguments;
@@ -22,6 +24,9 @@ int main(int argc, char* argv[]) {
     if (command != asterine::cli::Command::Window) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(ASTERINE_VERSION));
+        translation::useLanguage(translation::chooseLanguage(QLocale::system().uiLanguages(),
+                                                             translation::translationsFolder()),
+                                 translation::translationsFolder());
         return asterine::cli::runCommand(command, QCoreApplication::arguments());
     }
     using Run = int (*)(int, char**, const std::function<void()>*);

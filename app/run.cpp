@@ -2,6 +2,7 @@
 #include "run.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTimer>
 
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "platform_start.h"
 #include "single_instance.h"
 #include "termination_signals.h"
+#include "translation/translation.h"
 
 namespace asterine {
 
@@ -50,6 +52,12 @@ int run(int argc, char* argv[], const std::function<void()>& started) {
                      argv[1]);
         return 2;
     }
+    // The desktop's language, where Asterine has it; right to left where
+    // the language is written so.
+    translation::useLanguage(translation::chooseLanguage(QLocale::system().uiLanguages(),
+                                                         translation::translationsFolder()),
+                             translation::translationsFolder());
+    QGuiApplication::setLayoutDirection(QLocale().textDirection());
     QApplication::setWindowIcon(programIcon());
     // Ties the windows to the desktop entry, for docks and task switchers.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.quorvane.Asterine"));

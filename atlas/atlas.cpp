@@ -63,6 +63,8 @@ Atlas Atlas::fromPlaces(std::vector<Place> places) {
     };
 
     std::vector<std::string> foldedNames(count);
+    // The folded other names of each place, those that differ from its own.
+    std::vector<std::vector<std::string>> foldedOthers(count);
     atlas.entries_.reserve(count);
     for (std::uint32_t i = 0; i < count; ++i) {
         const Place& place = places[i];
@@ -71,6 +73,14 @@ Atlas Atlas::fromPlaces(std::vector<Place> places) {
                                   place.population, place.latitude, place.longitude});
         // A name that is not valid UTF-8 is kept but cannot be found.
         foldedNames[i] = foldForSearch(place.name).value_or(std::string());
+        for (const std::string& other : place.otherNames) {
+            atlas.longestQuery_ = std::max(atlas.longestQuery_, 4 * other.size());
+            std::string folded = foldForSearch(other).value_or(std::string());
+            const std::vector<std::string>& known = foldedOthers[i];
+            if (!folded.empty() && folded != foldedNames[i] &&
+                std::find(known.begin(), known.end(), folded) == known.end())
+                foldedOthers[i].push_back(std::move(folded));
+        }
     }
     atlas.text_.shrink_to_fit();
 
@@ -89,18 +99,22 @@ Atlas Atlas::fromPlaces(std::vector<Place> places) {
     // Every word start of every folded name, laid out in rank order.
     std::size_t foldedSize = 0;
     std::size_t startCount = 0;
-    for (const std::string& name : foldedNames) {
+    const auto measure = [&](const std::string& name) {
         foldedSize += name.size();
         startCount += name.empty()
                           ? 0
                           : 1 + static_cast<std::size_t>(std::count(name.begin(), name.end(), ' '));
+    };
+    for (std::uint32_t i = 0; i < count; ++i) {
+        measure(foldedNames[i]);
+        for (const std::string& other : foldedOthers[i])
+            measure(other);
     }
     if (foldedSize > largestOffset)
         throw std::length_error("atlas: too much text");
     atlas.folded_.reserve(foldedSize);
     atlas.wordStarts_.reserve(startCount);
-    for (std::uint32_t rank = 0; rank < count; ++rank) {
-        const std::string& name = foldedNames[atlas.byRank_[rank]];
+    const auto index = [&atlas](const std::string& name, std::uint32_t rank) {
         const auto offset = static_cast<std::uint32_t>(atlas.folded_.size());
         const auto length = static_cast<std::uint32_t>(name.size());
         atlas.folded_ += name;
@@ -108,6 +122,11 @@ Atlas Atlas::fromPlaces(std::vector<Place> places) {
             if (at == 0 || name[at - 1] == ' ')
                 atlas.wordStarts_.push_back({offset + at, length - at, rank});
         }
+    };
+    for (std::uint32_t rank = 0; rank < count; ++rank) {
+        index(foldedNames[atlas.byRank_[rank]], rank);
+        for (const std::string& other : foldedOthers[atlas.byRank_[rank]])
+            index(other, rank);
     }
     std::sort(atlas.wordStarts_.begin(), atlas.wordStarts_.end(),
               [&atlas](const WordStart& a, const WordStart& b) {
@@ -123,7 +142,8 @@ Place Atlas::placeOf(const Entry& entry) const {
             std::string(text(entry.country)),
             entry.latitude,
             entry.longitude,
-            entry.population};
+            entry.population,
+            {}};
 }
 
 Place Atlas::place(std::size_t index) const {

@@ -19,6 +19,10 @@ struct Place {
     double latitude = 0.0;
     double longitude = 0.0;
     std::uint32_t population = 0;
+    // Other names the place is found by and not shown: its English name,
+    // where the atlas shows it in another language. The atlas gives its
+    // places back without them.
+    std::vector<std::string> otherNames;
 
     bool operator==(const Place&) const = default;
 };
@@ -95,7 +99,17 @@ public:
     // Only a library whose records have another layout than the one checked
     // for is read through its translating accessors. The library is opened
     // here, on first use; throws std::runtime_error when it cannot be.
-    static Atlas fromGeonames();
+    //
+    // With `languages` (gettext's names: "de", "pt_BR"; the first is the
+    // user's), each place is shown in the first of them that names it, field
+    // by field (name, state, country), in English otherwise, from the
+    // library's catalogues (domain "geonames", keyed by the place's
+    // geonames.org id, the state's and the country's codes) in
+    // `localeFolder`; and found by its English name and by its name in each
+    // of them. A language with a country ("pt_BR") falls back to the
+    // language alone ("pt").
+    static Atlas fromGeonames(const std::vector<std::string>& languages = {},
+                              const std::string& localeFolder = "/usr/share/locale");
 
     // The number of places.
     std::size_t size() const { return entries_.size(); }

@@ -4,10 +4,15 @@
 #include <dlfcn.h>
 #include <geonames.h>
 
+#include <algorithm>
 #include <memory>
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "atlas/atlas.h"
+#include "atlas/message_catalogue.h"
 
 namespace atlas {
 
@@ -70,18 +75,72 @@ std::string textOf(const gchar* text) {
     return text ? std::string(text) : std::string();
 }
 
-Place readRecord(GeonamesCity* city) {
+// The catalogues of the languages asked for, each language's with its
+// fallback ("pt_BR", then "pt"), in order.
+std::vector<MessageCatalogue> cataloguesFor(const std::vector<std::string>& languages,
+                                            const std::string& localeFolder) {
+    std::vector<MessageCatalogue> catalogues;
+    std::vector<std::string> read;
+    for (const std::string& language : languages) {
+        std::vector<std::string> names{language};
+        const std::size_t underscore = language.find('_');
+        if (underscore != std::string::npos)
+            names.push_back(language.substr(0, underscore));
+        for (const std::string& name : names) {
+            if (std::find(read.begin(), read.end(), name) != read.end())
+                continue;
+            read.push_back(name);
+            std::optional<MessageCatalogue> catalogue = MessageCatalogue::read(
+                localeFolder + "/" + name + "/LC_MESSAGES/geonames.mo");
+            if (catalogue && catalogue->size() > 0)
+                catalogues.push_back(std::move(*catalogue));
+        }
+    }
+    return catalogues;
+}
+
+// The first translation of `key`, or `english`.
+std::string translated(const std::vector<MessageCatalogue>& catalogues, const std::string& key,
+                       const std::string& english) {
+    if (!key.empty()) {
+        for (const MessageCatalogue& catalogue : catalogues) {
+            if (const std::optional<std::string_view> found = catalogue.find(key))
+                return std::string(*found);
+        }
+    }
+    return english;
+}
+
+Place readRecord(GeonamesCity* city, const std::vector<MessageCatalogue>& catalogues) {
+    const gchar* id = nullptr;
     const gchar* name = nullptr;
+    const gchar* stateCode = nullptr;
     const gchar* state = nullptr;
+    const gchar* countryCode = nullptr;
     const gchar* country = nullptr;
     guint32 population = 0;
     Place place;
-    g_variant_get(city, "(&s&s&s&s&s&s&sudd)", nullptr, &name, nullptr, &state, nullptr, &country,
-                  nullptr, &population, &place.latitude, &place.longitude);
+    g_variant_get(city, "(&s&s&s&s&s&s&sudd)", &id, &name, &stateCode, &state, &countryCode,
+                  &country, nullptr, &population, &place.latitude, &place.longitude);
     place.name = textOf(name);
     place.state = textOf(state);
     place.country = textOf(country);
     place.population = population;
+    if (catalogues.empty())
+        return place;
+    // Each field in the user's language where a catalogue has it; the
+    // English name stays one the place is found by.
+    const std::string english = place.name;
+    const std::string code = textOf(countryCode);
+    place.name = translated(catalogues, textOf(id), english);
+    place.state = translated(catalogues, code.empty() ? std::string() : code + "." + textOf(stateCode),
+                             place.state);
+    place.country = translated(catalogues, code, place.country);
+    for (const MessageCatalogue& catalogue : catalogues) {
+        if (const std::optional<std::string_view> other = catalogue.find(textOf(id)))
+            place.otherNames.emplace_back(*other);
+    }
+    place.otherNames.push_back(english);
     return place;
 }
 
@@ -100,8 +159,10 @@ Place readTranslated(GeonamesCity* city) {
 
 }  // namespace
 
-Atlas Atlas::fromGeonames() {
+Atlas Atlas::fromGeonames(const std::vector<std::string>& languages,
+                          const std::string& localeFolder) {
     const Library& l = library();
+    const std::vector<MessageCatalogue> catalogues = cataloguesFor(languages, localeFolder);
     const gint count = l.count();
     std::vector<Place> places;
     places.reserve(count > 0 ? static_cast<std::size_t>(count) : 0);
@@ -110,8 +171,9 @@ Atlas Atlas::fromGeonames() {
         const City city(l.city(index));
         if (!city)
             continue;
-        places.push_back(g_variant_is_of_type(city.get(), layout) ? readRecord(city.get())
-                                                                  : readTranslated(city.get()));
+        places.push_back(g_variant_is_of_type(city.get(), layout)
+                             ? readRecord(city.get(), catalogues)
+                             : readTranslated(city.get()));
     }
     return fromPlaces(std::move(places));
 }

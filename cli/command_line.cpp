@@ -13,9 +13,10 @@ namespace asterine::cli {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("asterine::CommandLine", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(asterine::CommandLine)
+};
 
 // Writes to a standard stream as UTF-8; false when it cannot be written.
 bool write(std::FILE* stream, const QString& text) {
@@ -26,7 +27,7 @@ bool write(std::FILE* stream, const QString& text) {
 }
 
 QString usage() {
-    return tr(
+    return Texts::tr(
         "Usage: asterine [QT-OPTION...]\n"
         "       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)\n"
         "                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]\n"
@@ -38,8 +39,8 @@ QString usage() {
         "\n"
         "reading    prints the fixed-star reading for a latitude and a year, as the\n"
         "           result form shows it, without a window\n"
-        "  --latitude LATITUDE     51:30:26N, 51\u00b030\u203226\u2033N or -33.87\n"
-        "  --longitude LONGITUDE   0:07:39W, 0\u00b07\u203239\u2033W or 151.21\n"
+        "  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87\n"
+        "  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21\n"
         "  --year YEAR             1900 to 2050\n"
         "  --date YYYY-MM-DD       the date of birth; the year comes from it\n"
         "  --name NAME             letters and blanks\n"
@@ -71,14 +72,14 @@ int reading(const QStringList& arguments) {
     if (!parser.parse(arguments)) {
         write(
             stderr,
-            tr("asterine reading: %1 Try \u201casterine --help\u201d.\n").arg(parser.errorText()));
+            Texts::tr("asterine reading: %1 Try “asterine --help”.\n").arg(parser.errorText()));
         return Refused;
     }
     if (parser.isSet(help))
         return write(stdout, usage()) ? Success : Failure;
     if (parser.positionalArguments().size() != 1) {
-        write(stderr, tr("asterine reading: \u201c%1\u201d is not an option. Try \u201casterine "
-                         "--help\u201d.\n")
+        write(stderr, Texts::tr("asterine reading: “%1” is not an option. Try “asterine "
+                         "--help”.\n")
                           .arg(parser.positionalArguments().value(1)));
         return Refused;
     }
@@ -86,7 +87,7 @@ int reading(const QStringList& arguments) {
     for (const QCommandLineOption* option :
          {&latitude, &longitude, &year, &date, &name, &place, &format}) {
         if (parser.values(*option).size() > 1) {
-            write(stderr, tr("asterine reading: --%1 is given more than once.\n")
+            write(stderr, Texts::tr("asterine reading: --%1 is given more than once.\n")
                               .arg(option->names().constFirst()));
             return Refused;
         }
@@ -146,7 +147,7 @@ int runCommand(Command command, const QStringList& arguments) {
         return reading(arguments);
     case Command::Unknown:
         write(stderr,
-              tr("asterine: \u201c%1\u201d is not a command. Try \u201casterine --help\u201d.\n")
+              Texts::tr("asterine: “%1” is not a command. Try “asterine --help”.\n")
                   .arg(arguments.value(1)));
         return Refused;
     case Command::Window:

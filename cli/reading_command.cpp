@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -16,14 +17,16 @@
 #include "entry/validation.h"
 #include "stars/catalogues.h"
 #include "stars/engine.h"
+#include "translation/translation.h"
 
 namespace asterine::cli {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("asterine::ReadingCommand", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(asterine::ReadingCommand)
+};
 
 ReadingResult refused(const QString& message, int status = 2) {
     return {status, QString(), message + QLatin1Char('\n')};
@@ -53,9 +56,11 @@ QString catalogueName(const stars::StarCatalogue& catalogue) {
     return QStringLiteral("SouthCatalogue2000");
 }
 
-// The name as the form's name box takes it, key by key: letters turned to
-// capitals, blanks; nothing when a character is one it refuses.
+// The name as the form's name box takes it, key by key, in the language the
+// program speaks: letters turned to capitals, blanks; nothing when a
+// character is one it refuses.
 std::optional<QString> nameAsTheFormTakesIt(const QString& typed) {
+    const KeyFilter nameKey = nameKeyFor(QLocale().language());
     QString name;
     for (const char32_t code : typed.toUcs4()) {
         const KeyVerdict verdict = nameKey(code);
@@ -81,7 +86,7 @@ QJsonValue angleJson(const QString& degrees, const QString& minutes, const QStri
 }  // namespace
 
 std::vector<atlas::Place> atlasPlaces(const QString& typed) {
-    static const atlas::Atlas all = atlas::Atlas::fromGeonames();
+    static const atlas::Atlas all = translation::desktopAtlas();
     const QStringList parts = typed.split(QLatin1Char(','));
     const QString name = parts.first().trimmed();
     std::vector<atlas::Place> found = all.suggestions(name.toStdString(), all.size());
@@ -166,7 +171,7 @@ QString readingJson(const stars::StarReading& reading, const document::BirthDeta
 ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                           PlaceFinder findPlaces) {
     if (request.format != QLatin1String("text") && request.format != QLatin1String("json"))
-        return refused(tr("asterine reading: the format \u201c%1\u201d is neither text nor json.")
+        return refused(Texts::tr("asterine reading: the format \u201c%1\u201d is neither text nor json.")
                            .arg(request.format));
 
     document::BirthDetails details;
@@ -179,18 +184,18 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
     if (request.place) {
         const QString typed = request.place->trimmed();
         if (typed.isEmpty())
-            return refused(tr("asterine reading: --place names no place."));
+            return refused(Texts::tr("asterine reading: --place names no place."));
         std::vector<atlas::Place> places;
         try {
             places = findPlaces(typed);
         } catch (const std::exception&) {
-            return refused(tr("asterine reading: there is no atlas on this system (Debian's "
+            return refused(Texts::tr("asterine reading: there is no atlas on this system (Debian's "
                               "libgeonames), so --place cannot be looked up."),
                            PlaceUnknown);
         }
         if (places.empty())
             return refused(
-                tr("asterine reading: no place in the atlas matches \u201c%1\u201d.").arg(typed),
+                Texts::tr("asterine reading: no place in the atlas matches \u201c%1\u201d.").arg(typed),
                 PlaceUnknown);
         const atlas::Place& place = places.front();
         details.city = QString::fromStdString(place.name);
@@ -211,7 +216,7 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                     return atlas::foldForSearch(other.name) == folded;
                 });
             const atlas::Place& other = sameName != places.end() ? *sameName : places[1];
-            notes += tr("asterine reading: took %1, the most populous of %2 places that match "
+            notes += Texts::tr("asterine reading: took %1, the most populous of %2 places that match "
                         "\u201c%3\u201d; to take another, name its state or country too, as in "
                         "\u201c%4, %5\u201d.")
                          .arg(QString::fromStdString(atlas::label(place)))
@@ -232,7 +237,7 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
     if (request.longitude) {
         longitude = readAngle(*request.longitude, QLatin1Char('E'), QLatin1Char('W'));
         if (!longitude)
-            return refused(tr("asterine reading: the longitude \u201c%1\u201d is neither degrees, "
+            return refused(Texts::tr("asterine reading: the longitude \u201c%1\u201d is neither degrees, "
                               "minutes and seconds with E or W (73:51:19E) nor decimal degrees "
                               "(-73.86).")
                                .arg(*request.longitude));
@@ -243,7 +248,7 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
     if (request.year) {
         year = yearOf(*request.year);
         if (!year)
-            return refused(tr("asterine reading: the year \u201c%1\u201d is not one of the years "
+            return refused(Texts::tr("asterine reading: the year \u201c%1\u201d is not one of the years "
                               "the form offers, 1900 to 2050.")
                                .arg(*request.year));
     }
@@ -253,16 +258,16 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
         const int month = match.captured(2).toInt();
         const int day = match.captured(3).toInt();
         if (!match.hasMatch() || month < 1 || month > 12 || day < 1 || day > 31)
-            return refused(tr("asterine reading: the date \u201c%1\u201d is not a date written "
+            return refused(Texts::tr("asterine reading: the date \u201c%1\u201d is not a date written "
                               "YYYY-MM-DD.")
                                .arg(*request.date));
         const std::optional<int> dateYear = yearOf(match.captured(1));
         if (!dateYear)
-            return refused(tr("asterine reading: the year \u201c%1\u201d is not one of the years "
+            return refused(Texts::tr("asterine reading: the year \u201c%1\u201d is not one of the years "
                               "the form offers, 1900 to 2050.")
                                .arg(match.captured(1)));
         if (year && *year != *dateYear)
-            return refused(tr("asterine reading: the year %1 and the date %2 disagree.")
+            return refused(Texts::tr("asterine reading: the year %1 and the date %2 disagree.")
                                .arg(*year)
                                .arg(*request.date));
         if (const std::optional<BirthDetailsProblem> problem =
@@ -274,7 +279,7 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
     }
     if (!year)
         return refused(
-            tr("asterine reading: give the year of birth (--year) or the date "
+            Texts::tr("asterine reading: give the year of birth (--year) or the date "
                "(--date)."));
     details.year = *year;
     details.dateGiven = request.date.has_value();
@@ -315,7 +320,10 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
             readingJson(*outcome.reading, details, engine.ColatitudeKey(),
                         catalogueName(stars::catalogueFor(degrees, details.year)), madeOn);
     } else {
-        result.output = document::toText(document::makeDocument(*outcome.reading, details, madeOn));
+        // The text is the reader's, in their language; the JSON is for
+        // programs, and keeps the engine's English.
+        result.output = document::toText(
+            document::makeDocument(translation::localised(*outcome.reading), details, madeOn));
     }
     return result;
 }

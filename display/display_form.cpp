@@ -40,6 +40,7 @@
 #include "formbase/shell.h"
 #include "stars/lore.h"
 #include "stars/reading.h"
+#include "translation/translation.h"
 #include "web/brand.h"
 #include "web/help_menus.h"
 #include "web/links.h"
@@ -252,7 +253,11 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
     std::array<int, 4> widths{};
     QString longestEffect;
     const auto widen = [&](int column, const QFontMetrics& metrics, const QString& text) {
-        widths[column] = std::max(widths[column], metrics.horizontalAdvance(text));
+        // As a label measures itself: shaped scripts (Devanagari, Arabic)
+        // can draw wider than their advance.
+        const int drawn =
+            metrics.boundingRect(QRect(0, 0, 1 << 20, 1 << 20), Qt::TextSingleLine, text).width();
+        widths[column] = std::max({widths[column], metrics.horizontalAdvance(text), drawn});
     };
     const QFontMetrics captionMetrics(formFont(9, true, true));
     for (const AttributeRow& attribute : kAttributes) {
@@ -260,11 +265,18 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
         widen(attribute.column, captionMetrics, tr(attribute.caption));
         if (attribute.spansRightColumn)
             continue;
+        // The values as the reader sees them, in their language.
+        const stars::Attribute which = attribute.attribute;
+        const auto shown = [which](std::string_view english) {
+            return which == stars::Attribute::LatinName || which == stars::Attribute::Designation
+                       ? QString::fromUtf8(english.data(), qsizetype(english.size()))
+                       : translation::loreText(english);
+        };
         widen(attribute.column + 1, value->fontMetrics(),
-              QString::fromUtf8(stars::NotAvailableMark));
+              translation::loreText(stars::NotAvailableMark));
         for (const stars::PrincipalStar& star : stars::FillPrincipalStarLore())
             widen(attribute.column + 1, value->fontMetrics(),
-                  QString::fromUtf8(stars::loreValue(star, attribute.attribute)));
+                  shown(stars::loreValue(star, attribute.attribute)));
     }
     for (int column = 0; column < 4; ++column)
         grid->setColumnMinimumWidth(column, widths[column]);
@@ -273,7 +285,8 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
     const int effectWidth = widths[1] + widths[2] + widths[3] + 2 * grid->horizontalSpacing();
     int effectHeight = effect->fontMetrics().lineSpacing() * 4;
     for (const stars::PrincipalStar& star : stars::FillPrincipalStarLore()) {
-        const QString text = QString::fromUtf8(stars::loreValue(star, stars::Attribute::Effect));
+        // The longest effect in the reader's language sets the height.
+        const QString text = translation::loreText(stars::loreValue(star, stars::Attribute::Effect));
         effectHeight = std::max(effectHeight, effect->fontMetrics()
                                                   .boundingRect(QRect(0, 0, effectWidth, 1 << 20),
                                                                 Qt::TextWordWrap, text)
@@ -282,14 +295,17 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
     effect->setFixedHeight(effectHeight);
 
     const int rowWidth = widths[0] + effectWidth + grid->horizontalSpacing();
-    const QString twoLines = QStringLiteral("M\n") + QString::fromUtf8(stars::laterVersionText);
+    const QString twoLines =
+        QStringLiteral("M\n") + translation::loreText(stars::laterVersionText);
     lblFixedStar_->setFixedHeight(
         lblFixedStar_->fontMetrics()
             .boundingRect(QRect(0, 0, rowWidth, 1 << 20), Qt::TextWordWrap, twoLines)
             .height());
 }
 
-void FrmDisplay::showReading(const stars::StarReading& reading) {
+void FrmDisplay::showReading(const stars::StarReading& english) {
+    // The lore in the reader's language; the star's name as it is.
+    const stars::StarReading reading = translation::localised(english);
     lblFixedStar_->setText(QString::fromStdString(reading.starLine));
     for (std::size_t i = 0; i < attributeLabels_.size(); ++i)
         attributeLabels_[i]->setText(QString::fromStdString(reading.attributes[i]));

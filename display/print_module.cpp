@@ -15,9 +15,10 @@
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("asterine::Printing", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(asterine::Printing)
+};
 
 }  // namespace
 
@@ -42,7 +43,7 @@ extern "C" Q_DECL_EXPORT void asterine_put_on_paper(QWidget* parent,
     }
     if (QPrinterInfo::availablePrinters().isEmpty()) {
         messages.show(parent,
-                      tr("No printer was found. Set one up in the desktop's printer settings, "
+                      Texts::tr("No printer was found. Set one up in the desktop's printer settings, "
                          "or choose Export as PDF to save the reading as a file you can print."),
                       asterine::MessageIcon::Information);
         return;

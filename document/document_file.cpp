@@ -15,12 +15,13 @@ namespace document {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("document::DocumentFile", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(document::DocumentFile)
+};
 
 QString refusal(const QString& path, const QString& reason) {
-    return tr("\u201c%1\u201d could not be saved: %2.")
+    return Texts::tr("\u201c%1\u201d could not be saved: %2.")
         .arg(QDir::toNativeSeparators(path), reason);
 }
 
@@ -29,7 +30,7 @@ QString refusal(const QString& path, const QString& reason) {
 std::optional<QString> saveFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo target(path);
     if (target.isDir())
-        return refusal(path, tr("a folder of that name is in its place"));
+        return refusal(path, Texts::tr("a folder of that name is in its place"));
     // A folder that cannot take the file says why in the system's words
     // ("Read-only file system", "Permission denied").
     if (::access(QFile::encodeName(target.absolutePath()).constData(), W_OK | X_OK) != 0)

@@ -2,19 +2,22 @@
 #include "reading_document.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <array>
 
 #include "stars/reading.h"
+#include "translation/translation.h"
 
 namespace document {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("document::ReadingDocument", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(document::ReadingDocument)
+};
 
 // The result form's order: its left column, then its right one.
 struct AttributeCaption {
@@ -35,20 +38,9 @@ constexpr std::array<AttributeCaption, stars::attributeCount> kAttributes{{
     {stars::Attribute::Angel, QT_TRANSLATE_NOOP("document::ReadingDocument", "Angel")},
 }};
 
-constexpr const char* kMonths[] = {
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "January"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "February"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "March"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "April"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "May"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "June"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "July"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "August"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "September"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "October"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "November"),
-    QT_TRANSLATE_NOOP("document::ReadingDocument", "December"),
-};
+// The birth-details form's month names, in English.
+constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
+                                   "July",    "August",   "September", "October", "November", "December"};
 
 QString twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
@@ -71,7 +63,21 @@ QString htmlRows(const QList<Field>& fields) {
 QString monthName(int monthIndex) {
     if (monthIndex < 0 || monthIndex >= int(std::size(kMonths)))
         return QString::number(monthIndex + 1);
-    return tr(kMonths[monthIndex]);
+    if (translation::englishTexts())
+        return QLatin1String(kMonths[monthIndex]);
+    return QLocale().monthName(monthIndex + 1, QLocale::LongFormat);
+}
+
+QString standaloneMonthName(int monthIndex) {
+    if (translation::englishTexts() || monthIndex < 0 || monthIndex >= int(std::size(kMonths)))
+        return monthName(monthIndex);
+    return QLocale().standaloneMonthName(monthIndex + 1, QLocale::LongFormat);
+}
+
+QString dateText(int monthIndex, int day, int year) {
+    //: A date of birth: %1 the month's name, %2 the day, %3 the year, in the
+    //: order and form of the language ("10. Dezember 1815", "10 de diciembre de 1815").
+    return Texts::tr("%1 %2, %3").arg(monthName(monthIndex)).arg(day).arg(year);
 }
 
 QString angleText(const QString& degrees, const QString& minutes, const QString& seconds,
@@ -82,17 +88,17 @@ QString angleText(const QString& degrees, const QString& minutes, const QString&
 ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetails& details,
                              const QDate& madeOn, const QLocale& locale) {
     ReadingDocument document;
-    document.title = tr("Asterine Results");
+    document.title = Texts::tr("Asterine Results");
     document.personName = details.name;
 
     if (!details.name.isEmpty())
-        document.details << Field{tr("Name"), details.name};
+        document.details << Field{Texts::tr("Name"), details.name};
     if (details.dateGiven)
         document.details << Field{
-            tr("Date of Birth"),
-            tr("%1 %2, %3").arg(monthName(details.monthIndex)).arg(details.day).arg(details.year)};
+            Texts::tr("Date of Birth"),
+            dateText(details.monthIndex, details.day, details.year)};
     if (details.timeGiven)
-        document.details << Field{tr("Time of Birth"),
+        document.details << Field{Texts::tr("Time of Birth"),
                                   QStringLiteral("%1:%2:%3")
                                       .arg(twoDigits(details.hour), twoDigits(details.minute),
                                            twoDigits(details.second))};
@@ -102,35 +108,35 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
             place << part;
     }
     if (!place.isEmpty())
-        document.details << Field{tr("Place of Birth"), place.join(QStringLiteral(", "))};
+        document.details << Field{Texts::tr("Place of Birth"), place.join(QStringLiteral(", "))};
     document.details << Field{
-        tr("Latitude"),
+        Texts::tr("Latitude"),
         angleText(details.latitudeDegrees, details.latitudeMinutes, details.latitudeSeconds,
                   details.south ? QLatin1Char('S') : QLatin1Char('N'))};
     if (!(details.longitudeDegrees + details.longitudeMinutes + details.longitudeSeconds).isEmpty())
         document.details << Field{
-            tr("Longitude"),
+            Texts::tr("Longitude"),
             angleText(details.longitudeDegrees, details.longitudeMinutes, details.longitudeSeconds,
                       details.west ? QLatin1Char('W') : QLatin1Char('E'))};
-    document.details << Field{tr("Year for the Catalogue"), QString::number(details.year)};
+    document.details << Field{Texts::tr("Year for the Catalogue"), QString::number(details.year)};
 
     // The star line is the star's name, and for a star without lore the
     // later-version text on a line of its own.
     const QString starLine = QString::fromStdString(reading.starLine);
     const qsizetype lineBreak = starLine.indexOf(QLatin1Char('\r'));
     document.starName = lineBreak < 0 ? starLine : starLine.left(lineBreak);
-    document.star = Field{tr("Fixed Star"), document.starName};
+    document.star = Field{Texts::tr("Fixed Star"), document.starName};
     if (lineBreak >= 0)
         document.starNote =
             starLine.mid(lineBreak).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     if (reading.frameShown) {
         for (const AttributeCaption& attribute : kAttributes)
-            document.attributes << Field{tr(attribute.caption),
+            document.attributes << Field{Texts::tr(attribute.caption),
                                          QString::fromStdString(reading[attribute.attribute])};
     }
 
     document.footer =
-        tr("Made with Asterine %1 on %2")
+        Texts::tr("Made with Asterine %1 on %2")
             .arg(QStringLiteral(ASTERINE_VERSION), locale.toString(madeOn, QLocale::LongFormat));
     return document;
 }
@@ -194,7 +200,7 @@ QString suggestedFileName(const ReadingDocument& document, const QString& extens
     while (!name.isEmpty() && (name.back() == QLatin1Char(' ') || name.back() == QLatin1Char('.')))
         name.chop(1);
     if (name.isEmpty() || name == QLatin1String("-"))
-        name = tr("Reading");
+        name = Texts::tr("Reading");
     // File systems take 255 bytes for a name; keep room for the extension.
     while (name.toUtf8().size() > 200)
         name.chop(name.back().isLowSurrogate() ? 2 : 1);

@@ -37,8 +37,14 @@ struct ReadingDocument {
     QString starName;
 };
 
-// The month names the birth-details form offers, in English.
+// A month's name as a date shows it: the birth-details form's English name
+// under English, the language's own otherwise.
 QString monthName(int monthIndex);
+// A month's name on its own, as the date box lists it.
+QString standaloneMonthName(int monthIndex);
+// A date of birth as the documents and lists show it: "December 10, 1815"
+// under English, "10. Dezember 1815" under German.
+QString dateText(int monthIndex, int day, int year);
 
 // An angle as typed into three boxes, with its side: "51° 30′ 26″ N".
 QString angleText(const QString& degrees, const QString& minutes, const QString& seconds,

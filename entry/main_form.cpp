@@ -7,6 +7,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +20,7 @@
 
 #include "atlas/atlas.h"
 #include "document/birth_details.h"
+#include "document/reading_document.h"
 #include "people/people_store.h"
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
@@ -277,7 +279,8 @@ QWidget* FrmMain::buildDetailsFrame() {
 
     QLabel* nameCaption = boldCaption(tr("Name"), frame);
     grid->addWidget(nameCaption, row, 0);
-    txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), nameKey, frame);
+    txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), nameKeyFor(QLocale().language()),
+                                    frame);
     nameCaption->setBuddy(txtName_);
     // Qt's own limit, as for every other box: a name never comes near it,
     // and a pasted flood of text stays small enough to draw.
@@ -376,6 +379,10 @@ FrmMain::CoordinateFrame FrmMain::buildCoordinateFrame(const QString& title, con
                                                        const QString& second) {
     CoordinateFrame built{};
     QWidget* frame = titledFrame(QStringLiteral("fra") + prefix, title, this, built.frame);
+    // An angle reads degrees, minutes, seconds from left to right in every
+    // language, as it is written: the boxes keep that order on a
+    // right-to-left desktop too.
+    frame->setLayoutDirection(Qt::LeftToRight);
     auto* grid = new QGridLayout(frame);
     const QString parts[3] = {QStringLiteral("D"), QStringLiteral("M"), QStringLiteral("S")};
     const QString units[3] = {tr("Deg"), tr("Min"), tr("Sec")};
@@ -414,9 +421,9 @@ FrmMain::CoordinateFrame FrmMain::buildCoordinateFrame(const QString& title, con
 }
 
 void FrmMain::fillLists() {
-    cboMonth_->addItems({tr("January"), tr("February"), tr("March"), tr("April"), tr("May"),
-                         tr("June"), tr("July"), tr("August"), tr("September"), tr("October"),
-                         tr("November"), tr("December")});
+    // The Parts' English names under English, the language's own otherwise.
+    for (int month = 0; month < 12; ++month)
+        cboMonth_->addItem(document::standaloneMonthName(month));
     const auto addRange = [](QComboBox* list, int first, int last) {
         QStringList entries;
         for (int n = first; n <= last; ++n)

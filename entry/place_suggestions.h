@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "atlas/atlas.h"
+#include "translation/translation.h"
 
 class QLineEdit;
 
@@ -30,7 +31,8 @@ public:
     using Loader = std::function<atlas::Atlas()>;
 
     // `loader` reads the atlas; it runs once, on a worker thread.
-    explicit PlaceSuggestions(QLineEdit* box, Loader loader = &atlas::Atlas::fromGeonames);
+    // By default the atlas of libgeonames, in the desktop's languages.
+    explicit PlaceSuggestions(QLineEdit* box, Loader loader = &translation::desktopAtlas);
     ~PlaceSuggestions() override;
 
     // The list under the box, a window of its own that belongs to the box's

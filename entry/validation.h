@@ -5,6 +5,7 @@
 // details: which box must be filled, which dates exist, which typed
 // characters a box takes, and the message each refusal shows.
 
+#include <QLocale>
 #include <QString>
 
 #include <optional>
@@ -72,5 +73,12 @@ DateProblem checkDate(int monthIndex, int day, int year);
 KeyVerdict digitKey(char32_t code);
 // The name box takes letters, turned to capitals, blank, Enter and Backspace.
 KeyVerdict nameKey(char32_t code);
+// The name box's filter for the language the program speaks: under English
+// (and where no translation applies) exactly nameKey; under another
+// language also the letters of its script (German ä ö ü ß, the accented
+// letters of French, Spanish and Portuguese, Devanagari with its combining
+// signs, Arabic letters with their vowel marks), in capitals where the
+// script has them. Digits and punctuation of any script stay refused.
+KeyFilter nameKeyFor(QLocale::Language language);
 
 }  // namespace asterine

@@ -10,9 +10,10 @@ namespace asterine {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("asterine::FileMenu", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(asterine::FileMenu)
+};
 
 }  // namespace
 
@@ -25,7 +26,7 @@ QList<QKeySequence> quitKeys() {
 
 void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, const char* firstName,
                  QAbstractButton* first, const QList<QAction*>& before) {
-    QMenu* file = bar->addMenu(tr("&File"));
+    QMenu* file = bar->addMenu(Texts::tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
     if (!before.isEmpty()) {
         file->addActions(before);
@@ -34,7 +35,7 @@ void addFileMenu(QMenuBar* bar, QWidget* form, const QString& firstCaption, cons
     QAction* firstItem = file->addAction(firstCaption);
     firstItem->setObjectName(QLatin1String(firstName));
     QObject::connect(firstItem, &QAction::triggered, first, &QAbstractButton::click);
-    QAction* exit = file->addAction(tr("E&xit"));
+    QAction* exit = file->addAction(Texts::tr("E&xit"));
     exit->setObjectName(QStringLiteral("mnuExit"));
     // The desktop's Quit key, wherever the focus is on the form: a shortcut,
     // never a character typed into a box.

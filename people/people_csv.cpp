@@ -15,9 +15,10 @@ namespace people {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("people::Csv", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(people::Csv)
+};
 
 constexpr int kColumnCount = 14;
 
@@ -118,32 +119,32 @@ std::optional<int> number(const QString& text, int first, int last) {
 // Why a row cannot be a person; the person it is otherwise.
 std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::BirthDetails& details) {
     if (bytes.size() != kColumnCount)
-        return tr("%1 fields, where a person has %2").arg(bytes.size()).arg(kColumnCount);
+        return Texts::tr("%1 fields, where a person has %2").arg(bytes.size()).arg(kColumnCount);
     QStringList fields;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     for (const QByteArray& field : bytes) {
         fields << decoder.decode(field);
         if (decoder.hasError())
-            return tr("the text is not UTF-8 (save the file as UTF-8)");
+            return Texts::tr("the text is not UTF-8 (save the file as UTF-8)");
     }
     details = document::BirthDetails();
     details.name = fields[0];
     if (asterine::isBlank(details.name))
-        return tr("the name is empty");
+        return Texts::tr("the name is empty");
 
     static const QRegularExpression date(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
     const QRegularExpressionMatch dateMatch = date.match(fields[1]);
     if (!dateMatch.hasMatch())
-        return tr("the date \u201c%1\u201d is not written YYYY-MM-DD").arg(fields[1]);
+        return Texts::tr("the date \u201c%1\u201d is not written YYYY-MM-DD").arg(fields[1]);
     const std::optional<int> year = number(dateMatch.captured(1), 1900, 2050);
     if (!year)
-        return tr("the year %1 is not one from 1900 to 2050").arg(dateMatch.captured(1));
+        return Texts::tr("the year %1 is not one from 1900 to 2050").arg(dateMatch.captured(1));
     const std::optional<int> month = number(dateMatch.captured(2), 1, 12);
     const std::optional<int> day = number(dateMatch.captured(3), 1, 31);
     if (!month || !day)
-        return tr("\u201c%1\u201d is not a date").arg(fields[1]);
+        return Texts::tr("\u201c%1\u201d is not a date").arg(fields[1]);
     if (asterine::checkDate(*month - 1, *day, *year) != asterine::DateProblem::None)
-        return tr("%1 %2 %3 is not a date")
+        return Texts::tr("%1 %2 %3 is not a date")
             .arg(*day)
             .arg(document::monthName(*month - 1))
             .arg(*year);
@@ -157,7 +158,7 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::Birt
     const std::optional<int> minute = number(timeMatch.captured(2), 0, 59);
     const std::optional<int> second = number(timeMatch.captured(3), 0, 59);
     if (!timeMatch.hasMatch() || !hour || !minute || !second)
-        return tr("the time \u201c%1\u201d is not HH:MM:SS").arg(fields[2]);
+        return Texts::tr("the time \u201c%1\u201d is not HH:MM:SS").arg(fields[2]);
     details.hour = *hour;
     details.minute = *minute;
     details.second = *second;
@@ -183,31 +184,33 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::Birt
     for (const auto& box : boxes) {
         const QString& text = fields[box.field];
         if (text.isEmpty())
-            return tr("the %1 are missing").arg(tr(box.what));
+            return Texts::tr("the %1 are missing").arg(Texts::tr(box.what));
         if (!digits.match(text).hasMatch())
-            return tr("%1 \u201c%2\u201d are not a number").arg(tr(box.what), text);
+            return Texts::tr("%1 \u201c%2\u201d are not a number").arg(Texts::tr(box.what), text);
         *box.box = text;
     }
-    // A side by its letter or its word, in either case: N, n, North.
+    // A side by its letter or its word, in either case: N, n, North; in
+    // English, as Export writes it, or in the user's language.
     const auto side = [](const QString& text, const char* first, const char* second)
         -> std::optional<bool> {
         const QString word = text.trimmed();
         for (const auto& [name, negative] : {std::pair{first, false}, std::pair{second, true}}) {
-            const QString full = tr(name);
-            if (word.compare(full.left(1), Qt::CaseInsensitive) == 0 ||
-                word.compare(full, Qt::CaseInsensitive) == 0)
-                return negative;
+            for (const QString& full : {QString::fromLatin1(name), Texts::tr(name)}) {
+                if (word.compare(full.left(1), Qt::CaseInsensitive) == 0 ||
+                    word.compare(full, Qt::CaseInsensitive) == 0)
+                    return negative;
+            }
         }
         return std::nullopt;
     };
     const std::optional<bool> south = side(fields[9], QT_TRANSLATE_NOOP("people::Csv", "North"),
                                            QT_TRANSLATE_NOOP("people::Csv", "South"));
     if (!south)
-        return tr("the latitude's side \u201c%1\u201d is neither N nor S").arg(fields[9]);
+        return Texts::tr("the latitude's side \u201c%1\u201d is neither N nor S").arg(fields[9]);
     const std::optional<bool> west = side(fields[13], QT_TRANSLATE_NOOP("people::Csv", "East"),
                                           QT_TRANSLATE_NOOP("people::Csv", "West"));
     if (!west)
-        return tr("the longitude's side \u201c%1\u201d is neither E nor W").arg(fields[13]);
+        return Texts::tr("the longitude's side \u201c%1\u201d is neither E nor W").arg(fields[13]);
     details.south = *south;
     details.west = *west;
 
@@ -229,19 +232,19 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
         *cancelled = false;
     const QString shownName = QDir::toNativeSeparators(fileName);
     if (bytes.left(4096).contains('\0'))
-        return tr("\u201c%1\u201d is not a CSV file of people: it is not text.").arg(shownName);
+        return Texts::tr("\u201c%1\u201d is not a CSV file of people: it is not text.").arg(shownName);
     Records records(bytes);
     QList<QByteArray> fields;
     qint64 line = 0;
     bool malformed = false;
     if (!records.next(fields, line, malformed) || malformed)
-        return tr("\u201c%1\u201d is not a CSV file of people: it has no header row.").arg(shownName);
+        return Texts::tr("\u201c%1\u201d is not a CSV file of people: it has no header row.").arg(shownName);
     QStringList header;
     for (const QByteArray& field : fields)
         header << QString::fromUtf8(field).trimmed();
     if (header.join(QLatin1Char(',')).compare(csvHeader().join(QLatin1Char(',')),
                                               Qt::CaseInsensitive) != 0)
-        return tr("\u201c%1\u201d is not a CSV file of people: its first line is not the header "
+        return Texts::tr("\u201c%1\u201d is not a CSV file of people: its first line is not the header "
                   "\u201c%2\u201d.")
             .arg(shownName, csvHeader().join(QLatin1Char(',')));
 
@@ -257,13 +260,13 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
         }
         std::optional<QString> problem;
         if (malformed)
-            problem = tr("a quoted field is not closed, or goes on after its closing quote");
+            problem = Texts::tr("a quoted field is not closed, or goes on after its closing quote");
         else
             problem = rowProblem(fields, details);
         if (!problem) {
             const auto earlier = names.constFind(details.name);
             if (earlier != names.constEnd())
-                problem = tr("the name \u201c%1\u201d is also on line %2").arg(details.name).arg(*earlier);
+                problem = Texts::tr("the name \u201c%1\u201d is also on line %2").arg(details.name).arg(*earlier);
         }
         if (problem) {
             refused(line, *problem);

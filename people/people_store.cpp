@@ -24,9 +24,10 @@ namespace people {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("people::PeopleStore", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(people::PeopleStore)
+};
 
 // The columns of a person, in the order they are bound and read.
 const QStringList kColumns = {
@@ -156,11 +157,11 @@ QString searchText(const document::BirthDetails& details) {
 QString plainReason(const QSqlError& error) {
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
     if (text.contains(QLatin1String("readonly")) || text.contains(QLatin1String("read-only")))
-        return tr("the file or its folder cannot be written to");
+        return Texts::tr("the file or its folder cannot be written to");
     if (text.contains(QLatin1String("disk is full")) || text.contains(QLatin1String("full")))
-        return tr("the disk is full");
+        return Texts::tr("the disk is full");
     if (text.contains(QLatin1String("unable to open")))
-        return tr("the file cannot be opened or made there");
+        return Texts::tr("the file cannot be opened or made there");
     return text;
 }
 
@@ -184,7 +185,7 @@ std::optional<QString> PeopleStore::takeNotice() {
 }
 
 QString PeopleStore::failure(const QString& reason) const {
-    return tr("The people could not be kept in \u201c%1\u201d: %2.")
+    return Texts::tr("The people could not be kept in \u201c%1\u201d: %2.")
         .arg(QDir::toNativeSeparators(path_), reason);
 }
 
@@ -216,7 +217,7 @@ bool PeopleStore::open(Opening opening, QString* problem) {
     if (!QFileInfo::exists(folder)) {
         if (!QDir().mkpath(folder)) {
             if (problem)
-                *problem = failure(tr("its folder cannot be made"));
+                *problem = failure(Texts::tr("its folder cannot be made"));
             return false;
         }
         // Birth details are personal: the folder is the user's alone.
@@ -250,7 +251,7 @@ bool PeopleStore::open(Opening opening, QString* problem) {
         // A store of ours that cannot be read or written now.
         close();
         if (problem)
-            *problem = failure(tr("it cannot be read"));
+            *problem = failure(Texts::tr("it cannot be read"));
         return false;
     }
     return false;
@@ -260,22 +261,22 @@ bool PeopleStore::checkLayout(QString* reason) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        *reason = tr("it is not an SQLite database: %1").arg(query.lastError().databaseText());
+        *reason = Texts::tr("it is not an SQLite database: %1").arg(query.lastError().databaseText());
         return false;
     }
     const int version = query.value(0).toInt();
     query.finish();
     if (version > schemaVersion) {
-        *reason = tr("it was made by a newer version of Asterine");
+        *reason = Texts::tr("it was made by a newer version of Asterine");
         return false;
     }
     if (version == 0) {
         if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
-            *reason = tr("it is not an SQLite database: %1").arg(query.lastError().databaseText());
+            *reason = Texts::tr("it is not an SQLite database: %1").arg(query.lastError().databaseText());
             return false;
         }
         if (query.value(0).toInt() != 0) {
-            *reason = tr("it holds the tables of another program");
+            *reason = Texts::tr("it holds the tables of another program");
             return false;
         }
         query.finish();
@@ -284,7 +285,7 @@ bool PeopleStore::checkLayout(QString* reason) {
             return false;
         }
     } else if (version < schemaVersion && !migrateFrom(version)) {
-        *reason = tr("it could not be brought up to date");
+        *reason = Texts::tr("it could not be brought up to date");
         return false;
     }
     // The table a store of people has, column by column.
@@ -296,7 +297,7 @@ bool PeopleStore::checkLayout(QString* reason) {
     query.finish();
     const QStringList expected = allColumns();
     if (columns != QSet<QString>(expected.begin(), expected.end())) {
-        *reason = tr("its table of people is not the one Asterine keeps");
+        *reason = Texts::tr("its table of people is not the one Asterine keeps");
         return false;
     }
     // Every write one transaction, in a journal that a killed process
@@ -374,12 +375,12 @@ void PeopleStore::setAside(const QString& reason) {
         if (QFile::exists(file))
             moved = QFile::rename(file, kept + QLatin1String(suffix)) && moved;
     }
-    notice_ = moved ? tr("\u201c%1\u201d is not a store of people that Asterine can use (%2). It "
+    notice_ = moved ? Texts::tr("\u201c%1\u201d is not a store of people that Asterine can use (%2). It "
                          "is kept, unchanged, as \u201c%3\u201d, and a new, empty store takes its "
                          "place.")
                           .arg(QDir::toNativeSeparators(path_), reason,
                                QDir::toNativeSeparators(kept))
-                    : tr("\u201c%1\u201d is not a store of people that Asterine can use (%2), and "
+                    : Texts::tr("\u201c%1\u201d is not a store of people that Asterine can use (%2), and "
                          "it cannot be set aside; it is left as it is, and no people can be kept "
                          "until it is moved.")
                           .arg(QDir::toNativeSeparators(path_), reason);
@@ -413,7 +414,7 @@ Listing PeopleStore::listing(QString* problem) {
         if (problem)
             *problem = failure(raw ? plainReason(QSqlError(QString(),
                                                        QString::fromUtf8(sqlite3_errmsg(raw))))
-                               : tr("it cannot be read"));
+                               : Texts::tr("it cannot be read"));
         return listed;
     }
     const auto text = [statement](int column) {
@@ -447,10 +448,8 @@ std::optional<ListedDetails> PeopleStore::listedDetails(qint64 id) {
     place.city = query.value(3).toString();
     place.state = query.value(4).toString();
     place.country = query.value(5).toString();
-    return ListedDetails{QStringLiteral("%1 %2, %3")
-                             .arg(document::monthName(query.value(0).toInt()))
-                             .arg(query.value(1).toInt())
-                             .arg(query.value(2).toInt()),
+    return ListedDetails{document::dateText(query.value(0).toInt(), query.value(1).toInt(),
+                                            query.value(2).toInt()),
                          placeText(place)};
 }
 
@@ -555,7 +554,7 @@ PeopleStore::Batch::Batch(PeopleStore& store, const QDateTime& now, bool replace
     : store_(store), when_(now.toMSecsSinceEpoch()), recent_(recent) {
     QString problem;
     if (!store_.open(Opening::ForWriting, &problem)) {
-        problem_ = problem.isEmpty() ? store_.failure(tr("it cannot be opened")) : problem;
+        problem_ = problem.isEmpty() ? store_.failure(Texts::tr("it cannot be opened")) : problem;
         return;
     }
     QSqlDatabase db = QSqlDatabase::database(store_.connection_, false);
@@ -597,7 +596,7 @@ PeopleStore::Batch::~Batch() {
 
 std::optional<QString> PeopleStore::Batch::add(const document::BirthDetails& details) {
     if (!open_)
-        return problem_ ? problem_ : store_.failure(tr("the save was cancelled"));
+        return problem_ ? problem_ : store_.failure(Texts::tr("the save was cancelled"));
     QSqlQuery& query = statement_->query;
     for (int column = 0; column < kColumns.size(); ++column)
         query.bindValue(column, valueOf(details, column));
@@ -614,7 +613,7 @@ std::optional<QString> PeopleStore::Batch::add(const document::BirthDetails& det
 
 std::optional<QString> PeopleStore::Batch::commit() {
     if (!open_)
-        return problem_ ? problem_ : store_.failure(tr("the save was cancelled"));
+        return problem_ ? problem_ : store_.failure(Texts::tr("the save was cancelled"));
     statement_.reset();
     QSqlDatabase db = QSqlDatabase::database(store_.connection_, false);
     open_ = false;

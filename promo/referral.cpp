@@ -9,14 +9,15 @@
 namespace asterine {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("asterine::Referral", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(asterine::Referral)
+};
 }  // namespace
 
 ReferralDetails referralPlaceholders() {
-    return {tr("Your Name"), tr("Your Email Address"), tr("Your Message"), tr("Friend's Name"),
-            tr("Friend's Email Address")};
+    return {Texts::tr("Your Name"), Texts::tr("Your Email Address"), Texts::tr("Your Message"), Texts::tr("Friend's Name"),
+            Texts::tr("Friend's Email Address")};
 }
 
 QString trimBlanks(const QString& text) {
@@ -31,14 +32,14 @@ QString trimBlanks(const QString& text) {
 
 std::optional<QString> referralProblem(const ReferralDetails& details) {
     if (details.friendEmail == details.senderEmail)
-        return tr("Please Enter Distinct Email Addresses");
+        return Texts::tr("Please Enter Distinct Email Addresses");
     for (const QString& email : {details.senderEmail, details.friendEmail}) {
         if (!email.contains(QLatin1Char('@')))
-            return tr("Please Enter Proper Email Address");
+            return Texts::tr("Please Enter Proper Email Address");
     }
     for (const QString& email : {details.senderEmail, details.friendEmail}) {
         if (!email.contains(QLatin1Char('.')))
-            return tr("Please Enter Proper Email Address");
+            return Texts::tr("Please Enter Proper Email Address");
     }
     const ReferralDetails placeholders = referralPlaceholders();
     const struct {
@@ -59,7 +60,7 @@ std::optional<QString> referralProblem(const ReferralDetails& details) {
     };
     for (const auto& check : required) {
         if (check.value.isEmpty() || check.value == check.placeholder)
-            return tr(check.message);
+            return Texts::tr(check.message);
     }
     return std::nullopt;
 }

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "atlas/atlas.h"
+#include "atlas/message_catalogue.h"
 
 using namespace atlas;
 
@@ -187,6 +188,9 @@ private slots:
     void libraryKnownPlaces();
     void libraryTextsAreTheLibrarysOwn();
     void libraryNamesIgnoreTheUsersLanguage();
+    void placesInTheUsersLanguages_data();
+    void placesInTheUsersLanguages();
+    void catalogueReadsWhatItCanAndNothingElse();
     void libraryIndexAgreesWithAFullScan();
 
 private:
@@ -719,6 +723,114 @@ void TestAtlas::libraryNamesIgnoreTheUsersLanguage() {
     }
     QCOMPARE(german.suggestions("dubai"), library_.suggestions("dubai"));
     QCOMPARE(german.suggestions("zurich").front().country, std::string("Switzerland"));
+}
+
+void TestAtlas::placesInTheUsersLanguages_data() {
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("country");
+    QTest::newRow("German") << "de" << "Münch" << "München" << "Deutschland";
+    QTest::newRow("German, by the English name") << "de" << "munich" << "München" << "Deutschland";
+    QTest::newRow("Hindi") << "hi" << "म्यून" << "म्यूनिख" << "जर्मनी";
+    QTest::newRow("Arabic") << "ar" << "ميون" << "ميونخ" << "ألمانيا";
+    QTest::newRow("French") << "fr" << "munich" << "Munich" << "Allemagne";
+    // Brazilian Portuguese has almost no names of its own: Portuguese's.
+    QTest::newRow("Brazilian Portuguese") << "pt_BR" << "muniq" << "Munique" << "Alemanha";
+}
+
+void TestAtlas::placesInTheUsersLanguages() {
+    QFETCH(QString, language);
+    QFETCH(QString, typed);
+    QFETCH(QString, name);
+    QFETCH(QString, country);
+    const std::string code = language.toStdString();
+    if (!QFile::exists(QStringLiteral("/usr/share/locale/%1/LC_MESSAGES/geonames.mo")
+                           .arg(language.section(QLatin1Char('_'), 0, 0))))
+        QSKIP("libgeonames has no catalogue for this language here.");
+    const Atlas atlas = Atlas::fromGeonames({code});
+    QCOMPARE(atlas.size(), library_.size());
+    const std::vector<Place> found = atlas.suggestions(typed.toStdString());
+    QVERIFY2(!found.empty(), qPrintable(typed));
+    QCOMPARE(QString::fromStdString(found.front().name), name);
+    QCOMPARE(QString::fromStdString(found.front().country), country);
+    QVERIFY(found.front().otherNames.empty());  // given back without them
+    // The same place as the English atlas's, at the same coordinates.
+    const std::vector<Place> english = library_.suggestions("munich");
+    QVERIFY(!english.empty());
+    QCOMPARE(found.front().latitude, english.front().latitude);
+    QCOMPARE(found.front().population, english.front().population);
+    // Field by field: what the catalogue lacks stays English, so a place
+    // is never left without a name.
+    std::size_t translatedNames = 0;
+    for (std::size_t i = 0; i < atlas.size(); ++i) {
+        const Place shown = atlas.place(i);
+        QVERIFY(!shown.name.empty() && !shown.country.empty());
+        translatedNames += shown.name != library_.place(i).name ? 1 : 0;
+    }
+    qInfo("%zu of %zu place names in %s", translatedNames, atlas.size(), code.c_str());
+    // Every place is still found by its English name.
+    for (const char* english : {"zurich", "sao paulo", "new york"})
+        QVERIFY2(!atlas.suggestions(english).empty(), english);
+}
+
+void TestAtlas::catalogueReadsWhatItCanAndNothingElse() {
+    // A catalogue of two messages and the header, written as msgfmt does,
+    // in either byte order.
+    const auto catalogue = [](bool bigEndian) {
+        const std::vector<std::pair<std::string, std::string>> messages = {
+            {"", "Content-Type: text/plain; charset=UTF-8\n"}, {"2867714", "München"}, {"DE", "Deutschland"}};
+        std::string bytes;
+        const auto word = [&bytes, bigEndian](std::uint32_t value) {
+            for (int i = 0; i < 4; ++i)
+                bytes += char(bigEndian ? (value >> (24 - 8 * i)) & 0xff : (value >> (8 * i)) & 0xff);
+        };
+        const auto n = std::uint32_t(messages.size());
+        const std::uint32_t keys = 28, translations = keys + 8 * n, strings = translations + 8 * n;
+        word(0x950412de);
+        word(0);
+        word(n);
+        word(keys);
+        word(translations);
+        word(0);
+        word(0);
+        std::string text;
+        std::vector<std::uint32_t> at;
+        for (const auto& [key, value] : messages) {
+            at.push_back(strings + std::uint32_t(text.size()));
+            text += key + '\0';
+        }
+        for (const auto& [key, value] : messages) {
+            at.push_back(strings + std::uint32_t(text.size()));
+            text += value + '\0';
+        }
+        for (std::uint32_t i = 0; i < n; ++i) {
+            word(std::uint32_t(messages[i].first.size()));
+            word(at[i]);
+        }
+        for (std::uint32_t i = 0; i < n; ++i) {
+            word(std::uint32_t(messages[i].second.size()));
+            word(at[n + i]);
+        }
+        return bytes + text;
+    };
+    for (const bool bigEndian : {false, true}) {
+        const std::optional<MessageCatalogue> read = MessageCatalogue::parse(catalogue(bigEndian));
+        QVERIFY(read);
+        QCOMPARE(read->size(), std::size_t(2));
+        QCOMPARE(read->find("2867714"), std::optional<std::string_view>("München"));
+        QCOMPARE(read->find("DE"), std::optional<std::string_view>("Deutschland"));
+        QCOMPARE(read->find("FR"), std::nullopt);
+        QCOMPARE(read->find(""), std::nullopt);
+    }
+    // Anything else is no catalogue: never a crash, never a wrong name.
+    std::string whole = catalogue(false);
+    QVERIFY(!MessageCatalogue::parse(std::string()));
+    QVERIFY(!MessageCatalogue::parse("not a catalogue at all, just text"));
+    QVERIFY(!MessageCatalogue::parse(whole.substr(0, whole.size() / 2)));
+    whole[28 + 8 + 4] = char(0xff);  // a key's offset far beyond the end
+    QVERIFY(!MessageCatalogue::parse(whole));
+    QVERIFY(!MessageCatalogue::read("/nonexistent/geonames.mo"));
 }
 
 void TestAtlas::libraryIndexAgreesWithAFullScan() {

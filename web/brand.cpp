@@ -6,13 +6,14 @@
 namespace asterine::brand {
 
 namespace {
-QString tr(const char* text) {
-    return QCoreApplication::translate("brand", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(brand)
+};
 }  // namespace
 
 QString windowCaption() {
-    return tr("Asterine v1.0");
+    return Texts::tr("Asterine v1.0");
 }
 
 QUrl mainSite() {
@@ -29,7 +30,7 @@ QString shownAddress() {
 }
 
 QString description() {
-    return tr(
+    return Texts::tr(
         "Asterine calculates the fixed stars that our present in our natal chart. These "
         "stars are additional indicators of our destiny. Fixed stars seem to be fixed in "
         "position and do not seem to move like planets. The aspects of these fixed stars "
@@ -37,20 +38,20 @@ QString description() {
 }
 
 QString forumBanner() {
-    return tr(
+    return Texts::tr(
         "Join the Quorvane forum at www.quorvane.com, a free online discussion forum on "
         "esoteric subjects. Click here to visit it now!");
 }
 
 QString coBrandOffer() {
-    return tr(
+    return Texts::tr(
         "Co-brand this software for your site.  Increase loyalty and traffic to your "
         "site. Put your site's name &&  link here. See \"Help\" for details.    Click "
         "Here for more info on co-branding.");
 }
 
 QString fullyBrandedOffer() {
-    return tr(
+    return Texts::tr(
         "Home Business Opportunity. Start your own Internet business and make money "
         "online. Get this software fully branded for your website. Click here for more "
         "details.");
@@ -58,23 +59,23 @@ QString fullyBrandedOffer() {
 
 QStringList supportMessages() {
     return {
-        tr("Programs like this one can be created and maintained only with your support. The "
+        Texts::tr("Programs like this one can be created and maintained only with your support. The "
            "best way to support Quorvane is to visit its forum at www.quorvane.com regularly "
            "and take part in the discussions and other activities on the board."),
-        tr("Please visit the Quorvane forum at www.quorvane.com regularly and support it by "
+        Texts::tr("Please visit the Quorvane forum at www.quorvane.com regularly and support it by "
            "taking part in the discussions and other activities. These programs cannot be "
            "supported and maintained without your regular visits."),
-        tr("The Quorvane forum at www.quorvane.com is a free online discussion forum on "
+        Texts::tr("The Quorvane forum at www.quorvane.com is a free online discussion forum on "
            "esoteric subjects. To help develop and maintain this program, please visit it "
            "regularly."),
-        tr("The Quorvane forum at www.quorvane.com needs your help. Visiting it regularly and "
+        Texts::tr("The Quorvane forum at www.quorvane.com needs your help. Visiting it regularly and "
            "taking part in its discussions and activities helps maintain and develop more "
            "Quorvane Softwares."),
     };
 }
 
 QString softwaresParagraph() {
-    return tr(
+    return Texts::tr(
         "If you enjoyed this program, you will like the other Quorvane Softwares too. "
         "They cover astrology, psychic matters, tarot, numerology and the occult, and "
         "they are simple, fun and informative. Share them with your friends and family!");

@@ -10,9 +10,10 @@ namespace asterine {
 
 namespace {
 
-QString tr(const char* text) {
-    return QCoreApplication::translate("asterine::HelpMenus", text);
-}
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(asterine::HelpMenus)
+};
 
 QAction* addLink(QMenu* menu, const char* name, const QString& caption, UrlOpener& urls,
                  LinkRole role) {
@@ -26,19 +27,19 @@ QAction* addLink(QMenu* menu, const char* name, const QString& caption, UrlOpene
 
 void addHelpAndDonateMenus(QMenuBar* bar, UrlOpener& urls, const HelpMenuNames& names,
                            std::function<void()> showAbout) {
-    QMenu* help = bar->addMenu(tr("&Help"));
+    QMenu* help = bar->addMenu(Texts::tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    addLink(help, "mnuOnline", tr("&Online Help"), urls, LinkRole::HelpPage);
-    addLink(help, "mnuVisit", tr("&Visit Us Online"), urls, LinkRole::HomePage);
+    addLink(help, "mnuOnline", Texts::tr("&Online Help"), urls, LinkRole::HelpPage);
+    addLink(help, "mnuVisit", Texts::tr("&Visit Us Online"), urls, LinkRole::HomePage);
     help->addSeparator()->setObjectName(names.firstSeparator);
     // Opens the download page at once, without the start-up question.
     addLink(help, "mnuUpdate", names.updateCaption, urls, LinkRole::DownloadPage);
     help->addSeparator()->setObjectName(names.secondSeparator);
-    QAction* about = help->addAction(tr("&About Software"));
+    QAction* about = help->addAction(Texts::tr("&About Software"));
     about->setObjectName(QStringLiteral("mnuAbout"));
     QObject::connect(about, &QAction::triggered, std::move(showAbout));
 
-    QAction* donate = bar->addAction(tr("&Donate"));
+    QAction* donate = bar->addAction(Texts::tr("&Donate"));
     donate->setObjectName(QStringLiteral("mnuDonate"));
     QObject::connect(donate, &QAction::triggered,
                      [&urls] { OpenLink(urls, LinkRole::DonatePage); });

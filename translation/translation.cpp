@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "translation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+
+namespace translation {
+
+namespace {
+
+QString fileFor(const QString& language) {
+    return QStringLiteral("asterine_") + language + QStringLiteral(".qm");
+}
+
+}  // namespace
+
+QStringList languages() {
+    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+            QStringLiteral("pt_BR"), QStringLiteral("hi"), QStringLiteral("ar")};
+}
+
+QString chooseLanguage(const QStringList& uiLanguages, const QString& folder) {
+    QStringList present;  // read only when a language other than English is asked for
+    bool listed = false;
+    for (QString wanted : uiLanguages) {
+        wanted.replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString base = wanted.section(QLatin1Char('_'), 0, 0).toLower();
+        if (base.isEmpty() || base == QLatin1String("en") || base == QLatin1String("c") ||
+            base == QLatin1String("posix"))
+            return QString();
+        if (!listed) {
+            present = QDir(folder).entryList({QStringLiteral("asterine_*.qm")}, QDir::Files);
+            listed = true;
+        }
+        if (present.contains(fileFor(wanted)))
+            return wanted;
+        if (present.contains(fileFor(base)))
+            return base;
+        for (const QString& file : present) {
+            if (file.startsWith(QStringLiteral("asterine_") + base + QLatin1Char('_')))
+                return file.mid(9, file.size() - 9 - 3);
+        }
+    }
+    return QString();
+}
+
+QString translationsFolder() {
+    // The program's own file: the launcher and the window's module agree
+    // on it, and so do the tests, from their own folder in the build.
+    const QFileInfo program(QFileInfo(QStringLiteral("/proc/self/exe")).canonicalFilePath());
+    return QDir(program.absolutePath()).filePath(QStringLiteral("../share/asterine/translations"));
+}
+
+bool useLanguage(const QString& language, const QString& folder) {
+    if (language.isEmpty()) {
+        // English texts: months and dates as the original has them, in
+        // whichever country the desktop is.
+        if (QLocale::system().language() != QLocale::English)
+            QLocale::setDefault(QLocale(QLocale::English, QLocale::system().territory()));
+        return false;
+    }
+    const QLocale locale(language);
+    QLocale::setDefault(locale);
+    auto* own = new QTranslator(QCoreApplication::instance());
+    const bool loaded = own->load(fileFor(language), folder);
+    if (loaded)
+        QCoreApplication::installTranslator(own);
+    else
+        delete own;
+    // Qt's own texts: the buttons of message boxes, file and print dialogs,
+    // the context menus of text boxes.
+    auto* qt = new QTranslator(QCoreApplication::instance());
+    if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    else
+        delete qt;
+    return loaded;
+}
+
+bool englishTexts() {
+    return QLocale().language() == QLocale::English || QLocale().language() == QLocale::C;
+}
+
+std::vector<std::string> placeLanguages() {
+    std::vector<std::string> languages;
+    for (QString language : QLocale::system().uiLanguages()) {
+        language.replace(QLatin1Char('-'), QLatin1Char('_'));
+        const QString base = language.section(QLatin1Char('_'), 0, 0).toLower();
+        if (base.isEmpty() || base == QLatin1String("en") || base == QLatin1String("c") ||
+            base == QLatin1String("posix"))
+            break;
+        languages.push_back(language.toStdString());
+    }
+    return languages;
+}
+
+atlas::Atlas desktopAtlas() {
+    return atlas::Atlas::fromGeonames(placeLanguages());
+}
+
+QString loreText(std::string_view english) {
+    const QByteArray source(english.data(), qsizetype(english.size()));
+    return QCoreApplication::translate("Lore", source.constData());
+}
+
+stars::StarReading localised(const stars::StarReading& reading) {
+    stars::StarReading shown = reading;
+    for (std::size_t i = 0; i < shown.attributes.size(); ++i) {
+        const auto attribute = static_cast<stars::Attribute>(i);
+        // Latin names and designations are proper names; only their "NA"
+        // is a word.
+        if ((attribute == stars::Attribute::LatinName ||
+             attribute == stars::Attribute::Designation) &&
+            reading.attributes[i] != "NA")
+            continue;
+        shown.attributes[i] = loreText(reading.attributes[i]).toStdString();
+    }
+    const std::string::size_type lineBreak = reading.starLine.find("\r\n");
+    if (lineBreak != std::string::npos)
+        shown.starLine = reading.starLine.substr(0, lineBreak + 2) +
+                         loreText(reading.starLine.substr(lineBreak + 2)).toStdString();
+    return shown;
+}
+
+}  // namespace translation

@@ -1,0 +1,1590 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>Lore</name>
+    <message>
+        <source>Granite</source>
+        <translation>الغرانيت</translation>
+    </message>
+    <message>
+        <source>Ruby / Garnet</source>
+        <translation>الياقوت الأحمر / الغارنت</translation>
+    </message>
+    <message>
+        <source>Sardonyx</source>
+        <translation>الجزع العقيقي</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>الماس</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>الزمرد</translation>
+    </message>
+    <message>
+        <source>Chrysolite</source>
+        <translation>الزبرجد</translation>
+    </message>
+    <message>
+        <source>Rock Crystal</source>
+        <translation>البلور الصخري</translation>
+    </message>
+    <message>
+        <source>Chalcedony</source>
+        <translation>الكالسيدوني</translation>
+    </message>
+    <message>
+        <source>Beryl</source>
+        <translation>البريل</translation>
+    </message>
+    <message>
+        <source>Sapphire</source>
+        <translation>الياقوت الأزرق</translation>
+    </message>
+    <message>
+        <source>Agate</source>
+        <translation>العقيق</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>حجر المغناطيس</translation>
+    </message>
+    <message>
+        <source>Jasper</source>
+        <translation>اليشب</translation>
+    </message>
+    <message>
+        <source>Topaz</source>
+        <translation>التوباز</translation>
+    </message>
+    <message>
+        <source>Onyx</source>
+        <translation>الجزع</translation>
+    </message>
+    <message>
+        <source>mugwort</source>
+        <translation>الشيح</translation>
+    </message>
+    <message>
+        <source>milk thistle</source>
+        <translation>شوك الحليب</translation>
+    </message>
+    <message>
+        <source>birthwort</source>
+        <translation>الزراوند</translation>
+    </message>
+    <message>
+        <source>Black hellebore</source>
+        <translation>الخربق الأسود</translation>
+    </message>
+    <message>
+        <source>Sage</source>
+        <translation>المريمية</translation>
+    </message>
+    <message>
+        <source>winter savory</source>
+        <translation>الصعتر الشتوي</translation>
+    </message>
+    <message>
+        <source>fennel</source>
+        <translation>الشمر</translation>
+    </message>
+    <message>
+        <source>marjoram</source>
+        <translation>البردقوش</translation>
+    </message>
+    <message>
+        <source>juniper</source>
+        <translation>العرعر</translation>
+    </message>
+    <message>
+        <source>thyme</source>
+        <translation>الزعتر</translation>
+    </message>
+    <message>
+        <source>water buttercup</source>
+        <translation>الحوذان المائي</translation>
+    </message>
+    <message>
+        <source>succory</source>
+        <translation>الهندباء</translation>
+    </message>
+    <message>
+        <source>plantain</source>
+        <translation>لسان الحمل</translation>
+    </message>
+    <message>
+        <source>rosemary</source>
+        <translation>إكليل الجبل</translation>
+    </message>
+    <message>
+        <source>burdock</source>
+        <translation>الأرقطيون</translation>
+    </message>
+    <message>
+        <source>Leo 29°50&apos;</source>
+        <translation>الأسد ‎29°50'‎</translation>
+    </message>
+    <message>
+        <source>Gemini 09°47&apos;</source>
+        <translation>الجوزاء ‎09°47'‎</translation>
+    </message>
+    <message>
+        <source>Sagittarius 09°46&apos;</source>
+        <translation>القوس ‎09°46'‎</translation>
+    </message>
+    <message>
+        <source>Pisces 03°52&apos;</source>
+        <translation>الحوت ‎03°52'‎</translation>
+    </message>
+    <message>
+        <source>Taurus 26°10&apos;</source>
+        <translation>الثور ‎26°10'‎</translation>
+    </message>
+    <message>
+        <source>Gemini 00°00&apos;</source>
+        <translation>الجوزاء ‎00°00'‎</translation>
+    </message>
+    <message>
+        <source>Libra 09°56</source>
+        <translation>الميزان 09°56</translation>
+    </message>
+    <message>
+        <source>Libra 23°50&apos;</source>
+        <translation>الميزان ‎23°50'‎</translation>
+    </message>
+    <message>
+        <source>Capricorn 15°19</source>
+        <translation>الجدي 15°19</translation>
+    </message>
+    <message>
+        <source>Pisces 29°22&apos;</source>
+        <translation>الحوت ‎29°22'‎</translation>
+    </message>
+    <message>
+        <source>Jupiter And Mars</source>
+        <translation>المشتري والمريخ</translation>
+    </message>
+    <message>
+        <source>Mars And Venus</source>
+        <translation>المريخ والزهرة</translation>
+    </message>
+    <message>
+        <source>Venus And Jupiter</source>
+        <translation>الزهرة والمشتري</translation>
+    </message>
+    <message>
+        <source>Saturn And Jupiter</source>
+        <translation>زحل والمشتري</translation>
+    </message>
+    <message>
+        <source>Venus And Mercury</source>
+        <translation>الزهرة وعطارد</translation>
+    </message>
+    <message>
+        <source>Mercury And Venus</source>
+        <translation>عطارد والزهرة</translation>
+    </message>
+    <message>
+        <source>Moon And Mars</source>
+        <translation>القمر والمريخ</translation>
+    </message>
+    <message>
+        <source>Saturn And Mercury</source>
+        <translation>زحل وعطارد</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>الزهرة</translation>
+    </message>
+    <message>
+        <source>Jupiter And Saturn</source>
+        <translation>المشتري وزحل</translation>
+    </message>
+    <message>
+        <source>Mercury And Mars</source>
+        <translation>عطارد والمريخ</translation>
+    </message>
+    <message>
+        <source>Venus And Moon</source>
+        <translation>الزهرة والقمر</translation>
+    </message>
+    <message>
+        <source>Mars And Jupiter</source>
+        <translation>المريخ والمشتري</translation>
+    </message>
+    <message>
+        <source>Venus And Mars</source>
+        <translation>الزهرة والمريخ</translation>
+    </message>
+    <message>
+        <source>Saturn And Mars</source>
+        <translation>زحل والمريخ</translation>
+    </message>
+    <message>
+        <source>Independence, Leadership, Success</source>
+        <translation>الاستقلال، القيادة، النجاح</translation>
+    </message>
+    <message>
+        <source>Knowledge, Strength, Honor</source>
+        <translation>المعرفة، القوة، الشرف</translation>
+    </message>
+    <message>
+        <source>Danger, Differences, Violence</source>
+        <translation>الخطر، الخلافات، العنف</translation>
+    </message>
+    <message>
+        <source>Good or Bad Luck</source>
+        <translation>حظ حسن أو سيئ</translation>
+    </message>
+    <message>
+        <source>Bad Luck, Misfortune, Violence</source>
+        <translation>سوء الحظ، البلاء، العنف</translation>
+    </message>
+    <message>
+        <source>Love, Emotions, Sadness</source>
+        <translation>الحب، العواطف، الحزن</translation>
+    </message>
+    <message>
+        <source>Disgrace, Falseness, Loneliness</source>
+        <translation>الخزي، الزيف، الوحدة</translation>
+    </message>
+    <message>
+        <source>Prosperity, Success, Brashness</source>
+        <translation>الرخاء، النجاح، التهور</translation>
+    </message>
+    <message>
+        <source>Good Luck, Fortunes, Hope</source>
+        <translation>حسن الحظ، الثروات، الأمل</translation>
+    </message>
+    <message>
+        <source>Extreme Bad Luck, Misfortunes</source>
+        <translation>سوء حظ شديد، المصائب</translation>
+    </message>
+    <message>
+        <source>Accidents, Bad Vibes, Violence</source>
+        <translation>الحوادث، الطاقة السلبية، العنف</translation>
+    </message>
+    <message>
+        <source>Joy, Wisdom, Glory</source>
+        <translation>الفرح، الحكمة، المجد</translation>
+    </message>
+    <message>
+        <source>Pride, Ambition, Wealth, Danger</source>
+        <translation>الكبرياء، الطموح، الثراء، الخطر</translation>
+    </message>
+    <message>
+        <source>Curious, Open Minded, Strong</source>
+        <translation>فضولي، منفتح الذهن، قوي</translation>
+    </message>
+    <message>
+        <source>Bad Luck, Violence, Evaporation</source>
+        <translation>سوء الحظ، العنف، التبخّر</translation>
+    </message>
+    <message>
+        <source>Troubles, Losses, Ill-Health</source>
+        <translation>المتاعب، الخسائر، اعتلال الصحة</translation>
+    </message>
+    <message>
+        <source>Inspiration, Riches, Fame, Popularity</source>
+        <translation>الإلهام، الغنى، الشهرة، الشعبية</translation>
+    </message>
+    <message>
+        <source>Dignity, Literacy, Brilliance, Scandals</source>
+        <translation>الوقار، الثقافة، النبوغ، الفضائح</translation>
+    </message>
+    <message>
+        <source>Extreme Good Luck or Bad Luck</source>
+        <translation>حظ بالغ الحسن أو بالغ السوء</translation>
+    </message>
+    <message>
+        <source>You can hope to accomplish all your goals. You may become famous in your professional life.</source>
+        <translation>يمكنك أن تأمل في تحقيق جميع أهدافك. وقد تنال الشهرة في حياتك المهنية.</translation>
+    </message>
+    <message>
+        <source>This star has an effect of bestowing courage, intelligence and honor in whichever part of the birth chart it is present in. </source>
+        <translation>لهذا النجم أثرٌ يمنح الشجاعة والذكاء والشرف في أي موضع من خريطة الميلاد يقع فيه. </translation>
+    </message>
+    <message>
+        <source>You will be very emotional and easily get into fights because of your brash nature.</source>
+        <translation>ستكون شديد العاطفة، وتنجرّ بسهولة إلى الشجار بسبب طبعك المتهور.</translation>
+    </message>
+    <message>
+        <source>You will have a lot of creative mental energy which may be positive or negative.</source>
+        <translation>ستمتلك طاقة ذهنية إبداعية كبيرة قد تكون إيجابية أو سلبية.</translation>
+    </message>
+    <message>
+        <source>You will be excessively obsessed with whichever field of the birth chart this star occupies.</source>
+        <translation>ستنشغل انشغالًا مفرطًا بأي مجال من خريطة الميلاد يحلّ فيه هذا النجم.</translation>
+    </message>
+    <message>
+        <source>You may face some sadness in life. You will need to let go of being attached to people.</source>
+        <translation>قد تواجه شيئًا من الحزن في حياتك. وستحتاج إلى التحرر من التعلق بالناس.</translation>
+    </message>
+    <message>
+        <source>This star gives you good luck and success in whatever you do.</source>
+        <translation>يمنحك هذا النجم حسن الحظ والنجاح في كل ما تفعله.</translation>
+    </message>
+    <message>
+        <source>This star shows your idealistic, optimistic and positive way of dealing with things.</source>
+        <translation>يُظهر هذا النجم أسلوبك المثالي والمتفائل والإيجابي في التعامل مع الأمور.</translation>
+    </message>
+    <message>
+        <source>You will be prone to looking at the negative part of any situation than looking at the positive side.</source>
+        <translation>ستميل إلى النظر إلى الجانب السلبي من أي موقف أكثر من النظر إلى جانبه الإيجابي.</translation>
+    </message>
+    <message>
+        <source>You have a tendency to day dream and will enjoy poetry and fantasies.</source>
+        <translation>لديك ميل إلى أحلام اليقظة، وستستمتع بالشعر وعوالم الخيال.</translation>
+    </message>
+    <message>
+        <source>This is also known as the Dog Star. This shows that you may advance much farther in life than you have expected if you put in the hard work.</source>
+        <translation>يُعرف هذا النجم أيضًا باسم «نجم الكلب». وهو يدل على أنك قد تتقدم في الحياة أبعد بكثير مما توقعت إذا بذلت الجهد اللازم.</translation>
+    </message>
+    <message>
+        <source>You will have a love for learning and will be studious. You will succeed in material enterprises.</source>
+        <translation>ستكون محبًّا للعلم مجتهدًا في دراستك. وستنجح في المشاريع المادية.</translation>
+    </message>
+    <message>
+        <source>This star will make you hasty, jealous and stubborn. It will also give you a sharp and active mind.</source>
+        <translation>سيجعلك هذا النجم متسرعًا وغيورًا وعنيدًا. وسيمنحك أيضًا ذهنًا حادًّا ونشيطًا.</translation>
+    </message>
+    <message>
+        <source>This star causes a lot of sickness and problems. It may give you spiritual powers and you will be respected.</source>
+        <translation>يجلب هذا النجم كثيرًا من الأمراض والمشكلات. وقد يمنحك قوى روحية، وستحظى بالاحترام.</translation>
+    </message>
+    <message>
+        <source>You will accomplish a lot on life and will be successful and prosperous. But you may also strive to acquire justice through power.</source>
+        <translation>ستحقق الكثير في حياتك، وستكون ناجحًا ومزدهرًا. لكنك قد تسعى أيضًا إلى نيل العدالة بالقوة.</translation>
+    </message>
+    <message>
+        <source>You may have artistic abilities. You will be dignified and honorable. You may be tempted to fall into bad company.</source>
+        <translation>قد تكون لديك مواهب فنية. وستكون وقورًا وشريفًا. وقد تُغريك رفقة السوء.</translation>
+    </message>
+    <message>
+        <source>You may be very aggressive by nature. You may be patient and understanding or selfish and crafty.</source>
+        <translation>قد تكون شديد العدوانية بطبعك. وقد تكون صبورًا متفهمًا، أو أنانيًّا ماكرًا.</translation>
+    </message>
+    <message>
+        <source>Raphael</source>
+        <translation>رافائيل</translation>
+    </message>
+    <message>
+        <source>Michael</source>
+        <translation>ميخائيل</translation>
+    </message>
+    <message>
+        <source>Oriel</source>
+        <translation>أوريئيل</translation>
+    </message>
+    <message>
+        <source>Gabriel</source>
+        <translation>جبرائيل</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>شمال</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>جنوب</translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <translation>غير متاح</translation>
+    </message>
+    <message>
+        <source>Interpretation for this Fixed Star will be included in the next version.</source>
+        <translation>سيُضاف تفسير هذا النجم الثابت في الإصدار القادم.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>البرنامج قيد التشغيل بالفعل</translation>
+    </message>
+    <message>
+        <source>Asterine</source>
+        <translation>Asterine</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::CommandLine</name>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
+                        [--format text|json]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
+  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its coordinates are taken
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
+--place finds no place or there is no atlas. See asterine(1).
+</source>
+        <translation>الاستخدام: asterine [QT-OPTION...]
+       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
+                        [--format text|json]
+       asterine --help | --version
+
+دون أمر يفتح Asterine نافذته، وتسري عليها خيارات Qt نفسها، مثل
+-platform و-style.
+
+reading    يطبع قراءة النجم الثابت لخط عرض وسنة، كما تعرضها نافذة
+           النتائج، دون فتح نافذة
+  --latitude LATITUDE     51:30:26N أو 51°30′26″N أو -33.87
+  --longitude LONGITUDE   0:07:39W أو 0°7′39″W أو 151.21
+  --year YEAR             من 1900 إلى 2050
+  --date YYYY-MM-DD       تاريخ الميلاد، وتؤخذ السنة منه
+  --name NAME             حروف ومسافات
+  --place PLACE           مكان من الأطلس المحلي، مثل "Pune" أو
+                          "London, Canada"، وتؤخذ إحداثياته
+  --format text|json      text (الافتراضي) أو كائن JSON واحد
+
+حالة الخروج: 0 عند إخراج قراءة، و2 عند رفض المدخلات أو خيار غير معروف،
+و3 عندما لا يجد --place أي مكان أو لا يوجد أطلس. انظر asterine(1).
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Try “asterine --help”.
+</source>
+        <translation>asterine reading: %1 جرّب «asterine --help».
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: “%1” is not an option. Try “asterine --help”.
+</source>
+        <translation>asterine reading: «%1» ليس خيارًا. جرّب «asterine --help».
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 is given more than once.
+</source>
+        <translation>asterine reading: أُعطي الخيار --%1 أكثر من مرة.
+</translation>
+    </message>
+    <message>
+        <source>asterine: “%1” is not a command. Try “asterine --help”.
+</source>
+        <translation>asterine: «%1» ليس أمرًا. جرّب «asterine --help».
+</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FileMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>ملف(&amp;F)</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>خروج(&amp;X)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmAbout</name>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>فرصة عمل من المنزل. ابدأ مشروعك الخاص على الإنترنت واكسب المال عبرها. واحصل على نسخة من هذا البرنامج تحمل علامة موقعك بالكامل.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>انقر هنا لمزيد من التفاصيل</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>انقر هنا لزيارة %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+Asterine is free software: you may convey and modify it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY. Choose Licence to read the licence.</source>
+        <translation>حقوق النشر © 2026 Quorvane Softwares.
+برنامج Asterine برنامج حر: يحق لك نقله وتعديله وفق شروط رخصة جنو العمومية العامة (GNU General Public License)، الإصدار 3 أو أي إصدار لاحق. ويأتي دون أي ضمان على الإطلاق. اختر «الرخصة» لقراءة نص الرخصة.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>الأماكن: GeoNames، CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Licence</source>
+        <translation>الرخصة(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>موافق(&amp;O)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmBrowser</name>
+    <message>
+        <source>The built-in browser is not installed.</source>
+        <translation>المتصفح المدمج غير مثبّت.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>رجوع</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>تقدّم</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>إيقاف</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>تحديث</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>الرئيسية</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Visit the Quorvane forum at %1</source>
+        <translation>زُر منتدى Quorvane على %1</translation>
+    </message>
+    <message>
+        <source>Also from Quorvane Softwares: numerology, tarot and more</source>
+        <translation>من Quorvane Softwares أيضًا: علم الأعداد والتاروت والمزيد</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>العنوان(&amp;A):</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>العنوان</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>جارٍ العمل...</translation>
+    </message>
+    <message>
+        <source>This page stopped working.</source>
+        <translation>توقفت هذه الصفحة عن العمل.</translation>
+    </message>
+    <message>
+        <source>Refresh loads it again; Home opens the home page.</source>
+        <translation>يعيد زر «تحديث» تحميلها، ويفتح زر «الرئيسية» الصفحة الرئيسية.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmDisplay</name>
+    <message>
+        <source>Latin Name</source>
+        <translation>الاسم اللاتيني</translation>
+    </message>
+    <message>
+        <source>Designation</source>
+        <translation>التسمية</translation>
+    </message>
+    <message>
+        <source>Gemstone</source>
+        <translation>الحجر الكريم</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>النبتة</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation>الكوكب الحاكم</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>الكلمات المفتاحية</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>التأثير</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>الملاك</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>خروج(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>رجوع(&amp;B)</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>طباعة(&amp;P)...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>معاينة الطباعة(&amp;V)...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>تصدير بصيغة PDF(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Text...</source>
+        <translation>حفظ كنص(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>نسخ القراءة(&amp;C)</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>التحقق من التحديثات(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Asterine Results</source>
+        <translation>نتائج Asterine</translation>
+    </message>
+    <message>
+        <source>Fixed Star</source>
+        <translation>النجم الثابت</translation>
+    </message>
+    <message>
+        <source>Export the Reading as PDF</source>
+        <translation>تصدير القراءة بصيغة PDF</translation>
+    </message>
+    <message>
+        <source>Save the Reading as Text</source>
+        <translation>حفظ القراءة كنص</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>مستندات PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>ملفات نصية (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmMain</name>
+    <message>
+        <source>&amp;Open Person...</source>
+        <translation>فتح شخص(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Person</source>
+        <translation>حفظ الشخص(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>الأشخاص الأخيرون(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>مسح القائمة(&amp;C)</translation>
+    </message>
+    <message>
+        <source>“%1” is saved already. Replace it?</source>
+        <translation>الاسم «%1» محفوظ من قبل. أتريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>Get My Fixed Stars Astrology Reading</source>
+        <translation>احصل على قراءة نجومي الثابتة</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>التحقق من التحديثات(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Enter Your Details</source>
+        <translation>أدخل بياناتك</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>شهر الميلاد</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>يوم الميلاد</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>سنة الميلاد</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>تاريخ الميلاد</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>الساعة</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>الدقيقة</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>الثانية</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>وقت الميلاد</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>س:د:ث</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>شرق</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>غرب</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>شمال</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>جنوب</translation>
+    </message>
+    <message>
+        <source>Enter Your Longitude and Latitude Correctly</source>
+        <translation>أدخل خط الطول وخط العرض بدقة</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>المدينة</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>المنطقة</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>البلد</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>انقر هنا لإيجاد خط العرض وخط الطول</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp; Longitude</source>
+        <translation>انقر هنا لإيجاد خط العرض وخط الطول</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>درجة</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>ثانية</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>بالدرجات</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>بالدقائق</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>بالثواني</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>يُرجى إدخال المدينة</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>يُرجى إدخال المنطقة</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>يُرجى إدخال البلد</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmTellAFriend</name>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>انقر هنا لزيارة %1 الآن</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>خروج(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>أخبر صديقًا</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>أخبر صديقًا الآن(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Download Quorvane Softwares</source>
+        <translation>نزّل برامج Quorvane</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quorvane Softwares</source>
+        <translation>انقر هنا لزيارة Quorvane Softwares</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>لا يجوز أن يحتوي عنوان البريد الإلكتروني على مسافات</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::HelpMenus</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>مساعدة(&amp;H)</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>المساعدة على الإنترنت(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>زُر موقعنا(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>حول البرنامج(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>تبرّع(&amp;D)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::LicenceWindow</name>
+    <message>
+        <source>Asterine Licence</source>
+        <translation>رخصة Asterine</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>الرخصة</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Links</name>
+    <message>
+        <source>The desktop could not open this address in a web browser:
+
+%1
+
+Copy the address to the clipboard, to paste it into a browser yourself?</source>
+        <translation>تعذّر على سطح المكتب فتح هذا العنوان في متصفح ويب:
+
+%1
+
+أتريد نسخ العنوان إلى الحافظة لتلصقه في متصفح بنفسك؟</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>تاريخ الميلاد</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>مكان الميلاد</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>آخر استخدام</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PeopleWindow</name>
+    <message>
+        <source>People</source>
+        <translation>الأشخاص</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>بحث(&amp;S):</translation>
+    </message>
+    <message>
+        <source>Search people by name or place</source>
+        <translation>ابحث عن الأشخاص بالاسم أو المكان</translation>
+    </message>
+    <message>
+        <source>Name or place</source>
+        <translation>الاسم أو المكان</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>تاريخ الميلاد</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>آخر استخدام</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>فتح(&amp;O)</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>حذف(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>استيراد(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Export &amp;All...</source>
+        <translation>تصدير الكل(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Export S&amp;elected...</source>
+        <translation>تصدير المحدد(&amp;E)...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>إغلاق(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from the people Asterine remembers?</source>
+        <translation>أتريد إزالة «%1» من الأشخاص الذين يحفظهم Asterine؟</translation>
+    </message>
+    <message>
+        <source>Import People</source>
+        <translation>استيراد الأشخاص</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>ملفات CSV (*.csv);;كل الملفات (*)</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <translation>تعذّرت قراءة «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Reading “%1”...</source>
+        <translation>جارٍ قراءة «%1»...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <translation>
+            <numerusform>لا أحد في «%1» اسمه محفوظ من قبل. أتريد الاستبدال؟ اختر «لا» للإبقاء على المحفوظين.</numerusform>
+            <numerusform>في «%1» شخص واحد اسمه محفوظ من قبل. أتريد استبداله؟ اختر «لا» للإبقاء على المحفوظ.</numerusform>
+            <numerusform>في «%1» شخصان اسماهما محفوظان من قبل. أتريد استبدالهما؟ اختر «لا» للإبقاء على المحفوظَين.</numerusform>
+            <numerusform>في «%1» %n أشخاص أسماؤهم محفوظة من قبل. أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين.</numerusform>
+            <numerusform>في «%1» %n شخصًا أسماؤهم محفوظة من قبل. أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين.</numerusform>
+            <numerusform>في «%1» %n شخص أسماؤهم محفوظة من قبل. أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing “%1”...</source>
+        <translation>جارٍ استيراد «%1»...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>لم يُستورد أي شخص من «%1».</numerusform>
+            <numerusform>تم استيراد شخص واحد من «%1».</numerusform>
+            <numerusform>تم استيراد شخصين من «%1».</numerusform>
+            <numerusform>تم استيراد %n أشخاص من «%1».</numerusform>
+            <numerusform>تم استيراد %n شخصًا من «%1».</numerusform>
+            <numerusform>تم استيراد %n شخص من «%1».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>لا توجد صفوف تعذّر استيرادها:</numerusform>
+            <numerusform>تعذّر استيراد صف واحد:</numerusform>
+            <numerusform>تعذّر استيراد صفّين:</numerusform>
+            <numerusform>تعذّر استيراد %n صفوف:</numerusform>
+            <numerusform>تعذّر استيراد %n صفًّا:</numerusform>
+            <numerusform>تعذّر استيراد %n صف:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>ولا صفوف أخرى.</numerusform>
+            <numerusform>وصف آخر.</numerusform>
+            <numerusform>وصفّان آخران.</numerusform>
+            <numerusform>و%n صفوف أخرى.</numerusform>
+            <numerusform>و%n صفًّا آخر.</numerusform>
+            <numerusform>و%n صف آخر.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People</source>
+        <translation>تصدير الأشخاص</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>ملفات CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PlaceSuggestions</name>
+    <message>
+        <source>Places</source>
+        <translation>الأماكن</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Printing</name>
+    <message>
+        <source>No printer was found. Set one up in the desktop&apos;s printer settings, or choose Export as PDF to save the reading as a file you can print.</source>
+        <translation>لم يُعثر على أي طابعة. أضف طابعة من إعدادات الطابعات في سطح المكتب، أو اختر «تصدير بصيغة PDF» لحفظ القراءة في ملف يمكنك طباعته.</translation>
+    </message>
+    <message>
+        <source>Printing is not installed with this copy of Asterine. Export as PDF saves the reading as a file you can print.</source>
+        <translation>الطباعة غير مثبّتة مع هذه النسخة من Asterine. ويحفظ «تصدير بصيغة PDF» القراءة في ملف يمكنك طباعته.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::ReadingCommand</name>
+    <message>
+        <source>asterine reading: the format “%1” is neither text nor json.</source>
+        <translation>asterine reading: الصيغة «%1» ليست text ولا json.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --place names no place.</source>
+        <translation>asterine reading: لم يُذكر أي مكان بعد --place.</translation>
+    </message>
+    <message>
+        <source>asterine reading: there is no atlas on this system (Debian&apos;s libgeonames), so --place cannot be looked up.</source>
+        <translation>asterine reading: لا يوجد أطلس على هذا النظام (libgeonames من Debian)، لذا يتعذّر البحث عن مكان --place.</translation>
+    </message>
+    <message>
+        <source>asterine reading: no place in the atlas matches “%1”.</source>
+        <translation>asterine reading: لا يوجد في الأطلس مكان يطابق «%1».</translation>
+    </message>
+    <message>
+        <source>asterine reading: took %1, the most populous of %2 places that match “%3”; to take another, name its state or country too, as in “%4, %5”.</source>
+        <translation>asterine reading: اختير %1، وهو الأكثر سكانًا بين الأماكن المطابقة لـ«%3» وعددها %2؛ لاختيار غيره اذكر منطقته أو بلده أيضًا، كما في «%4, %5».</translation>
+    </message>
+    <message>
+        <source>asterine reading: the longitude “%1” is neither degrees, minutes and seconds with E or W (73:51:19E) nor decimal degrees (-73.86).</source>
+        <translation>asterine reading: خط الطول «%1» ليس درجات ودقائق وثواني مع E أو W (73:51:19E) ولا درجات عشرية (-73.86).</translation>
+    </message>
+    <message>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
+        <translation>asterine reading: السنة «%1» ليست من السنوات التي تعرضها الاستمارة، من 1900 إلى 2050.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
+        <translation>asterine reading: «%1» ليس تاريخًا مكتوبًا بالصيغة YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the year %1 and the date %2 disagree.</source>
+        <translation>asterine reading: السنة %1 والتاريخ %2 غير متوافقين.</translation>
+    </message>
+    <message>
+        <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
+        <translation>asterine reading: حدّد سنة الميلاد (--year) أو التاريخ (--date).</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Referral</name>
+    <message>
+        <source>Your Name</source>
+        <translation>اسمك</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>رسالتك</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>اسم صديقك</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>بريد صديقك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>يُرجى إدخال عناوين بريد إلكتروني مختلفة</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>يُرجى إدخال عنوان بريد إلكتروني صحيح</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>يُرجى إدخال اسمك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>يُرجى إدخال بريدك الإلكتروني</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>يُرجى إدخال رسالتك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>يُرجى إدخال اسم صديقك</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>يُرجى إدخال بريد صديقك الإلكتروني</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::UpdatePrompt</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>قد يتوفر تحديث لهذا البرنامج<byte value="xd"/>أتريد التحقق من وجود تحديث؟</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Validation</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>يُرجى إدخال الاسم</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>يُرجى إدخال درجات خط الطول</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>يُرجى إدخال دقائق خط الطول</translation>
+    </message>
+    <message>
+        <source>Please Enter Second of Longitude</source>
+        <translation>يُرجى إدخال ثواني خط الطول</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>يُرجى إدخال درجات خط العرض</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Latitude</source>
+        <translation>يُرجى إدخال دقائق خط العرض</translation>
+    </message>
+    <message>
+        <source>Please Enter Second of Latitude</source>
+        <translation>يُرجى إدخال ثواني خط العرض</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>يُرجى إدخال يوم أو شهر صحيح!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>يُرجى إدخال يوم أو شهر صحيح!</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>يُرجى إدخال حروف فقط</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>لا تُقبل إلا الأرقام</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Degree of Latitude</source>
+        <translation>يُرجى إدخال درجات صحيحة لخط العرض</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Minute of Latitude</source>
+        <translation>يُرجى إدخال دقائق صحيحة لخط العرض</translation>
+    </message>
+</context>
+<context>
+    <name>brand</name>
+    <message>
+        <source>Asterine v1.0</source>
+        <translation>Asterine 1.0</translation>
+    </message>
+    <message>
+        <source>Asterine calculates the fixed stars that our present in our natal chart. These stars are additional indicators of our destiny. Fixed stars seem to be fixed in position and do not seem to move like planets. The aspects of these fixed stars is said to influence the basic nature of an individual.</source>
+        <translation>يحسب Asterine النجوم الثابتة الموجودة في خريطة ميلادنا. وهذه النجوم مؤشرات إضافية على أقدارنا. تبدو النجوم الثابتة ثابتة في مواضعها، ولا يبدو أنها تتحرك كما تتحرك الكواكب. ويُقال إن مناظر هذه النجوم الثابتة تؤثر في الطبيعة الأساسية للإنسان.</translation>
+    </message>
+    <message>
+        <source>Join the Quorvane forum at www.quorvane.com, a free online discussion forum on esoteric subjects. Click here to visit it now!</source>
+        <translation>انضم إلى منتدى Quorvane على www.quorvane.com، وهو منتدى نقاش مجاني على الإنترنت في الموضوعات الباطنية. انقر هنا لزيارته الآن!</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>ضع اسم موقعك على هذا البرنامج. زِد ولاء زوّار موقعك وعددهم. ضع اسم موقعك ورابطه هنا. راجع «مساعدة» للتفاصيل. انقر هنا لمزيد من المعلومات عن العلامة المشتركة.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>فرصة عمل من المنزل. ابدأ مشروعك الخاص على الإنترنت واكسب المال عبرها. واحصل على نسخة من هذا البرنامج تحمل علامة موقعك بالكامل. انقر هنا لمزيد من التفاصيل.</translation>
+    </message>
+    <message>
+        <source>Programs like this one can be created and maintained only with your support. The best way to support Quorvane is to visit its forum at www.quorvane.com regularly and take part in the discussions and other activities on the board.</source>
+        <translation>لا يمكن إنشاء برامج كهذا البرنامج وصيانتها إلا بدعمك. وأفضل طريقة لدعم Quorvane هي زيارة منتداه على www.quorvane.com بانتظام والمشاركة في النقاشات والأنشطة الأخرى فيه.</translation>
+    </message>
+    <message>
+        <source>Please visit the Quorvane forum at www.quorvane.com regularly and support it by taking part in the discussions and other activities. These programs cannot be supported and maintained without your regular visits.</source>
+        <translation>يُرجى زيارة منتدى Quorvane على www.quorvane.com بانتظام ودعمه بالمشاركة في النقاشات والأنشطة الأخرى. فلا يمكن دعم هذه البرامج وصيانتها دون زياراتك المنتظمة.</translation>
+    </message>
+    <message>
+        <source>The Quorvane forum at www.quorvane.com is a free online discussion forum on esoteric subjects. To help develop and maintain this program, please visit it regularly.</source>
+        <translation>منتدى Quorvane على www.quorvane.com منتدى نقاش مجاني على الإنترنت في الموضوعات الباطنية. للمساعدة في تطوير هذا البرنامج وصيانته، يُرجى زيارته بانتظام.</translation>
+    </message>
+    <message>
+        <source>The Quorvane forum at www.quorvane.com needs your help. Visiting it regularly and taking part in its discussions and activities helps maintain and develop more Quorvane Softwares.</source>
+        <translation>يحتاج منتدى Quorvane على www.quorvane.com إلى مساعدتك. فزيارته بانتظام والمشاركة في نقاشاته وأنشطته تساعدان على صيانة المزيد من برامج Quorvane وتطويرها.</translation>
+    </message>
+    <message>
+        <source>If you enjoyed this program, you will like the other Quorvane Softwares too. They cover astrology, psychic matters, tarot, numerology and the occult, and they are simple, fun and informative. Share them with your friends and family!</source>
+        <translation>إذا استمتعت بهذا البرنامج فستعجبك برامج Quorvane الأخرى أيضًا. فهي تتناول التنجيم والقدرات الروحية والتاروت وعلم الأعداد والعلوم الخفية، وهي بسيطة وممتعة ومفيدة. شاركها مع أصدقائك وعائلتك!</translation>
+    </message>
+</context>
+<context>
+    <name>document::DocumentFile</name>
+    <message>
+        <source>“%1” could not be saved: %2.</source>
+        <translation>تعذّر حفظ «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in its place</source>
+        <translation>يوجد في مكانه مجلد بالاسم نفسه</translation>
+    </message>
+</context>
+<context>
+    <name>document::ReadingDocument</name>
+    <message>
+        <source>Latin Name</source>
+        <translation>الاسم اللاتيني</translation>
+    </message>
+    <message>
+        <source>Designation</source>
+        <translation>التسمية</translation>
+    </message>
+    <message>
+        <source>Gemstone</source>
+        <translation>الحجر الكريم</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>النبتة</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>الكلمات المفتاحية</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>التأثير</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>الموقع</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation>الكوكب الحاكم</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>الاتجاه</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>الملاك</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>A date of birth: %1 the month&apos;s name, %2 the day, %3 the year, in the order and form of the language (&quot;10. Dezember 1815&quot;, &quot;10 de diciembre de 1815&quot;).</extracomment>
+        <translation>%2 %1 %3</translation>
+    </message>
+    <message>
+        <source>Asterine Results</source>
+        <translation>نتائج Asterine</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>تاريخ الميلاد</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>وقت الميلاد</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>مكان الميلاد</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>خط العرض</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>خط الطول</translation>
+    </message>
+    <message>
+        <source>Year for the Catalogue</source>
+        <translation>سنة فهرس النجوم</translation>
+    </message>
+    <message>
+        <source>Fixed Star</source>
+        <translation>النجم الثابت</translation>
+    </message>
+    <message>
+        <source>Made with Asterine %1 on %2</source>
+        <translation>أُعدّت باستخدام Asterine %1 بتاريخ %2</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>قراءة</translation>
+    </message>
+</context>
+<context>
+    <name>people::Csv</name>
+    <message>
+        <source>%1 fields, where a person has %2</source>
+        <translation>عدد الحقول %1، بينما عدد حقول الشخص %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (save the file as UTF-8)</source>
+        <translation>النص ليس بترميز UTF-8 (احفظ الملف بترميز UTF-8)</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>الاسم فارغ</translation>
+    </message>
+    <message>
+        <source>the date “%1” is not written YYYY-MM-DD</source>
+        <translation>التاريخ «%1» غير مكتوب بالصيغة YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>the year %1 is not one from 1900 to 2050</source>
+        <translation>السنة %1 ليست بين 1900 و2050</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date</source>
+        <translation>القيمة «%1» ليست تاريخًا</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is not a date</source>
+        <translation>التاريخ %1 %2 %3 غير موجود</translation>
+    </message>
+    <message>
+        <source>the time “%1” is not HH:MM:SS</source>
+        <translation>الوقت «%1» ليس بالصيغة HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>latitude degrees</source>
+        <translation>درجات خط العرض</translation>
+    </message>
+    <message>
+        <source>latitude minutes</source>
+        <translation>دقائق خط العرض</translation>
+    </message>
+    <message>
+        <source>latitude seconds</source>
+        <translation>ثواني خط العرض</translation>
+    </message>
+    <message>
+        <source>longitude degrees</source>
+        <translation>درجات خط الطول</translation>
+    </message>
+    <message>
+        <source>longitude minutes</source>
+        <translation>دقائق خط الطول</translation>
+    </message>
+    <message>
+        <source>longitude seconds</source>
+        <translation>ثواني خط الطول</translation>
+    </message>
+    <message>
+        <source>the %1 are missing</source>
+        <translation>%1 مفقودة</translation>
+    </message>
+    <message>
+        <source>%1 “%2” are not a number</source>
+        <translation>%1 «%2» ليست عددًا</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>the latitude&apos;s side “%1” is neither N nor S</source>
+        <translation>جهة خط العرض «%1» ليست N ولا S</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>the longitude&apos;s side “%1” is neither E nor W</source>
+        <translation>جهة خط الطول «%1» ليست E ولا W</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: it is not text.</source>
+        <translation>الملف «%1» ليس ملف CSV للأشخاص: فهو ليس نصًّا.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: it has no header row.</source>
+        <translation>الملف «%1» ليس ملف CSV للأشخاص: فليس فيه صف عناوين.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: its first line is not the header “%2”.</source>
+        <translation>الملف «%1» ليس ملف CSV للأشخاص: فسطره الأول ليس صف العناوين «%2».</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed, or goes on after its closing quote</source>
+        <translation>حقل بين علامتي تنصيص لم يُغلق، أو يستمر بعد علامة التنصيص الختامية</translation>
+    </message>
+    <message>
+        <source>the name “%1” is also on line %2</source>
+        <translation>الاسم «%1» موجود أيضًا في السطر %2</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleStore</name>
+    <message>
+        <source>the file or its folder cannot be written to</source>
+        <translation>لا يمكن الكتابة في الملف أو في مجلده</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>القرص ممتلئ</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened or made there</source>
+        <translation>لا يمكن فتح الملف أو إنشاؤه هناك</translation>
+    </message>
+    <message>
+        <source>The people could not be kept in “%1”: %2.</source>
+        <translation>تعذّر حفظ الأشخاص في «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>لا يمكن إنشاء مجلده</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>لا يمكن قراءته</translation>
+    </message>
+    <message>
+        <source>it is not an SQLite database: %1</source>
+        <translation>ليس قاعدة بيانات SQLite: %1</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Asterine</source>
+        <translation>أُنشئ بإصدار أحدث من Asterine</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>يحتوي على جداول برنامج آخر</translation>
+    </message>
+    <message>
+        <source>it could not be brought up to date</source>
+        <translation>تعذّر تحديثه</translation>
+    </message>
+    <message>
+        <source>its table of people is not the one Asterine keeps</source>
+        <translation>جدول الأشخاص فيه ليس الجدول الذي يحفظه Asterine</translation>
+    </message>
+    <message>
+        <source>“%1” is not a store of people that Asterine can use (%2). It is kept, unchanged, as “%3”, and a new, empty store takes its place.</source>
+        <translation>الملف «%1» ليس مخزن أشخاص يمكن لـ Asterine استخدامه (%2). وقد حُفظ دون تغيير باسم «%3»، وحلّ محله مخزن جديد فارغ.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a store of people that Asterine can use (%2), and it cannot be set aside; it is left as it is, and no people can be kept until it is moved.</source>
+        <translation>الملف «%1» ليس مخزن أشخاص يمكن لـ Asterine استخدامه (%2)، ولا يمكن نقله جانبًا؛ لذا تُرك كما هو، ولن يمكن حفظ أي أشخاص حتى يُنقل.</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>لا يمكن فتحه</translation>
+    </message>
+    <message>
+        <source>the save was cancelled</source>
+        <translation>أُلغي الحفظ</translation>
+    </message>
+</context>
+</TS>

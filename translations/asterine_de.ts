@@ -1,0 +1,1575 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>Lore</name>
+    <message>
+        <source>Granite</source>
+        <translation>Granit</translation>
+    </message>
+    <message>
+        <source>Ruby / Garnet</source>
+        <translation>Rubin / Granat</translation>
+    </message>
+    <message>
+        <source>Sardonyx</source>
+        <translation>Sardonyx</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamant</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>Smaragd</translation>
+    </message>
+    <message>
+        <source>Chrysolite</source>
+        <translation>Chrysolith</translation>
+    </message>
+    <message>
+        <source>Rock Crystal</source>
+        <translation>Bergkristall</translation>
+    </message>
+    <message>
+        <source>Chalcedony</source>
+        <translation>Chalzedon</translation>
+    </message>
+    <message>
+        <source>Beryl</source>
+        <translation>Beryll</translation>
+    </message>
+    <message>
+        <source>Sapphire</source>
+        <translation>Saphir</translation>
+    </message>
+    <message>
+        <source>Agate</source>
+        <translation>Achat</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Magnetit</translation>
+    </message>
+    <message>
+        <source>Jasper</source>
+        <translation>Jaspis</translation>
+    </message>
+    <message>
+        <source>Topaz</source>
+        <translation>Topas</translation>
+    </message>
+    <message>
+        <source>Onyx</source>
+        <translation>Onyx</translation>
+    </message>
+    <message>
+        <source>mugwort</source>
+        <translation>Beifuß</translation>
+    </message>
+    <message>
+        <source>milk thistle</source>
+        <translation>Mariendistel</translation>
+    </message>
+    <message>
+        <source>birthwort</source>
+        <translation>Osterluzei</translation>
+    </message>
+    <message>
+        <source>Black hellebore</source>
+        <translation>Schwarze Nieswurz</translation>
+    </message>
+    <message>
+        <source>Sage</source>
+        <translation>Salbei</translation>
+    </message>
+    <message>
+        <source>winter savory</source>
+        <translation>Winter-Bohnenkraut</translation>
+    </message>
+    <message>
+        <source>fennel</source>
+        <translation>Fenchel</translation>
+    </message>
+    <message>
+        <source>marjoram</source>
+        <translation>Majoran</translation>
+    </message>
+    <message>
+        <source>juniper</source>
+        <translation>Wacholder</translation>
+    </message>
+    <message>
+        <source>thyme</source>
+        <translation>Thymian</translation>
+    </message>
+    <message>
+        <source>water buttercup</source>
+        <translation>Wasserhahnenfuß</translation>
+    </message>
+    <message>
+        <source>succory</source>
+        <translation>Wegwarte</translation>
+    </message>
+    <message>
+        <source>plantain</source>
+        <translation>Wegerich</translation>
+    </message>
+    <message>
+        <source>rosemary</source>
+        <translation>Rosmarin</translation>
+    </message>
+    <message>
+        <source>burdock</source>
+        <translation>Klette</translation>
+    </message>
+    <message>
+        <source>Leo 29°50&apos;</source>
+        <translation>Löwe 29°50'</translation>
+    </message>
+    <message>
+        <source>Gemini 09°47&apos;</source>
+        <translation>Zwillinge 09°47'</translation>
+    </message>
+    <message>
+        <source>Sagittarius 09°46&apos;</source>
+        <translation>Schütze 09°46'</translation>
+    </message>
+    <message>
+        <source>Pisces 03°52&apos;</source>
+        <translation>Fische 03°52'</translation>
+    </message>
+    <message>
+        <source>Taurus 26°10&apos;</source>
+        <translation>Stier 26°10'</translation>
+    </message>
+    <message>
+        <source>Gemini 00°00&apos;</source>
+        <translation>Zwillinge 00°00'</translation>
+    </message>
+    <message>
+        <source>Libra 09°56</source>
+        <translation>Waage 09°56</translation>
+    </message>
+    <message>
+        <source>Libra 23°50&apos;</source>
+        <translation>Waage 23°50'</translation>
+    </message>
+    <message>
+        <source>Capricorn 15°19</source>
+        <translation>Steinbock 15°19</translation>
+    </message>
+    <message>
+        <source>Pisces 29°22&apos;</source>
+        <translation>Fische 29°22'</translation>
+    </message>
+    <message>
+        <source>Jupiter And Mars</source>
+        <translation>Jupiter und Mars</translation>
+    </message>
+    <message>
+        <source>Mars And Venus</source>
+        <translation>Mars und Venus</translation>
+    </message>
+    <message>
+        <source>Venus And Jupiter</source>
+        <translation>Venus und Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn And Jupiter</source>
+        <translation>Saturn und Jupiter</translation>
+    </message>
+    <message>
+        <source>Venus And Mercury</source>
+        <translation>Venus und Merkur</translation>
+    </message>
+    <message>
+        <source>Mercury And Venus</source>
+        <translation>Merkur und Venus</translation>
+    </message>
+    <message>
+        <source>Moon And Mars</source>
+        <translation>Mond und Mars</translation>
+    </message>
+    <message>
+        <source>Saturn And Mercury</source>
+        <translation>Saturn und Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Jupiter And Saturn</source>
+        <translation>Jupiter und Saturn</translation>
+    </message>
+    <message>
+        <source>Mercury And Mars</source>
+        <translation>Merkur und Mars</translation>
+    </message>
+    <message>
+        <source>Venus And Moon</source>
+        <translation>Venus und Mond</translation>
+    </message>
+    <message>
+        <source>Mars And Jupiter</source>
+        <translation>Mars und Jupiter</translation>
+    </message>
+    <message>
+        <source>Venus And Mars</source>
+        <translation>Venus und Mars</translation>
+    </message>
+    <message>
+        <source>Saturn And Mars</source>
+        <translation>Saturn und Mars</translation>
+    </message>
+    <message>
+        <source>Independence, Leadership, Success</source>
+        <translation>Unabhängigkeit, Führungsstärke, Erfolg</translation>
+    </message>
+    <message>
+        <source>Knowledge, Strength, Honor</source>
+        <translation>Wissen, Stärke, Ehre</translation>
+    </message>
+    <message>
+        <source>Danger, Differences, Violence</source>
+        <translation>Gefahr, Zwietracht, Gewalt</translation>
+    </message>
+    <message>
+        <source>Good or Bad Luck</source>
+        <translation>Glück oder Pech</translation>
+    </message>
+    <message>
+        <source>Bad Luck, Misfortune, Violence</source>
+        <translation>Pech, Unglück, Gewalt</translation>
+    </message>
+    <message>
+        <source>Love, Emotions, Sadness</source>
+        <translation>Liebe, Gefühle, Traurigkeit</translation>
+    </message>
+    <message>
+        <source>Disgrace, Falseness, Loneliness</source>
+        <translation>Schande, Falschheit, Einsamkeit</translation>
+    </message>
+    <message>
+        <source>Prosperity, Success, Brashness</source>
+        <translation>Wohlstand, Erfolg, Ungestüm</translation>
+    </message>
+    <message>
+        <source>Good Luck, Fortunes, Hope</source>
+        <translation>Glück, Vermögen, Hoffnung</translation>
+    </message>
+    <message>
+        <source>Extreme Bad Luck, Misfortunes</source>
+        <translation>Extremes Pech, Schicksalsschläge</translation>
+    </message>
+    <message>
+        <source>Accidents, Bad Vibes, Violence</source>
+        <translation>Unfälle, negative Schwingungen, Gewalt</translation>
+    </message>
+    <message>
+        <source>Joy, Wisdom, Glory</source>
+        <translation>Freude, Weisheit, Ruhm</translation>
+    </message>
+    <message>
+        <source>Pride, Ambition, Wealth, Danger</source>
+        <translation>Stolz, Ehrgeiz, Reichtum, Gefahr</translation>
+    </message>
+    <message>
+        <source>Curious, Open Minded, Strong</source>
+        <translation>Neugierig, aufgeschlossen, stark</translation>
+    </message>
+    <message>
+        <source>Bad Luck, Violence, Evaporation</source>
+        <translation>Pech, Gewalt, Verflüchtigung</translation>
+    </message>
+    <message>
+        <source>Troubles, Losses, Ill-Health</source>
+        <translation>Sorgen, Verluste, Krankheit</translation>
+    </message>
+    <message>
+        <source>Inspiration, Riches, Fame, Popularity</source>
+        <translation>Inspiration, Reichtümer, Berühmtheit, Beliebtheit</translation>
+    </message>
+    <message>
+        <source>Dignity, Literacy, Brilliance, Scandals</source>
+        <translation>Würde, Belesenheit, Brillanz, Skandale</translation>
+    </message>
+    <message>
+        <source>Extreme Good Luck or Bad Luck</source>
+        <translation>Extremes Glück oder Pech</translation>
+    </message>
+    <message>
+        <source>You can hope to accomplish all your goals. You may become famous in your professional life.</source>
+        <translation>Sie dürfen hoffen, all Ihre Ziele zu erreichen. In Ihrem Berufsleben können Sie berühmt werden.</translation>
+    </message>
+    <message>
+        <source>This star has an effect of bestowing courage, intelligence and honor in whichever part of the birth chart it is present in. </source>
+        <translation>Dieser Stern verleiht Mut, Intelligenz und Ehre in dem Bereich des Geburtshoroskops, in dem er steht. </translation>
+    </message>
+    <message>
+        <source>You will be very emotional and easily get into fights because of your brash nature.</source>
+        <translation>Sie werden sehr gefühlsbetont sein und wegen Ihres ungestümen Wesens leicht in Streit geraten.</translation>
+    </message>
+    <message>
+        <source>You will have a lot of creative mental energy which may be positive or negative.</source>
+        <translation>Sie werden viel schöpferische geistige Energie haben, die sich positiv oder negativ auswirken kann.</translation>
+    </message>
+    <message>
+        <source>You will be excessively obsessed with whichever field of the birth chart this star occupies.</source>
+        <translation>Der Bereich des Geburtshoroskops, in dem dieser Stern steht, wird Sie übermäßig beherrschen.</translation>
+    </message>
+    <message>
+        <source>You may face some sadness in life. You will need to let go of being attached to people.</source>
+        <translation>Sie werden im Leben womöglich manche Traurigkeit erfahren. Sie werden lernen müssen, sich nicht zu sehr an Menschen zu binden.</translation>
+    </message>
+    <message>
+        <source>This star gives you good luck and success in whatever you do.</source>
+        <translation>Dieser Stern schenkt Ihnen Glück und Erfolg bei allem, was Sie tun.</translation>
+    </message>
+    <message>
+        <source>This star shows your idealistic, optimistic and positive way of dealing with things.</source>
+        <translation>Dieser Stern zeigt Ihre idealistische, optimistische und positive Art, mit den Dingen umzugehen.</translation>
+    </message>
+    <message>
+        <source>You will be prone to looking at the negative part of any situation than looking at the positive side.</source>
+        <translation>Sie werden dazu neigen, in jeder Lage eher die negative als die positive Seite zu sehen.</translation>
+    </message>
+    <message>
+        <source>You have a tendency to day dream and will enjoy poetry and fantasies.</source>
+        <translation>Sie neigen zu Tagträumen und werden Freude an Dichtung und Fantasien haben.</translation>
+    </message>
+    <message>
+        <source>This is also known as the Dog Star. This shows that you may advance much farther in life than you have expected if you put in the hard work.</source>
+        <translation>Dieser Stern ist auch als Hundsstern bekannt. Er zeigt, dass Sie es im Leben viel weiter bringen können, als Sie erwartet haben, wenn Sie hart dafür arbeiten.</translation>
+    </message>
+    <message>
+        <source>You will have a love for learning and will be studious. You will succeed in material enterprises.</source>
+        <translation>Sie werden das Lernen lieben und sehr lernbegierig sein. In materiellen Unternehmungen werden Sie Erfolg haben.</translation>
+    </message>
+    <message>
+        <source>This star will make you hasty, jealous and stubborn. It will also give you a sharp and active mind.</source>
+        <translation>Dieser Stern macht Sie hastig, eifersüchtig und starrsinnig. Er verleiht Ihnen außerdem einen scharfen und regen Verstand.</translation>
+    </message>
+    <message>
+        <source>This star causes a lot of sickness and problems. It may give you spiritual powers and you will be respected.</source>
+        <translation>Dieser Stern bringt viel Krankheit und viele Probleme. Er kann Ihnen spirituelle Kräfte verleihen, und Sie werden Ansehen genießen.</translation>
+    </message>
+    <message>
+        <source>You will accomplish a lot on life and will be successful and prosperous. But you may also strive to acquire justice through power.</source>
+        <translation>Sie werden im Leben viel erreichen und erfolgreich und wohlhabend sein. Sie könnten aber auch danach streben, durch Macht Gerechtigkeit zu erlangen.</translation>
+    </message>
+    <message>
+        <source>You may have artistic abilities. You will be dignified and honorable. You may be tempted to fall into bad company.</source>
+        <translation>Sie haben womöglich künstlerische Fähigkeiten. Sie werden würdevoll und ehrenhaft sein. Sie könnten versucht sein, sich in schlechte Gesellschaft zu begeben.</translation>
+    </message>
+    <message>
+        <source>You may be very aggressive by nature. You may be patient and understanding or selfish and crafty.</source>
+        <translation>Sie sind von Natur aus womöglich sehr aggressiv. Sie können geduldig und verständnisvoll oder selbstsüchtig und listig sein.</translation>
+    </message>
+    <message>
+        <source>Raphael</source>
+        <translation>Raphael</translation>
+    </message>
+    <message>
+        <source>Michael</source>
+        <translation>Michael</translation>
+    </message>
+    <message>
+        <source>Oriel</source>
+        <translation>Uriel</translation>
+    </message>
+    <message>
+        <source>Gabriel</source>
+        <translation>Gabriel</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <translation>k. A.</translation>
+    </message>
+    <message>
+        <source>Interpretation for this Fixed Star will be included in the next version.</source>
+        <translation>Die Deutung dieses Fixsterns folgt in der nächsten Version.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>Die Anwendung läuft bereits</translation>
+    </message>
+    <message>
+        <source>Asterine</source>
+        <translation>Asterine</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::CommandLine</name>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
+                        [--format text|json]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
+  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its coordinates are taken
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
+--place finds no place or there is no atlas. See asterine(1).
+</source>
+        <translation>Aufruf: asterine [QT-OPTION …]
+        asterine reading --latitude BREITE (--year JAHR | --date YYYY-MM-DD)
+                         [--longitude LÄNGE] [--name NAME] [--place ORT]
+                         [--format text|json]
+        asterine --help | --version
+
+Ohne Befehl öffnet Asterine sein Fenster; dafür gelten die Qt-eigenen
+Optionen wie -platform und -style.
+
+reading    gibt die Fixstern-Deutung für eine Breite und ein Jahr so aus,
+           wie das Ergebnisfenster sie zeigt, ohne Fenster
+  --latitude BREITE       51:30:26N, 51°30′26″N oder -33.87
+  --longitude LÄNGE       0:07:39W, 0°7′39″W oder 151.21
+  --year JAHR             1900 bis 2050
+  --date YYYY-MM-DD       das Geburtsdatum; das Jahr wird daraus genommen
+  --name NAME             Buchstaben und Leerzeichen
+  --place ORT             ein Ort des Offline-Atlas, etwa „Pune“ oder
+                          „London, Canada“; seine Koordinaten werden übernommen
+  --format text|json      text (Standard) oder ein JSON-Objekt
+
+Exit-Status: 0 bei einer Deutung, 2 bei abgelehnter Eingabe oder unbekannter
+Option, 3, wenn --place keinen Ort findet oder kein Atlas vorhanden ist.
+Siehe asterine(1).
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Try “asterine --help”.
+</source>
+        <translation>asterine reading: %1 Versuchen Sie „asterine --help“.
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: “%1” is not an option. Try “asterine --help”.
+</source>
+        <translation>asterine reading: „%1“ ist keine Option. Versuchen Sie „asterine --help“.
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 is given more than once.
+</source>
+        <translation>asterine reading: --%1 ist mehrfach angegeben.
+</translation>
+    </message>
+    <message>
+        <source>asterine: “%1” is not a command. Try “asterine --help”.
+</source>
+        <translation>asterine: „%1“ ist kein Befehl. Versuchen Sie „asterine --help“.
+</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FileMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmAbout</name>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz unter dem Namen Ihrer Website.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Klicken Sie hier für weitere Informationen</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Klicken Sie hier, um %1 zu besuchen</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+Asterine is free software: you may convey and modify it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY. Choose Licence to read the licence.</source>
+        <translation>Copyright © 2026 Quorvane Softwares.
+Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU General Public License, Version 3 oder jeder späteren Version, weitergeben und verändern. Sie wird OHNE JEDE GEWÄHRLEISTUNG bereitgestellt. Wählen Sie „Lizenz“, um die Lizenz zu lesen.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Orte: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Licence</source>
+        <translation>&amp;Lizenz</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmBrowser</name>
+    <message>
+        <source>The built-in browser is not installed.</source>
+        <translation>Der eingebaute Browser ist nicht installiert.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vor</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Stopp</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Neu laden</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Startseite</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Visit the Quorvane forum at %1</source>
+        <translation>Besuchen Sie das Quorvane-Forum unter %1</translation>
+    </message>
+    <message>
+        <source>Also from Quorvane Softwares: numerology, tarot and more</source>
+        <translation>Außerdem von Quorvane Softwares: Numerologie, Tarot und mehr</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Wird geladen …</translation>
+    </message>
+    <message>
+        <source>This page stopped working.</source>
+        <translation>Diese Seite funktioniert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Refresh loads it again; Home opens the home page.</source>
+        <translation>„Neu laden“ lädt sie erneut; „Startseite“ öffnet die Startseite.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmDisplay</name>
+    <message>
+        <source>Latin Name</source>
+        <translation>Lateinischer Name</translation>
+    </message>
+    <message>
+        <source>Designation</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Gemstone</source>
+        <translation>Edelstein</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Pflanze</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation>Herrscherplanet</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Wirkung</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Engel</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Druck&amp;vorschau …</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>Als PDF &amp;exportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Text...</source>
+        <translation>Als &amp;Text speichern …</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>Deutung &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>Asterine Results</source>
+        <translation>Asterine-Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Fixed Star</source>
+        <translation>Fixstern</translation>
+    </message>
+    <message>
+        <source>Export the Reading as PDF</source>
+        <translation>Deutung als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Save the Reading as Text</source>
+        <translation>Deutung als Text speichern</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Textdateien (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmMain</name>
+    <message>
+        <source>&amp;Open Person...</source>
+        <translation>&amp;Person öffnen …</translation>
+    </message>
+    <message>
+        <source>&amp;Save Person</source>
+        <translation>Person &amp;speichern</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>&amp;Zuletzt geöffnet</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Liste leeren</translation>
+    </message>
+    <message>
+        <source>“%1” is saved already. Replace it?</source>
+        <translation>„%1“ ist bereits gespeichert. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>Get My Fixed Stars Astrology Reading</source>
+        <translation>Meine Fixstern-Deutung erstellen</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>Nach &amp;Updates suchen</translation>
+    </message>
+    <message>
+        <source>Enter Your Details</source>
+        <translation>Ihre Daten eingeben</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Geburtsmonat</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Tag der Geburt</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Geburtsjahr</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Sekunde</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Geburtszeit</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Nord</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Süd</translation>
+    </message>
+    <message>
+        <source>Enter Your Longitude and Latitude Correctly</source>
+        <translation>Länge und Breite bitte genau eingeben</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Region</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Hier klicken, um Breite &amp;&amp; Länge zu finden</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp; Longitude</source>
+        <translation>Hier klicken, um Breite &amp; Länge zu finden</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min.</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Bitte Ort eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Bitte Region eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Bitte Land eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmTellAFriend</name>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Klicken Sie hier, um jetzt %1 zu besuchen</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Einem Freund empfehlen</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>Jetzt &amp;weiterempfehlen</translation>
+    </message>
+    <message>
+        <source>Download Quorvane Softwares</source>
+        <translation>Quorvane Softwares herunterladen</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quorvane Softwares</source>
+        <translation>Klicken Sie hier, um Quorvane Softwares zu besuchen</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>Die E-Mail-Adresse darf keine Leerzeichen enthalten</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::HelpMenus</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>&amp;Online-Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Website besuchen</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>Ü&amp;ber die Software</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Spenden</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::LicenceWindow</name>
+    <message>
+        <source>Asterine Licence</source>
+        <translation>Asterine-Lizenz</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Links</name>
+    <message>
+        <source>The desktop could not open this address in a web browser:
+
+%1
+
+Copy the address to the clipboard, to paste it into a browser yourself?</source>
+        <translation>Die Arbeitsumgebung konnte diese Adresse nicht in einem Webbrowser öffnen:
+
+%1
+
+Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzufügen?</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Geburtsort</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Zuletzt verwendet</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PeopleWindow</name>
+    <message>
+        <source>People</source>
+        <translation>Personen</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Search people by name or place</source>
+        <translation>Personen nach Name oder Ort suchen</translation>
+    </message>
+    <message>
+        <source>Name or place</source>
+        <translation>Name oder Ort</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Zuletzt verwendet</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>Ö&amp;ffnen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importieren …</translation>
+    </message>
+    <message>
+        <source>Export &amp;All...</source>
+        <translation>&amp;Alle exportieren …</translation>
+    </message>
+    <message>
+        <source>Export S&amp;elected...</source>
+        <translation>&amp;Markierte exportieren …</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from the people Asterine remembers?</source>
+        <translation>„%1“ aus den Personen entfernen, die Asterine gespeichert hat?</translation>
+    </message>
+    <message>
+        <source>Import People</source>
+        <translation>Personen importieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <translation>„%1“ konnte nicht gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Reading “%1”...</source>
+        <translation>„%1“ wird gelesen …</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <translation>
+            <numerusform>Eine Person in „%1“ hat einen Namen, der bereits gespeichert ist. Ersetzen? „Nein“ behält die gespeicherte.</numerusform>
+            <numerusform>%n Personen in „%1“ haben Namen, die bereits gespeichert sind. Ersetzen? „Nein“ behält die gespeicherten.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing “%1”...</source>
+        <translation>„%1“ wird importiert …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>Eine Person aus „%1“ importiert.</numerusform>
+            <numerusform>%n Personen aus „%1“ importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>Eine Zeile konnte nicht importiert werden:</numerusform>
+            <numerusform>%n Zeilen konnten nicht importiert werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>und eine weitere.</numerusform>
+            <numerusform>und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People</source>
+        <translation>Personen exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PlaceSuggestions</name>
+    <message>
+        <source>Places</source>
+        <translation>Orte</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Printing</name>
+    <message>
+        <source>No printer was found. Set one up in the desktop&apos;s printer settings, or choose Export as PDF to save the reading as a file you can print.</source>
+        <translation>Es wurde kein Drucker gefunden. Richten Sie einen in den Druckereinstellungen der Arbeitsumgebung ein, oder wählen Sie „Als PDF exportieren“, um die Deutung als druckbare Datei zu speichern.</translation>
+    </message>
+    <message>
+        <source>Printing is not installed with this copy of Asterine. Export as PDF saves the reading as a file you can print.</source>
+        <translation>Die Druckfunktion ist in dieser Asterine-Installation nicht enthalten. „Als PDF exportieren“ speichert die Deutung als druckbare Datei.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::ReadingCommand</name>
+    <message>
+        <source>asterine reading: the format “%1” is neither text nor json.</source>
+        <translation>asterine reading: Das Format „%1“ ist weder text noch json.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --place names no place.</source>
+        <translation>asterine reading: --place nennt keinen Ort.</translation>
+    </message>
+    <message>
+        <source>asterine reading: there is no atlas on this system (Debian&apos;s libgeonames), so --place cannot be looked up.</source>
+        <translation>asterine reading: Auf diesem System gibt es keinen Atlas (libgeonames von Debian), daher kann --place nicht nachgeschlagen werden.</translation>
+    </message>
+    <message>
+        <source>asterine reading: no place in the atlas matches “%1”.</source>
+        <translation>asterine reading: Kein Ort im Atlas passt zu „%1“.</translation>
+    </message>
+    <message>
+        <source>asterine reading: took %1, the most populous of %2 places that match “%3”; to take another, name its state or country too, as in “%4, %5”.</source>
+        <translation>asterine reading: Gewählt wurde %1, der einwohnerreichste von %2 Orten, die zu „%3“ passen; für einen anderen nennen Sie auch dessen Region oder Land, etwa „%4, %5“.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the longitude “%1” is neither degrees, minutes and seconds with E or W (73:51:19E) nor decimal degrees (-73.86).</source>
+        <translation>asterine reading: Die Länge „%1“ ist weder in Grad, Minuten und Sekunden mit E oder W (73:51:19E) noch in Dezimalgrad (-73.86) angegeben.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
+        <translation>asterine reading: Das Jahr „%1“ gehört nicht zu den Jahren, die das Formular anbietet (1900 bis 2050).</translation>
+    </message>
+    <message>
+        <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
+        <translation>asterine reading: „%1“ ist kein Datum der Form YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the year %1 and the date %2 disagree.</source>
+        <translation>asterine reading: Das Jahr %1 und das Datum %2 stimmen nicht überein.</translation>
+    </message>
+    <message>
+        <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
+        <translation>asterine reading: Geben Sie das Geburtsjahr (--year) oder das Datum (--date) an.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Referral</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Ihr Name</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Ihre E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Ihre Nachricht</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Name Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>E-Mail-Adresse Ihres Freundes</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Bitte verschiedene E-Mail-Adressen eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Bitte eine gültige E-Mail-Adresse eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Bitte Ihren Namen eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Bitte Ihre E-Mail-Adresse eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Bitte Ihre Nachricht eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Bitte den Namen Ihres Freundes eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Bitte die E-Mail-Adresse Ihres Freundes eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::UpdatePrompt</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Möglicherweise ist ein Update für diese Software verfügbar.<byte value="xd"/>Möchten Sie nach einem Update suchen?</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Validation</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Bitte Namen eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>Bitte Grad der Länge eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>Bitte Minuten der Länge eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Second of Longitude</source>
+        <translation>Bitte Sekunden der Länge eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>Bitte Grad der Breite eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Latitude</source>
+        <translation>Bitte Minuten der Breite eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Second of Latitude</source>
+        <translation>Bitte Sekunden der Breite eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>Bitte einen gültigen Tag oder Monat eingeben!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>Bitte einen gültigen Tag oder Monat eingeben!</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Bitte nur Buchstaben eingeben</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Nur Ziffern sind zulässig</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Degree of Latitude</source>
+        <translation>Bitte einen gültigen Wert für Grad der Breite eingeben</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Minute of Latitude</source>
+        <translation>Bitte einen gültigen Wert für Minuten der Breite eingeben</translation>
+    </message>
+</context>
+<context>
+    <name>brand</name>
+    <message>
+        <source>Asterine v1.0</source>
+        <translation>Asterine v1.0</translation>
+    </message>
+    <message>
+        <source>Asterine calculates the fixed stars that our present in our natal chart. These stars are additional indicators of our destiny. Fixed stars seem to be fixed in position and do not seem to move like planets. The aspects of these fixed stars is said to influence the basic nature of an individual.</source>
+        <translation>Asterine berechnet die Fixsterne, die in unserem Geburtshoroskop stehen. Diese Sterne sind zusätzliche Hinweise auf unser Schicksal. Fixsterne scheinen an ihrem Ort festzustehen und sich nicht wie Planeten zu bewegen. Die Aspekte dieser Fixsterne sollen das Grundwesen eines Menschen prägen.</translation>
+    </message>
+    <message>
+        <source>Join the Quorvane forum at www.quorvane.com, a free online discussion forum on esoteric subjects. Click here to visit it now!</source>
+        <translation>Werden Sie Mitglied im Quorvane-Forum unter www.quorvane.com, einem kostenlosen Online-Diskussionsforum zu esoterischen Themen. Klicken Sie hier, um es jetzt zu besuchen!</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Versehen Sie diese Software mit dem Namen Ihrer Website.  Steigern Sie Treue und Besucherzahlen Ihrer Website. Setzen Sie hier Namen &amp;&amp;  Link Ihrer Website ein. Einzelheiten unter „Hilfe“.    Klicken Sie hier für mehr Informationen zum Co-Branding.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Geschäftsidee für zu Hause: Gründen Sie Ihr eigenes Internetgeschäft und verdienen Sie online Geld. Erhalten Sie diese Software ganz unter dem Namen Ihrer Website. Klicken Sie hier für weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>Programs like this one can be created and maintained only with your support. The best way to support Quorvane is to visit its forum at www.quorvane.com regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Programme wie dieses können nur mit Ihrer Unterstützung entwickelt und gepflegt werden. Am besten unterstützen Sie Quorvane, indem Sie das Forum unter www.quorvane.com regelmäßig besuchen und sich an den Diskussionen und anderen Aktivitäten dort beteiligen.</translation>
+    </message>
+    <message>
+        <source>Please visit the Quorvane forum at www.quorvane.com regularly and support it by taking part in the discussions and other activities. These programs cannot be supported and maintained without your regular visits.</source>
+        <translation>Bitte besuchen Sie das Quorvane-Forum unter www.quorvane.com regelmäßig und unterstützen Sie es, indem Sie sich an den Diskussionen und anderen Aktivitäten beteiligen. Ohne Ihre regelmäßigen Besuche können diese Programme nicht betreut und gepflegt werden.</translation>
+    </message>
+    <message>
+        <source>The Quorvane forum at www.quorvane.com is a free online discussion forum on esoteric subjects. To help develop and maintain this program, please visit it regularly.</source>
+        <translation>Das Quorvane-Forum unter www.quorvane.com ist ein kostenloses Online-Diskussionsforum zu esoterischen Themen. Bitte besuchen Sie es regelmäßig, um die Entwicklung und Pflege dieses Programms zu unterstützen.</translation>
+    </message>
+    <message>
+        <source>The Quorvane forum at www.quorvane.com needs your help. Visiting it regularly and taking part in its discussions and activities helps maintain and develop more Quorvane Softwares.</source>
+        <translation>Das Quorvane-Forum unter www.quorvane.com braucht Ihre Hilfe. Wenn Sie es regelmäßig besuchen und sich an seinen Diskussionen und Aktivitäten beteiligen, helfen Sie, weitere Programme von Quorvane Softwares zu pflegen und zu entwickeln.</translation>
+    </message>
+    <message>
+        <source>If you enjoyed this program, you will like the other Quorvane Softwares too. They cover astrology, psychic matters, tarot, numerology and the occult, and they are simple, fun and informative. Share them with your friends and family!</source>
+        <translation>Wenn Ihnen dieses Programm gefallen hat, werden Ihnen auch die anderen Programme von Quorvane Softwares gefallen. Sie behandeln Astrologie, Übersinnliches, Tarot, Numerologie und Okkultismus und sind einfach, unterhaltsam und informativ. Teilen Sie sie mit Ihren Freunden und Ihrer Familie!</translation>
+    </message>
+</context>
+<context>
+    <name>document::DocumentFile</name>
+    <message>
+        <source>“%1” could not be saved: %2.</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in its place</source>
+        <translation>dort befindet sich ein Ordner mit diesem Namen</translation>
+    </message>
+</context>
+<context>
+    <name>document::ReadingDocument</name>
+    <message>
+        <source>Latin Name</source>
+        <translation>Lateinischer Name</translation>
+    </message>
+    <message>
+        <source>Designation</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Gemstone</source>
+        <translation>Edelstein</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Pflanze</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Schlüsselwörter</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Wirkung</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation>Herrscherplanet</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Richtung</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Engel</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>A date of birth: %1 the month&apos;s name, %2 the day, %3 the year, in the order and form of the language (&quot;10. Dezember 1815&quot;, &quot;10 de diciembre de 1815&quot;).</extracomment>
+        <translation>%2. %1 %3</translation>
+    </message>
+    <message>
+        <source>Asterine Results</source>
+        <translation>Asterine-Ergebnisse</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Geburtszeit</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Geburtsort</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Year for the Catalogue</source>
+        <translation>Katalogjahr</translation>
+    </message>
+    <message>
+        <source>Fixed Star</source>
+        <translation>Fixstern</translation>
+    </message>
+    <message>
+        <source>Made with Asterine %1 on %2</source>
+        <translation>Erstellt mit Asterine %1 am %2</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Deutung</translation>
+    </message>
+</context>
+<context>
+    <name>people::Csv</name>
+    <message>
+        <source>%1 fields, where a person has %2</source>
+        <translation>%1 Felder, eine Person hat jedoch %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (save the file as UTF-8)</source>
+        <translation>der Text ist kein UTF-8 (speichern Sie die Datei als UTF-8)</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>der Name ist leer</translation>
+    </message>
+    <message>
+        <source>the date “%1” is not written YYYY-MM-DD</source>
+        <translation>das Datum „%1“ hat nicht die Form YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>the year %1 is not one from 1900 to 2050</source>
+        <translation>das Jahr %1 liegt nicht zwischen 1900 und 2050</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date</source>
+        <translation>„%1“ ist kein Datum</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is not a date</source>
+        <translation>%1. %2 %3 ist kein Datum</translation>
+    </message>
+    <message>
+        <source>the time “%1” is not HH:MM:SS</source>
+        <translation>die Uhrzeit „%1“ hat nicht die Form HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>latitude degrees</source>
+        <translation>Grad der Breite</translation>
+    </message>
+    <message>
+        <source>latitude minutes</source>
+        <translation>Minuten der Breite</translation>
+    </message>
+    <message>
+        <source>latitude seconds</source>
+        <translation>Sekunden der Breite</translation>
+    </message>
+    <message>
+        <source>longitude degrees</source>
+        <translation>Grad der Länge</translation>
+    </message>
+    <message>
+        <source>longitude minutes</source>
+        <translation>Minuten der Länge</translation>
+    </message>
+    <message>
+        <source>longitude seconds</source>
+        <translation>Sekunden der Länge</translation>
+    </message>
+    <message>
+        <source>the %1 are missing</source>
+        <translation>die Angabe für %1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 “%2” are not a number</source>
+        <translation>die Angabe „%2“ für %1 ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>North</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>South</translation>
+    </message>
+    <message>
+        <source>the latitude&apos;s side “%1” is neither N nor S</source>
+        <translation>die Himmelsrichtung der Breite „%1“ ist weder N noch S</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>East</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>the longitude&apos;s side “%1” is neither E nor W</source>
+        <translation>die Himmelsrichtung der Länge „%1“ ist weder E noch W</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: it is not text.</source>
+        <translation>„%1“ ist keine CSV-Datei mit Personen: Die Datei ist keine Textdatei.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: it has no header row.</source>
+        <translation>„%1“ ist keine CSV-Datei mit Personen: Die Kopfzeile fehlt.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: its first line is not the header “%2”.</source>
+        <translation>„%1“ ist keine CSV-Datei mit Personen: Die erste Zeile ist nicht die Kopfzeile „%2“.</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed, or goes on after its closing quote</source>
+        <translation>ein Feld in Anführungszeichen ist nicht geschlossen oder geht nach dem schließenden Anführungszeichen weiter</translation>
+    </message>
+    <message>
+        <source>the name “%1” is also on line %2</source>
+        <translation>der Name „%1“ steht auch in Zeile %2</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleStore</name>
+    <message>
+        <source>the file or its folder cannot be written to</source>
+        <translation>in die Datei oder ihren Ordner kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened or made there</source>
+        <translation>die Datei kann dort weder geöffnet noch angelegt werden</translation>
+    </message>
+    <message>
+        <source>The people could not be kept in “%1”: %2.</source>
+        <translation>Die Personen konnten nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>der Ordner der Datei kann nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>die Datei kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>it is not an SQLite database: %1</source>
+        <translation>die Datei ist keine SQLite-Datenbank: %1</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Asterine</source>
+        <translation>die Datei wurde von einer neueren Version von Asterine angelegt</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>die Datei enthält die Tabellen eines anderen Programms</translation>
+    </message>
+    <message>
+        <source>it could not be brought up to date</source>
+        <translation>die Datei konnte nicht auf den neuesten Stand gebracht werden</translation>
+    </message>
+    <message>
+        <source>its table of people is not the one Asterine keeps</source>
+        <translation>die Personentabelle darin ist nicht die von Asterine</translation>
+    </message>
+    <message>
+        <source>“%1” is not a store of people that Asterine can use (%2). It is kept, unchanged, as “%3”, and a new, empty store takes its place.</source>
+        <translation>„%1“ ist keine Personendatei, die Asterine verwenden kann (%2). Sie wird unverändert als „%3“ aufbewahrt, und eine neue, leere Personendatei tritt an ihre Stelle.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a store of people that Asterine can use (%2), and it cannot be set aside; it is left as it is, and no people can be kept until it is moved.</source>
+        <translation>„%1“ ist keine Personendatei, die Asterine verwenden kann (%2), und sie kann nicht beiseitegelegt werden; sie bleibt, wie sie ist, und bis sie verschoben wird, können keine Personen gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>die Datei kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>the save was cancelled</source>
+        <translation>das Speichern wurde abgebrochen</translation>
+    </message>
+</context>
+</TS>

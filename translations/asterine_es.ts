@@ -1,0 +1,1575 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>Lore</name>
+    <message>
+        <source>Granite</source>
+        <translation>Granito</translation>
+    </message>
+    <message>
+        <source>Ruby / Garnet</source>
+        <translation>Rubí / Granate</translation>
+    </message>
+    <message>
+        <source>Sardonyx</source>
+        <translation>Sardónice</translation>
+    </message>
+    <message>
+        <source>Diamond</source>
+        <translation>Diamante</translation>
+    </message>
+    <message>
+        <source>Emerald</source>
+        <translation>Esmeralda</translation>
+    </message>
+    <message>
+        <source>Chrysolite</source>
+        <translation>Crisolito</translation>
+    </message>
+    <message>
+        <source>Rock Crystal</source>
+        <translation>Cristal de roca</translation>
+    </message>
+    <message>
+        <source>Chalcedony</source>
+        <translation>Calcedonia</translation>
+    </message>
+    <message>
+        <source>Beryl</source>
+        <translation>Berilo</translation>
+    </message>
+    <message>
+        <source>Sapphire</source>
+        <translation>Zafiro</translation>
+    </message>
+    <message>
+        <source>Agate</source>
+        <translation>Ágata</translation>
+    </message>
+    <message>
+        <source>Magnet</source>
+        <translation>Piedra imán</translation>
+    </message>
+    <message>
+        <source>Jasper</source>
+        <translation>Jaspe</translation>
+    </message>
+    <message>
+        <source>Topaz</source>
+        <translation>Topacio</translation>
+    </message>
+    <message>
+        <source>Onyx</source>
+        <translation>Ónice</translation>
+    </message>
+    <message>
+        <source>mugwort</source>
+        <translation>artemisa</translation>
+    </message>
+    <message>
+        <source>milk thistle</source>
+        <translation>cardo mariano</translation>
+    </message>
+    <message>
+        <source>birthwort</source>
+        <translation>aristoloquia</translation>
+    </message>
+    <message>
+        <source>Black hellebore</source>
+        <translation>Eléboro negro</translation>
+    </message>
+    <message>
+        <source>Sage</source>
+        <translation>Salvia</translation>
+    </message>
+    <message>
+        <source>winter savory</source>
+        <translation>ajedrea de montaña</translation>
+    </message>
+    <message>
+        <source>fennel</source>
+        <translation>hinojo</translation>
+    </message>
+    <message>
+        <source>marjoram</source>
+        <translation>mejorana</translation>
+    </message>
+    <message>
+        <source>juniper</source>
+        <translation>enebro</translation>
+    </message>
+    <message>
+        <source>thyme</source>
+        <translation>tomillo</translation>
+    </message>
+    <message>
+        <source>water buttercup</source>
+        <translation>ranúnculo acuático</translation>
+    </message>
+    <message>
+        <source>succory</source>
+        <translation>achicoria</translation>
+    </message>
+    <message>
+        <source>plantain</source>
+        <translation>llantén</translation>
+    </message>
+    <message>
+        <source>rosemary</source>
+        <translation>romero</translation>
+    </message>
+    <message>
+        <source>burdock</source>
+        <translation>bardana</translation>
+    </message>
+    <message>
+        <source>Leo 29°50&apos;</source>
+        <translation>Leo 29°50'</translation>
+    </message>
+    <message>
+        <source>Gemini 09°47&apos;</source>
+        <translation>Géminis 09°47'</translation>
+    </message>
+    <message>
+        <source>Sagittarius 09°46&apos;</source>
+        <translation>Sagitario 09°46'</translation>
+    </message>
+    <message>
+        <source>Pisces 03°52&apos;</source>
+        <translation>Piscis 03°52'</translation>
+    </message>
+    <message>
+        <source>Taurus 26°10&apos;</source>
+        <translation>Tauro 26°10'</translation>
+    </message>
+    <message>
+        <source>Gemini 00°00&apos;</source>
+        <translation>Géminis 00°00'</translation>
+    </message>
+    <message>
+        <source>Libra 09°56</source>
+        <translation>Libra 09°56</translation>
+    </message>
+    <message>
+        <source>Libra 23°50&apos;</source>
+        <translation>Libra 23°50'</translation>
+    </message>
+    <message>
+        <source>Capricorn 15°19</source>
+        <translation>Capricornio 15°19</translation>
+    </message>
+    <message>
+        <source>Pisces 29°22&apos;</source>
+        <translation>Piscis 29°22'</translation>
+    </message>
+    <message>
+        <source>Jupiter And Mars</source>
+        <translation>Júpiter y Marte</translation>
+    </message>
+    <message>
+        <source>Mars And Venus</source>
+        <translation>Marte y Venus</translation>
+    </message>
+    <message>
+        <source>Venus And Jupiter</source>
+        <translation>Venus y Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn And Jupiter</source>
+        <translation>Saturno y Júpiter</translation>
+    </message>
+    <message>
+        <source>Venus And Mercury</source>
+        <translation>Venus y Mercurio</translation>
+    </message>
+    <message>
+        <source>Mercury And Venus</source>
+        <translation>Mercurio y Venus</translation>
+    </message>
+    <message>
+        <source>Moon And Mars</source>
+        <translation>Luna y Marte</translation>
+    </message>
+    <message>
+        <source>Saturn And Mercury</source>
+        <translation>Saturno y Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Jupiter And Saturn</source>
+        <translation>Júpiter y Saturno</translation>
+    </message>
+    <message>
+        <source>Mercury And Mars</source>
+        <translation>Mercurio y Marte</translation>
+    </message>
+    <message>
+        <source>Venus And Moon</source>
+        <translation>Venus y Luna</translation>
+    </message>
+    <message>
+        <source>Mars And Jupiter</source>
+        <translation>Marte y Júpiter</translation>
+    </message>
+    <message>
+        <source>Venus And Mars</source>
+        <translation>Venus y Marte</translation>
+    </message>
+    <message>
+        <source>Saturn And Mars</source>
+        <translation>Saturno y Marte</translation>
+    </message>
+    <message>
+        <source>Independence, Leadership, Success</source>
+        <translation>Independencia, liderazgo, éxito</translation>
+    </message>
+    <message>
+        <source>Knowledge, Strength, Honor</source>
+        <translation>Conocimiento, fuerza, honor</translation>
+    </message>
+    <message>
+        <source>Danger, Differences, Violence</source>
+        <translation>Peligro, desavenencias, violencia</translation>
+    </message>
+    <message>
+        <source>Good or Bad Luck</source>
+        <translation>Buena o mala suerte</translation>
+    </message>
+    <message>
+        <source>Bad Luck, Misfortune, Violence</source>
+        <translation>Mala suerte, desgracia, violencia</translation>
+    </message>
+    <message>
+        <source>Love, Emotions, Sadness</source>
+        <translation>Amor, emociones, tristeza</translation>
+    </message>
+    <message>
+        <source>Disgrace, Falseness, Loneliness</source>
+        <translation>Deshonra, falsedad, soledad</translation>
+    </message>
+    <message>
+        <source>Prosperity, Success, Brashness</source>
+        <translation>Prosperidad, éxito, impetuosidad</translation>
+    </message>
+    <message>
+        <source>Good Luck, Fortunes, Hope</source>
+        <translation>Buena suerte, fortuna, esperanza</translation>
+    </message>
+    <message>
+        <source>Extreme Bad Luck, Misfortunes</source>
+        <translation>Mala suerte extrema, desgracias</translation>
+    </message>
+    <message>
+        <source>Accidents, Bad Vibes, Violence</source>
+        <translation>Accidentes, malas vibraciones, violencia</translation>
+    </message>
+    <message>
+        <source>Joy, Wisdom, Glory</source>
+        <translation>Alegría, sabiduría, gloria</translation>
+    </message>
+    <message>
+        <source>Pride, Ambition, Wealth, Danger</source>
+        <translation>Orgullo, ambición, riqueza, peligro</translation>
+    </message>
+    <message>
+        <source>Curious, Open Minded, Strong</source>
+        <translation>Curiosidad, mente abierta, fortaleza</translation>
+    </message>
+    <message>
+        <source>Bad Luck, Violence, Evaporation</source>
+        <translation>Mala suerte, violencia, evaporación</translation>
+    </message>
+    <message>
+        <source>Troubles, Losses, Ill-Health</source>
+        <translation>Problemas, pérdidas, mala salud</translation>
+    </message>
+    <message>
+        <source>Inspiration, Riches, Fame, Popularity</source>
+        <translation>Inspiración, riquezas, fama, popularidad</translation>
+    </message>
+    <message>
+        <source>Dignity, Literacy, Brilliance, Scandals</source>
+        <translation>Dignidad, erudición, brillantez, escándalos</translation>
+    </message>
+    <message>
+        <source>Extreme Good Luck or Bad Luck</source>
+        <translation>Suerte extrema, buena o mala</translation>
+    </message>
+    <message>
+        <source>You can hope to accomplish all your goals. You may become famous in your professional life.</source>
+        <translation>Puede aspirar a cumplir todas sus metas. Es posible que alcance la fama en su vida profesional.</translation>
+    </message>
+    <message>
+        <source>This star has an effect of bestowing courage, intelligence and honor in whichever part of the birth chart it is present in. </source>
+        <translation>Esta estrella otorga valor, inteligencia y honor en cualquier parte de la carta natal en que se encuentre. </translation>
+    </message>
+    <message>
+        <source>You will be very emotional and easily get into fights because of your brash nature.</source>
+        <translation>Será muy emocional y, por su carácter impetuoso, se meterá fácilmente en peleas.</translation>
+    </message>
+    <message>
+        <source>You will have a lot of creative mental energy which may be positive or negative.</source>
+        <translation>Tendrá mucha energía mental creativa, que puede ser positiva o negativa.</translation>
+    </message>
+    <message>
+        <source>You will be excessively obsessed with whichever field of the birth chart this star occupies.</source>
+        <translation>Sentirá una obsesión excesiva por el área de la carta natal que ocupe esta estrella.</translation>
+    </message>
+    <message>
+        <source>You may face some sadness in life. You will need to let go of being attached to people.</source>
+        <translation>Puede que afronte cierta tristeza en la vida. Deberá aprender a no apegarse a las personas.</translation>
+    </message>
+    <message>
+        <source>This star gives you good luck and success in whatever you do.</source>
+        <translation>Esta estrella le da buena suerte y éxito en todo lo que haga.</translation>
+    </message>
+    <message>
+        <source>This star shows your idealistic, optimistic and positive way of dealing with things.</source>
+        <translation>Esta estrella muestra su manera idealista, optimista y positiva de afrontar las cosas.</translation>
+    </message>
+    <message>
+        <source>You will be prone to looking at the negative part of any situation than looking at the positive side.</source>
+        <translation>Tenderá a fijarse más en el lado negativo de cualquier situación que en el positivo.</translation>
+    </message>
+    <message>
+        <source>You have a tendency to day dream and will enjoy poetry and fantasies.</source>
+        <translation>Tiende a soñar con los ojos abiertos y disfrutará de la poesía y la fantasía.</translation>
+    </message>
+    <message>
+        <source>This is also known as the Dog Star. This shows that you may advance much farther in life than you have expected if you put in the hard work.</source>
+        <translation>También se la conoce como la Estrella del Perro. Indica que, si se esfuerza, puede llegar en la vida mucho más lejos de lo que esperaba.</translation>
+    </message>
+    <message>
+        <source>You will have a love for learning and will be studious. You will succeed in material enterprises.</source>
+        <translation>Sentirá amor por el aprendizaje y una gran afición al estudio. Tendrá éxito en sus empresas materiales.</translation>
+    </message>
+    <message>
+        <source>This star will make you hasty, jealous and stubborn. It will also give you a sharp and active mind.</source>
+        <translation>Esta estrella hará de usted una persona precipitada, celosa y obstinada. También le dará una mente aguda y activa.</translation>
+    </message>
+    <message>
+        <source>This star causes a lot of sickness and problems. It may give you spiritual powers and you will be respected.</source>
+        <translation>Esta estrella causa muchas enfermedades y problemas. Puede otorgarle poderes espirituales y gozará de respeto.</translation>
+    </message>
+    <message>
+        <source>You will accomplish a lot on life and will be successful and prosperous. But you may also strive to acquire justice through power.</source>
+        <translation>Logrará mucho en la vida y tendrá éxito y prosperidad. Pero también puede que intente obtener justicia por medio del poder.</translation>
+    </message>
+    <message>
+        <source>You may have artistic abilities. You will be dignified and honorable. You may be tempted to fall into bad company.</source>
+        <translation>Puede tener dotes artísticas. Será una persona digna y honorable. Quizá sienta la tentación de caer en malas compañías.</translation>
+    </message>
+    <message>
+        <source>You may be very aggressive by nature. You may be patient and understanding or selfish and crafty.</source>
+        <translation>Puede tener un carácter muy agresivo. Puede ser una persona paciente y comprensiva, o egoísta y astuta.</translation>
+    </message>
+    <message>
+        <source>Raphael</source>
+        <translation>Rafael</translation>
+    </message>
+    <message>
+        <source>Michael</source>
+        <translation>Miguel</translation>
+    </message>
+    <message>
+        <source>Oriel</source>
+        <translation>Uriel</translation>
+    </message>
+    <message>
+        <source>Gabriel</source>
+        <translation>Gabriel</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>NA</source>
+        <translation>N/D</translation>
+    </message>
+    <message>
+        <source>Interpretation for this Fixed Star will be included in the next version.</source>
+        <translation>La interpretación de esta estrella fija se incluirá en la próxima versión.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine</name>
+    <message>
+        <source>Application is already running</source>
+        <translation>La aplicación ya está en ejecución</translation>
+    </message>
+    <message>
+        <source>Asterine</source>
+        <translation>Asterine</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::CommandLine</name>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
+                        [--format text|json]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
+  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its coordinates are taken
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
+--place finds no place or there is no atlas. See asterine(1).
+</source>
+        <translation>Uso: asterine [OPCIÓN-QT...]
+     asterine reading --latitude LATITUD (--year AÑO | --date YYYY-MM-DD)
+                      [--longitude LONGITUD] [--name NOMBRE] [--place LUGAR]
+                      [--format text|json]
+     asterine --help | --version
+
+Sin un comando, Asterine abre su ventana; se le aplican las opciones propias
+de Qt, como -platform y -style.
+
+reading    muestra la lectura de la estrella fija para una latitud y un año,
+           tal como la presenta la ventana de resultados, pero sin ventana
+  --latitude LATITUD      51:30:26N, 51°30′26″N o -33.87
+  --longitude LONGITUD    0:07:39W, 0°7′39″W o 151.21
+  --year AÑO              de 1900 a 2050
+  --date YYYY-MM-DD       la fecha de nacimiento; el año se toma de ella
+  --name NOMBRE           letras y espacios
+  --place LUGAR           un lugar del atlas sin conexión, como «Pune» o
+                          «London, Canada»; se toman sus coordenadas
+  --format text|json      text (el predeterminado) o un único objeto JSON
+
+Estado de salida: 0 si hay lectura; 2 si se rechazan los datos o una opción
+es desconocida; 3 si --place no encuentra ningún lugar o no hay atlas.
+Véase asterine(1).
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Try “asterine --help”.
+</source>
+        <translation>asterine reading: %1 Pruebe «asterine --help».
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: “%1” is not an option. Try “asterine --help”.
+</source>
+        <translation>asterine reading: «%1» no es una opción. Pruebe «asterine --help».
+</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 is given more than once.
+</source>
+        <translation>asterine reading: --%1 se ha indicado más de una vez.
+</translation>
+    </message>
+    <message>
+        <source>asterine: “%1” is not a command. Try “asterine --help”.
+</source>
+        <translation>asterine: «%1» no es un comando. Pruebe «asterine --help».
+</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FileMenu</name>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmAbout</name>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website.</source>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web.</translation>
+    </message>
+    <message>
+        <source>Click here for more details</source>
+        <translation>Haga clic aquí para más información</translation>
+    </message>
+    <message>
+        <source>Click here to visit %1</source>
+        <translation>Haga clic aquí para visitar %1</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+Asterine is free software: you may convey and modify it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY. Choose Licence to read the licence.</source>
+        <translation>Copyright © 2026 Quorvane Softwares.
+Asterine es software libre: puede distribuirlo y modificarlo según los términos de la Licencia Pública General de GNU, versión 3 o cualquier versión posterior. Se ofrece SIN NINGUNA GARANTÍA. Elija «Licencia» para leer la licencia.</translation>
+    </message>
+    <message>
+        <source>Places: GeoNames, CC BY 4.0</source>
+        <translation>Lugares: GeoNames, CC BY 4.0</translation>
+    </message>
+    <message>
+        <source>&amp;Licence</source>
+        <translation>&amp;Licencia</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmBrowser</name>
+    <message>
+        <source>The built-in browser is not installed.</source>
+        <translation>El navegador integrado no está instalado.</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Atrás</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Adelante</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Actualizar</translation>
+    </message>
+    <message>
+        <source>Home</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Visit the Quorvane forum at %1</source>
+        <translation>Visite el foro de Quorvane en %1</translation>
+    </message>
+    <message>
+        <source>Also from Quorvane Softwares: numerology, tarot and more</source>
+        <translation>También de Quorvane Softwares: numerología, tarot y más</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Dirección:</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Working...</source>
+        <translation>Cargando...</translation>
+    </message>
+    <message>
+        <source>This page stopped working.</source>
+        <translation>Esta página ha dejado de funcionar.</translation>
+    </message>
+    <message>
+        <source>Refresh loads it again; Home opens the home page.</source>
+        <translation>«Actualizar» la vuelve a cargar; «Inicio» abre la página de inicio.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmDisplay</name>
+    <message>
+        <source>Latin Name</source>
+        <translation>Nombre latino</translation>
+    </message>
+    <message>
+        <source>Designation</source>
+        <translation>Designación</translation>
+    </message>
+    <message>
+        <source>Gemstone</source>
+        <translation>Piedra</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Planta</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation>Planeta regente</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Efecto</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ángel</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Volver</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>Print Pre&amp;view...</source>
+        <translation>Vista &amp;previa de impresión...</translation>
+    </message>
+    <message>
+        <source>&amp;Export as PDF...</source>
+        <translation>&amp;Exportar como PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as Text...</source>
+        <translation>&amp;Guardar como texto...</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Reading</source>
+        <translation>&amp;Copiar lectura</translation>
+    </message>
+    <message>
+        <source>&amp;Check for Software Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Asterine Results</source>
+        <translation>Resultados de Asterine</translation>
+    </message>
+    <message>
+        <source>Fixed Star</source>
+        <translation>Estrella fija</translation>
+    </message>
+    <message>
+        <source>Export the Reading as PDF</source>
+        <translation>Exportar la lectura como PDF</translation>
+    </message>
+    <message>
+        <source>Save the Reading as Text</source>
+        <translation>Guardar la lectura como texto</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documentos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Text files (*.txt)</source>
+        <translation>Archivos de texto (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmMain</name>
+    <message>
+        <source>&amp;Open Person...</source>
+        <translation>&amp;Abrir persona...</translation>
+    </message>
+    <message>
+        <source>&amp;Save Person</source>
+        <translation>&amp;Guardar persona</translation>
+    </message>
+    <message>
+        <source>Open &amp;Recent</source>
+        <translation>Abrir &amp;recientes</translation>
+    </message>
+    <message>
+        <source>&amp;Clear Recent</source>
+        <translation>&amp;Borrar recientes</translation>
+    </message>
+    <message>
+        <source>“%1” is saved already. Replace it?</source>
+        <translation>Ya hay una persona guardada con el nombre «%1». ¿Desea reemplazarla?</translation>
+    </message>
+    <message>
+        <source>Get My Fixed Stars Astrology Reading</source>
+        <translation>Ver mi lectura de estrellas fijas</translation>
+    </message>
+    <message>
+        <source>Check for Software &amp;Update</source>
+        <translation>&amp;Buscar actualizaciones</translation>
+    </message>
+    <message>
+        <source>Enter Your Details</source>
+        <translation>Indique sus datos</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Month of birth</source>
+        <translation>Mes de nacimiento</translation>
+    </message>
+    <message>
+        <source>Day of birth</source>
+        <translation>Día de nacimiento</translation>
+    </message>
+    <message>
+        <source>Year of birth</source>
+        <translation>Año de nacimiento</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuto</translation>
+    </message>
+    <message>
+        <source>Second</source>
+        <translation>Segundo</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>HH:MM:SS</source>
+        <translation>HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>Oeste</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>Enter Your Longitude and Latitude Correctly</source>
+        <translation>Indique correctamente su longitud y latitud</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ciudad</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Región</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp;&amp; Longitude</source>
+        <translation>Haga clic aquí para buscar latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Click Here To Find Latitude &amp; Longitude</source>
+        <translation>Haga clic aquí para buscar latitud y longitud</translation>
+    </message>
+    <message>
+        <source>Deg</source>
+        <translation>Grad</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Sec</source>
+        <translation>Seg</translation>
+    </message>
+    <message>
+        <source>degrees</source>
+        <translation>(grados)</translation>
+    </message>
+    <message>
+        <source>minutes</source>
+        <translation>(minutos)</translation>
+    </message>
+    <message>
+        <source>seconds</source>
+        <translation>(segundos)</translation>
+    </message>
+    <message>
+        <source>Please Enter City</source>
+        <translation>Indique la ciudad</translation>
+    </message>
+    <message>
+        <source>Please Enter State</source>
+        <translation>Indique la región</translation>
+    </message>
+    <message>
+        <source>Please Enter Country</source>
+        <translation>Indique el país</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::FrmTellAFriend</name>
+    <message>
+        <source>Click Here To Visit %1 Now</source>
+        <translation>Haga clic aquí para visitar %1 ahora</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Salir</translation>
+    </message>
+    <message>
+        <source>Refer A Friend</source>
+        <translation>Recomendar a un amigo</translation>
+    </message>
+    <message>
+        <source>Refer A Friend &amp;Now</source>
+        <translation>&amp;Recomendar ahora</translation>
+    </message>
+    <message>
+        <source>Download Quorvane Softwares</source>
+        <translation>Descargar programas de Quorvane Softwares</translation>
+    </message>
+    <message>
+        <source>Click Here To Visit Quorvane Softwares</source>
+        <translation>Haga clic aquí para visitar Quorvane Softwares</translation>
+    </message>
+    <message>
+        <source>Email Address Cannot Contain Space</source>
+        <translation>La dirección de correo electrónico no puede contener espacios</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::HelpMenus</name>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ay&amp;uda</translation>
+    </message>
+    <message>
+        <source>&amp;Online Help</source>
+        <translation>Ayuda en &amp;línea</translation>
+    </message>
+    <message>
+        <source>&amp;Visit Us Online</source>
+        <translation>&amp;Visítenos en línea</translation>
+    </message>
+    <message>
+        <source>&amp;About Software</source>
+        <translation>&amp;Acerca del programa</translation>
+    </message>
+    <message>
+        <source>&amp;Donate</source>
+        <translation>&amp;Donar</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::LicenceWindow</name>
+    <message>
+        <source>Asterine Licence</source>
+        <translation>Licencia de Asterine</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licencia</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Links</name>
+    <message>
+        <source>The desktop could not open this address in a web browser:
+
+%1
+
+Copy the address to the clipboard, to paste it into a browser yourself?</source>
+        <translation>El escritorio no pudo abrir esta dirección en un navegador web:
+
+%1
+
+¿Desea copiar la dirección al portapapeles para pegarla en un navegador por su cuenta?</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Último uso</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PeopleWindow</name>
+    <message>
+        <source>People</source>
+        <translation>Personas</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Buscar:</translation>
+    </message>
+    <message>
+        <source>Search people by name or place</source>
+        <translation>Buscar personas por nombre o lugar</translation>
+    </message>
+    <message>
+        <source>Name or place</source>
+        <translation>Nombre o lugar</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Último uso</translation>
+    </message>
+    <message>
+        <source>&amp;Open</source>
+        <translation>&amp;Abrir</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>&amp;Import...</source>
+        <translation>&amp;Importar...</translation>
+    </message>
+    <message>
+        <source>Export &amp;All...</source>
+        <translation>Exportar &amp;todo...</translation>
+    </message>
+    <message>
+        <source>Export S&amp;elected...</source>
+        <translation>Exportar &amp;selección...</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>Remove “%1” from the people Asterine remembers?</source>
+        <translation>¿Quitar a «%1» de las personas que Asterine recuerda?</translation>
+    </message>
+    <message>
+        <source>Import People</source>
+        <translation>Importar personas</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>“%1” could not be read: %2.</source>
+        <translation>No se pudo leer «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>Reading “%1”...</source>
+        <translation>Leyendo «%1»...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <translation>
+            <numerusform>Una de las personas de «%1» tiene un nombre que ya está guardado. ¿Desea reemplazarla? «No» conserva la guardada.</numerusform>
+            <numerusform>%n de las personas de «%1» tienen nombres que ya están guardados. ¿Desea reemplazarlas? «No» conserva las guardadas.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Importing “%1”...</source>
+        <translation>Importando «%1»...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>Una persona importada de «%1».</numerusform>
+            <numerusform>%n personas importadas de «%1».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>No se pudo importar una fila:</numerusform>
+            <numerusform>No se pudieron importar %n filas:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>y una más.</numerusform>
+            <numerusform>y %n más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Export People</source>
+        <translation>Exportar personas</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::PlaceSuggestions</name>
+    <message>
+        <source>Places</source>
+        <translation>Lugares</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Printing</name>
+    <message>
+        <source>No printer was found. Set one up in the desktop&apos;s printer settings, or choose Export as PDF to save the reading as a file you can print.</source>
+        <translation>No se encontró ninguna impresora. Configure una en los ajustes de impresoras del escritorio o elija «Exportar como PDF» para guardar la lectura como un archivo que pueda imprimir.</translation>
+    </message>
+    <message>
+        <source>Printing is not installed with this copy of Asterine. Export as PDF saves the reading as a file you can print.</source>
+        <translation>La impresión no está instalada en esta copia de Asterine. «Exportar como PDF» guarda la lectura como un archivo que puede imprimir.</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::ReadingCommand</name>
+    <message>
+        <source>asterine reading: the format “%1” is neither text nor json.</source>
+        <translation>asterine reading: el formato «%1» no es ni text ni json.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --place names no place.</source>
+        <translation>asterine reading: --place no indica ningún lugar.</translation>
+    </message>
+    <message>
+        <source>asterine reading: there is no atlas on this system (Debian&apos;s libgeonames), so --place cannot be looked up.</source>
+        <translation>asterine reading: no hay atlas en este sistema (libgeonames de Debian), así que no se puede buscar --place.</translation>
+    </message>
+    <message>
+        <source>asterine reading: no place in the atlas matches “%1”.</source>
+        <translation>asterine reading: ningún lugar del atlas coincide con «%1».</translation>
+    </message>
+    <message>
+        <source>asterine reading: took %1, the most populous of %2 places that match “%3”; to take another, name its state or country too, as in “%4, %5”.</source>
+        <translation>asterine reading: se toma %1, el más poblado de los %2 lugares que coinciden con «%3»; para elegir otro, indique también su región o país, como en «%4, %5».</translation>
+    </message>
+    <message>
+        <source>asterine reading: the longitude “%1” is neither degrees, minutes and seconds with E or W (73:51:19E) nor decimal degrees (-73.86).</source>
+        <translation>asterine reading: la longitud «%1» no está ni en grados, minutos y segundos con E o W (73:51:19E) ni en grados decimales (-73.86).</translation>
+    </message>
+    <message>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
+        <translation>asterine reading: el año «%1» no es uno de los que ofrece el formulario, de 1900 a 2050.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
+        <translation>asterine reading: la fecha «%1» no es una fecha escrita como YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the year %1 and the date %2 disagree.</source>
+        <translation>asterine reading: el año %1 y la fecha %2 no concuerdan.</translation>
+    </message>
+    <message>
+        <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
+        <translation>asterine reading: indique el año de nacimiento (--year) o la fecha (--date).</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Referral</name>
+    <message>
+        <source>Your Name</source>
+        <translation>Su nombre</translation>
+    </message>
+    <message>
+        <source>Your Email Address</source>
+        <translation>Su correo electrónico</translation>
+    </message>
+    <message>
+        <source>Your Message</source>
+        <translation>Su mensaje</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Name</source>
+        <translation>Nombre del amigo</translation>
+    </message>
+    <message>
+        <source>Friend&apos;s Email Address</source>
+        <translation>Correo electrónico del amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Distinct Email Addresses</source>
+        <translation>Indique direcciones de correo distintas</translation>
+    </message>
+    <message>
+        <source>Please Enter Proper Email Address</source>
+        <translation>Indique una dirección de correo válida</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Name</source>
+        <translation>Indique su nombre</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Email</source>
+        <translation>Indique su correo electrónico</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Message</source>
+        <translation>Escriba su mensaje</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Name</source>
+        <translation>Indique el nombre de su amigo</translation>
+    </message>
+    <message>
+        <source>Please Enter Your Friend&apos;s Email</source>
+        <translation>Indique el correo electrónico de su amigo</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::UpdatePrompt</name>
+    <message>
+        <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
+        <translation>Puede que haya una actualización disponible para este programa<byte value="xd"/>¿Desea comprobar si hay alguna actualización?</translation>
+    </message>
+</context>
+<context>
+    <name>asterine::Validation</name>
+    <message>
+        <source>Please Enter Name</source>
+        <translation>Indique el nombre</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Longitude</source>
+        <translation>Indique los grados de longitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Longitude</source>
+        <translation>Indique los minutos de longitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Second of Longitude</source>
+        <translation>Indique los segundos de longitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Degree of Latitude</source>
+        <translation>Indique los grados de latitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Minute of Latitude</source>
+        <translation>Indique los minutos de latitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Second of Latitude</source>
+        <translation>Indique los segundos de latitud</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month!</source>
+        <translation>¡Indique un día o un mes correctos!</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Date Or Month !</source>
+        <translation>¡Indique un día o un mes correctos!</translation>
+    </message>
+    <message>
+        <source>Please Enter only Letters</source>
+        <translation>Escriba solo letras</translation>
+    </message>
+    <message>
+        <source>Only Numbers Are Accepted</source>
+        <translation>Solo se admiten números</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Degree of Latitude</source>
+        <translation>Indique unos grados de latitud correctos</translation>
+    </message>
+    <message>
+        <source>Please Enter Correct Minute of Latitude</source>
+        <translation>Indique unos minutos de latitud correctos</translation>
+    </message>
+</context>
+<context>
+    <name>brand</name>
+    <message>
+        <source>Asterine v1.0</source>
+        <translation>Asterine v1.0</translation>
+    </message>
+    <message>
+        <source>Asterine calculates the fixed stars that our present in our natal chart. These stars are additional indicators of our destiny. Fixed stars seem to be fixed in position and do not seem to move like planets. The aspects of these fixed stars is said to influence the basic nature of an individual.</source>
+        <translation>Asterine calcula las estrellas fijas presentes en nuestra carta natal. Estas estrellas son indicadores adicionales de nuestro destino. Las estrellas fijas parecen ocupar siempre la misma posición y no moverse como los planetas. Se dice que los aspectos de estas estrellas fijas influyen en la naturaleza básica de cada persona.</translation>
+    </message>
+    <message>
+        <source>Join the Quorvane forum at www.quorvane.com, a free online discussion forum on esoteric subjects. Click here to visit it now!</source>
+        <translation>Únase al foro de Quorvane en www.quorvane.com, un foro de debate gratuito en línea sobre temas esotéricos. ¡Haga clic aquí para visitarlo ahora!</translation>
+    </message>
+    <message>
+        <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
+        <translation>Ponga la marca de su sitio en este programa.  Aumente la fidelidad y el tráfico de su sitio. Ponga aquí el nombre y el enlace de su sitio. Consulte «Ayuda» para más detalles.    Haga clic aquí para más información sobre la marca compartida.</translation>
+    </message>
+    <message>
+        <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
+        <translation>Oportunidad de negocio desde casa. Cree su propio negocio en Internet y gane dinero en línea. Obtenga este programa con la marca de su sitio web. Haga clic aquí para más información.</translation>
+    </message>
+    <message>
+        <source>Programs like this one can be created and maintained only with your support. The best way to support Quorvane is to visit its forum at www.quorvane.com regularly and take part in the discussions and other activities on the board.</source>
+        <translation>Programas como este solo pueden crearse y mantenerse con su apoyo. La mejor manera de apoyar a Quorvane es visitar con regularidad su foro en www.quorvane.com y participar en los debates y demás actividades del foro.</translation>
+    </message>
+    <message>
+        <source>Please visit the Quorvane forum at www.quorvane.com regularly and support it by taking part in the discussions and other activities. These programs cannot be supported and maintained without your regular visits.</source>
+        <translation>Visite con regularidad el foro de Quorvane en www.quorvane.com y apóyelo participando en los debates y demás actividades. Sin sus visitas habituales, no es posible dar soporte a estos programas ni mantenerlos.</translation>
+    </message>
+    <message>
+        <source>The Quorvane forum at www.quorvane.com is a free online discussion forum on esoteric subjects. To help develop and maintain this program, please visit it regularly.</source>
+        <translation>El foro de Quorvane en www.quorvane.com es un foro de debate gratuito en línea sobre temas esotéricos. Para ayudar a desarrollar y mantener este programa, visítelo con regularidad.</translation>
+    </message>
+    <message>
+        <source>The Quorvane forum at www.quorvane.com needs your help. Visiting it regularly and taking part in its discussions and activities helps maintain and develop more Quorvane Softwares.</source>
+        <translation>El foro de Quorvane en www.quorvane.com necesita su ayuda. Visitarlo con regularidad y participar en sus debates y actividades ayuda a mantener y desarrollar más programas de Quorvane Softwares.</translation>
+    </message>
+    <message>
+        <source>If you enjoyed this program, you will like the other Quorvane Softwares too. They cover astrology, psychic matters, tarot, numerology and the occult, and they are simple, fun and informative. Share them with your friends and family!</source>
+        <translation>Si le ha gustado este programa, también le gustarán los demás programas de Quorvane Softwares. Tratan de astrología, fenómenos psíquicos, tarot, numerología y ocultismo, y son sencillos, entretenidos e informativos. ¡Compártalos con sus amigos y familiares!</translation>
+    </message>
+</context>
+<context>
+    <name>document::DocumentFile</name>
+    <message>
+        <source>“%1” could not be saved: %2.</source>
+        <translation>No se pudo guardar «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>a folder of that name is in its place</source>
+        <translation>en su lugar hay una carpeta con ese nombre</translation>
+    </message>
+</context>
+<context>
+    <name>document::ReadingDocument</name>
+    <message>
+        <source>Latin Name</source>
+        <translation>Nombre latino</translation>
+    </message>
+    <message>
+        <source>Designation</source>
+        <translation>Designación</translation>
+    </message>
+    <message>
+        <source>Gemstone</source>
+        <translation>Piedra</translation>
+    </message>
+    <message>
+        <source>Plant</source>
+        <translation>Planta</translation>
+    </message>
+    <message>
+        <source>Keywords</source>
+        <translation>Palabras clave</translation>
+    </message>
+    <message>
+        <source>Effect</source>
+        <translation>Efecto</translation>
+    </message>
+    <message>
+        <source>Position</source>
+        <translation>Posición</translation>
+    </message>
+    <message>
+        <source>Ruling Planet</source>
+        <translation>Planeta regente</translation>
+    </message>
+    <message>
+        <source>Direction</source>
+        <translation>Dirección</translation>
+    </message>
+    <message>
+        <source>Angel</source>
+        <translation>Ángel</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>A date of birth: %1 the month&apos;s name, %2 the day, %3 the year, in the order and form of the language (&quot;10. Dezember 1815&quot;, &quot;10 de diciembre de 1815&quot;).</extracomment>
+        <translation>%2 de %1 de %3</translation>
+    </message>
+    <message>
+        <source>Asterine Results</source>
+        <translation>Resultados de Asterine</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Time of Birth</source>
+        <translation>Hora de nacimiento</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>Latitude</source>
+        <translation>Latitud</translation>
+    </message>
+    <message>
+        <source>Longitude</source>
+        <translation>Longitud</translation>
+    </message>
+    <message>
+        <source>Year for the Catalogue</source>
+        <translation>Año del catálogo</translation>
+    </message>
+    <message>
+        <source>Fixed Star</source>
+        <translation>Estrella fija</translation>
+    </message>
+    <message>
+        <source>Made with Asterine %1 on %2</source>
+        <translation>Hecho con Asterine %1 el %2</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Lectura</translation>
+    </message>
+</context>
+<context>
+    <name>people::Csv</name>
+    <message>
+        <source>%1 fields, where a person has %2</source>
+        <translation>%1 campos, cuando una persona tiene %2</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (save the file as UTF-8)</source>
+        <translation>el texto no está en UTF-8 (guarde el archivo como UTF-8)</translation>
+    </message>
+    <message>
+        <source>the name is empty</source>
+        <translation>el nombre está vacío</translation>
+    </message>
+    <message>
+        <source>the date “%1” is not written YYYY-MM-DD</source>
+        <translation>la fecha «%1» no está escrita como YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>the year %1 is not one from 1900 to 2050</source>
+        <translation>el año %1 no está entre 1900 y 2050</translation>
+    </message>
+    <message>
+        <source>“%1” is not a date</source>
+        <translation>«%1» no es una fecha</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 is not a date</source>
+        <translation>el %1 de %2 de %3 no es una fecha</translation>
+    </message>
+    <message>
+        <source>the time “%1” is not HH:MM:SS</source>
+        <translation>la hora «%1» no tiene el formato HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>latitude degrees</source>
+        <translation>grados de latitud</translation>
+    </message>
+    <message>
+        <source>latitude minutes</source>
+        <translation>minutos de latitud</translation>
+    </message>
+    <message>
+        <source>latitude seconds</source>
+        <translation>segundos de latitud</translation>
+    </message>
+    <message>
+        <source>longitude degrees</source>
+        <translation>grados de longitud</translation>
+    </message>
+    <message>
+        <source>longitude minutes</source>
+        <translation>minutos de longitud</translation>
+    </message>
+    <message>
+        <source>longitude seconds</source>
+        <translation>segundos de longitud</translation>
+    </message>
+    <message>
+        <source>the %1 are missing</source>
+        <translation>faltan los %1</translation>
+    </message>
+    <message>
+        <source>%1 “%2” are not a number</source>
+        <translation>«%2» no es un número válido para los %1</translation>
+    </message>
+    <message>
+        <source>North</source>
+        <translation>Norte</translation>
+    </message>
+    <message>
+        <source>South</source>
+        <translation>Sur</translation>
+    </message>
+    <message>
+        <source>the latitude&apos;s side “%1” is neither N nor S</source>
+        <translation>el hemisferio «%1» de la latitud no es ni N ni S</translation>
+    </message>
+    <message>
+        <source>East</source>
+        <translation>Este</translation>
+    </message>
+    <message>
+        <source>West</source>
+        <translation>West</translation>
+    </message>
+    <message>
+        <source>the longitude&apos;s side “%1” is neither E nor W</source>
+        <translation>el hemisferio «%1» de la longitud no es ni E ni W</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: it is not text.</source>
+        <translation>«%1» no es un archivo CSV de personas: no es texto.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: it has no header row.</source>
+        <translation>«%1» no es un archivo CSV de personas: no tiene fila de encabezado.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a CSV file of people: its first line is not the header “%2”.</source>
+        <translation>«%1» no es un archivo CSV de personas: su primera línea no es el encabezado «%2».</translation>
+    </message>
+    <message>
+        <source>a quoted field is not closed, or goes on after its closing quote</source>
+        <translation>un campo entre comillas no está cerrado o continúa tras la comilla de cierre</translation>
+    </message>
+    <message>
+        <source>the name “%1” is also on line %2</source>
+        <translation>el nombre «%1» también aparece en la línea %2</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleStore</name>
+    <message>
+        <source>the file or its folder cannot be written to</source>
+        <translation>no se puede escribir en el archivo ni en su carpeta</translation>
+    </message>
+    <message>
+        <source>the disk is full</source>
+        <translation>el disco está lleno</translation>
+    </message>
+    <message>
+        <source>the file cannot be opened or made there</source>
+        <translation>el archivo no se puede abrir ni crear ahí</translation>
+    </message>
+    <message>
+        <source>The people could not be kept in “%1”: %2.</source>
+        <translation>No se pudieron guardar las personas en «%1»: %2.</translation>
+    </message>
+    <message>
+        <source>its folder cannot be made</source>
+        <translation>no se puede crear su carpeta</translation>
+    </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>it is not an SQLite database: %1</source>
+        <translation>no es una base de datos SQLite: %1</translation>
+    </message>
+    <message>
+        <source>it was made by a newer version of Asterine</source>
+        <translation>se creó con una versión más reciente de Asterine</translation>
+    </message>
+    <message>
+        <source>it holds the tables of another program</source>
+        <translation>contiene las tablas de otro programa</translation>
+    </message>
+    <message>
+        <source>it could not be brought up to date</source>
+        <translation>no se pudo actualizar</translation>
+    </message>
+    <message>
+        <source>its table of people is not the one Asterine keeps</source>
+        <translation>su tabla de personas no es la que usa Asterine</translation>
+    </message>
+    <message>
+        <source>“%1” is not a store of people that Asterine can use (%2). It is kept, unchanged, as “%3”, and a new, empty store takes its place.</source>
+        <translation>«%1» no es un archivo de personas que Asterine pueda usar (%2). Se conserva, sin cambios, como «%3», y un archivo nuevo y vacío ocupa su lugar.</translation>
+    </message>
+    <message>
+        <source>“%1” is not a store of people that Asterine can use (%2), and it cannot be set aside; it is left as it is, and no people can be kept until it is moved.</source>
+        <translation>«%1» no es un archivo de personas que Asterine pueda usar (%2) y no se puede apartar; se deja como está y no se podrá guardar a ninguna persona hasta que se mueva.</translation>
+    </message>
+    <message>
+        <source>it cannot be opened</source>
+        <translation>no se puede abrir</translation>
+    </message>
+    <message>
+        <source>the save was cancelled</source>
+        <translation>se canceló el guardado</translation>
+    </message>
+</context>
+</TS>
