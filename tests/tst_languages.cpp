@@ -1,0 +1,373 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program in the user's language: which language a desktop gets, and,
+// run once per translation (ASTERINE_TEST_LANGUAGE), what a user of that
+// language meets: the reading's lore, the month names, the name box's
+// letters, access keys that do not collide, right to left under Arabic, the
+// command line's text.
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "display/display_form.h"
+#include "document/reading_document.h"
+#include "entry/main_form.h"
+#include "entry/validation.h"
+#include "promo/tell_a_friend_form.h"
+#include "stars/engine.h"
+#include "stars/lore.h"
+#include "support.h"
+#include "translation/lore_texts.h"
+#include "translation/translation.h"
+#include "web/about_box.h"
+
+using namespace asterine;
+using namespace asterine::test;
+
+namespace {
+
+QString Language() {
+    return qEnvironmentVariable("ASTERINE_TEST_LANGUAGE");
+}
+
+// The access keys of the captions of `widgets`, and what they belong to.
+QStringList Collisions(const QList<std::pair<QString, QString>>& captions) {
+    QMap<QString, QStringList> byKey;
+    for (const auto& [owner, caption] : captions) {
+        const QKeySequence key = QKeySequence::mnemonic(caption);
+        if (!key.isEmpty())
+            byKey[key.toString()] << owner + QStringLiteral(" \"") + caption + QLatin1Char('"');
+    }
+    QStringList found;
+    for (auto it = byKey.cbegin(); it != byKey.cend(); ++it) {
+        if (it.value().size() > 1)
+            found << it.key() + QStringLiteral(": ") + it.value().join(QStringLiteral(", "));
+    }
+    return found;
+}
+
+// The captions one menu shows together.
+QList<std::pair<QString, QString>> MenuCaptions(const QMenu* menu) {
+    QList<std::pair<QString, QString>> captions;
+    for (const QAction* action : menu->actions()) {
+        if (!action->isSeparator())
+            captions.append({action->objectName(), action->text()});
+    }
+    return captions;
+}
+
+// The captions reached with Alt on a window: its menu bar's titles and its
+// buttons and labelled boxes.
+QList<std::pair<QString, QString>> WindowCaptions(const QWidget* window) {
+    QList<std::pair<QString, QString>> captions;
+    if (const QMenuBar* bar = window->findChild<QMenuBar*>()) {
+        for (const QAction* action : bar->actions())
+            captions.append({action->objectName(), action->text()});
+    }
+    for (const QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (button->isVisibleTo(window))
+            captions.append({button->objectName(), button->text()});
+    }
+    for (const QLabel* label : window->findChildren<QLabel*>()) {
+        if (label->buddy() && label->isVisibleTo(window))
+            captions.append({label->objectName(), label->text()});
+    }
+    return captions;
+}
+
+}  // namespace
+
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void theDesktopsLanguage_data();
+    void theDesktopsLanguage();
+    void everyLoreTextIsListed();
+    void readingInTheLanguage();
+    void monthNamesAndDates();
+    void nameBoxTakesTheLanguagesLetters();
+    void accessKeysDoNotCollide();
+    void rightToLeftWhereTheLanguageIsWritten();
+    void commandLineSpeaksTheLanguage();
+
+private:
+    std::unique_ptr<Harness> h;
+};
+
+void TestLanguages::initTestCase() {
+    if (!Language().isEmpty()) {
+        QVERIFY2(translation::useLanguage(Language(), translation::translationsFolder()),
+                 qPrintable(Language()));
+        QGuiApplication::setLayoutDirection(QLocale().textDirection());
+    } else {
+        // English loads nothing.
+        QVERIFY(!translation::useLanguage(QString(), translation::translationsFolder()));
+    }
+}
+
+void TestLanguages::init() {
+    h = std::make_unique<Harness>();
+    QVERIFY(h->start());
+}
+
+void TestLanguages::cleanup() {
+    h.reset();
+}
+
+void TestLanguages::theDesktopsLanguage_data() {
+    QTest::addColumn<QStringList>("desktop");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("German in Germany") << QStringList{"de-DE", "de"} << "de";
+    QTest::newRow("German in Austria") << QStringList{"de-AT"} << "de";
+    QTest::newRow("Brazilian Portuguese") << QStringList{"pt-BR"} << "pt_BR";
+    QTest::newRow("Portuguese of Portugal takes Brazil's") << QStringList{"pt-PT", "pt"} << "pt_BR";
+    QTest::newRow("Hindi") << QStringList{"hi-IN"} << "hi";
+    QTest::newRow("Arabic of Egypt") << QStringList{"ar-EG"} << "ar";
+    QTest::newRow("English first") << QStringList{"en-GB", "de-DE"} << "";
+    QTest::newRow("an untranslated language, then French") << QStringList{"ja-JP", "fr-FR"} << "fr";
+    QTest::newRow("only untranslated languages") << QStringList{"ja-JP", "ko"} << "";
+    QTest::newRow("the C locale") << QStringList{"C"} << "";
+    QTest::newRow("nothing") << QStringList{} << "";
+}
+
+void TestLanguages::theDesktopsLanguage() {
+    QFETCH(QStringList, desktop);
+    QFETCH(QString, chosen);
+    QCOMPARE(translation::chooseLanguage(desktop, translation::translationsFolder()), chosen);
+    // Without translations installed, nothing is chosen.
+    QTemporaryDir empty;
+    QCOMPARE(translation::chooseLanguage(desktop, empty.path()), QString());
+}
+
+void TestLanguages::everyLoreTextIsListed() {
+    // What the engine can show is what the translators were given.
+    const std::vector<const char*>& listed = translation::loreTexts();
+    const auto has = [&listed](std::string_view text) {
+        return std::find_if(listed.begin(), listed.end(),
+                            [text](const char* l) { return text == l; }) != listed.end();
+    };
+    for (const stars::PrincipalStar& star : stars::FillPrincipalStarLore()) {
+        for (std::size_t i = 0; i < stars::attributeCount; ++i) {
+            const auto attribute = static_cast<stars::Attribute>(i);
+            if (attribute == stars::Attribute::LatinName ||
+                attribute == stars::Attribute::Designation)
+                continue;
+            const std::string_view value = stars::loreValue(star, attribute);
+            QVERIFY2(has(value), std::string(value).c_str());
+        }
+    }
+    QVERIFY(has(stars::laterVersionText));
+    QVERIFY(has(stars::NotAvailableMark));
+}
+
+void TestLanguages::readingInTheLanguage() {
+    // Regulus, and MIRFAK without lore.
+    for (const auto& [degrees, minutes] : {std::pair{"77", "33"}, std::pair{"40", "30"}}) {
+        FrmMain* main = h->app->mainForm();
+        main->show();
+        FillValid(main, QLatin1String(degrees));
+        Child<QLineEdit>(main, "txtLatM")->setText(QLatin1String(minutes));
+        Click(main, "cmdRashi");
+        FrmDisplay* display = h->app->displayForm();
+        QVERIFY(display);
+        stars::ReadingEngine english;
+        const stars::ReadingOutcome outcome =
+            english.RequestReading(degrees, minutes, Child<QComboBox>(main, "cboYear")->currentText().toInt());
+        QVERIFY(outcome.accepted());
+        // The same star as in English, its name as the catalogue has it.
+        const QString starLine = Child<QLabel>(display, "lblFixedStar")->text();
+        QVERIFY2(starLine.startsWith(QString::fromStdString(english.CurrentStarName())),
+                 qPrintable(starLine));
+        const QString effect = Child<QLabel>(display, "lblEffect")->text();
+        const QString englishEffect =
+            QString::fromStdString(outcome.reading->attributes[std::size_t(stars::Attribute::Effect)]);
+        if (outcome.reading->frameShown) {
+            QCOMPARE(Child<QLabel>(display, "lblLatinName")->text(), QStringLiteral("Cor leonis"));
+            QCOMPARE(effect, translation::loreText(englishEffect.toStdString()));
+            // In English exactly the engine's text; in any other language
+            // the translation, not the English.
+            QCOMPARE(effect == englishEffect, Language().isEmpty());
+        } else {
+            QCOMPARE(starLine.contains(QString::fromUtf8(stars::laterVersionText)),
+                     Language().isEmpty());
+        }
+        // The document says what the form shows.
+        const QString text = document::toText(display->readingDocument());
+        if (outcome.reading->frameShown)
+            QVERIFY2(text.contains(effect), qPrintable(text));
+        Click(display, "cmdOK");
+        Harness::settle();
+    }
+}
+
+void TestLanguages::monthNamesAndDates() {
+    auto* months = Child<QComboBox>(h->app->mainForm(), "cboMonth");
+    QCOMPARE(months->count(), 12);
+    if (Language().isEmpty()) {
+        QCOMPARE(months->itemText(0), QStringLiteral("January"));
+        QCOMPARE(months->itemText(11), QStringLiteral("December"));
+        QCOMPARE(document::dateText(11, 10, 1815), QStringLiteral("December 10, 1815"));
+        return;
+    }
+    for (int month = 0; month < 12; ++month)
+        QCOMPARE(months->itemText(month), QLocale().standaloneMonthName(month + 1));
+    const QString date = document::dateText(11, 10, 1815);
+    QVERIFY2(date.contains(QLocale().monthName(12)) && date.contains(QLatin1String("10")) &&
+                 date.contains(QLatin1String("1815")) && !date.contains(QLatin1String("December")),
+             qPrintable(date));
+}
+
+void TestLanguages::nameBoxTakesTheLanguagesLetters() {
+    auto* name = Child<QLineEdit>(h->app->mainForm(), "txtName");
+    const auto typed = [&](const QString& text) {
+        name->clear();
+        h->messages.shown.clear();
+        for (const char32_t code : text.toUcs4())
+            TypeCharacter(name, QString::fromUcs4(&code, 1));
+        return name->text();
+    };
+    // Every language keeps A to Z, in capitals, and refuses digits and
+    // punctuation with the form's message, in the language.
+    QCOMPARE(typed(QStringLiteral("ann")), QStringLiteral("ANN"));
+    QCOMPARE(typed(QStringLiteral("a1")), QStringLiteral("A"));
+    QCOMPARE(h->messages.texts(), QStringList{refusedLetterMessage()});
+    QCOMPARE(typed(QStringLiteral("a.b")), QStringLiteral("AB"));
+    struct Letters {
+        const char* language;
+        const char* typed;
+        const char* taken;
+    };
+    // What each language's name box makes of its own letters; in English
+    // they are refused.
+    const Letters letters[] = {
+        {"de", "jürgen weiß", "JÜRGEN WEIß"},
+        {"fr", "françoise lœ", "FRANÇOISE LŒ"},
+        {"es", "íñigo", "ÍÑIGO"},
+        {"pt_BR", "joão", "JOÃO"},
+        {"hi", "राम प्रसाद", "राम प्रसाद"},
+        {"ar", "مُحَمَّد", "مُحَمَّد"},
+    };
+    for (const Letters& l : letters) {
+        const QString own = QString::fromUtf8(l.typed);
+        const QString result = typed(own);
+        if (Language() == QLatin1String(l.language)) {
+            QCOMPARE(result, QString::fromUtf8(l.taken));
+            QVERIFY2(h->messages.shown.isEmpty(), qPrintable(h->messages.last()));
+        } else if (Language().isEmpty()) {
+            QVERIFY2(result.size() < own.size() || result != own.toUpper(), qPrintable(result));
+            QVERIFY(!h->messages.shown.isEmpty());
+        }
+    }
+    // Digits of other scripts are digits: refused, one message a key.
+    for (const QString& digits : {QStringLiteral("\u0967\u0968"), QStringLiteral("\u0661\u0662")}) {
+        QCOMPARE(typed(digits), QString());
+        QCOMPARE(h->messages.texts(), QStringList(2, refusedLetterMessage()));
+    }
+    // Punctuation of other scripts too: the danda, the Arabic comma.
+    QCOMPARE(typed(QStringLiteral("\u0964\u060c")), QString());
+}
+
+void TestLanguages::accessKeysDoNotCollide() {
+    FrmMain* main = h->app->mainForm();
+    FillValid(main);
+    Click(main, "cmdRashi");
+    FrmDisplay* display = h->app->displayForm();
+    QVERIFY(display);
+    FrmAbout about(h->urls, main);
+    h->app->showPeople();
+    h->app->showTellAFriend();
+    const QList<QWidget*> windows = {main, display, &about, h->app->peopleWindow(),
+                                     h->app->tellAFriendForm()};
+    for (QWidget* window : windows) {
+        QCOMPARE(Collisions(WindowCaptions(window)), QStringList());
+        for (const QMenu* menu : window->findChildren<QMenu*>()) {
+            if (menu->objectName() == QLatin1String("mnuRecent"))
+                emit const_cast<QMenu*>(menu)->aboutToShow();
+            QCOMPARE(Collisions(MenuCaptions(menu)), QStringList());
+        }
+    }
+    // Every caption that had an access key in English still has one.
+    for (QWidget* window : windows) {
+        for (const QAction* action : window->findChildren<QAction*>()) {
+            if (!action->isSeparator() && !action->text().isEmpty() &&
+                action->objectName() != QLatin1String("mnuNext") &&
+                !action->objectName().isEmpty())
+                QVERIFY2(!QKeySequence::mnemonic(action->text()).isEmpty(),
+                         qPrintable(action->objectName() + QLatin1Char(' ') + action->text()));
+        }
+    }
+}
+
+void TestLanguages::rightToLeftWhereTheLanguageIsWritten() {
+    FrmMain* main = h->app->mainForm();
+    const bool rightToLeft = Language() == QLatin1String("ar");
+    QCOMPARE(main->layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+    // Angles read degrees, minutes, seconds from left to right everywhere.
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    const auto left = [main](const QWidget* widget) { return widget->mapTo(main, QPoint()).x(); };
+    QVERIFY(left(Child(main, "txtLatD")) < left(Child(main, "txtLatM")) &&
+            left(Child(main, "txtLatM")) < left(Child(main, "txtLatS")));
+    // The rest mirrors: the name's caption on the other side of its box.
+    const QLabel* caption = nullptr;
+    for (const QLabel* label : main->findChildren<QLabel*>()) {
+        if (label->buddy() == Child(main, "txtName"))
+            caption = label;
+    }
+    QVERIFY(caption);
+    QCOMPARE(left(caption) > left(Child(main, "txtName")), rightToLeft);
+    // Every box still takes its input.
+    auto* name = Child<QLineEdit>(main, "txtName");
+    name->clear();
+    TypeCharacter(name, rightToLeft ? QStringLiteral("\u0633") : QStringLiteral("s"));
+    QVERIFY(!name->text().isEmpty());
+    auto* degrees = Child<QLineEdit>(main, "txtLatD");
+    degrees->clear();
+    QTest::keyClicks(degrees, QStringLiteral("51"));
+    QCOMPARE(degrees->text(), QStringLiteral("51"));
+}
+
+void TestLanguages::commandLineSpeaksTheLanguage() {
+    QTemporaryDir home;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL",
+                                 "LC_MESSAGES", "LANG"})
+        environment.remove(QLatin1String(variable));
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
+    environment.insert(QStringLiteral("LANGUAGE"),
+                       Language().isEmpty() ? QStringLiteral("en") : Language());
+    const auto run = [&environment](const QStringList& arguments) {
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ASTERINE_BINARY), arguments);
+        program.waitForFinished(30000);
+        return QString::fromUtf8(program.readAllStandardOutput());
+    };
+    const QStringList reading = {QStringLiteral("reading"), QStringLiteral("--latitude"),
+                                 QStringLiteral("77:33N"), QStringLiteral("--year"),
+                                 QStringLiteral("1970")};
+    const QString text = run(reading);
+    // The text in the language: its captions and its lore.
+    QVERIFY2(text.contains(QStringLiteral("Regulus")), qPrintable(text));
+    const QString caption = QCoreApplication::translate("document::ReadingDocument", "Fixed Star");
+    QVERIFY2(text.contains(caption + QStringLiteral(": Regulus")), qPrintable(text));
+    QVERIFY2(text.contains(translation::loreText("Raphael")), qPrintable(text));
+    // The JSON is for programs: the engine's English whatever the language.
+    const QString json = run(reading + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
+    QVERIFY2(json.contains(QStringLiteral("\"angel\": \"Raphael\"")), qPrintable(json));
+}
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
