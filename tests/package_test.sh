@@ -38,7 +38,7 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
 echo "Recommends: $recommends"
-for wanted in xdg-utils qt6-wayland; do
+for wanted in xdg-utils qt6-wayland qt6-translations-l10n; do
     grep -q "\b$wanted\b" <<<"$recommends" || fail "$wanted is not recommended"
 done
 for script in preinst postinst prerm postrm; do
@@ -72,6 +72,16 @@ fi
     [[ $("$root/usr/bin/asterine" --version) == "Asterine 1.0" ]] || fail "--version"
     "$root/usr/bin/asterine" reading --latitude 77:33N --year 1970 | grep -q "^Fixed Star: Regulus$" ||
         fail "the extracted program gave no reading")
+# Its translations, and the extracted program speaking German from them.
+for language in de fr es pt_BR hi ar; do
+    [[ -f $root/usr/share/asterine/translations/asterine_$language.qm ]] ||
+        fail "the package lacks the $language translation"
+done
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    LANGUAGE=de LANG=C.UTF-8 "$root/usr/bin/asterine" reading --latitude 77:33N --year 1970 |
+        grep -q "^Fixstern: Regulus$" || fail "the extracted program does not speak German")
+grep -q '^Comment\[de\]=' "$root/usr/share/applications/com.quorvane.Asterine.desktop" ||
+    fail "the desktop entry has no German comment"
 # Its completion offers the reading command's options.
 completion=$(bash -c "source '$root/usr/share/bash-completion/completions/asterine'
     COMP_WORDS=(asterine reading --for); COMP_CWORD=2; _asterine; echo \${COMPREPLY[*]}")
