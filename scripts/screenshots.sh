@@ -30,6 +30,10 @@ QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 3200x2400x24" \
 xvfb-run -a -s "-screen 0 1600x1200x24" build/test/tests/make_screenshots docs/screenshots/dark --dark
 xvfb-run -a -s "-screen 0 2400x1800x24" \
     build/test/tests/make_screenshots docs/screenshots/font-16 --font 16
+for language in de hi ar; do
+    xvfb-run -a -s "-screen 0 1600x1200x24" \
+        build/test/tests/make_screenshots docs/screenshots/$language --language $language
+done
 # The first page of the reading as a PDF, as a viewer shows it.
 for pdf in docs/screenshots/reading.pdf docs/screenshots/*/reading.pdf; do
     pdftoppm -png -r 60 -singlefile "$pdf" "${pdf%.pdf}-pdf"

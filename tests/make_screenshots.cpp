@@ -2,9 +2,11 @@
 // Renders every form of the program into PNG files in the folder given as the
 // first argument, with the program's own widgets and recorded side effects:
 //
-//     make_screenshots FOLDER [--dark] [--font POINTS]
+//     make_screenshots FOLDER [--dark] [--font POINTS] [--language LANGUAGE]
 //
-// --dark gives the desktop a dark palette, --font its default font size.
+// --dark gives the desktop a dark palette, --font its default font size,
+// --language its language (de, hi, ar, ...): then only the birth-details
+// form and a reading are rendered.
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -20,6 +22,7 @@
 #include "entry/main_form.h"
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
+#include "translation/translation.h"
 
 using namespace asterine;
 using namespace asterine::test;
@@ -100,6 +103,12 @@ int main(int argc, char* argv[]) {
         QApplication::setFont(desktop);
     }
 
+    const qsizetype language = arguments.indexOf(QLatin1String("--language"));
+    if (language > 0) {
+        translation::useLanguage(arguments.value(language + 1), translation::translationsFolder());
+        QGuiApplication::setLayoutDirection(QLocale().textDirection());
+    }
+
     Harness h;
     h.random.fallback = 0.6;
     LocalSearch search;
@@ -113,6 +122,14 @@ int main(int argc, char* argv[]) {
     h.start();
     FrmMain* main = h.app->mainForm();
     Save(main, folder, QStringLiteral("birth-details"));
+    if (language > 0) {
+        // The form and a reading, in the language.
+        Fill(main, QStringLiteral("77"), QStringLiteral("33"));
+        Save(main, folder, QStringLiteral("birth-details-filled"));
+        Click(main, "cmdRashi");
+        Save(h.app->displayForm(), folder, QStringLiteral("result-principal-star"));
+        return 0;
+    }
 
     // The atlas offering places under the City box: its list is a window of
     // its own, drawn onto the form where it stands.
