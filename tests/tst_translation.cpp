@@ -92,6 +92,8 @@ void TestTranslation::everyCaptionIsTranslated() {
 
     FrmAbout about(h.urls, main);
     QCOMPARE(Unmarked(&about), QStringList());
+    h.app->showPeople();
+    QCOMPARE(Unmarked(h.app->peopleWindow()), QStringList());
 
     // The messages too.
     Child<QLineEdit>(main, "txtName")->clear();
