@@ -454,24 +454,20 @@ std::optional<ListedDetails> PeopleStore::listedDetails(qint64 id) {
 }
 
 std::optional<Person> PeopleStore::person(qint64 id) {
-    if (!open(Opening::ForReading, nullptr))
-        return std::nullopt;
-    QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT ") + personColumns() +
-                  QStringLiteral(" FROM people WHERE id = ?"));
-    query.addBindValue(id);
-    if (!query.exec() || !query.next())
-        return std::nullopt;
-    return personOf(query);
+    return personWhere(QStringLiteral("id"), id);
 }
 
 std::optional<Person> PeopleStore::personNamed(const QString& name) {
+    return personWhere(QStringLiteral("name"), name);
+}
+
+std::optional<Person> PeopleStore::personWhere(const QString& column, const QVariant& value) {
     if (!open(Opening::ForReading, nullptr))
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT ") + personColumns() +
-                  QStringLiteral(" FROM people WHERE name = ?"));
-    query.addBindValue(name);
+    query.prepare(QStringLiteral("SELECT ") + personColumns() + QStringLiteral(" FROM people WHERE ") +
+                  column + QStringLiteral(" = ?"));
+    query.addBindValue(value);
     if (!query.exec() || !query.next())
         return std::nullopt;
     return personOf(query);

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QSet>
 #include <QString>
+#include <QVariant>
 
 #include <functional>
 #include <memory>
@@ -136,6 +137,8 @@ public:
 private:
     enum class Opening { ForReading, ForWriting };
     bool open(Opening opening, QString* problem);
+    // The one person whose `column` (id or name, the code's own) is `value`.
+    std::optional<Person> personWhere(const QString& column, const QVariant& value);
     bool checkLayout(QString* reason);
     bool createLayout();
     bool migrateFrom(int version);

@@ -20,31 +20,14 @@
 #include "document/reading_document.h"
 #include "stars/lore.h"
 #include "stars/reading.h"
+#include "sample_people.h"
 
 using namespace document;
 
 namespace {
 
 BirthDetails Ada() {
-    BirthDetails details;
-    details.name = QStringLiteral("ADA LOVELACE");
-    details.monthIndex = 11;
-    details.day = 10;
-    details.year = 1815;
-    details.hour = 13;
-    details.minute = 5;
-    details.second = 0;
-    details.city = QStringLiteral("London");
-    details.state = QStringLiteral("England");
-    details.country = QStringLiteral("United Kingdom");
-    details.latitudeDegrees = QStringLiteral("51");
-    details.latitudeMinutes = QStringLiteral("30");
-    details.latitudeSeconds = QStringLiteral("26");
-    details.longitudeDegrees = QStringLiteral("0");
-    details.longitudeMinutes = QStringLiteral("7");
-    details.longitudeSeconds = QStringLiteral("39");
-    details.west = true;
-    return details;
+    return asterine::test::AdaLovelace();
 }
 
 const QDate kMadeOn(2026, 12, 8);

@@ -23,31 +23,17 @@
 #include "people/people_store.h"
 #include "people/person_rules.h"
 #include "people_writer.h"
+#include "sample_people.h"
 
 using namespace people;
 using document::BirthDetails;
 
 namespace {
 
+// Seconds that are not zero, to see them kept.
 BirthDetails Ada() {
-    BirthDetails d;
-    d.name = QStringLiteral("ADA LOVELACE");
-    d.monthIndex = 11;
-    d.day = 10;
-    d.year = 1815;
-    d.hour = 13;
-    d.minute = 5;
+    BirthDetails d = asterine::test::AdaLovelace();
     d.second = 9;
-    d.city = QStringLiteral("London");
-    d.state = QStringLiteral("England");
-    d.country = QStringLiteral("United Kingdom");
-    d.latitudeDegrees = QStringLiteral("51");
-    d.latitudeMinutes = QStringLiteral("30");
-    d.latitudeSeconds = QStringLiteral("26");
-    d.longitudeDegrees = QStringLiteral("0");
-    d.longitudeMinutes = QStringLiteral("7");
-    d.longitudeSeconds = QStringLiteral("39");
-    d.west = true;
     return d;
 }
 
