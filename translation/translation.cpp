@@ -56,14 +56,21 @@ QString translationsFolder() {
 }
 
 bool useLanguage(const QString& language, const QString& folder) {
+    const QLocale desktop = QLocale::system();
     if (language.isEmpty()) {
         // English texts: months and dates as the original has them, in
-        // whichever country the desktop is.
-        if (QLocale::system().language() != QLocale::English)
-            QLocale::setDefault(QLocale(QLocale::English, QLocale::system().territory()));
+        // whichever country the desktop is. The C locale is left as it is.
+        if (desktop.language() != QLocale::English && desktop.language() != QLocale::C)
+            QLocale::setDefault(QLocale(QLocale::English, desktop.territory()));
         return false;
     }
-    const QLocale locale(language);
+    // The desktop's own locale where it speaks the language (Swiss German
+    // keeps Switzerland's dates and paper), the language's otherwise.
+    // (A locale of that name: the system's own answers follow the C
+    // library's settings, which may still be C.)
+    const QLocale locale = desktop.language() == QLocale(language).language()
+                               ? QLocale(desktop.name())
+                               : QLocale(language);
     QLocale::setDefault(locale);
     auto* own = new QTranslator(QCoreApplication::instance());
     const bool loaded = own->load(fileFor(language), folder);
