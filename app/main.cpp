@@ -6,7 +6,6 @@
 // so that a command never loads Qt's windowing libraries.
 
 #include <QCoreApplication>
-#include <QLocale>
 #include <QStringList>
 
 #include <cstdio>
@@ -24,9 +23,7 @@ int main(int argc, char* argv[]) {
     if (command != asterine::cli::Command::Window) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(ASTERINE_VERSION));
-        translation::useLanguage(translation::chooseLanguage(QLocale::system().uiLanguages(),
-                                                             translation::translationsFolder()),
-                                 translation::translationsFolder());
+        translation::useDesktopLanguage();
         return asterine::cli::runCommand(command, QCoreApplication::arguments());
     }
     using Run = int (*)(int, char**, const std::function<void()>*);

@@ -54,9 +54,7 @@ int run(int argc, char* argv[], const std::function<void()>& started) {
     }
     // The desktop's language, where Asterine has it; right to left where
     // the language is written so.
-    translation::useLanguage(translation::chooseLanguage(QLocale::system().uiLanguages(),
-                                                         translation::translationsFolder()),
-                             translation::translationsFolder());
+    translation::useDesktopLanguage();
     QGuiApplication::setLayoutDirection(QLocale().textDirection());
     QApplication::setWindowIcon(programIcon());
     // Ties the windows to the desktop entry, for docks and task switchers.

@@ -266,17 +266,12 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
         if (attribute.spansRightColumn)
             continue;
         // The values as the reader sees them, in their language.
-        const stars::Attribute which = attribute.attribute;
-        const auto shown = [which](std::string_view english) {
-            return which == stars::Attribute::LatinName || which == stars::Attribute::Designation
-                       ? QString::fromUtf8(english.data(), qsizetype(english.size()))
-                       : translation::loreText(english);
-        };
         widen(attribute.column + 1, value->fontMetrics(),
               translation::loreText(stars::NotAvailableMark));
         for (const stars::PrincipalStar& star : stars::FillPrincipalStarLore())
             widen(attribute.column + 1, value->fontMetrics(),
-                  shown(stars::loreValue(star, attribute.attribute)));
+                  translation::shownValue(attribute.attribute,
+                                          stars::loreValue(star, attribute.attribute)));
     }
     for (int column = 0; column < 4; ++column)
         grid->setColumnMinimumWidth(column, widths[column]);

@@ -280,11 +280,11 @@ bool PeopleStore::checkLayout(QString* reason) {
             return false;
         }
         query.finish();
-        if (!createLayout()) {
+        if (!layOut(0)) {
             reason->clear();
             return false;
         }
-    } else if (version < schemaVersion && !migrateFrom(version)) {
+    } else if (version < schemaVersion && !layOut(version)) {
         *reason = Texts::tr("it could not be brought up to date");
         return false;
     }
@@ -308,30 +308,14 @@ bool PeopleStore::checkLayout(QString* reason) {
     return true;
 }
 
-bool PeopleStore::createLayout() {
+bool PeopleStore::layOut(int version) {
+    // From nothing (version 0) or an older version to this one, step by
+    // step, in one transaction.
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.transaction())
         return false;
     QSqlQuery query(db);
-    bool ok = query.exec(QLatin1String(kVersion1));
-    for (const char* statement : kVersion2)
-        ok = ok && query.exec(QLatin1String(statement));
-    for (const char* statement : kVersion3)
-        ok = ok && query.exec(QLatin1String(statement));
-    ok = ok && query.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
-    if (!ok || !db.commit()) {
-        db.rollback();
-        return false;
-    }
-    return true;
-}
-
-bool PeopleStore::migrateFrom(int version) {
-    QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (!db.transaction())
-        return false;
-    QSqlQuery query(db);
-    bool ok = true;
+    bool ok = version > 0 || query.exec(QLatin1String(kVersion1));
     if (version < 2) {
         for (const char* statement : kVersion2)
             ok = ok && query.exec(QLatin1String(statement));

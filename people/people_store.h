@@ -140,8 +140,8 @@ private:
     // The one person whose `column` (id or name, the code's own) is `value`.
     std::optional<Person> personWhere(const QString& column, const QVariant& value);
     bool checkLayout(QString* reason);
-    bool createLayout();
-    bool migrateFrom(int version);
+    // Creates the layout (from version 0) or brings an older one up to date.
+    bool layOut(int version);
     void setAside(const QString& reason);
     void close();
     QString failure(const QString& reason) const;

@@ -89,6 +89,11 @@ bool useLanguage(const QString& language, const QString& folder) {
     return loaded;
 }
 
+bool useDesktopLanguage() {
+    const QString folder = translationsFolder();
+    return useLanguage(chooseLanguage(QLocale::system().uiLanguages(), folder), folder);
+}
+
 bool englishTexts() {
     return QLocale().language() == QLocale::English || QLocale().language() == QLocale::C;
 }
@@ -115,18 +120,19 @@ QString loreText(std::string_view english) {
     return QCoreApplication::translate("Lore", source.constData());
 }
 
+QString shownValue(stars::Attribute attribute, std::string_view english) {
+    const bool properName =
+        attribute == stars::Attribute::LatinName || attribute == stars::Attribute::Designation;
+    if (properName && english != "NA")
+        return QString::fromUtf8(english.data(), qsizetype(english.size()));
+    return loreText(english);
+}
+
 stars::StarReading localised(const stars::StarReading& reading) {
     stars::StarReading shown = reading;
-    for (std::size_t i = 0; i < shown.attributes.size(); ++i) {
-        const auto attribute = static_cast<stars::Attribute>(i);
-        // Latin names and designations are proper names; only their "NA"
-        // is a word.
-        if ((attribute == stars::Attribute::LatinName ||
-             attribute == stars::Attribute::Designation) &&
-            reading.attributes[i] != "NA")
-            continue;
-        shown.attributes[i] = loreText(reading.attributes[i]).toStdString();
-    }
+    for (std::size_t i = 0; i < shown.attributes.size(); ++i)
+        shown.attributes[i] =
+            shownValue(static_cast<stars::Attribute>(i), reading.attributes[i]).toStdString();
     const std::string::size_type lineBreak = reading.starLine.find("\r\n");
     if (lineBreak != std::string::npos)
         shown.starLine = reading.starLine.substr(0, lineBreak + 2) +

@@ -40,6 +40,10 @@ QString translationsFolder();
 // Says whether Asterine's translation was loaded.
 bool useLanguage(const QString& language, const QString& folder);
 
+// useLanguage for the desktop's languages and the installed translations:
+// what the program and its command line do at start.
+bool useDesktopLanguage();
+
 // Whether the program speaks English: the texts, month names and date form
 // of the original.
 bool englishTexts();
@@ -55,6 +59,11 @@ atlas::Atlas desktopAtlas();
 // The lore text `english` in the reader's language; itself where there is
 // no translation.
 QString loreText(std::string_view english);
+
+// One attribute's value as the reader is shown it: translated, but for
+// Latin names and designations, which are proper names (only their "NA" is
+// a word).
+QString shownValue(stars::Attribute attribute, std::string_view english);
 
 // `reading` with its lore in the reader's language; the star's name is a
 // proper name and stays.
