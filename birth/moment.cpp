@@ -146,6 +146,10 @@ ClockQuestion makeQuestion(const BirthClock& clock, ClockQuestion::Kind kind,
     return question;
 }
 
+QString noReading(const Zone& zone) {
+    return Texts::tr("The time zone %1 gives no reading of this clock time.").arg(zone.label());
+}
+
 }  // namespace
 
 QString Moment::localIso() const {
@@ -192,9 +196,7 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
                     .arg(clock.longitude)};
     if (resolution.offsetSeconds && std::abs(*resolution.offsetSeconds) > maxOffsetSeconds)
         return {std::nullopt, std::nullopt,
-                Texts::tr("The offset %1 is out of range: offsets from UTC run from -14:00 to "
-                          "+14:00.")
-                    .arg(offsetText(*resolution.offsetSeconds))};
+                parseOffset(offsetText(*resolution.offsetSeconds)).error};
 
     // The clock's reading counted as if it were UT; every offset a zone has
     // ever had is less than a day, so two days either side hold every span
@@ -202,11 +204,10 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
     const qint64 clockSeconds = QDateTime(clock.date, clock.time, Qt::UTC).toSecsSinceEpoch();
     const std::vector<Span> spans = spansOver(clock.zone, clockSeconds - 2 * secondsPerDay,
                                               clockSeconds + 2 * secondsPerDay, clock.longitude);
-    if (spans.empty())
-        return {std::nullopt, std::nullopt,
-                Texts::tr("Unknown time zone %1: give a zone such as Europe/Berlin, LMT or "
-                          "UTC+05:30.")
-                    .arg(clock.zone.text())};
+    if (spans.empty()) {
+        const QString unknown = parseZone(clock.zone.text()).error;
+        return {std::nullopt, std::nullopt, unknown.isEmpty() ? noReading(clock.zone) : unknown};
+    }
     const Readings readings = readingsOf(spans, clockSeconds);
     std::vector<ZoneState> candidates = readings.states;
     if (readings.skipped)
@@ -249,9 +250,7 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
     }
 
     if (candidates.size() < 2)
-        return {std::nullopt, std::nullopt,
-                Texts::tr("The time zone %1 gives no reading of this clock time.")
-                    .arg(clock.zone.label())};
+        return {std::nullopt, std::nullopt, noReading(clock.zone)};
     const ClockQuestion question = makeQuestion(
         clock, readings.skipped ? ClockQuestion::Kind::Skipped : ClockQuestion::Kind::Repeated,
         candidates.front(), candidates.back());

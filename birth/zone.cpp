@@ -42,7 +42,7 @@ QString unknownZone(QStringView text) {
 // "+05:30" after "UTC", or alone; `whole` is what the message quotes.
 Parsed<int> readOffset(QStringView offset, QStringView whole) {
     static const QRegularExpression pattern(
-        QStringLiteral("^([+\\-\\x{2212}])(\\d{1,2})(?::(\\d{2}))?$"));
+        QStringLiteral("^([+\\-\\x{2212}])(\\d{1,4})(?::(\\d{2}))?$"));
     const QRegularExpressionMatch match = pattern.match(offset);
     if (!match.hasMatch())
         return {std::nullopt,

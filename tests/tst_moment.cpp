@@ -12,6 +12,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QSet>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -75,6 +76,7 @@ private slots:
     void localMeanTimeAndFixedOffsets();
     void badInputRefused();
     void zoneList();
+    void translated();
 
 private:
     QJsonArray cases_;
@@ -515,6 +517,16 @@ void TestMoment::badInputRefused() {
     QVERIFY(!tooFar.moment);
     QVERIFY2(tooFar.error.contains(QLatin1String("UTC+30:00")), qPrintable(tooFar.error));
 
+    const MomentResult wayTooFar =
+        momentOf(berlin(QDate(1990, 12, 10), QTime(14, 30)), {1000 * 3600, {}});
+    QVERIFY2(wayTooFar.error.contains(QLatin1String("out of range")), qPrintable(wayTooFar.error));
+
+    // A zone made in code rather than read is still told apart when wrong.
+    const MomentResult lowercase =
+        momentOf({QDate(1990, 12, 10), QTime(14, 30), Zone::iana("europe/berlin"), 0.0});
+    QVERIFY(!lowercase.moment);
+    QVERIFY2(lowercase.error.contains(QLatin1String("europe/berlin")), qPrintable(lowercase.error));
+
     const MomentResult unknown =
         momentOf({QDate(1990, 12, 10), QTime(14, 30), Zone::iana("Mars/Olympus_Mons"), 0.0});
     QVERIFY(!unknown.moment);
@@ -552,6 +564,25 @@ void TestMoment::zoneList() {
         QVERIFY2(id.startsWith(QLatin1String("America/Argentina/")), qPrintable(id));
     QVERIFY(zoneIdsMatching(ids, u"atlantis").isEmpty());
     QCOMPARE(zoneIdsMatching(ids, u""), ids);
+}
+
+void TestMoment::translated() {
+    QTranslator french;
+    QVERIFY(french.load(QStringLiteral("asterine_fr"), QStringLiteral(TRANSLATIONS_DIR)));
+    QCoreApplication::installTranslator(&french);
+    const MomentResult winter = momentOf(berlin(QDate(1990, 12, 10), QTime(14, 30)));
+    const MomentResult spring = momentOf(berlin(QDate(2021, 3, 28), QTime(2, 30)));
+    const QString refused = parseZone(u"Europe/Berln").error;
+    const QString label = Zone::localMeanTime().label();
+    const QString shown = winter.moment ? winter.moment->text() : QString();
+    QCoreApplication::removeTranslator(&french);
+    QCOMPARE(shown, QStringLiteral("14:30 CET (UTC+01:00) · 13:30 TU"));
+    QVERIFY(spring.question);
+    QCOMPARE(spring.question->choices, QStringLiteral("02:30 CET (UTC+1) ou 02:30 CEST (UTC+2)"));
+    QVERIFY2(spring.question->message.startsWith(QLatin1String("Les horloges de Europe/Berlin")),
+             qPrintable(spring.question->message));
+    QVERIFY2(refused.startsWith(QLatin1String("Fuseau horaire")), qPrintable(refused));
+    QCOMPARE(label, QStringLiteral("Temps moyen local"));
 }
 
 QTEST_GUILESS_MAIN(TestMoment)

@@ -1268,6 +1268,88 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
+    <name>birth::Moment</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 أو %2</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 skipped %2 on %3: was it %4?</source>
+        <translation>تخطّت ساعات %1 الساعة %2 يوم %3: هل كانت %4؟</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 showed %2 twice on %3: was it %4?</source>
+        <translation>عرضت ساعات %1 الساعة %2 مرتين يوم %3: هل كانت %4؟</translation>
+    </message>
+    <message>
+        <source>The time zone %1 gives no reading of this clock time.</source>
+        <translation>لا تعطي المنطقة الزمنية %1 أي قراءة لهذا الوقت.</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <translation>%1 · %2 بالتوقيت العالمي</translation>
+    </message>
+    <message>
+        <source>The moment of birth needs its date and its time.</source>
+        <translation>تحتاج لحظة الولادة إلى تاريخها ووقتها.</translation>
+    </message>
+    <message>
+        <source>The longitude %1 is out of range: longitudes run from 180° west to 180° east.</source>
+        <translation>خط الطول %1 خارج النطاق: تمتد خطوط الطول من 180° غربًا إلى 180° شرقًا.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was in force in %1 on %2: the clocks showed %3.</source>
+        <translation>كان التوقيت الصيفي ساريًا في %1 يوم %2: كانت الساعات تعرض %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was not in force in %1 on %2: the clocks showed %3.</source>
+        <translation>لم يكن التوقيت الصيفي ساريًا في %1 يوم %2: كانت الساعات تعرض %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
+        <translation>التوقيت الصيفي لا يميّز بين %1: أدخل فرق التوقيت الساري.</translation>
+    </message>
+</context>
+<context>
+    <name>birth::Zone</name>
+    <message>
+        <source>Unknown time zone %1: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>منطقة زمنية غير معروفة %1: أدخل منطقة مثل Europe/Berlin أو LMT أو UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>%1 is not an offset from UTC: write it as +05:30 or -03:00.</source>
+        <translation>%1 ليس فرقًا عن UTC: اكتبه على شكل +05:30 أو -03:00.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is not a time: its minutes run from 00 to 59.</source>
+        <translation>فرق التوقيت %1 ليس وقتًا: دقائقه من 00 إلى 59.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is out of range: offsets from UTC run from -14:00 to +14:00.</source>
+        <translation>فرق التوقيت %1 خارج النطاق: يتراوح الفرق عن UTC بين -14:00 و+14:00.</translation>
+    </message>
+    <message>
+        <source>Local mean time</source>
+        <translation>التوقيت المحلي المتوسط</translation>
+    </message>
+    <message>
+        <source>No time zone was given: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>لم تُحدَّد منطقة زمنية: أدخل منطقة مثل Europe/Berlin أو LMT أو UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>The time zone given is too long to be one (%1 characters; a zone&apos;s name has at most %2).</source>
+        <translation>المنطقة الزمنية المُدخلة أطول من أن تكون منطقة (%1 حرفًا؛ اسم المنطقة %2 حرفًا على الأكثر).</translation>
+    </message>
+    <message>
+        <source>The offset given is too long to be one: write it as +05:30 or -03:00.</source>
+        <translation>فرق التوقيت المُدخل أطول من أن يكون فرقًا: اكتبه على شكل +05:30 أو -03:00.</translation>
+    </message>
+    <message>
+        <source>Daylight saving is yes or no, not %1.</source>
+        <translation>التوقيت الصيفي إما «yes» أو «no»، وليس %1.</translation>
+    </message>
+</context>
+<context>
     <name>brand</name>
     <message>
         <source>Asterine v1.0</source>

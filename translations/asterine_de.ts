@@ -1253,6 +1253,88 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
     </message>
 </context>
 <context>
+    <name>birth::Moment</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 oder %2</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 skipped %2 on %3: was it %4?</source>
+        <translation>Die Uhren in %1 übersprangen %2 am %3: War es %4?</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 showed %2 twice on %3: was it %4?</source>
+        <translation>Die Uhren in %1 zeigten %2 am %3 zweimal: War es %4?</translation>
+    </message>
+    <message>
+        <source>The time zone %1 gives no reading of this clock time.</source>
+        <translation>Die Zeitzone %1 kennt diese Uhrzeit nicht.</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <translation>%1 · %2 UT</translation>
+    </message>
+    <message>
+        <source>The moment of birth needs its date and its time.</source>
+        <translation>Für den Zeitpunkt der Geburt werden Datum und Uhrzeit gebraucht.</translation>
+    </message>
+    <message>
+        <source>The longitude %1 is out of range: longitudes run from 180° west to 180° east.</source>
+        <translation>Die Länge %1 liegt außerhalb des Bereichs: Längen reichen von 180° West bis 180° Ost.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was in force in %1 on %2: the clocks showed %3.</source>
+        <translation>In %1 galt am %2 die Sommerzeit: Die Uhren zeigten %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was not in force in %1 on %2: the clocks showed %3.</source>
+        <translation>In %1 galt am %2 keine Sommerzeit: Die Uhren zeigten %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
+        <translation>Die Sommerzeit unterscheidet nicht zwischen %1: Bitte die geltende Abweichung von UTC angeben.</translation>
+    </message>
+</context>
+<context>
+    <name>birth::Zone</name>
+    <message>
+        <source>Unknown time zone %1: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>Unbekannte Zeitzone %1: Bitte eine Zone wie Europe/Berlin, LMT oder UTC+05:30 angeben.</translation>
+    </message>
+    <message>
+        <source>%1 is not an offset from UTC: write it as +05:30 or -03:00.</source>
+        <translation>%1 ist keine Abweichung von UTC: Bitte als +05:30 oder -03:00 schreiben.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is not a time: its minutes run from 00 to 59.</source>
+        <translation>Die Abweichung %1 ist keine Uhrzeit: Ihre Minuten reichen von 00 bis 59.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is out of range: offsets from UTC run from -14:00 to +14:00.</source>
+        <translation>Die Abweichung %1 liegt außerhalb des Bereichs: Abweichungen von UTC reichen von -14:00 bis +14:00.</translation>
+    </message>
+    <message>
+        <source>Local mean time</source>
+        <translation>Mittlere Ortszeit</translation>
+    </message>
+    <message>
+        <source>No time zone was given: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>Es wurde keine Zeitzone angegeben: Bitte eine Zone wie Europe/Berlin, LMT oder UTC+05:30 angeben.</translation>
+    </message>
+    <message>
+        <source>The time zone given is too long to be one (%1 characters; a zone&apos;s name has at most %2).</source>
+        <translation>Die angegebene Zeitzone ist zu lang, um eine zu sein (%1 Zeichen; der Name einer Zone hat höchstens %2).</translation>
+    </message>
+    <message>
+        <source>The offset given is too long to be one: write it as +05:30 or -03:00.</source>
+        <translation>Die angegebene Abweichung ist zu lang, um eine zu sein: Bitte als +05:30 oder -03:00 schreiben.</translation>
+    </message>
+    <message>
+        <source>Daylight saving is yes or no, not %1.</source>
+        <translation>Sommerzeit ist „yes“ oder „no“, nicht %1.</translation>
+    </message>
+</context>
+<context>
     <name>brand</name>
     <message>
         <source>Asterine v1.0</source>

@@ -1253,6 +1253,88 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
+    <name>birth::Moment</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 o %2</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 skipped %2 on %3: was it %4?</source>
+        <translation>Los relojes de %1 se saltaron las %2 el %3: ¿fue %4?</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 showed %2 twice on %3: was it %4?</source>
+        <translation>Los relojes de %1 marcaron las %2 dos veces el %3: ¿fue %4?</translation>
+    </message>
+    <message>
+        <source>The time zone %1 gives no reading of this clock time.</source>
+        <translation>La zona horaria %1 no da ninguna lectura de esta hora.</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <translation>%1 · %2 TU</translation>
+    </message>
+    <message>
+        <source>The moment of birth needs its date and its time.</source>
+        <translation>El momento del nacimiento necesita su fecha y su hora.</translation>
+    </message>
+    <message>
+        <source>The longitude %1 is out of range: longitudes run from 180° west to 180° east.</source>
+        <translation>La longitud %1 está fuera de rango: las longitudes van de 180° oeste a 180° este.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was in force in %1 on %2: the clocks showed %3.</source>
+        <translation>El horario de verano estaba en vigor en %1 el %2: los relojes marcaban %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was not in force in %1 on %2: the clocks showed %3.</source>
+        <translation>El horario de verano no estaba en vigor en %1 el %2: los relojes marcaban %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
+        <translation>El horario de verano no distingue entre %1: indique el desfase vigente.</translation>
+    </message>
+</context>
+<context>
+    <name>birth::Zone</name>
+    <message>
+        <source>Unknown time zone %1: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>Zona horaria %1 desconocida: indique una zona como Europe/Berlin, LMT o UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>%1 is not an offset from UTC: write it as +05:30 or -03:00.</source>
+        <translation>%1 no es un desfase respecto a UTC: escríbalo como +05:30 o -03:00.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is not a time: its minutes run from 00 to 59.</source>
+        <translation>El desfase %1 no es una hora: sus minutos van de 00 a 59.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is out of range: offsets from UTC run from -14:00 to +14:00.</source>
+        <translation>El desfase %1 está fuera de rango: los desfases respecto a UTC van de -14:00 a +14:00.</translation>
+    </message>
+    <message>
+        <source>Local mean time</source>
+        <translation>Hora media local</translation>
+    </message>
+    <message>
+        <source>No time zone was given: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>No se indicó ninguna zona horaria: indique una zona como Europe/Berlin, LMT o UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>The time zone given is too long to be one (%1 characters; a zone&apos;s name has at most %2).</source>
+        <translation>La zona horaria indicada es demasiado larga para serlo (%1 caracteres; el nombre de una zona tiene como máximo %2).</translation>
+    </message>
+    <message>
+        <source>The offset given is too long to be one: write it as +05:30 or -03:00.</source>
+        <translation>El desfase indicado es demasiado largo para serlo: escríbalo como +05:30 o -03:00.</translation>
+    </message>
+    <message>
+        <source>Daylight saving is yes or no, not %1.</source>
+        <translation>El horario de verano se indica con «yes» o «no», no con %1.</translation>
+    </message>
+</context>
+<context>
     <name>brand</name>
     <message>
         <source>Asterine v1.0</source>

@@ -1253,6 +1253,88 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
 </context>
 <context>
+    <name>birth::Moment</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 skipped %2 on %3: was it %4?</source>
+        <translation>Les horloges de %1 ont sauté %2 le %3 : était-ce %4 ?</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 showed %2 twice on %3: was it %4?</source>
+        <translation>Les horloges de %1 ont indiqué %2 deux fois le %3 : était-ce %4 ?</translation>
+    </message>
+    <message>
+        <source>The time zone %1 gives no reading of this clock time.</source>
+        <translation>Le fuseau horaire %1 ne donne aucune lecture de cette heure.</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <translation>%1 · %2 TU</translation>
+    </message>
+    <message>
+        <source>The moment of birth needs its date and its time.</source>
+        <translation>Le moment de la naissance demande sa date et son heure.</translation>
+    </message>
+    <message>
+        <source>The longitude %1 is out of range: longitudes run from 180° west to 180° east.</source>
+        <translation>La longitude %1 est hors limites : les longitudes vont de 180° ouest à 180° est.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was in force in %1 on %2: the clocks showed %3.</source>
+        <translation>L’heure d’été était en vigueur dans %1 le %2 : les horloges indiquaient %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was not in force in %1 on %2: the clocks showed %3.</source>
+        <translation>L’heure d’été n’était pas en vigueur dans %1 le %2 : les horloges indiquaient %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
+        <translation>L’heure d’été ne permet pas de départager %1 : indiquez le décalage en vigueur.</translation>
+    </message>
+</context>
+<context>
+    <name>birth::Zone</name>
+    <message>
+        <source>Unknown time zone %1: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>Fuseau horaire %1 inconnu : indiquez un fuseau comme Europe/Berlin, LMT ou UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>%1 is not an offset from UTC: write it as +05:30 or -03:00.</source>
+        <translation>%1 n’est pas un décalage par rapport à UTC : écrivez-le sous la forme +05:30 ou -03:00.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is not a time: its minutes run from 00 to 59.</source>
+        <translation>Le décalage %1 n’est pas une heure : ses minutes vont de 00 à 59.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is out of range: offsets from UTC run from -14:00 to +14:00.</source>
+        <translation>Le décalage %1 est hors limites : les décalages par rapport à UTC vont de -14:00 à +14:00.</translation>
+    </message>
+    <message>
+        <source>Local mean time</source>
+        <translation>Temps moyen local</translation>
+    </message>
+    <message>
+        <source>No time zone was given: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>Aucun fuseau horaire n’a été indiqué : indiquez un fuseau comme Europe/Berlin, LMT ou UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>The time zone given is too long to be one (%1 characters; a zone&apos;s name has at most %2).</source>
+        <translation>Le fuseau horaire indiqué est trop long pour en être un (%1 caractères ; le nom d’un fuseau en compte au plus %2).</translation>
+    </message>
+    <message>
+        <source>The offset given is too long to be one: write it as +05:30 or -03:00.</source>
+        <translation>Le décalage indiqué est trop long pour en être un : écrivez-le sous la forme +05:30 ou -03:00.</translation>
+    </message>
+    <message>
+        <source>Daylight saving is yes or no, not %1.</source>
+        <translation>L’heure d’été s’indique par « yes » ou « no », pas %1.</translation>
+    </message>
+</context>
+<context>
     <name>brand</name>
     <message>
         <source>Asterine v1.0</source>

@@ -1252,6 +1252,88 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
+    <name>birth::Moment</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 या %2</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 skipped %2 on %3: was it %4?</source>
+        <translation>%1 की घड़ियों ने %3 को %2 छोड़ दिया: क्या यह %4 था?</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 showed %2 twice on %3: was it %4?</source>
+        <translation>%1 की घड़ियों ने %3 को %2 दो बार दिखाया: क्या यह %4 था?</translation>
+    </message>
+    <message>
+        <source>The time zone %1 gives no reading of this clock time.</source>
+        <translation>समय क्षेत्र %1 इस घड़ी-समय का कोई अर्थ नहीं देता।</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <translation>%1 · %2 UT</translation>
+    </message>
+    <message>
+        <source>The moment of birth needs its date and its time.</source>
+        <translation>जन्म के क्षण के लिए उसकी तारीख़ और उसका समय चाहिए।</translation>
+    </message>
+    <message>
+        <source>The longitude %1 is out of range: longitudes run from 180° west to 180° east.</source>
+        <translation>देशांतर %1 सीमा से बाहर है: देशांतर 180° पश्चिम से 180° पूर्व तक होते हैं।</translation>
+    </message>
+    <message>
+        <source>Daylight saving was in force in %1 on %2: the clocks showed %3.</source>
+        <translation>%1 में %2 को डेलाइट सेविंग लागू था: घड़ियाँ %3 दिखा रही थीं।</translation>
+    </message>
+    <message>
+        <source>Daylight saving was not in force in %1 on %2: the clocks showed %3.</source>
+        <translation>%1 में %2 को डेलाइट सेविंग लागू नहीं था: घड़ियाँ %3 दिखा रही थीं।</translation>
+    </message>
+    <message>
+        <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
+        <translation>डेलाइट सेविंग से %1 में अंतर नहीं होता: लागू ऑफ़सेट बताइए।</translation>
+    </message>
+</context>
+<context>
+    <name>birth::Zone</name>
+    <message>
+        <source>Unknown time zone %1: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>अज्ञात समय क्षेत्र %1: Europe/Berlin, LMT या UTC+05:30 जैसा कोई क्षेत्र बताइए।</translation>
+    </message>
+    <message>
+        <source>%1 is not an offset from UTC: write it as +05:30 or -03:00.</source>
+        <translation>%1 UTC से कोई ऑफ़सेट नहीं है: इसे +05:30 या -03:00 की तरह लिखिए।</translation>
+    </message>
+    <message>
+        <source>The offset %1 is not a time: its minutes run from 00 to 59.</source>
+        <translation>ऑफ़सेट %1 कोई समय नहीं है: उसके मिनट 00 से 59 तक होते हैं।</translation>
+    </message>
+    <message>
+        <source>The offset %1 is out of range: offsets from UTC run from -14:00 to +14:00.</source>
+        <translation>ऑफ़सेट %1 सीमा से बाहर है: UTC से ऑफ़सेट -14:00 से +14:00 तक होते हैं।</translation>
+    </message>
+    <message>
+        <source>Local mean time</source>
+        <translation>स्थानीय माध्य समय</translation>
+    </message>
+    <message>
+        <source>No time zone was given: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>कोई समय क्षेत्र नहीं दिया गया: Europe/Berlin, LMT या UTC+05:30 जैसा कोई क्षेत्र बताइए।</translation>
+    </message>
+    <message>
+        <source>The time zone given is too long to be one (%1 characters; a zone&apos;s name has at most %2).</source>
+        <translation>दिया गया समय क्षेत्र इतना लंबा है कि वह समय क्षेत्र हो ही नहीं सकता (%1 अक्षर; किसी क्षेत्र के नाम में अधिकतम %2 अक्षर होते हैं)।</translation>
+    </message>
+    <message>
+        <source>The offset given is too long to be one: write it as +05:30 or -03:00.</source>
+        <translation>दिया गया ऑफ़सेट इतना लंबा है कि वह ऑफ़सेट हो ही नहीं सकता: इसे +05:30 या -03:00 की तरह लिखिए।</translation>
+    </message>
+    <message>
+        <source>Daylight saving is yes or no, not %1.</source>
+        <translation>डेलाइट सेविंग “yes” या “no” होता है, %1 नहीं।</translation>
+    </message>
+</context>
+<context>
     <name>brand</name>
     <message>
         <source>Asterine v1.0</source>

@@ -1253,6 +1253,88 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
     </message>
 </context>
 <context>
+    <name>birth::Moment</name>
+    <message>
+        <source>%1 or %2</source>
+        <translation>%1 ou %2</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 skipped %2 on %3: was it %4?</source>
+        <translation>Os relógios de %1 pularam %2 em %3: foi %4?</translation>
+    </message>
+    <message>
+        <source>The clocks of %1 showed %2 twice on %3: was it %4?</source>
+        <translation>Os relógios de %1 marcaram %2 duas vezes em %3: foi %4?</translation>
+    </message>
+    <message>
+        <source>The time zone %1 gives no reading of this clock time.</source>
+        <translation>O fuso horário %1 não dá nenhuma leitura deste horário.</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <translation>%1 · %2 TU</translation>
+    </message>
+    <message>
+        <source>The moment of birth needs its date and its time.</source>
+        <translation>O momento do nascimento precisa da data e da hora.</translation>
+    </message>
+    <message>
+        <source>The longitude %1 is out of range: longitudes run from 180° west to 180° east.</source>
+        <translation>A longitude %1 está fora do intervalo: as longitudes vão de 180° oeste a 180° leste.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was in force in %1 on %2: the clocks showed %3.</source>
+        <translation>O horário de verão estava em vigor em %1 em %2: os relógios marcavam %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving was not in force in %1 on %2: the clocks showed %3.</source>
+        <translation>O horário de verão não estava em vigor em %1 em %2: os relógios marcavam %3.</translation>
+    </message>
+    <message>
+        <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
+        <translation>O horário de verão não distingue entre %1: informe a diferença de UTC em vigor.</translation>
+    </message>
+</context>
+<context>
+    <name>birth::Zone</name>
+    <message>
+        <source>Unknown time zone %1: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>Fuso horário %1 desconhecido: informe um fuso como Europe/Berlin, LMT ou UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>%1 is not an offset from UTC: write it as +05:30 or -03:00.</source>
+        <translation>%1 não é uma diferença de UTC: escreva-a como +05:30 ou -03:00.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is not a time: its minutes run from 00 to 59.</source>
+        <translation>A diferença %1 não é um horário: os minutos vão de 00 a 59.</translation>
+    </message>
+    <message>
+        <source>The offset %1 is out of range: offsets from UTC run from -14:00 to +14:00.</source>
+        <translation>A diferença %1 está fora do intervalo: as diferenças de UTC vão de -14:00 a +14:00.</translation>
+    </message>
+    <message>
+        <source>Local mean time</source>
+        <translation>Hora média local</translation>
+    </message>
+    <message>
+        <source>No time zone was given: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>Nenhum fuso horário foi informado: informe um fuso como Europe/Berlin, LMT ou UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>The time zone given is too long to be one (%1 characters; a zone&apos;s name has at most %2).</source>
+        <translation>O fuso horário informado é longo demais para ser um (%1 caracteres; o nome de um fuso tem no máximo %2).</translation>
+    </message>
+    <message>
+        <source>The offset given is too long to be one: write it as +05:30 or -03:00.</source>
+        <translation>A diferença informada é longa demais para ser uma: escreva-a como +05:30 ou -03:00.</translation>
+    </message>
+    <message>
+        <source>Daylight saving is yes or no, not %1.</source>
+        <translation>O horário de verão se informa com “yes” ou “no”, não %1.</translation>
+    </message>
+</context>
+<context>
     <name>brand</name>
     <message>
         <source>Asterine v1.0</source>
