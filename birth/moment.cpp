@@ -76,6 +76,13 @@ std::vector<Span> spansOver(const Zone& zone, qint64 from, qint64 to, double lon
     return spans;
 }
 
+// tzdata's "negative" daylight saving: clocks put back from a standard
+// time kept in summer (Ireland's winter, Morocco's Ramadan). Whether such
+// clocks were "on daylight saving" is not what a record's yes or no means.
+bool behindStandardTime(const ZoneState& state) {
+    return state.daylightSaving && state.offsetSeconds < state.standardOffsetSeconds;
+}
+
 bool isNamed(const QString& abbreviation) {
     return !abbreviation.isEmpty() && abbreviation.front().isLetter();
 }
@@ -234,7 +241,8 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
 
     if (readings.states.size() == 1) {
         const ZoneState& state = readings.states.front();
-        if (resolution.daylightSaving && *resolution.daylightSaving != state.daylightSaving) {
+        if (resolution.daylightSaving && *resolution.daylightSaving != state.daylightSaving &&
+            !behindStandardTime(state)) {
             const QString reading = readingText(clock.time, state);
             const QString date = clock.date.toString(Qt::ISODate);
             return {std::nullopt, std::nullopt,
@@ -257,7 +265,8 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
     if (!resolution.daylightSaving)
         return {std::nullopt, question, {}};
     const bool wanted = *resolution.daylightSaving;
-    if (question.before.daylightSaving == question.after.daylightSaving)
+    if (question.before.daylightSaving == question.after.daylightSaving ||
+        behindStandardTime(question.before) || behindStandardTime(question.after))
         return {std::nullopt, question,
                 Texts::tr("Daylight saving does not tell %1 apart: give the offset in force.")
                     .arg(question.choices)};

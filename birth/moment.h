@@ -87,7 +87,9 @@ struct MomentResult {
 // The moment of `clock`, decided where needed by `resolution`. An offset in
 // the resolution is always the one in force; daylight saving chooses
 // between the two readings of a skipped or repeated clock time, and for any
-// other clock time must agree with the zone.
+// other clock time must agree with the zone. Daylight saving is as tzdata
+// flags it; where a zone puts its clocks back from a summer standard time
+// (Ireland's winter), a yes or no tells nothing and only an offset decides.
 MomentResult momentOf(const BirthClock& clock, const Resolution& resolution = {});
 
 // How the clocks of `zone` stood at `universal` (the local mean time of

@@ -72,6 +72,7 @@ private slots:
     void answeredByOffset();
     void answeredByDaylightSaving();
     void daylightSavingThatCannotTell();
+    void daylightSavingOfWinterTime();
     void daylightSavingThatContradicts();
     void localMeanTimeAndFixedOffsets();
     void badInputRefused();
@@ -465,6 +466,32 @@ void TestMoment::daylightSavingThatCannotTell() {
     QVERIFY(told.moment);
     QCOMPARE(told.moment->state.abbreviation, QStringLiteral("BST"));
     QVERIFY(!told.moment->state.daylightSaving);
+}
+
+void TestMoment::daylightSavingOfWinterTime() {
+    // Ireland keeps Irish Standard Time in summer; tzdata flags its winter
+    // GMT as daylight saving, behind standard time. A record's yes or no
+    // cannot be read against that, so an offset decides.
+    const BirthClock autumn{QDate(2021, 10, 31), QTime(1, 30), Zone::iana("Europe/Dublin"), -6.26};
+    for (const bool daylightSaving : {true, false}) {
+        const MomentResult asked = momentOf(autumn, {std::nullopt, daylightSaving});
+        QVERIFY(!asked.moment);
+        QVERIFY(asked.question);
+        QVERIFY2(asked.error.contains(QLatin1String("01:30 IST (UTC+1) or 01:30 GMT (UTC)")),
+                 qPrintable(asked.error));
+    }
+    const MomentResult summer = momentOf(autumn, {3600, std::nullopt});
+    QVERIFY(summer.moment);
+    QCOMPARE(summer.moment->universalIso(), QStringLiteral("2021-10-31T00:30:00Z"));
+    QCOMPARE(summer.moment->state.abbreviation, QStringLiteral("IST"));
+
+    // A winter birth is one moment whatever the record says of it.
+    const BirthClock winter{QDate(1990, 1, 15), QTime(12, 0), Zone::iana("Europe/Dublin"), -6.26};
+    for (const bool daylightSaving : {true, false}) {
+        const MomentResult told = momentOf(winter, {std::nullopt, daylightSaving});
+        QVERIFY2(told.moment, qPrintable(told.error));
+        QCOMPARE(told.moment->universalIso(), QStringLiteral("1990-01-15T12:00:00Z"));
+    }
 }
 
 void TestMoment::daylightSavingThatContradicts() {
