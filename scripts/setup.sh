@@ -14,6 +14,7 @@ packages=(
     dbus at-spi2-core python3-pyatspi xdotool x11-xkb-utils xclip
     openbox weston qt6-wayland qt6-gtk-platformtheme imagemagick python3-pil openssl
     poppler-utils cups-daemon cups-client
+    tzdata
 )
 
 missing=()
