@@ -196,11 +196,21 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
     if (!clock.date.isValid() || !clock.time.isValid())
         return {std::nullopt, std::nullopt,
                 Texts::tr("The moment of birth needs its date and its time.")};
-    if (!(std::abs(clock.longitude) <= 180.0))
+    if (clock.longitude && !(std::abs(*clock.longitude) <= 180.0))
         return {std::nullopt, std::nullopt,
                 Texts::tr("The longitude %1 is out of range: longitudes run from 180° west to "
                           "180° east.")
-                    .arg(clock.longitude)};
+                    .arg(*clock.longitude)};
+    const double longitude = clock.longitude.value_or(0.0);
+    // Local mean time read at a longitude nobody gave is no reading at all.
+    const auto unknownSun = [&clock](const ZoneState& state) {
+        return !clock.longitude && state.abbreviation == QLatin1String("LMT");
+    };
+    const QString sunNeeded =
+        Texts::tr(
+            "The clocks of %1 kept local mean time then, which needs the birthplace's "
+            "longitude.")
+            .arg(clock.zone.label());
     if (resolution.offsetSeconds && std::abs(*resolution.offsetSeconds) > maxOffsetSeconds)
         return {std::nullopt, std::nullopt,
                 parseOffset(offsetText(*resolution.offsetSeconds)).error};
@@ -210,7 +220,7 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
     // that can have shown it.
     const qint64 clockSeconds = QDateTime(clock.date, clock.time, Qt::UTC).toSecsSinceEpoch();
     const std::vector<Span> spans = spansOver(clock.zone, clockSeconds - 2 * secondsPerDay,
-                                              clockSeconds + 2 * secondsPerDay, clock.longitude);
+                                              clockSeconds + 2 * secondsPerDay, longitude);
     if (spans.empty()) {
         const QString unknown = parseZone(clock.zone.text()).error;
         return {std::nullopt, std::nullopt, unknown.isEmpty() ? noReading(clock.zone) : unknown};
@@ -224,15 +234,17 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
         const int offset = *resolution.offsetSeconds;
         std::optional<ZoneState> state;
         for (const ZoneState& candidate : candidates) {
-            if (candidate.offsetSeconds == offset && !state)
+            if (candidate.offsetSeconds == offset && !state && !unknownSun(candidate))
                 state = candidate;
         }
         if (!state) {
             // An offset the zone did not have then: a record that knows better.
             const ZoneState zone =
-                zoneStateAt(clock.zone, universalAt(clockSeconds - offset), clock.longitude);
-            state = ZoneState{
-                offset, zone.standardOffsetSeconds, offset > zone.standardOffsetSeconds, {}};
+                zoneStateAt(clock.zone, universalAt(clockSeconds - offset), longitude);
+            state = ZoneState{offset,
+                              zone.standardOffsetSeconds,
+                              !unknownSun(zone) && offset > zone.standardOffsetSeconds,
+                              {}};
         }
         if (resolution.daylightSaving)
             state->daylightSaving = *resolution.daylightSaving;
@@ -241,6 +253,8 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
 
     if (readings.states.size() == 1) {
         const ZoneState& state = readings.states.front();
+        if (unknownSun(state))
+            return {std::nullopt, std::nullopt, sunNeeded};
         if (resolution.daylightSaving && *resolution.daylightSaving != state.daylightSaving &&
             !behindStandardTime(state)) {
             const QString reading = readingText(clock.time, state);
@@ -262,6 +276,8 @@ MomentResult momentOf(const BirthClock& clock, const Resolution& resolution) {
     const ClockQuestion question = makeQuestion(
         clock, readings.skipped ? ClockQuestion::Kind::Skipped : ClockQuestion::Kind::Repeated,
         candidates.front(), candidates.back());
+    if (unknownSun(question.before) || unknownSun(question.after))
+        return {std::nullopt, std::nullopt, sunNeeded};
     if (!resolution.daylightSaving)
         return {std::nullopt, question, {}};
     const bool wanted = *resolution.daylightSaving;

@@ -27,7 +27,9 @@ struct BirthClock {
     QDate date;
     QTime time;
     Zone zone;
-    double longitude = 0.0;  // the birthplace's, in degrees, east positive
+    // The birthplace's, in degrees, east positive. Without it there is no
+    // moment where the clocks kept local mean time.
+    std::optional<double> longitude;
 };
 
 // What a person's record says when the clock time alone does not: the

@@ -544,6 +544,21 @@ void TestMoment::badInputRefused() {
     QVERIFY(!tooFar.moment);
     QVERIFY2(tooFar.error.contains(QLatin1String("UTC+30:00")), qPrintable(tooFar.error));
 
+    // Local mean time needs the birthplace's longitude; standard time does not.
+    const BirthClock noPlace{QDate(1850, 6, 1), QTime(12, 0), Zone::iana("Europe/Berlin"), {}};
+    const MomentResult sun = momentOf(noPlace);
+    QVERIFY(!sun.moment);
+    QVERIFY2(sun.error.contains(QLatin1String("longitude")), qPrintable(sun.error));
+    QVERIFY(!momentOf({QDate(2000, 1, 1), QTime(12, 0), Zone::localMeanTime(), {}}).moment);
+    const MomentResult told = momentOf(noPlace, {3600, std::nullopt});
+    QVERIFY(told.moment);
+    QCOMPARE(told.moment->universalIso(), QStringLiteral("1850-06-01T11:00:00Z"));
+    QVERIFY(told.moment->state.abbreviation.isEmpty());
+    const MomentResult modern =
+        momentOf({QDate(1990, 12, 10), QTime(14, 30), Zone::iana("Europe/Berlin"), {}});
+    QVERIFY(modern.moment);
+    QCOMPARE(modern.moment->universalIso(), QStringLiteral("1990-12-10T13:30:00Z"));
+
     const MomentResult wayTooFar =
         momentOf(berlin(QDate(1990, 12, 10), QTime(14, 30)), {1000 * 3600, {}});
     QVERIFY2(wayTooFar.error.contains(QLatin1String("out of range")), qPrintable(wayTooFar.error));

@@ -1309,6 +1309,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
         <translation>التوقيت الصيفي لا يميّز بين %1: أدخل فرق التوقيت الساري.</translation>
     </message>
+    <message>
+        <source>The clocks of %1 kept local mean time then, which needs the birthplace&apos;s longitude.</source>
+        <translation>كانت ساعات %1 تتبع آنذاك التوقيت المحلي المتوسط، وهو يحتاج إلى خط طول مكان الولادة.</translation>
+    </message>
 </context>
 <context>
     <name>birth::Zone</name>

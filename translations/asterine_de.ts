@@ -1294,6 +1294,10 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
         <translation>Die Sommerzeit unterscheidet nicht zwischen %1: Bitte die geltende Abweichung von UTC angeben.</translation>
     </message>
+    <message>
+        <source>The clocks of %1 kept local mean time then, which needs the birthplace&apos;s longitude.</source>
+        <translation>Die Uhren in %1 gingen damals nach mittlerer Ortszeit, und dafür wird die Länge des Geburtsorts gebraucht.</translation>
+    </message>
 </context>
 <context>
     <name>birth::Zone</name>

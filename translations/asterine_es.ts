@@ -1294,6 +1294,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
         <translation>El horario de verano no distingue entre %1: indique el desfase vigente.</translation>
     </message>
+    <message>
+        <source>The clocks of %1 kept local mean time then, which needs the birthplace&apos;s longitude.</source>
+        <translation>Los relojes de %1 seguían entonces la hora media local, que necesita la longitud del lugar de nacimiento.</translation>
+    </message>
 </context>
 <context>
     <name>birth::Zone</name>

@@ -1294,6 +1294,10 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
         <translation>L’heure d’été ne permet pas de départager %1 : indiquez le décalage en vigueur.</translation>
     </message>
+    <message>
+        <source>The clocks of %1 kept local mean time then, which needs the birthplace&apos;s longitude.</source>
+        <translation>Les horloges de %1 suivaient alors le temps moyen local, qui demande la longitude du lieu de naissance.</translation>
+    </message>
 </context>
 <context>
     <name>birth::Zone</name>

@@ -1293,6 +1293,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
         <translation>डेलाइट सेविंग से %1 में अंतर नहीं होता: लागू ऑफ़सेट बताइए।</translation>
     </message>
+    <message>
+        <source>The clocks of %1 kept local mean time then, which needs the birthplace&apos;s longitude.</source>
+        <translation>%1 की घड़ियाँ तब स्थानीय माध्य समय पर चलती थीं, जिसके लिए जन्मस्थान का देशांतर चाहिए।</translation>
+    </message>
 </context>
 <context>
     <name>birth::Zone</name>

@@ -1294,6 +1294,10 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
         <translation>O horário de verão não distingue entre %1: informe a diferença de UTC em vigor.</translation>
     </message>
+    <message>
+        <source>The clocks of %1 kept local mean time then, which needs the birthplace&apos;s longitude.</source>
+        <translation>Os relógios de %1 seguiam então a hora média local, que precisa da longitude do local de nascimento.</translation>
+    </message>
 </context>
 <context>
     <name>birth::Zone</name>
