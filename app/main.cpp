@@ -8,6 +8,10 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstdio>
 #include <functional>
 
@@ -15,16 +19,39 @@
 #include "formbase/program_module.h"
 #include "translation/translation.h"
 
+namespace {
+
+// A standard stream the program was started without (closed, as by
+// ">&-") is taken by /dev/null opened for reading only: no file the
+// program opens later becomes its output, and writing to the stream fails
+// as writing to a closed one does.
+void holdClosedStandardStreams() {
+    for (int stream = STDIN_FILENO; stream <= STDERR_FILENO; ++stream) {
+        if (fcntl(stream, F_GETFD) != -1 || errno != EBADF)
+            continue;
+        const int null = open("/dev/null", O_RDONLY);
+        if (null >= 0 && null != stream) {
+            dup2(null, stream);
+            close(null);
+        }
+    }
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+    holdClosedStandardStreams();
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    const asterine::cli::Command command = asterine::cli::commandOf(arguments);
-    if (command != asterine::cli::Command::Window) {
+    // Options are read before anything else: an unknown one is told as
+    // such, not as a missing display.
+    const asterine::cli::Invocation invocation = asterine::cli::commandOf(arguments);
+    if (invocation.command != asterine::cli::Command::Window) {
         QCoreApplication application(argc, argv);
         QCoreApplication::setApplicationVersion(QStringLiteral(ASTERINE_VERSION));
         translation::useDesktopLanguage();
-        return asterine::cli::runCommand(command, QCoreApplication::arguments());
+        return asterine::cli::runCommand(invocation, QCoreApplication::arguments());
     }
     using Run = int (*)(int, char**, const std::function<void()>*);
     const auto run =

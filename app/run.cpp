@@ -8,6 +8,7 @@
 #include <cstdio>
 
 #include "application.h"
+#include "cli/terminal_text.h"
 #include "desktop_services.h"
 #include "formbase/program_icon.h"
 #include "platform_start.h"
@@ -47,9 +48,10 @@ int run(int argc, char* argv[], const std::function<void()>& started) {
     // Qt has taken its own options (-platform, -style, ...); anything left
     // is no option of the window's.
     if (argc > 1) {
+        const QByteArray option = cli::terminalText(QString::fromLocal8Bit(argv[1])).toUtf8();
         std::fprintf(stderr,
                      "asterine: unknown option \u201c%s\u201d. Try \u201casterine --help\u201d.\n",
-                     argv[1]);
+                     option.constData());
         return 2;
     }
     // The desktop's language, where Asterine has it; right to left where

@@ -70,7 +70,10 @@ Atlas Atlas::fromPlaces(std::vector<Place> places) {
         const Place& place = places[i];
         atlas.longestQuery_ = std::max(atlas.longestQuery_, 4 * place.name.size());
         atlas.entries_.push_back({intern(place.name), intern(place.state), intern(place.country),
-                                  place.population, place.latitude, place.longitude});
+                                  intern(place.englishName), intern(place.englishState),
+                                  intern(place.englishCountry), intern(place.stateCode),
+                                  intern(place.countryCode), place.population, place.latitude,
+                                  place.longitude});
         // A name that is not valid UTF-8 is kept but cannot be found.
         foldedNames[i] = foldForSearch(place.name).value_or(std::string());
         for (const std::string& other : place.otherNames) {
@@ -143,7 +146,12 @@ Place Atlas::placeOf(const Entry& entry) const {
             entry.latitude,
             entry.longitude,
             entry.population,
-            {}};
+            {},
+            std::string(text(entry.englishName)),
+            std::string(text(entry.englishState)),
+            std::string(text(entry.englishCountry)),
+            std::string(text(entry.stateCode)),
+            std::string(text(entry.countryCode))};
 }
 
 Place Atlas::place(std::size_t index) const {

@@ -23,6 +23,14 @@ struct Place {
     // where the atlas shows it in another language. The atlas gives its
     // places back without them.
     std::vector<std::string> otherNames;
+    // The place as geonames.org names it, in English, and the codes of its
+    // state and country ("TX", "US"), by which what is typed after its name
+    // may tell it from another of that name. Empty where the atlas has none.
+    std::string englishName;
+    std::string englishState;
+    std::string englishCountry;
+    std::string stateCode;
+    std::string countryCode;
 
     bool operator==(const Place&) const = default;
 };
@@ -152,6 +160,11 @@ private:
         Span name;
         Span state;
         Span country;
+        Span englishName;
+        Span englishState;
+        Span englishCountry;
+        Span stateCode;
+        Span countryCode;
         std::uint32_t population = 0;
         double latitude = 0.0;
         double longitude = 0.0;

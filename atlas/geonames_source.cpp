@@ -126,6 +126,11 @@ Place readRecord(GeonamesCity* city, const std::vector<MessageCatalogue>& catalo
     place.state = textOf(state);
     place.country = textOf(country);
     place.population = population;
+    place.englishName = place.name;
+    place.englishState = place.state;
+    place.englishCountry = place.country;
+    place.stateCode = textOf(stateCode);
+    place.countryCode = textOf(countryCode);
     if (catalogues.empty())
         return place;
     // Each field in the user's language where a catalogue has it; the

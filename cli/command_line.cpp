@@ -5,9 +5,12 @@
 #include <QCoreApplication>
 #include <QDate>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #include "reading_command.h"
+#include "terminal_text.h"
 
 namespace asterine::cli {
 
@@ -18,7 +21,8 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(asterine::CommandLine)
 };
 
-// Writes to a standard stream as UTF-8; false when it cannot be written.
+// Writes to a standard stream as UTF-8; false, with errno set, when it
+// cannot be written.
 bool write(std::FILE* stream, const QString& text) {
     const QByteArray bytes = text.toUtf8();
     return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream) ==
@@ -26,12 +30,24 @@ bool write(std::FILE* stream, const QString& text) {
            std::fflush(stream) == 0;
 }
 
+// Writes `text` to standard output; when it cannot, says why on standard
+// error.
+int writeOutput(const QString& text) {
+    errno = 0;
+    if (write(stdout, text))
+        return Success;
+    const int error = errno ? errno : EIO;
+    write(stderr, Texts::tr("asterine: standard output cannot be written: %1.\n")
+                      .arg(QString::fromLocal8Bit(std::strerror(error))));
+    return Failure;
+}
+
 QString usage() {
     return Texts::tr(
         "Usage: asterine [QT-OPTION...]\n"
-        "       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)\n"
-        "                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]\n"
-        "                        [--format text|json]\n"
+        "       asterine reading (--latitude LATITUDE | --place PLACE)\n"
+        "                        (--year YEAR | --date YYYY-MM-DD)\n"
+        "                        [--longitude LONGITUDE] [--name NAME] [--format text|json]\n"
         "       asterine --help | --version\n"
         "\n"
         "Without a command, Asterine opens its window; Qt's own options, such as\n"
@@ -39,17 +55,41 @@ QString usage() {
         "\n"
         "reading    prints the fixed-star reading for a latitude and a year, as the\n"
         "           result form shows it, without a window\n"
-        "  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87\n"
-        "  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21\n"
+        "  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87\n"
+        "  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21\n"
         "  --year YEAR             1900 to 2050\n"
         "  --date YYYY-MM-DD       the date of birth; the year comes from it\n"
         "  --name NAME             letters and blanks\n"
         "  --place PLACE           a place of the offline atlas, such as \"Pune\" or\n"
-        "                          \"London, Canada\"; its coordinates are taken\n"
+        "                          \"London, Canada\"; its latitude and longitude are\n"
+        "                          taken where --latitude and --longitude are not given\n"
         "  --format text|json      text (the default) or one JSON object\n"
         "\n"
-        "Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when\n"
-        "--place finds no place or there is no atlas. See asterine(1).\n");
+        "Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input\n"
+        "refused or an unknown option, 3 when --place finds no place or there is no\n"
+        "atlas. See asterine(1).\n");
+}
+
+// The copyright and the licence, as --help and --version end.
+QString licence() {
+    return Texts::tr(
+        "Copyright © 2026 Quorvane Softwares.\n"
+        "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+        "This is free software: you are free to change and redistribute it.\n"
+        "There is NO WARRANTY, to the extent permitted by law.\n");
+}
+
+QString version() {
+    return QStringLiteral("Asterine %1\n").arg(QStringLiteral(ASTERINE_VERSION)) + licence();
+}
+
+QString help() {
+    return usage() + QLatin1Char('\n') + licence();
+}
+
+int refuse(const QString& message) {
+    write(stderr, message);
+    return Refused;
 }
 
 int reading(const QStringList& arguments) {
@@ -66,31 +106,26 @@ int reading(const QStringList& arguments) {
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"),
                                     QStringLiteral("text"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({latitude, longitude, year, date, name, place, format, help});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOptions({latitude, longitude, year, date, name, place, format, help, version});
     parser.addPositionalArgument(QStringLiteral("reading"), QString());
 
-    if (!parser.parse(arguments)) {
-        write(
-            stderr,
-            Texts::tr("asterine reading: %1 Try “asterine --help”.\n").arg(parser.errorText()));
-        return Refused;
-    }
+    if (!parser.parse(arguments))
+        return refuse(Texts::tr("asterine reading: %1 Try “asterine --help”.\n")
+                          .arg(terminalText(parser.errorText())));
     if (parser.isSet(help))
-        return write(stdout, usage()) ? Success : Failure;
-    if (parser.positionalArguments().size() != 1) {
-        write(stderr, Texts::tr("asterine reading: “%1” is not an option. Try “asterine "
-                         "--help”.\n")
-                          .arg(parser.positionalArguments().value(1)));
-        return Refused;
-    }
+        return writeOutput(cli::help());
+    if (parser.isSet(version))
+        return writeOutput(cli::version());
+    if (parser.positionalArguments().size() != 1)
+        return refuse(Texts::tr("asterine reading: “%1” is not an option. Try “asterine --help”.\n")
+                          .arg(terminalText(parser.positionalArguments().value(1))));
     // One value each: a repeated option is a mistake, not a choice.
     for (const QCommandLineOption* option :
          {&latitude, &longitude, &year, &date, &name, &place, &format}) {
-        if (parser.values(*option).size() > 1) {
-            write(stderr, Texts::tr("asterine reading: --%1 is given more than once.\n")
+        if (parser.values(*option).size() > 1)
+            return refuse(Texts::tr("asterine reading: --%1 is given more than once.\n")
                               .arg(option->names().constFirst()));
-            return Refused;
-        }
     }
 
     ReadingRequest request;
@@ -112,44 +147,85 @@ int reading(const QStringList& arguments) {
         write(stderr, result.messages);
     if (result.status != Success)
         return result.status;
-    return write(stdout, result.output) ? Success : Failure;
+    return writeOutput(result.output);
+}
+
+// Qt's own options, as QGuiApplication and QApplication take them, with one
+// dash or two: those followed by a value, and those without.
+bool isQtOptionWithValue(QStringView option) {
+    static const QStringList names{
+        QStringLiteral("platform"),        QStringLiteral("platformpluginpath"),
+        QStringLiteral("platformtheme"),   QStringLiteral("plugin"),
+        QStringLiteral("qwindowgeometry"), QStringLiteral("qwindowicon"),
+        QStringLiteral("qwindowtitle"),    QStringLiteral("session"),
+        QStringLiteral("display"),         QStringLiteral("geometry"),
+        QStringLiteral("style"),           QStringLiteral("stylesheet"),
+    };
+    return names.contains(option);
+}
+
+bool isQtFlag(QStringView option) {
+    static const QStringList names{
+        QStringLiteral("reverse"), QStringLiteral("widgetcount"), QStringLiteral("nograb"),
+        QStringLiteral("dograb"),  QStringLiteral("sync"),        QStringLiteral("testability"),
+    };
+    static const QStringList withEquals{
+        QStringLiteral("style="),   QStringLiteral("stylesheet="), QStringLiteral("qmljsdebugger="),
+        QStringLiteral("dialogs="), QStringLiteral("fontengine="),
+    };
+    if (names.contains(option))
+        return true;
+    for (const QString& prefix : withEquals) {
+        if (option.startsWith(prefix))
+            return true;
+    }
+    return false;
 }
 
 }  // namespace
 
-Command commandOf(const QStringList& arguments) {
-    for (const QString& argument : arguments.mid(1)) {
-        if (argument == QLatin1String("--"))
-            break;
+Invocation commandOf(const QStringList& arguments) {
+    for (qsizetype at = 1; at < arguments.size(); ++at) {
+        const QString& argument = arguments.at(at);
         if (argument == QLatin1String("-h") || argument == QLatin1String("--help"))
-            return arguments.value(1) == QLatin1String("reading") ? Command::Reading
-                                                                  : Command::Help;
+            return {Command::Help, at};
         if (argument == QLatin1String("-v") || argument == QLatin1String("--version"))
-            return Command::Version;
+            return {Command::Version, at};
+        if (argument == QLatin1String("reading"))
+            return {Command::Reading, at};
+        if (argument == QLatin1String("--"))
+            return at + 1 < arguments.size() ? Invocation{Command::Unknown, at + 1}
+                                             : Invocation{Command::Window, at};
+        if (argument.size() < 2 || !argument.startsWith(QLatin1Char('-')))
+            return {Command::Unknown, at};
+        QStringView option = QStringView(argument).mid(1);
+        if (option.startsWith(QLatin1Char('-')))
+            option = option.mid(1);
+        if (isQtOptionWithValue(option)) {
+            ++at;  // its value, whatever it is
+            continue;
+        }
+        if (!isQtFlag(option))
+            return {Command::UnknownOption, at};
     }
-    if (arguments.size() < 2)
-        return Command::Window;
-    const QString first = arguments.at(1);
-    if (first.startsWith(QLatin1Char('-')))
-        return Command::Window;
-    return first == QLatin1String("reading") ? Command::Reading : Command::Unknown;
+    return {};
 }
 
-int runCommand(Command command, const QStringList& arguments) {
-    switch (command) {
+int runCommand(const Invocation& invocation, const QStringList& arguments) {
+    switch (invocation.command) {
     case Command::Help:
-        return write(stdout, usage()) ? Success : Failure;
+        return writeOutput(help());
     case Command::Version:
-        return write(stdout, QStringLiteral("Asterine %1\n").arg(QStringLiteral(ASTERINE_VERSION)))
-                   ? Success
-                   : Failure;
+        return writeOutput(version());
     case Command::Reading:
-        return reading(arguments);
+        // The reading's own arguments, behind any of Qt's options before it.
+        return reading(arguments.mid(0, 1) + arguments.mid(invocation.at));
     case Command::Unknown:
-        write(stderr,
-              Texts::tr("asterine: “%1” is not a command. Try “asterine --help”.\n")
-                  .arg(arguments.value(1)));
-        return Refused;
+        return refuse(Texts::tr("asterine: “%1” is not a command. Try “asterine --help”.\n")
+                          .arg(terminalText(arguments.value(invocation.at))));
+    case Command::UnknownOption:
+        return refuse(Texts::tr("asterine: unknown option “%1”. Try “asterine --help”.\n")
+                          .arg(terminalText(arguments.value(invocation.at))));
     case Command::Window:
         break;
     }

@@ -17,6 +17,7 @@
 #include "entry/validation.h"
 #include "stars/catalogues.h"
 #include "stars/engine.h"
+#include "terminal_text.h"
 #include "translation/translation.h"
 
 namespace asterine::cli {
@@ -87,25 +88,44 @@ QJsonValue angleJson(const QString& degrees, const QString& minutes, const QStri
 
 std::vector<atlas::Place> atlasPlaces(const QString& typed) {
     static const atlas::Atlas all = translation::desktopAtlas();
-    const QStringList parts = typed.split(QLatin1Char(','));
+    // The name, then what narrows it, after a comma as the language writes
+    // one ("London, Canada", "القاهرة، مصر").
+    static const QRegularExpression commas(QStringLiteral("[,\u060c\uff0c\u3001]"));
+    const QStringList parts = typed.split(commas);
     const QString name = parts.first().trimmed();
     std::vector<atlas::Place> found = all.suggestions(name.toStdString(), all.size());
-    // What follows the comma names the state or the country, or the start of either.
     for (const QString& part : parts.mid(1)) {
         const std::optional<std::string> wanted =
             atlas::foldForSearch(part.trimmed().toStdString());
         if (!wanted || wanted->empty())
             continue;
-        std::erase_if(found, [&wanted](const atlas::Place& place) {
-            for (const std::string* text : {&place.state, &place.country}) {
-                const std::optional<std::string> folded = atlas::foldForSearch(*text);
-                if (folded && folded->starts_with(*wanted))
-                    return false;
-            }
-            return true;
-        });
+        std::erase_if(found,
+                      [&wanted](const atlas::Place& place) { return !narrowedBy(place, *wanted); });
     }
     return found;
+}
+
+bool narrowedBy(const atlas::Place& place, const std::string& folded) {
+    // The start of the state's or the country's name, as shown or in English.
+    for (const std::string* text :
+         {&place.state, &place.country, &place.englishState, &place.englishCountry}) {
+        const std::optional<std::string> name = atlas::foldForSearch(*text);
+        if (name && !name->empty() && name->starts_with(folded))
+            return true;
+    }
+    // The code of the state or the country, whole ("TX", "CA"), and the
+    // short names people write for a few countries.
+    static constexpr std::pair<const char*, const char*> shortNames[] = {
+        {"uk", "GB"}, {"usa", "US"}, {"uae", "AE"}};
+    for (const std::string* code : {&place.stateCode, &place.countryCode}) {
+        if (!code->empty() && atlas::foldForSearch(*code) == folded)
+            return true;
+    }
+    for (const auto& [shortName, code] : shortNames) {
+        if (folded == shortName && place.countryCode == code)
+            return true;
+    }
+    return false;
 }
 
 QString readingJson(const stars::StarReading& reading, const document::BirthDetails& details,
@@ -171,12 +191,15 @@ QString readingJson(const stars::StarReading& reading, const document::BirthDeta
 ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                           PlaceFinder findPlaces) {
     if (request.format != QLatin1String("text") && request.format != QLatin1String("json"))
-        return refused(Texts::tr("asterine reading: the format \u201c%1\u201d is neither text nor json.")
-                           .arg(request.format));
+        return refused(
+            Texts::tr("asterine reading: the format \u201c%1\u201d is neither text nor json.")
+                .arg(terminalText(request.format)));
 
     document::BirthDetails details;
     details.timeGiven = false;
     QString notes;
+    // The place as the JSON gives it: in English, whatever the language.
+    QString englishCity, englishState, englishCountry;
 
     // The place, from the atlas: the one the form's atlas would offer first.
     std::optional<TypedAngle> latitude;
@@ -190,17 +213,24 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
             places = findPlaces(typed);
         } catch (const std::exception&) {
             return refused(Texts::tr("asterine reading: there is no atlas on this system (Debian's "
-                              "libgeonames), so --place cannot be looked up."),
+                                     "libgeonames), so --place cannot be looked up."),
                            PlaceUnknown);
         }
         if (places.empty())
             return refused(
-                Texts::tr("asterine reading: no place in the atlas matches \u201c%1\u201d.").arg(typed),
+                Texts::tr("asterine reading: no place in the atlas matches \u201c%1\u201d.")
+                    .arg(terminalText(typed)),
                 PlaceUnknown);
         const atlas::Place& place = places.front();
         details.city = QString::fromStdString(place.name);
         details.state = QString::fromStdString(place.state);
         details.country = QString::fromStdString(place.country);
+        const auto english = [](const std::string& text, const QString& shown) {
+            return text.empty() ? shown : QString::fromStdString(text);
+        };
+        englishCity = english(place.englishName, details.city);
+        englishState = english(place.englishState, details.state);
+        englishCountry = english(place.englishCountry, details.country);
         const auto angle = [](double value) {
             const atlas::Dms dms = atlas::toDms(value);
             return TypedAngle{QString::number(dms.degrees), QString::number(dms.minutes),
@@ -216,31 +246,41 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                     return atlas::foldForSearch(other.name) == folded;
                 });
             const atlas::Place& other = sameName != places.end() ? *sameName : places[1];
-            notes += Texts::tr("asterine reading: took %1, the most populous of %2 places that match "
-                        "\u201c%3\u201d; to take another, name its state or country too, as in "
-                        "\u201c%4, %5\u201d.")
+            notes += Texts::tr(
+                         "asterine reading: took %1, the most populous of %2 places that match "
+                         "\u201c%3\u201d; to take another, name its state or country too, as in "
+                         "\u201c%4, %5\u201d.")
                          .arg(QString::fromStdString(atlas::label(place)))
                          .arg(places.size())
-                         .arg(typed, QString::fromStdString(other.name),
+                         .arg(terminalText(typed), QString::fromStdString(other.name),
                               QString::fromStdString(other.country)) +
                      QLatin1Char('\n');
         }
     }
 
+    // Angles as people write them, with the locale's decimal separator too.
+    const QString decimalPoint = QLocale().decimalPoint();
     if (request.latitude) {
-        latitude = readAngle(*request.latitude, QLatin1Char('N'), QLatin1Char('S'));
+        if (isBlank(*request.latitude))
+            return refused(missing(BirthBox::LatD).message);
+        latitude = readAngle(*request.latitude, QLatin1Char('N'), QLatin1Char('S'), decimalPoint);
         if (!latitude)
-            return refused(latitudeRefusal(stars::LatitudeField::Degrees).message);
+            return refused(
+                Texts::tr("asterine reading: the latitude \u201c%1\u201d is neither degrees, "
+                          "minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor "
+                          "decimal degrees (-33.87, N51.5).")
+                    .arg(terminalText(*request.latitude)));
     }
     if (!latitude)
         return refused(missing(BirthBox::LatD).message);
     if (request.longitude) {
-        longitude = readAngle(*request.longitude, QLatin1Char('E'), QLatin1Char('W'));
+        longitude = readAngle(*request.longitude, QLatin1Char('E'), QLatin1Char('W'), decimalPoint);
         if (!longitude)
-            return refused(Texts::tr("asterine reading: the longitude \u201c%1\u201d is neither degrees, "
-                              "minutes and seconds with E or W (73:51:19E) nor decimal degrees "
-                              "(-73.86).")
-                               .arg(*request.longitude));
+            return refused(
+                Texts::tr("asterine reading: the longitude \u201c%1\u201d is neither degrees, "
+                          "minutes and seconds with E or W (73:51:19E) nor decimal degrees "
+                          "(-73.86).")
+                    .arg(terminalText(*request.longitude)));
     }
 
     // The year, on its own or from the date.
@@ -248,9 +288,10 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
     if (request.year) {
         year = yearOf(*request.year);
         if (!year)
-            return refused(Texts::tr("asterine reading: the year \u201c%1\u201d is not one of the years "
-                              "the form offers, 1900 to 2050.")
-                               .arg(*request.year));
+            return refused(
+                Texts::tr("asterine reading: the year \u201c%1\u201d is not one of the years "
+                          "the form offers, 1900 to 2050.")
+                    .arg(terminalText(*request.year)));
     }
     if (request.date) {
         static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
@@ -258,14 +299,16 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
         const int month = match.captured(2).toInt();
         const int day = match.captured(3).toInt();
         if (!match.hasMatch() || month < 1 || month > 12 || day < 1 || day > 31)
-            return refused(Texts::tr("asterine reading: the date \u201c%1\u201d is not a date written "
-                              "YYYY-MM-DD.")
-                               .arg(*request.date));
+            return refused(
+                Texts::tr("asterine reading: the date \u201c%1\u201d is not a date written "
+                          "YYYY-MM-DD.")
+                    .arg(terminalText(*request.date)));
         const std::optional<int> dateYear = yearOf(match.captured(1));
         if (!dateYear)
-            return refused(Texts::tr("asterine reading: the year \u201c%1\u201d is not one of the years "
-                              "the form offers, 1900 to 2050.")
-                               .arg(match.captured(1)));
+            return refused(
+                Texts::tr("asterine reading: the year \u201c%1\u201d is not one of the years "
+                          "the form offers, 1900 to 2050.")
+                    .arg(match.captured(1)));
         if (year && *year != *dateYear)
             return refused(Texts::tr("asterine reading: the year %1 and the date %2 disagree.")
                                .arg(*year)
@@ -280,7 +323,7 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
     if (!year)
         return refused(
             Texts::tr("asterine reading: give the year of birth (--year) or the date "
-               "(--date)."));
+                      "(--date)."));
     details.year = *year;
     details.dateGiven = request.date.has_value();
 
@@ -316,8 +359,14 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
     result.messages = notes;
     if (request.format == QLatin1String("json")) {
         const int degrees = details.latitudeDegrees.toInt();
+        document::BirthDetails inEnglish = details;
+        if (request.place) {
+            inEnglish.city = englishCity;
+            inEnglish.state = englishState;
+            inEnglish.country = englishCountry;
+        }
         result.output =
-            readingJson(*outcome.reading, details, engine.ColatitudeKey(),
+            readingJson(*outcome.reading, inEnglish, engine.ColatitudeKey(),
                         catalogueName(stars::catalogueFor(degrees, details.year)), madeOn);
     } else {
         // The text is the reader's, in their language; the JSON is for

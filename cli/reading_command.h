@@ -44,9 +44,16 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                           PlaceFinder findPlaces);
 
 // The places of Debian's atlas whose names begin with what `typed` names
-// (before a comma), narrowed by what follows the comma (a state or country),
-// the most populous first.
+// (before a comma: ",", or the Arabic "،"), in the desktop's language or in
+// English, narrowed by what follows each comma (see narrowedBy), the most
+// populous first.
 std::vector<atlas::Place> atlasPlaces(const QString& typed);
+
+// Whether `folded` (as foldForSearch makes it) names the state or the
+// country of `place`: the start of its name, in the language shown or in
+// English ("Can" for Canada under every language); or its code, whole
+// ("TX", "FR"), or "UK", "USA" and "UAE".
+bool narrowedBy(const atlas::Place& place, const std::string& folded);
 
 // The reading as JSON: one object with the keys the manual page lists.
 QString readingJson(const stars::StarReading& reading, const document::BirthDetails& details,

@@ -24,9 +24,13 @@ def fail(message):
     sys.exit(1)
 
 
-def reading(*arguments):
+def reading(*arguments, language=None):
     env = {key: value for key, value in os.environ.items()
-           if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+           if key not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LANGUAGE", "LC_ALL",
+                          "LC_MESSAGES")}
+    if language:
+        env["LANGUAGE"] = language
+        env["LANG"] = "C.UTF-8"
     run = subprocess.run([sys.argv[1], "reading", "--format", "json", *arguments],
                          capture_output=True, text=True, env=env)
     if run.returncode != 0:
@@ -75,8 +79,25 @@ def main():
         fail(f"the place is {pune['place']}")
     if pune["catalogue"] != "NorthCatalogue2000":
         fail(f"2010 searched {pune['catalogue']}")
+    # English in every language, found by the English name and qualifier
+    # and by the language's own.
+    for language, typed in (("de", "London, Canada"), ("ar", "London, Canada"),
+                            ("hi", "London, Canada"), ("de", "London, Kanada")):
+        london = reading("--place", typed, "--year", "1970", language=language)
+        if london["place"] != {"city": "London", "state": "Ontario", "country": "Canada"}:
+            fail(f"{typed} under {language} is {london['place']}")
+        if london["note"] is not None and not london["note"].startswith("Interpretation"):
+            fail(f"the note under {language} is not English: {london['note']}")
+    for language, typed in (("de", "M\u00fcnchen"), ("fr", "Munich"), ("ar", "Munich")):
+        munich = reading("--place", typed, "--year", "1970", language=language)
+        if munich["place"] != {"city": "Munich", "state": "Bavaria", "country": "Germany"}:
+            fail(f"{typed} under {language} is {munich['place']}")
+    cairo = reading("--place", "\u0627\u0644\u0642\u0627\u0647\u0631\u0629\u060c \u0645\u0635\u0631",
+                    "--year", "1970", language="ar")
+    if cairo["place"]["city"] != "Cairo" or cairo["place"]["country"] != "Egypt":
+        fail(f"Cairo, Egypt under Arabic is {cairo['place']}")
     print("the JSON has the manual page's keys and types, for a principal star, a star "
-          "without lore and a place from the atlas")
+          "without lore and a place from the atlas, in English under every language")
 
 
 if __name__ == "__main__":

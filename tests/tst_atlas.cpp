@@ -690,9 +690,18 @@ void TestAtlas::libraryTextsAreTheLibrarysOwn() {
         expected.latitude = geonames_city_get_latitude(city);
         expected.longitude = geonames_city_get_longitude(city);
         expected.population = geonames_city_get_population(city);
+        // The same texts are the English ones, and the country has its code.
+        expected.englishName = expected.name;
+        expected.englishState = expected.state;
+        expected.englishCountry = expected.country;
+        expected.countryCode = geonames_city_get_country_code(city);
         geonames_city_free(city);
-        if (!(library_.place(i) == expected))
-            QCOMPARE(library_.place(i), expected);
+        const Place place = library_.place(i);
+        // The state's code has no accessor to hold it against (the command
+        // line's checks find Paris, Texas by "TX").
+        expected.stateCode = place.stateCode;
+        if (!(place == expected))
+            QCOMPARE(place, expected);
     }
 }
 

@@ -16,6 +16,21 @@ QString fileFor(const QString& language) {
     return QStringLiteral("asterine_") + language + QStringLiteral(".qm");
 }
 
+// The desktop's languages, as QLocale gives them; but English where LC_ALL
+// or LC_MESSAGES names the C locale ("C", "C.UTF-8", "POSIX"), as scripts
+// set it to have the original texts whatever LANGUAGE says.
+QStringList desktopLanguages() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES"}) {
+        const QByteArray value = qgetenv(variable);
+        if (value.isEmpty())
+            continue;
+        if (value == "C" || value == "POSIX" || value.startsWith("C."))
+            return {QStringLiteral("C")};
+        break;
+    }
+    return QLocale::system().uiLanguages();
+}
+
 }  // namespace
 
 QStringList languages() {
@@ -91,7 +106,7 @@ bool useLanguage(const QString& language, const QString& folder) {
 
 bool useDesktopLanguage() {
     const QString folder = translationsFolder();
-    return useLanguage(chooseLanguage(QLocale::system().uiLanguages(), folder), folder);
+    return useLanguage(chooseLanguage(desktopLanguages(), folder), folder);
 }
 
 bool englishTexts() {
@@ -100,7 +115,7 @@ bool englishTexts() {
 
 std::vector<std::string> placeLanguages() {
     std::vector<std::string> languages;
-    for (QString language : QLocale::system().uiLanguages()) {
+    for (QString language : desktopLanguages()) {
         language.replace(QLatin1Char('-'), QLatin1Char('_'));
         const QString base = language.section(QLatin1Char('_'), 0, 0).toLower();
         if (base.isEmpty() || base == QLatin1String("en") || base == QLatin1String("c") ||

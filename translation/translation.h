@@ -41,7 +41,9 @@ QString translationsFolder();
 bool useLanguage(const QString& language, const QString& folder);
 
 // useLanguage for the desktop's languages and the installed translations:
-// what the program and its command line do at start.
+// what the program and its command line do at start. Where LC_ALL or
+// LC_MESSAGES names the C locale ("C", "C.UTF-8"), that is English,
+// whatever LANGUAGE says.
 bool useDesktopLanguage();
 
 // Whether the program speaks English: the texts, month names and date form

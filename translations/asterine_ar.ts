@@ -423,9 +423,9 @@
     <name>asterine::CommandLine</name>
     <message>
         <source>Usage: asterine [QT-OPTION...]
-       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
-                        [--format text|json]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
        asterine --help | --version
 
 Without a command, Asterine opens its window; Qt&apos;s own options, such as
@@ -433,22 +433,24 @@ Without a command, Asterine opens its window; Qt&apos;s own options, such as
 
 reading    prints the fixed-star reading for a latitude and a year, as the
            result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
-  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
   --year YEAR             1900 to 2050
   --date YYYY-MM-DD       the date of birth; the year comes from it
   --name NAME             letters and blanks
   --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its coordinates are taken
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
   --format text|json      text (the default) or one JSON object
 
-Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
---place finds no place or there is no atlas. See asterine(1).
+Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
+refused or an unknown option, 3 when --place finds no place or there is no
+atlas. See asterine(1).
 </source>
         <translation>الاستخدام: asterine [QT-OPTION...]
-       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
-                        [--format text|json]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
        asterine --help | --version
 
 دون أمر يفتح Asterine نافذته، وتسري عليها خيارات Qt نفسها، مثل
@@ -456,17 +458,19 @@ Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
 
 reading    يطبع قراءة النجم الثابت لخط عرض وسنة، كما تعرضها نافذة
            النتائج، دون فتح نافذة
-  --latitude LATITUDE     51:30:26N أو 51°30′26″N أو -33.87
-  --longitude LONGITUDE   0:07:39W أو 0°7′39″W أو 151.21
+  --latitude LATITUDE     51:30:26N أو 51 30 N أو 51°30.5′N أو N51.5 أو -33.87
+  --longitude LONGITUDE   0:07:39W أو 0 7 39 W أو 0°7.65′W أو W0.13 أو 151.21
   --year YEAR             من 1900 إلى 2050
   --date YYYY-MM-DD       تاريخ الميلاد، وتؤخذ السنة منه
   --name NAME             حروف ومسافات
   --place PLACE           مكان من الأطلس المحلي، مثل "Pune" أو
-                          "London, Canada"، وتؤخذ إحداثياته
+                          "London, Canada"، ويؤخذ خطا عرضه وطوله
+                          ما لم يُعطَ --latitude و--longitude
   --format text|json      text (الافتراضي) أو كائن JSON واحد
 
-حالة الخروج: 0 عند إخراج قراءة، و2 عند رفض المدخلات أو خيار غير معروف،
-و3 عندما لا يجد --place أي مكان أو لا يوجد أطلس. انظر asterine(1).
+حالة الخروج: 0 عند إخراج قراءة، و1 عندما يتعذّر كتابة المخرجات، و2 عند رفض
+المدخلات أو خيار غير معروف، و3 عندما لا يجد --place أي مكان أو لا يوجد أطلس.
+انظر asterine(1).
 </translation>
     </message>
     <message>
@@ -491,6 +495,30 @@ reading    يطبع قراءة النجم الثابت لخط عرض وسنة، 
         <source>asterine: “%1” is not a command. Try “asterine --help”.
 </source>
         <translation>asterine: «%1» ليس أمرًا. جرّب «asterine --help».
+</translation>
+    </message>
+    <message>
+        <source>asterine: standard output cannot be written: %1.
+</source>
+        <translation>asterine: تتعذّر الكتابة في المخرجات القياسية: %1.
+</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright © 2026 Quorvane Softwares.
+الترخيص GPLv3+: رخصة GNU العمومية، الإصدار 3 أو أحدث &lt;https://gnu.org/licenses/gpl.html&gt;.
+هذا برنامج حر: لك حرية تعديله وإعادة توزيعه.
+لا يوجد أي ضمان، في الحدود التي يسمح بها القانون.
+</translation>
+    </message>
+    <message>
+        <source>asterine: unknown option “%1”. Try “asterine --help”.
+</source>
+        <translation>asterine: خيار غير معروف «%1». جرّب «asterine --help».
 </translation>
     </message>
 </context>
@@ -1152,6 +1180,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
         <translation>asterine reading: حدّد سنة الميلاد (--year) أو التاريخ (--date).</translation>
+    </message>
+    <message>
+        <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
+        <translation>asterine reading: خط العرض «%1» ليس درجات ودقائق وثواني مع N أو S (51:30:26N أو 51 30 N أو 51°30.5′N) ولا درجات عشرية (-33.87 أو N51.5).</translation>
     </message>
 </context>
 <context>

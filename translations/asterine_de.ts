@@ -423,9 +423,9 @@
     <name>asterine::CommandLine</name>
     <message>
         <source>Usage: asterine [QT-OPTION...]
-       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
-                        [--format text|json]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
        asterine --help | --version
 
 Without a command, Asterine opens its window; Qt&apos;s own options, such as
@@ -433,22 +433,24 @@ Without a command, Asterine opens its window; Qt&apos;s own options, such as
 
 reading    prints the fixed-star reading for a latitude and a year, as the
            result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
-  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
   --year YEAR             1900 to 2050
   --date YYYY-MM-DD       the date of birth; the year comes from it
   --name NAME             letters and blanks
   --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its coordinates are taken
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
   --format text|json      text (the default) or one JSON object
 
-Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
---place finds no place or there is no atlas. See asterine(1).
+Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
+refused or an unknown option, 3 when --place finds no place or there is no
+atlas. See asterine(1).
 </source>
         <translation>Aufruf: asterine [QT-OPTION …]
-        asterine reading --latitude BREITE (--year JAHR | --date YYYY-MM-DD)
-                         [--longitude LÄNGE] [--name NAME] [--place ORT]
-                         [--format text|json]
+        asterine reading (--latitude BREITE | --place ORT)
+                         (--year JAHR | --date YYYY-MM-DD)
+                         [--longitude LÄNGE] [--name NAME] [--format text|json]
         asterine --help | --version
 
 Ohne Befehl öffnet Asterine sein Fenster; dafür gelten die Qt-eigenen
@@ -456,18 +458,19 @@ Optionen wie -platform und -style.
 
 reading    gibt die Fixstern-Deutung für eine Breite und ein Jahr so aus,
            wie das Ergebnisfenster sie zeigt, ohne Fenster
-  --latitude BREITE       51:30:26N, 51°30′26″N oder -33.87
-  --longitude LÄNGE       0:07:39W, 0°7′39″W oder 151.21
+  --latitude BREITE       51:30:26N, 51 30 N, 51°30.5′N, N51.5 oder -33.87
+  --longitude LÄNGE       0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 oder 151.21
   --year JAHR             1900 bis 2050
   --date YYYY-MM-DD       das Geburtsdatum; das Jahr wird daraus genommen
   --name NAME             Buchstaben und Leerzeichen
   --place ORT             ein Ort des Offline-Atlas, etwa „Pune“ oder
-                          „London, Canada“; seine Koordinaten werden übernommen
+                          „London, Canada“; seine Breite und Länge werden
+                          übernommen, wo --latitude und --longitude fehlen
   --format text|json      text (Standard) oder ein JSON-Objekt
 
-Exit-Status: 0 bei einer Deutung, 2 bei abgelehnter Eingabe oder unbekannter
-Option, 3, wenn --place keinen Ort findet oder kein Atlas vorhanden ist.
-Siehe asterine(1).
+Exit-Status: 0 bei einer Deutung, 1, wenn die Ausgabe nicht geschrieben werden
+kann, 2 bei abgelehnter Eingabe oder unbekannter Option, 3, wenn --place keinen
+Ort findet oder kein Atlas vorhanden ist. Siehe asterine(1).
 </translation>
     </message>
     <message>
@@ -492,6 +495,30 @@ Siehe asterine(1).
         <source>asterine: “%1” is not a command. Try “asterine --help”.
 </source>
         <translation>asterine: „%1“ ist kein Befehl. Versuchen Sie „asterine --help“.
+</translation>
+    </message>
+    <message>
+        <source>asterine: standard output cannot be written: %1.
+</source>
+        <translation>asterine: Die Standardausgabe kann nicht geschrieben werden: %1.
+</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright © 2026 Quorvane Softwares.
+Lizenz GPLv3+: GNU GPL Version 3 oder neuer &lt;https://gnu.org/licenses/gpl.html&gt;.
+Dies ist freie Software: Sie dürfen sie verändern und weitergeben.
+Es gibt KEINE GARANTIE, soweit das Gesetz es zulässt.
+</translation>
+    </message>
+    <message>
+        <source>asterine: unknown option “%1”. Try “asterine --help”.
+</source>
+        <translation>asterine: Unbekannte Option „%1“. Versuchen Sie „asterine --help“.
 </translation>
     </message>
 </context>
@@ -1137,6 +1164,10 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
         <translation>asterine reading: Geben Sie das Geburtsjahr (--year) oder das Datum (--date) an.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
+        <translation>asterine reading: Die Breite „%1“ ist weder in Grad, Minuten und Sekunden mit N oder S (51:30:26N, 51 30 N, 51°30.5′N) noch in Dezimalgrad (-33.87, N51.5) angegeben.</translation>
     </message>
 </context>
 <context>

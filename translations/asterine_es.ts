@@ -423,9 +423,9 @@
     <name>asterine::CommandLine</name>
     <message>
         <source>Usage: asterine [QT-OPTION...]
-       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
-                        [--format text|json]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
        asterine --help | --version
 
 Without a command, Asterine opens its window; Qt&apos;s own options, such as
@@ -433,22 +433,24 @@ Without a command, Asterine opens its window; Qt&apos;s own options, such as
 
 reading    prints the fixed-star reading for a latitude and a year, as the
            result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
-  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
   --year YEAR             1900 to 2050
   --date YYYY-MM-DD       the date of birth; the year comes from it
   --name NAME             letters and blanks
   --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its coordinates are taken
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
   --format text|json      text (the default) or one JSON object
 
-Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
---place finds no place or there is no atlas. See asterine(1).
+Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
+refused or an unknown option, 3 when --place finds no place or there is no
+atlas. See asterine(1).
 </source>
         <translation>Uso: asterine [OPCIÓN-QT...]
-     asterine reading --latitude LATITUD (--year AÑO | --date YYYY-MM-DD)
-                      [--longitude LONGITUD] [--name NOMBRE] [--place LUGAR]
-                      [--format text|json]
+     asterine reading (--latitude LATITUD | --place LUGAR)
+                      (--year AÑO | --date YYYY-MM-DD)
+                      [--longitude LONGITUD] [--name NOMBRE] [--format text|json]
      asterine --help | --version
 
 Sin un comando, Asterine abre su ventana; se le aplican las opciones propias
@@ -456,18 +458,19 @@ de Qt, como -platform y -style.
 
 reading    muestra la lectura de la estrella fija para una latitud y un año,
            tal como la presenta la ventana de resultados, pero sin ventana
-  --latitude LATITUD      51:30:26N, 51°30′26″N o -33.87
-  --longitude LONGITUD    0:07:39W, 0°7′39″W o 151.21
+  --latitude LATITUD      51:30:26N, 51 30 N, 51°30.5′N, N51.5 o -33.87
+  --longitude LONGITUD    0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 o 151.21
   --year AÑO              de 1900 a 2050
   --date YYYY-MM-DD       la fecha de nacimiento; el año se toma de ella
   --name NOMBRE           letras y espacios
   --place LUGAR           un lugar del atlas sin conexión, como «Pune» o
-                          «London, Canada»; se toman sus coordenadas
+                          «London, Canada»; se toman su latitud y su longitud
+                          cuando no se dan --latitude ni --longitude
   --format text|json      text (el predeterminado) o un único objeto JSON
 
-Estado de salida: 0 si hay lectura; 2 si se rechazan los datos o una opción
-es desconocida; 3 si --place no encuentra ningún lugar o no hay atlas.
-Véase asterine(1).
+Estado de salida: 0 si hay lectura; 1 si no se puede escribir la salida; 2 si
+se rechazan los datos o una opción es desconocida; 3 si --place no encuentra
+ningún lugar o no hay atlas. Véase asterine(1).
 </translation>
     </message>
     <message>
@@ -492,6 +495,30 @@ Véase asterine(1).
         <source>asterine: “%1” is not a command. Try “asterine --help”.
 </source>
         <translation>asterine: «%1» no es un comando. Pruebe «asterine --help».
+</translation>
+    </message>
+    <message>
+        <source>asterine: standard output cannot be written: %1.
+</source>
+        <translation>asterine: no se puede escribir en la salida estándar: %1.
+</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright © 2026 Quorvane Softwares.
+Licencia GPLv3+: GNU GPL versión 3 o posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Esto es software libre: usted es libre de modificarlo y redistribuirlo.
+NO hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
+</translation>
+    </message>
+    <message>
+        <source>asterine: unknown option “%1”. Try “asterine --help”.
+</source>
+        <translation>asterine: opción desconocida «%1». Pruebe «asterine --help».
 </translation>
     </message>
 </context>
@@ -1137,6 +1164,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
         <translation>asterine reading: indique el año de nacimiento (--year) o la fecha (--date).</translation>
+    </message>
+    <message>
+        <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
+        <translation>asterine reading: la latitud «%1» no está ni en grados, minutos y segundos con N o S (51:30:26N, 51 30 N, 51°30.5′N) ni en grados decimales (-33.87, N51.5).</translation>
     </message>
 </context>
 <context>

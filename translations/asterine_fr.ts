@@ -423,9 +423,9 @@
     <name>asterine::CommandLine</name>
     <message>
         <source>Usage: asterine [QT-OPTION...]
-       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
-                        [--format text|json]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
        asterine --help | --version
 
 Without a command, Asterine opens its window; Qt&apos;s own options, such as
@@ -433,41 +433,44 @@ Without a command, Asterine opens its window; Qt&apos;s own options, such as
 
 reading    prints the fixed-star reading for a latitude and a year, as the
            result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
-  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
   --year YEAR             1900 to 2050
   --date YYYY-MM-DD       the date of birth; the year comes from it
   --name NAME             letters and blanks
   --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its coordinates are taken
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
   --format text|json      text (the default) or one JSON object
 
-Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
---place finds no place or there is no atlas. See asterine(1).
+Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
+refused or an unknown option, 3 when --place finds no place or there is no
+atlas. See asterine(1).
 </source>
-        <translation>Usage : asterine [OPTION-QT...]
-        asterine reading --latitude LATITUDE (--year ANNÉE | --date YYYY-MM-DD)
-                         [--longitude LONGITUDE] [--name NOM] [--place LIEU]
-                         [--format text|json]
+        <translation>Usage : asterine [OPTION-QT...]
+        asterine reading (--latitude LATITUDE | --place LIEU)
+                         (--year ANNÉE | --date YYYY-MM-DD)
+                         [--longitude LONGITUDE] [--name NOM] [--format text|json]
         asterine --help | --version
 
-Sans commande, Asterine ouvre sa fenêtre ; les options propres à Qt, comme
+Sans commande, Asterine ouvre sa fenêtre ; les options propres à Qt, comme
 -platform et -style, s’y appliquent.
 
 reading    affiche l’interprétation de l’étoile fixe pour une latitude et une
            année, telle que la fenêtre de résultats la présente, sans fenêtre
-  --latitude LATITUDE     51:30:26N, 51°30′26″N ou -33.87
-  --longitude LONGITUDE   0:07:39W, 0°7′39″W ou 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 ou -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 ou 151.21
   --year ANNÉE            de 1900 à 2050
-  --date YYYY-MM-DD       la date de naissance ; l’année en est tirée
+  --date YYYY-MM-DD       la date de naissance ; l’année en est tirée
   --name NOM              lettres et espaces
-  --place LIEU            un lieu de l’atlas hors ligne, comme « Pune » ou
-                          « London, Canada » ; ses coordonnées sont utilisées
+  --place LIEU            un lieu de l’atlas hors ligne, comme « Pune » ou
+                          « London, Canada » ; sa latitude et sa longitude
+                          servent à défaut de --latitude et de --longitude
   --format text|json      text (par défaut) ou un objet JSON
 
-Code de sortie : 0 pour une interprétation, 2 pour une saisie refusée ou une
-option inconnue, 3 si --place ne trouve aucun lieu ou s’il n’y a pas d’atlas.
-Voir asterine(1).
+Code de sortie : 0 pour une interprétation, 1 si la sortie ne peut pas être
+écrite, 2 pour une saisie refusée ou une option inconnue, 3 si --place ne
+trouve aucun lieu ou s’il n’y a pas d’atlas. Voir asterine(1).
 </translation>
     </message>
     <message>
@@ -492,6 +495,30 @@ Voir asterine(1).
         <source>asterine: “%1” is not a command. Try “asterine --help”.
 </source>
         <translation>asterine : « %1 » n’est pas une commande. Essayez « asterine --help ».
+</translation>
+    </message>
+    <message>
+        <source>asterine: standard output cannot be written: %1.
+</source>
+        <translation>asterine : la sortie standard ne peut pas être écrite : %1.
+</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright © 2026 Quorvane Softwares.
+Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
+</translation>
+    </message>
+    <message>
+        <source>asterine: unknown option “%1”. Try “asterine --help”.
+</source>
+        <translation>asterine : option inconnue « %1 ». Essayez « asterine --help ».
 </translation>
     </message>
 </context>
@@ -1137,6 +1164,10 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
         <translation>asterine reading : indiquez l’année de naissance (--year) ou la date (--date).</translation>
+    </message>
+    <message>
+        <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
+        <translation>asterine reading : la latitude « %1 » n’est ni en degrés, minutes et secondes suivis de N ou S (51:30:26N, 51 30 N, 51°30.5′N), ni en degrés décimaux (-33.87, N51.5).</translation>
     </message>
 </context>
 <context>

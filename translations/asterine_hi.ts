@@ -423,9 +423,9 @@
     <name>asterine::CommandLine</name>
     <message>
         <source>Usage: asterine [QT-OPTION...]
-       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
-                        [--format text|json]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
        asterine --help | --version
 
 Without a command, Asterine opens its window; Qt&apos;s own options, such as
@@ -433,22 +433,24 @@ Without a command, Asterine opens its window; Qt&apos;s own options, such as
 
 reading    prints the fixed-star reading for a latitude and a year, as the
            result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
-  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
   --year YEAR             1900 to 2050
   --date YYYY-MM-DD       the date of birth; the year comes from it
   --name NAME             letters and blanks
   --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its coordinates are taken
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
   --format text|json      text (the default) or one JSON object
 
-Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
---place finds no place or there is no atlas. See asterine(1).
+Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
+refused or an unknown option, 3 when --place finds no place or there is no
+atlas. See asterine(1).
 </source>
         <translation>उपयोग: asterine [QT-OPTION...]
-       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
-                        [--format text|json]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
        asterine --help | --version
 
 कोई कमांड न देने पर Asterine अपनी विंडो खोलता है; Qt के अपने विकल्प, जैसे
@@ -456,17 +458,19 @@ Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
 
 reading    किसी अक्षांश और वर्ष का स्थिर तारा फलादेश, जैसा परिणाम फ़ॉर्म
            उसे दिखाता है, बिना विंडो खोले लिखता है
-  --latitude LATITUDE     51:30:26N, 51°30′26″N या -33.87
-  --longitude LONGITUDE   0:07:39W, 0°7′39″W या 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 या -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 या 151.21
   --year YEAR             1900 से 2050
   --date YYYY-MM-DD       जन्म तिथि; वर्ष इसी से लिया जाता है
   --name NAME             अक्षर और रिक्त स्थान
-  --place PLACE           ऑफ़लाइन एटलस का कोई स्थान, जैसे &quot;Pune&quot; या
-                          &quot;London, Canada&quot;; उसके निर्देशांक लिए जाते हैं
+  --place PLACE           ऑफ़लाइन एटलस का कोई स्थान, जैसे "Pune" या
+                          "London, Canada"; --latitude और --longitude न दिए
+                          जाने पर उसके अक्षांश और देशांतर लिए जाते हैं
   --format text|json      text (डिफ़ॉल्ट) या एक JSON ऑब्जेक्ट
 
-निकास स्थिति: फलादेश मिलने पर 0, अस्वीकृत इनपुट या अज्ञात विकल्प पर 2,
---place से कोई स्थान न मिलने या एटलस न होने पर 3। देखें asterine(1)।
+निकास स्थिति: फलादेश मिलने पर 0, आउटपुट न लिखा जा सकने पर 1, अस्वीकृत इनपुट
+या अज्ञात विकल्प पर 2, --place से कोई स्थान न मिलने या एटलस न होने पर 3।
+देखें asterine(1)।
 </translation>
     </message>
     <message>
@@ -491,6 +495,30 @@ reading    किसी अक्षांश और वर्ष का स्�
         <source>asterine: “%1” is not a command. Try “asterine --help”.
 </source>
         <translation>asterine: “%1” कोई कमांड नहीं है। “asterine --help” चलाकर देखें।
+</translation>
+    </message>
+    <message>
+        <source>asterine: standard output cannot be written: %1.
+</source>
+        <translation>asterine: मानक आउटपुट में नहीं लिखा जा सकता: %1।
+</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright © 2026 Quorvane Softwares.
+लाइसेंस GPLv3+: GNU GPL संस्करण 3 या उसके बाद का &lt;https://gnu.org/licenses/gpl.html&gt;।
+यह मुक्त सॉफ़्टवेयर है: आप इसे बदलने और आगे बाँटने के लिए स्वतंत्र हैं।
+कानून जहाँ तक अनुमति देता है, इसकी कोई वारंटी नहीं है।
+</translation>
+    </message>
+    <message>
+        <source>asterine: unknown option “%1”. Try “asterine --help”.
+</source>
+        <translation>asterine: अज्ञात विकल्प “%1”। “asterine --help” चलाकर देखें।
 </translation>
     </message>
 </context>
@@ -1136,6 +1164,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
         <translation>asterine reading: जन्म का वर्ष (--year) या तिथि (--date) दें।</translation>
+    </message>
+    <message>
+        <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
+        <translation>asterine reading: अक्षांश “%1” न तो N या S सहित अंश, कला और विकला (51:30:26N, 51 30 N, 51°30.5′N) में है, न दशमलव अंशों (-33.87, N51.5) में।</translation>
     </message>
 </context>
 <context>

@@ -423,9 +423,9 @@
     <name>asterine::CommandLine</name>
     <message>
         <source>Usage: asterine [QT-OPTION...]
-       asterine reading --latitude LATITUDE (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--place PLACE]
-                        [--format text|json]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
        asterine --help | --version
 
 Without a command, Asterine opens its window; Qt&apos;s own options, such as
@@ -433,22 +433,24 @@ Without a command, Asterine opens its window; Qt&apos;s own options, such as
 
 reading    prints the fixed-star reading for a latitude and a year, as the
            result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51°30′26″N or -33.87
-  --longitude LONGITUDE   0:07:39W, 0°7′39″W or 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
   --year YEAR             1900 to 2050
   --date YYYY-MM-DD       the date of birth; the year comes from it
   --name NAME             letters and blanks
   --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its coordinates are taken
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
   --format text|json      text (the default) or one JSON object
 
-Exit status: 0 for a reading, 2 for input refused or an unknown option, 3 when
---place finds no place or there is no atlas. See asterine(1).
+Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
+refused or an unknown option, 3 when --place finds no place or there is no
+atlas. See asterine(1).
 </source>
         <translation>Uso: asterine [OPÇÃO-QT...]
-     asterine reading --latitude LATITUDE (--year ANO | --date YYYY-MM-DD)
-                      [--longitude LONGITUDE] [--name NOME] [--place LOCAL]
-                      [--format text|json]
+     asterine reading (--latitude LATITUDE | --place LOCAL)
+                      (--year ANO | --date YYYY-MM-DD)
+                      [--longitude LONGITUDE] [--name NOME] [--format text|json]
      asterine --help | --version
 
 Sem um comando, o Asterine abre a sua janela; as opções do próprio Qt, como
@@ -456,18 +458,19 @@ Sem um comando, o Asterine abre a sua janela; as opções do próprio Qt, como
 
 reading    mostra a leitura de estrela fixa para uma latitude e um ano, como
            a janela de resultado a apresenta, sem abrir janela
-  --latitude LATITUDE     51:30:26N, 51°30′26″N ou -33.87
-  --longitude LONGITUDE   0:07:39W, 0°07′39″W ou 151.21
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 ou -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 ou 151.21
   --year ANO              de 1900 a 2050
   --date YYYY-MM-DD       a data de nascimento; o ano é tirado dela
   --name NOME             letras e espaços
-  --place LOCAL           um local do atlas offline, como &quot;Pune&quot; ou
-                          &quot;London, Canada&quot;; usa as coordenadas dele
+  --place LOCAL           um local do atlas offline, como "Pune" ou
+                          "London, Canada"; usa a latitude e a longitude dele
+                          quando --latitude e --longitude não são dados
   --format text|json      text (o padrão) ou um objeto JSON
 
-Status de saída: 0 para uma leitura, 2 para entrada recusada ou opção
-desconhecida, 3 quando --place não encontra nenhum local ou não há atlas.
-Consulte asterine(1).
+Status de saída: 0 para uma leitura, 1 quando a saída não pode ser escrita,
+2 para entrada recusada ou opção desconhecida, 3 quando --place não encontra
+nenhum local ou não há atlas. Consulte asterine(1).
 </translation>
     </message>
     <message>
@@ -492,6 +495,30 @@ Consulte asterine(1).
         <source>asterine: “%1” is not a command. Try “asterine --help”.
 </source>
         <translation>asterine: “%1” não é um comando. Experimente “asterine --help”.
+</translation>
+    </message>
+    <message>
+        <source>asterine: standard output cannot be written: %1.
+</source>
+        <translation>asterine: não é possível escrever na saída padrão: %1.
+</translation>
+    </message>
+    <message>
+        <source>Copyright © 2026 Quorvane Softwares.
+License GPLv3+: GNU GPL version 3 or later &lt;https://gnu.org/licenses/gpl.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</source>
+        <translation>Copyright © 2026 Quorvane Softwares.
+Licença GPLv3+: GNU GPL versão 3 ou posterior &lt;https://gnu.org/licenses/gpl.html&gt;.
+Este é um software livre: você é livre para alterá-lo e redistribuí-lo.
+NÃO HÁ GARANTIA, na máxima extensão permitida em lei.
+</translation>
+    </message>
+    <message>
+        <source>asterine: unknown option “%1”. Try “asterine --help”.
+</source>
+        <translation>asterine: opção desconhecida “%1”. Experimente “asterine --help”.
 </translation>
     </message>
 </context>
@@ -1137,6 +1164,10 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
         <translation>asterine reading: informe o ano de nascimento (--year) ou a data (--date).</translation>
+    </message>
+    <message>
+        <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
+        <translation>asterine reading: a latitude “%1” não está em graus, minutos e segundos com N ou S (51:30:26N, 51 30 N, 51°30.5′N) nem em graus decimais (-33.87, N51.5).</translation>
     </message>
 </context>
 <context>
