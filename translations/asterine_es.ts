@@ -825,7 +825,7 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
     </message>
     <message>
         <source>Deg</source>
-        <translation>Grad</translation>
+        <translation>Grados</translation>
     </message>
     <message>
         <source>Min</source>

@@ -825,15 +825,15 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
     </message>
     <message>
         <source>Deg</source>
-        <translation>Deg</translation>
+        <translation>Degrés</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>Min</translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>Sec</source>
-        <translation>Sec</translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <source>degrees</source>

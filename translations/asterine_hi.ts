@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>This is also known as the Dog Star. This shows that you may advance much farther in life than you have expected if you put in the hard work.</source>
-        <translation>इसे श्वान तारा (डॉग स्टार) भी कहा जाता है। यह दर्शाता है कि यदि आप कड़ी मेहनत करें, तो जीवन में अपनी अपेक्षा से कहीं आगे बढ़ सकते हैं।</translation>
+        <translation>इसे लुब्धक या श्वान तारा (डॉग स्टार) भी कहा जाता है। यह दर्शाता है कि यदि आप कड़ी मेहनत करें, तो जीवन में अपनी अपेक्षा से कहीं आगे बढ़ सकते हैं।</translation>
     </message>
     <message>
         <source>You will have a love for learning and will be studious. You will succeed in material enterprises.</source>
@@ -459,7 +459,7 @@ reading    किसी अक्षांश और वर्ष का स्�
   --latitude LATITUDE     51:30:26N, 51°30′26″N या -33.87
   --longitude LONGITUDE   0:07:39W, 0°7′39″W या 151.21
   --year YEAR             1900 से 2050
-  --date YYYY-MM-DD       जन्म तिथि; वर्ष इसी से लिया जाता है
+  --date YYYY-MM-DD       जन्म दिन; वर्ष इसी से लिया जाता है
   --name NAME             अक्षर और रिक्त स्थान
   --place PLACE           ऑफ़लाइन एटलस का कोई स्थान, जैसे &quot;Pune&quot; या
                           &quot;London, Canada&quot;; उसके निर्देशांक लिए जाते हैं
@@ -621,7 +621,7 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
     </message>
     <message>
         <source>Position</source>
-        <translation>स्थिति</translation>
+        <translation>सायन स्थिति</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
@@ -752,7 +752,7 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्म दिन</translation>
     </message>
     <message>
         <source>Hour</source>
@@ -947,7 +947,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्म दिन</translation>
     </message>
     <message>
         <source>Place of Birth</source>
@@ -978,7 +978,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्म दिन</translation>
     </message>
     <message>
         <source>Last Used</source>
@@ -1127,15 +1127,15 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
-        <translation>asterine reading: तिथि “%1” YYYY-MM-DD रूप में लिखी तिथि नहीं है।</translation>
+        <translation>asterine reading: दिन “%1” YYYY-MM-DD रूप में लिखा दिन नहीं है।</translation>
     </message>
     <message>
         <source>asterine reading: the year %1 and the date %2 disagree.</source>
-        <translation>asterine reading: वर्ष %1 और तिथि %2 आपस में मेल नहीं खाते।</translation>
+        <translation>asterine reading: वर्ष %1 और दिन %2 आपस में मेल नहीं खाते।</translation>
     </message>
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
-        <translation>asterine reading: जन्म का वर्ष (--year) या तिथि (--date) दें।</translation>
+        <translation>asterine reading: जन्म का वर्ष (--year) या दिन (--date) दें।</translation>
     </message>
 </context>
 <context>
@@ -1228,11 +1228,11 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>कृपया सही तिथि या महीना दर्ज करें!</translation>
+        <translation>कृपया सही दिन या महीना दर्ज करें!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही तिथि या महीना दर्ज करें !</translation>
+        <translation>कृपया सही दिन या महीना दर्ज करें !</translation>
     </message>
     <message>
         <source>Please Enter only Letters</source>
@@ -1333,7 +1333,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Position</source>
-        <translation>स्थिति</translation>
+        <translation>सायन स्थिति</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
@@ -1362,7 +1362,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्म दिन</translation>
     </message>
     <message>
         <source>Time of Birth</source>
@@ -1413,7 +1413,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>the date “%1” is not written YYYY-MM-DD</source>
-        <translation>तिथि “%1” YYYY-MM-DD रूप में नहीं लिखी है</translation>
+        <translation>दिन “%1” YYYY-MM-DD रूप में नहीं लिखा है</translation>
     </message>
     <message>
         <source>the year %1 is not one from 1900 to 2050</source>
@@ -1421,11 +1421,11 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>“%1” is not a date</source>
-        <translation>“%1” कोई तिथि नहीं है</translation>
+        <translation>“%1” कोई दिन नहीं है</translation>
     </message>
     <message>
         <source>%1 %2 %3 is not a date</source>
-        <translation>%1 %2 %3 कोई तिथि नहीं है</translation>
+        <translation>%1 %2 %3 कोई दिन नहीं है</translation>
     </message>
     <message>
         <source>the time “%1” is not HH:MM:SS</source>
