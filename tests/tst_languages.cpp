@@ -113,6 +113,7 @@ private slots:
     void rightToLeftWhereTheLanguageIsWritten();
     void commandLineSpeaksTheLanguage();
     void wordsOfTheLanguage();
+    void documentKeepsToOneScriptOfDigits();
 
 private:
     std::unique_ptr<Harness> h;
@@ -406,6 +407,11 @@ void TestLanguages::commandLineSpeaksTheLanguage() {
     // The JSON is for programs: the engine's English whatever the language.
     const QString json = run(reading + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
     QVERIFY2(json.contains(QStringLiteral("\"angel\": \"Raphael\"")), qPrintable(json));
+    // Its sides too, where the text gives the language's letter.
+    QVERIFY2(json.contains(QStringLiteral("\"hemisphere\": \"N\"")), qPrintable(json));
+    QVERIFY2(text.contains(QStringLiteral("77\u00b0 33\u2032 0\u2033 ") +
+                           document::compassLetter(u'N') + QLatin1Char('\n')),
+             qPrintable(text));
 }
 
 void TestLanguages::wordsOfTheLanguage() {
@@ -455,6 +461,65 @@ void TestLanguages::wordsOfTheLanguage() {
         }
     } else if (Language() == QLatin1String("ar")) {
         QVERIFY2(sirius.contains(QStringLiteral("الشعرى اليمانية")), qPrintable(sirius));
+    }
+}
+
+void TestLanguages::documentKeepsToOneScriptOfDigits() {
+    // A reading south and west of Greenwich, made today: the footer's date
+    // is the language's long date.
+    stars::ReadingEngine engine;
+    const stars::ReadingOutcome outcome = engine.RequestReading("77", "33", 1970);
+    QVERIFY(outcome.accepted());
+    document::BirthDetails details;
+    details.name = QStringLiteral("ANN");
+    details.monthIndex = 11;
+    details.day = 10;
+    details.year = 1970;
+    details.hour = 13;
+    details.minute = 5;
+    details.latitudeDegrees = QStringLiteral("33");
+    details.latitudeMinutes = QStringLiteral("52");
+    details.latitudeSeconds = QStringLiteral("4");
+    details.south = true;
+    details.longitudeDegrees = QStringLiteral("70");
+    details.longitudeMinutes = QStringLiteral("40");
+    details.longitudeSeconds = QStringLiteral("0");
+    details.west = true;
+    const document::ReadingDocument made = document::makeDocument(
+        translation::localised(*outcome.reading), details, QDate(2026, 12, 8));
+    for (const QString& text : {document::toText(made), document::toHtml(made)}) {
+        QString others;
+        for (const QChar c : text) {
+            if (c.isDigit() && c.unicode() > 0x7f)
+                others += c;
+        }
+        QVERIFY2(others.isEmpty(), qPrintable(others + QStringLiteral(" in ") + text));
+    }
+    QVERIFY2(made.footer.contains(QLatin1String("2026")), qPrintable(made.footer));
+
+    // The sides in the language's letters, one for each.
+    const QString north = document::compassLetter(u'N'), south = document::compassLetter(u'S'),
+                  east = document::compassLetter(u'E'), west = document::compassLetter(u'W');
+    QCOMPARE(QSet<QString>({north, south, east, west}).size(), 4);
+    QCOMPARE(made.details[made.details.size() - 3].value,
+             QStringLiteral("33\u00b0 52\u2032 4\u2033 ") + south);
+    QCOMPARE(made.details[made.details.size() - 2].value,
+             QStringLiteral("70\u00b0 40\u2032 0\u2033 ") + west);
+    const auto script = [](const QString& letter) { return letter.front().script(); };
+    if (Language() == QLatin1String("ar")) {
+        QCOMPARE(script(north), QChar::Script_Arabic);
+        QCOMPARE(script(east), QChar::Script_Arabic);
+    } else if (Language() == QLatin1String("hi")) {
+        QCOMPARE(script(north), QChar::Script_Devanagari);
+        QCOMPARE(script(west), QChar::Script_Devanagari);
+    } else {
+        QCOMPARE(script(north), QChar::Script_Latin);
+        // North and south are N and S in every Latin-lettered language here.
+        QCOMPARE(north + south, QStringLiteral("NS"));
+        if (Language() == QLatin1String("de"))
+            QCOMPARE(east, QStringLiteral("O"));
+        if (Language().isEmpty())
+            QCOMPARE(east + west, QStringLiteral("EW"));
     }
 }
 

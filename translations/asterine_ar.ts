@@ -1412,6 +1412,30 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>Reading</source>
         <translation>قراءة</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <extracomment>The letter for north after a latitude, as in 51° 30′ 26″ N.</extracomment>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <extracomment>The letter for south after a latitude, as in 33° 52′ 0″ S.</extracomment>
+        <translation>ج</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <extracomment>The letter for east after a longitude, as in 151° 12′ 0″ E.</extracomment>
+        <translation>ق</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
+        <translation>غ</translation>
+    </message>
 </context>
 <context>
     <name>people::Csv</name>
