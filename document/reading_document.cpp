@@ -81,8 +81,36 @@ QString dateText(int monthIndex, int day, int year) {
 }
 
 QString angleText(const QString& degrees, const QString& minutes, const QString& seconds,
-                  QChar side) {
+                  const QString& side) {
     return QStringLiteral("%1\u00b0 %2\u2032 %3\u2033 %4").arg(degrees, minutes, seconds, side);
+}
+
+QString compassLetter(QChar side) {
+    switch (side.unicode()) {
+    case 'N':
+        //: The letter for north after a latitude, as in 51° 30′ 26″ N.
+        return Texts::tr("N", "north");
+    case 'S':
+        //: The letter for south after a latitude, as in 33° 52′ 0″ S.
+        return Texts::tr("S", "south");
+    case 'E':
+        //: The letter for east after a longitude, as in 151° 12′ 0″ E.
+        return Texts::tr("E", "east");
+    case 'W':
+        //: The letter for west after a longitude, as in 0° 7′ 39″ W.
+        return Texts::tr("W", "west");
+    default:
+        return QString(side);
+    }
+}
+
+QString westernDigits(const QString& text) {
+    QString western = text;
+    for (QChar& c : western) {
+        if (c.isDigit() && c.unicode() > 0x7f)
+            c = QChar(u'0' + c.digitValue());
+    }
+    return western;
 }
 
 ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetails& details,
@@ -112,12 +140,12 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
     document.details << Field{
         Texts::tr("Latitude"),
         angleText(details.latitudeDegrees, details.latitudeMinutes, details.latitudeSeconds,
-                  details.south ? QLatin1Char('S') : QLatin1Char('N'))};
+                  compassLetter(details.south ? QLatin1Char('S') : QLatin1Char('N')))};
     if (!(details.longitudeDegrees + details.longitudeMinutes + details.longitudeSeconds).isEmpty())
         document.details << Field{
             Texts::tr("Longitude"),
             angleText(details.longitudeDegrees, details.longitudeMinutes, details.longitudeSeconds,
-                      details.west ? QLatin1Char('W') : QLatin1Char('E'))};
+                      compassLetter(details.west ? QLatin1Char('W') : QLatin1Char('E')))};
     document.details << Field{Texts::tr("Year for the Catalogue"), QString::number(details.year)};
 
     // The star line is the star's name, and for a star without lore the
@@ -135,9 +163,12 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
                                          QString::fromStdString(reading[attribute.attribute])};
     }
 
+    // One set of digits in a document: those of the angles and times as
+    // typed, which the language's date may not use (Arabic's does not).
     document.footer =
         Texts::tr("Made with Asterine %1 on %2")
-            .arg(QStringLiteral(ASTERINE_VERSION), locale.toString(madeOn, QLocale::LongFormat));
+            .arg(QStringLiteral(ASTERINE_VERSION),
+                 westernDigits(locale.toString(madeOn, QLocale::LongFormat)));
     return document;
 }
 

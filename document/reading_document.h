@@ -48,7 +48,15 @@ QString dateText(int monthIndex, int day, int year);
 
 // An angle as typed into three boxes, with its side: "51° 30′ 26″ N".
 QString angleText(const QString& degrees, const QString& minutes, const QString& seconds,
-                  QChar side);
+                  const QString& side);
+
+// The letter a document gives the side of an angle, for N, S, E or W: the
+// reader's language's (German "O" for east, Arabic "ش" for north).
+QString compassLetter(QChar side);
+
+// `text` with the digits of any script written as 0 to 9: a document keeps
+// to the digits its angles and times are typed in.
+QString westernDigits(const QString& text);
 
 // The document of `reading` for `details`, made on `madeOn`, with dates in
 // `locale`'s format.

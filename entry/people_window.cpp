@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStyleOptionHeader>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -209,6 +210,22 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
         std::max(metrics.horizontalAdvance(QLocale().toString(
                      QDateTime(QDate(2050, 12, 28), QTime(23, 59)), QLocale::ShortFormat)),
                  metrics.horizontalAdvance(tr("Last Used"))) + padding);
+    // No column narrower than its heading, the sort arrow's room included:
+    // on a narrow screen the list scrolls rather than cut a heading short.
+    int heading = 0;
+    for (int section = 0; section < model_->columnCount(); ++section) {
+        QStyleOptionHeader option;
+        option.initFrom(header);
+        option.text = model_->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
+        option.sortIndicator = QStyleOptionHeader::SortDown;
+        heading = std::max(heading, header->style()
+                                        ->sizeFromContents(QStyle::CT_HeaderSection, &option,
+                                                           QSize(), header)
+                                        .width());
+    }
+    header->setMinimumSectionSize(heading);
+    // What the stretched column keeps when the others leave it no room.
+    header->setDefaultSectionSize(std::max(header->defaultSectionSize(), heading));
     // By name, or the most recently used first; the other columns keep the order.
     connect(header, &QHeaderView::sectionClicked, this, [this, header](int section) {
         if (section == PeopleModel::Name || section == PeopleModel::LastUsed)

@@ -154,7 +154,6 @@ QWidget* FrmTellAFriend::buildSoftwaresFrame() {
     frame->setObjectName(QStringLiteral("Frame6"));
     frame->setFont(formFont(9.75, true));
     setColours(frame, Qt::white, kNavy);
-    frame->setFixedWidth(scaled(250));
     auto* layout = new QVBoxLayout(frame);
     auto* paragraph = new QLabel(brand::softwaresParagraph(), frame);
     paragraph->setObjectName(QStringLiteral("Label3"));
@@ -170,6 +169,8 @@ QWidget* FrmTellAFriend::buildSoftwaresFrame() {
     connect(goToHome, &LinkLabel::clicked, this,
             [this] { OpenLink(*shell_.services().urls, LinkRole::SoftwaresPage); });
     layout->addWidget(goToHome);
+    // The column's width, or its title's where the language's is longer.
+    frame->setFixedWidth(std::max(scaled(250), frame->minimumSizeHint().width()));
     return frame;
 }
 

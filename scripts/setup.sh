@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
     libqt6sql6-sqlite libsqlite3-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     libbenchmark-dev libgeonames-dev
-    xvfb xauth x11-utils fonts-dejavu-core fonts-lohit-deva locales
+    xvfb xauth x11-utils fonts-dejavu-core fonts-lohit-deva fonts-noto-core locales
     desktop-file-utils appstream dpkg-dev lintian
     dbus at-spi2-core python3-pyatspi xdotool x11-xkb-utils xclip
     openbox weston qt6-wayland qt6-gtk-platformtheme imagemagick python3-pil openssl

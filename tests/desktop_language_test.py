@@ -4,20 +4,27 @@
 keys and read back over the accessibility bus: under Arabic the birth-details
 form is mirrored, the name box takes Arabic letters typed on the keyboard,
 the degrees take digits, and the reading command gives the star the command
-line gives, with its lore in Arabic; under German the same reading in German.
+line gives, with its lore in Arabic; under German the same reading in German;
+under Hindi the same with no fonts but those the package depends on. Under
+Arabic, on an Arabic keyboard, Alt and the Arabic letters of the access keys
+open the File menu, the People window and close it. A German desktop whose
+translation is damaged gets the program in English.
 
-    dbus-run-session -- xvfb-run -a tests/desktop_language_test.py PROGRAM TS_FOLDER
+    dbus-run-session -- xvfb-run -a tests/desktop_language_test.py PROGRAM TS_FOLDER [FONTS_CONF]
 """
 import json
 import os
+import shutil
 import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ET
 
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Program, descendants, fail, pump, text_of, wait_for, xdotool  # noqa: E402
+from desktop import (READING_BUTTON, Program, descendants, fail, pump, text_of,  # noqa: E402
+                     wait_for, xdotool)
 
 
 class Translations:
@@ -45,9 +52,14 @@ def extents(node):
     return node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
 
 
-def reading_in(program_path, folder, language, typed_name):
+# The keyboard of each language's desktop.
+KEYBOARDS = {"ar": "ara", "de": "de", "hi": "in"}
+
+
+def reading_in(program_path, folder, language, typed_name, environment=None):
     tr = Translations(os.path.join(folder, f"asterine_{language}.ts"))
-    program = Program(program_path, {"LANGUAGE": language, "LANG": "C.UTF-8"})
+    program = Program(program_path, {"LANGUAGE": language, "LANG": "C.UTF-8",
+                                     **(environment or {})})
     try:
         button = plain(tr("asterine::FrmMain", "Get My Fixed Stars Astrology Reading"))
         entry = program.window_with(button)
@@ -75,9 +87,15 @@ def reading_in(program_path, folder, language, typed_name):
         if not extents(degrees).x < extents(minutes).x:
             fail("the latitude's degrees are not left of its minutes")
 
-        # Real keys: the name in the language's letters, the degrees in digits.
+        # Real keys: the name in the language's letters on the language's
+        # keyboard (where xdotool need not remap keys, which a busy program
+        # may read after the next remapping), the degrees in digits.
         program.click(name)
-        xdotool("type", "--delay", "60", typed_name)
+        subprocess.run(["setxkbmap", "-layout", KEYBOARDS[language]], check=True)
+        try:
+            xdotool("type", "--delay", "60", typed_name)
+        finally:
+            subprocess.run(["setxkbmap", "-layout", "us"], check=True)
         if not wait_for(lambda: text_of(name) == typed_name.upper(), 5):
             fail(f"the name box took {text_of(name)!r} of {typed_name!r}")
         for box, value in ((degrees, "77"), (minutes, "33")):
@@ -114,10 +132,94 @@ def reading_in(program_path, folder, language, typed_name):
         program.close()
 
 
+def showing(program, name, role):
+    """Whether a control called `name` of `role` shows in any window."""
+    for window in program.windows():
+        for node in [window, *descendants(window)]:
+            if (node.name == name and node.getRole() == role
+                    and node.getState().contains(pyatspi.STATE_SHOWING)):
+                return True
+    return False
+
+
+def arabic_access_keys(program_path, folder):
+    """Alt and an Arabic letter, typed on an Arabic keyboard, as the
+    captions mark them: the File menu, its Open Person item, the People
+    window's Close button."""
+    tr = Translations(os.path.join(folder, "asterine_ar.ts"))
+    program = Program(program_path, {"LANGUAGE": "ar", "LANG": "C.UTF-8"})
+    subprocess.run(["setxkbmap", "-layout", "ara"], check=True)
+    try:
+        entry = program.window_with(plain(tr("asterine::FrmMain",
+                                             "Get My Fixed Stars Astrology Reading")))
+        if not entry:
+            fail("no birth-details form in Arabic")
+        name = program.inputs(entry)[plain(tr("asterine::FrmMain", "Name"))]
+        program.click(name)
+        open_person = plain(tr("asterine::FrmMain", "&Open Person..."))
+        xdotool("key", "alt+Arabic_meem")  # م of "&ملف"
+        if not wait_for(lambda: showing(program, open_person, pyatspi.ROLE_MENU_ITEM), 5):
+            fail("Alt+م did not open the File menu")
+        xdotool("key", "Arabic_feh")  # ف of "&فتح شخص..."
+        search = plain(tr("asterine::PeopleWindow", "&Search:"))
+        close = plain(tr("asterine::PeopleWindow", "&Close"))
+        if not wait_for(lambda: showing(program, close, pyatspi.ROLE_PUSH_BUTTON), 5):
+            fail("ف in the File menu did not open the People window")
+        xdotool("key", "alt+Arabic_ghain")  # غ of "إ&غلاق"
+        if not wait_for(lambda: not showing(program, close, pyatspi.ROLE_PUSH_BUTTON), 5):
+            fail("Alt+غ did not close the People window")
+        print(f"ar: Alt+م opened the File menu, ف the People window ({search!r}), "
+              "Alt+غ closed it")
+    finally:
+        subprocess.run(["setxkbmap", "-layout", "us"], check=True)
+        program.close()
+
+
+def damaged_translation(program_path):
+    """The program as installed beside its translations, the German one
+    with one byte changed: a German desktop gets it in English, working."""
+    with tempfile.TemporaryDirectory() as tree:
+        built = os.path.dirname(os.path.dirname(os.path.realpath(program_path)))
+        os.makedirs(os.path.join(tree, "bin"))
+        shutil.copy(program_path, os.path.join(tree, "bin", "asterine"))
+        os.symlink(os.path.join(built, "lib"), os.path.join(tree, "lib"))
+        translations = os.path.join(tree, "share", "asterine", "translations")
+        shutil.copytree(os.path.join(built, "share", "asterine", "translations"), translations)
+        damaged = os.path.join(translations, "asterine_de.qm")
+        with open(damaged, "r+b") as qm:
+            qm.seek(2000)
+            byte = qm.read(1)
+            qm.seek(2000)
+            qm.write(bytes([byte[0] ^ 0x5A]))
+        program = Program(os.path.join(tree, "bin", "asterine"),
+                          {"LANGUAGE": "de", "LANG": "C.UTF-8"})
+        try:
+            entry = program.window_with(READING_BUTTON)
+            if not entry:
+                fail("no birth-details form in English with a damaged German translation")
+            inputs = program.inputs(entry)
+            if "Name" not in inputs:
+                fail(f"the form is not in English: {sorted(inputs)}")
+            program.click(inputs["Name"])
+            xdotool("type", "--delay", "60", "ann")
+            if not wait_for(lambda: text_of(inputs["Name"]) == "ANN", 5):
+                fail(f"the name box took {text_of(inputs['Name'])!r}")
+            if program.process.poll() is not None:
+                fail("the program ended")
+            print("de with a damaged translation: the form in English, taking keys")
+        finally:
+            program.close()
+
+
 def main():
     program_path, folder = sys.argv[1], sys.argv[2]
     reading_in(program_path, folder, "ar", "محمد")
     reading_in(program_path, folder, "de", "jürgen")
+    if len(sys.argv) > 3:
+        # Only the fonts the package depends on.
+        reading_in(program_path, folder, "hi", "राम", {"FONTCONFIG_FILE": sys.argv[3]})
+    arabic_access_keys(program_path, folder)
+    damaged_translation(program_path)
 
 
 if __name__ == "__main__":

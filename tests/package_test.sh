@@ -33,7 +33,7 @@ fi
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins \
-    libgeonames0 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlite libsqlite3-0; do
+    libgeonames0 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlite libsqlite3-0 fonts-noto-core; do
     grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
@@ -72,10 +72,14 @@ fi
     [[ $("$root/usr/bin/asterine" --version) == "Asterine 1.0" ]] || fail "--version"
     "$root/usr/bin/asterine" reading --latitude 77:33N --year 1970 | grep -q "^Fixed Star: Regulus$" ||
         fail "the extracted program gave no reading")
-# Its translations, and the extracted program speaking German from them.
+# Its translations, each with the size and checksum it was built with, and
+# the extracted program speaking German from them.
 for language in de fr es pt_BR hi ar; do
-    [[ -f $root/usr/share/asterine/translations/asterine_$language.qm ]] ||
-        fail "the package lacks the $language translation"
+    qm=$root/usr/share/asterine/translations/asterine_$language.qm
+    [[ -f $qm ]] || fail "the package lacks the $language translation"
+    grep -qx "$(stat -c %s "$qm") $(sha256sum "$qm" | cut -d' ' -f1) asterine_$language.qm" \
+        "$root/usr/share/asterine/translations/translations.sums" ||
+        fail "translations.sums does not give asterine_$language.qm as packaged"
 done
 (unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
     LANGUAGE=de LANG=C.UTF-8 "$root/usr/bin/asterine" reading --latitude 77:33N --year 1970 |

@@ -52,6 +52,18 @@ QStringList Collisions(const QList<std::pair<QString, QString>>& captions) {
     return found;
 }
 
+// The letter after a lone '&' in `caption`: its access key; none without.
+QChar AccessLetter(const QString& caption) {
+    for (qsizetype i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != QLatin1Char('&'))
+            continue;
+        if (caption[i + 1] != QLatin1Char('&'))
+            return caption[i + 1];
+        ++i;
+    }
+    return {};
+}
+
 // The captions one menu shows together.
 QList<std::pair<QString, QString>> MenuCaptions(const QMenu* menu) {
     QList<std::pair<QString, QString>> captions;
@@ -100,6 +112,8 @@ private slots:
     void accessKeysDoNotCollide();
     void rightToLeftWhereTheLanguageIsWritten();
     void commandLineSpeaksTheLanguage();
+    void wordsOfTheLanguage();
+    void documentKeepsToOneScriptOfDigits();
 
 private:
     std::unique_ptr<Harness> h;
@@ -302,6 +316,27 @@ void TestLanguages::accessKeysDoNotCollide() {
             QCOMPARE(Collisions(MenuCaptions(menu)), QStringList());
         }
     }
+    // Under Arabic the keys are Arabic letters, as Qt's own Arabic
+    // buttons have them: typed with Alt on an Arabic keyboard.
+    int keys = 0;
+    for (QWidget* window : windows) {
+        QList<std::pair<QString, QString>> captions = WindowCaptions(window);
+        for (const QMenu* menu : window->findChildren<QMenu*>())
+            captions += MenuCaptions(menu);
+        for (const auto& [owner, caption] : captions) {
+            const QChar letter = AccessLetter(caption);
+            if (letter.isNull())
+                continue;
+            ++keys;
+            if (Language() == QLatin1String("ar"))
+                QVERIFY2(letter.script() == QChar::Script_Arabic,
+                         qPrintable(owner + QStringLiteral(": ") + caption));
+            else if (Language().isEmpty())
+                QVERIFY2(letter.script() == QChar::Script_Latin,
+                         qPrintable(owner + QStringLiteral(": ") + caption));
+        }
+    }
+    QVERIFY(keys > 20);
     // Every caption that had an access key in English still has one.
     for (QWidget* window : windows) {
         for (const QAction* action : window->findChildren<QAction*>()) {
@@ -372,6 +407,120 @@ void TestLanguages::commandLineSpeaksTheLanguage() {
     // The JSON is for programs: the engine's English whatever the language.
     const QString json = run(reading + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
     QVERIFY2(json.contains(QStringLiteral("\"angel\": \"Raphael\"")), qPrintable(json));
+    // Its sides too, where the text gives the language's letter.
+    QVERIFY2(json.contains(QStringLiteral("\"hemisphere\": \"N\"")), qPrintable(json));
+    QVERIFY2(text.contains(QStringLiteral("77\u00b0 33\u2032 0\u2033 ") +
+                           document::compassLetter(u'N') + QLatin1Char('\n')),
+             qPrintable(text));
+}
+
+void TestLanguages::wordsOfTheLanguage() {
+    const auto tr = [](const char* context, const char* text) {
+        return QCoreApplication::translate(context, text);
+    };
+    // The captions under the angle's boxes, as the form shows them, from the left.
+    FrmMain* main = h->app->mainForm();
+    main->show();
+    QVERIFY(QTest::qWaitForWindowExposed(main));
+    const QWidget* degrees = Child(main, "txtLatD");
+    QList<const QLabel*> under;
+    for (const QLabel* label : Child(main, "fraLat")->findChildren<QLabel*>()) {
+        if (label->geometry().top() >= degrees->geometry().bottom())
+            under << label;
+    }
+    std::sort(under.begin(), under.end(),
+              [](const QLabel* a, const QLabel* b) { return a->x() < b->x(); });
+    QStringList units;
+    for (const QLabel* label : under)
+        units << label->text();
+    QCOMPARE(units.size(), 3);
+    QCOMPARE(units, (QStringList{tr("asterine::FrmMain", "Deg"), tr("asterine::FrmMain", "Min"),
+                                 tr("asterine::FrmMain", "Sec")}));
+    if (Language() == QLatin1String("es") || Language() == QLatin1String("fr") ||
+        Language() == QLatin1String("pt_BR")) {
+        // Words of the language: not the English abbreviations, not German.
+        QVERIFY2(!units.contains(QStringLiteral("Deg")) && !units.contains(QStringLiteral("Sec")) &&
+                     !units.contains(QStringLiteral("Grad")),
+                 qPrintable(units.join(QLatin1Char(' '))));
+    }
+    // A star's other name, as the lore of Sirius gives it, in the language.
+    const QString sirius = translation::loreText(
+        "This is also known as the Dog Star. This shows that you may advance much farther in "
+        "life than you have expected if you put in the hard work.");
+    if (Language() == QLatin1String("hi")) {
+        QVERIFY2(sirius.contains(QStringLiteral("लुब्धक")), qPrintable(sirius));
+        // The zodiac of the positions is the tropical one.
+        QVERIFY(tr("asterine::FrmDisplay", "Position").contains(QStringLiteral("सायन")));
+        QVERIFY(tr("document::ReadingDocument", "Position").contains(QStringLiteral("सायन")));
+        // A day of the calendar, not the lunar day.
+        for (const QString& text :
+             {tr("asterine::FrmMain", "Date of Birth"), tr("document::ReadingDocument", "Date of Birth"),
+              tr("asterine::Validation", "Please Enter Correct Date Or Month!")}) {
+            QVERIFY2(text.contains(QStringLiteral("दिन")) && !text.contains(QStringLiteral("तिथि")),
+                     qPrintable(text));
+        }
+    } else if (Language() == QLatin1String("ar")) {
+        QVERIFY2(sirius.contains(QStringLiteral("الشعرى اليمانية")), qPrintable(sirius));
+    }
+}
+
+void TestLanguages::documentKeepsToOneScriptOfDigits() {
+    // A reading south and west of Greenwich, made today: the footer's date
+    // is the language's long date.
+    stars::ReadingEngine engine;
+    const stars::ReadingOutcome outcome = engine.RequestReading("77", "33", 1970);
+    QVERIFY(outcome.accepted());
+    document::BirthDetails details;
+    details.name = QStringLiteral("ANN");
+    details.monthIndex = 11;
+    details.day = 10;
+    details.year = 1970;
+    details.hour = 13;
+    details.minute = 5;
+    details.latitudeDegrees = QStringLiteral("33");
+    details.latitudeMinutes = QStringLiteral("52");
+    details.latitudeSeconds = QStringLiteral("4");
+    details.south = true;
+    details.longitudeDegrees = QStringLiteral("70");
+    details.longitudeMinutes = QStringLiteral("40");
+    details.longitudeSeconds = QStringLiteral("0");
+    details.west = true;
+    const document::ReadingDocument made = document::makeDocument(
+        translation::localised(*outcome.reading), details, QDate(2026, 12, 8));
+    for (const QString& text : {document::toText(made), document::toHtml(made)}) {
+        QString others;
+        for (const QChar c : text) {
+            if (c.isDigit() && c.unicode() > 0x7f)
+                others += c;
+        }
+        QVERIFY2(others.isEmpty(), qPrintable(others + QStringLiteral(" in ") + text));
+    }
+    QVERIFY2(made.footer.contains(QLatin1String("2026")), qPrintable(made.footer));
+
+    // The sides in the language's letters, one for each.
+    const QString north = document::compassLetter(u'N'), south = document::compassLetter(u'S'),
+                  east = document::compassLetter(u'E'), west = document::compassLetter(u'W');
+    QCOMPARE(QSet<QString>({north, south, east, west}).size(), 4);
+    QCOMPARE(made.details[made.details.size() - 3].value,
+             QStringLiteral("33\u00b0 52\u2032 4\u2033 ") + south);
+    QCOMPARE(made.details[made.details.size() - 2].value,
+             QStringLiteral("70\u00b0 40\u2032 0\u2033 ") + west);
+    const auto script = [](const QString& letter) { return letter.front().script(); };
+    if (Language() == QLatin1String("ar")) {
+        QCOMPARE(script(north), QChar::Script_Arabic);
+        QCOMPARE(script(east), QChar::Script_Arabic);
+    } else if (Language() == QLatin1String("hi")) {
+        QCOMPARE(script(north), QChar::Script_Devanagari);
+        QCOMPARE(script(west), QChar::Script_Devanagari);
+    } else {
+        QCOMPARE(script(north), QChar::Script_Latin);
+        // North and south are N and S in every Latin-lettered language here.
+        QCOMPARE(north + south, QStringLiteral("NS"));
+        if (Language() == QLatin1String("de"))
+            QCOMPARE(east, QStringLiteral("O"));
+        if (Language().isEmpty())
+            QCOMPARE(east + west, QStringLiteral("EW"));
+    }
 }
 
 QTEST_MAIN(TestLanguages)

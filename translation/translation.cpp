@@ -2,11 +2,14 @@
 #include "translation.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cstdio>
 
 namespace translation {
 
@@ -31,7 +34,65 @@ QStringList desktopLanguages() {
     return QLocale::system().uiLanguages();
 }
 
+// The list of the translations' sizes and checksums the build writes: one
+// line "SIZE SHA256 NAME" for each.
+const char* const kSumsFile = "translations.sums";
+
+// A translator over bytes it keeps: Qt reads them in place for as long as
+// the translator lives.
+class VerifiedTranslator : public QTranslator {
+public:
+    using QTranslator::QTranslator;
+    bool loadBytes(QByteArray bytes) {
+        bytes_ = std::move(bytes);
+        return load(reinterpret_cast<const uchar*>(bytes_.constData()), int(bytes_.size()));
+    }
+
+private:
+    QByteArray bytes_;
+};
+
 }  // namespace
+
+std::optional<QByteArray> verifiedTranslation(const QString& language, const QString& folder,
+                                              QString* problem) {
+    const auto refuse = [problem](const QString& why) -> std::optional<QByteArray> {
+        if (problem)
+            *problem = why;
+        return std::nullopt;
+    };
+    const QString name = fileFor(language);
+    const QString path = QDir::cleanPath(QDir(folder).filePath(name));
+    QFile file(path);
+    if (!file.exists())
+        return refuse(QString());
+    if (!file.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("the translation %1 cannot be read (%2)")
+                          .arg(QDir::toNativeSeparators(path), file.errorString()));
+    const QByteArray bytes = file.readAll();
+    QFile sums(QDir::cleanPath(QDir(folder).filePath(QLatin1String(kSumsFile))));
+    if (!sums.open(QIODevice::ReadOnly))
+        return refuse(QStringLiteral("the translation %1 cannot be checked: %2 is missing")
+                          .arg(QDir::toNativeSeparators(path),
+                               QDir::toNativeSeparators(sums.fileName())));
+    // Small: one line for each language.
+    for (const QByteArray& line : sums.read(64 * 1024).split('\n')) {
+        const QList<QByteArray> fields = line.trimmed().split(' ');
+        if (fields.size() != 3 || fields[2] != name.toUtf8())
+            continue;
+        const QByteArray sum =
+            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+        if (fields[0] == QByteArray::number(bytes.size()) && fields[1].toLower() == sum)
+            return bytes;
+        return refuse(QStringLiteral("the translation %1 is damaged: it is not the file "
+                                     "the program was built with")
+                          .arg(QDir::toNativeSeparators(path)));
+    }
+    return refuse(QStringLiteral("the translation %1 cannot be checked: %2 does not list it")
+                      .arg(QDir::toNativeSeparators(path),
+                           QDir::toNativeSeparators(sums.fileName())));
+}
+
 
 QStringList languages() {
     return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
@@ -72,6 +133,20 @@ QString translationsFolder() {
 
 bool useLanguage(const QString& language, const QString& folder) {
     const QLocale desktop = QLocale::system();
+    // Read only once its checksum matches: Qt trusts the offsets in the
+    // file, and a damaged one would bring the program down at its first
+    // translated text.
+    std::optional<QByteArray> bytes;
+    if (!language.isEmpty()) {
+        QString problem;
+        bytes = verifiedTranslation(language, folder, &problem);
+        if (!bytes && !problem.isEmpty()) {
+            // Told in English, the language the program goes on in.
+            std::fprintf(stderr, "asterine: %s; continuing in English.\n",
+                         problem.toLocal8Bit().constData());
+            return useLanguage(QString(), folder);
+        }
+    }
     if (language.isEmpty()) {
         // English texts: months and dates as the original has them, in
         // whichever country the desktop is. The C locale is left as it is.
@@ -87,8 +162,8 @@ bool useLanguage(const QString& language, const QString& folder) {
                                ? QLocale(desktop.name())
                                : QLocale(language);
     QLocale::setDefault(locale);
-    auto* own = new QTranslator(QCoreApplication::instance());
-    const bool loaded = own->load(fileFor(language), folder);
+    auto* own = new VerifiedTranslator(QCoreApplication::instance());
+    const bool loaded = bytes && own->loadBytes(std::move(*bytes));
     if (loaded)
         QCoreApplication::installTranslator(own);
     else

@@ -5,10 +5,12 @@
 // for it, English otherwise; the translations of its own texts and Qt's, and
 // the lore of a reading in that language.
 
+#include <QByteArray>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,10 +35,20 @@ QString chooseLanguage(const QStringList& uiLanguages, const QString& folder);
 // program's own folder.
 QString translationsFolder();
 
+// The compiled translation of `language` in `folder`, when it is the file
+// the build made: its size and SHA-256 are the ones the build wrote into
+// `translations.sums` beside it. Nothing for a file that is missing,
+// damaged, cut short or not listed; `problem` then says what is wrong, in
+// one sentence naming the file (empty when the file is simply not there).
+std::optional<QByteArray> verifiedTranslation(const QString& language, const QString& folder,
+                                              QString* problem = nullptr);
+
 // Makes `language` (from chooseLanguage) the program's: installs its
 // translations and Qt's own (from Qt's translations folder) and makes its
 // locale the default, for month names and dates. For English nothing is
 // loaded, and the default locale becomes English in the desktop's country.
+// A translation that does not verify (verifiedTranslation) is not read:
+// the program speaks English, and one line on standard error says why.
 // Says whether Asterine's translation was loaded.
 bool useLanguage(const QString& language, const QString& folder);
 

@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>This is also known as the Dog Star. This shows that you may advance much farther in life than you have expected if you put in the hard work.</source>
-        <translation>يُعرف هذا النجم أيضًا باسم «نجم الكلب». وهو يدل على أنك قد تتقدم في الحياة أبعد بكثير مما توقعت إذا بذلت الجهد اللازم.</translation>
+        <translation>يُعرف هذا النجم أيضًا باسم «الشعرى اليمانية»، وهو «نجم الكلب». وهو يدل على أنك قد تتقدم في الحياة أبعد بكثير مما توقعت إذا بذلت الجهد اللازم.</translation>
     </message>
     <message>
         <source>You will have a love for learning and will be studious. You will succeed in material enterprises.</source>
@@ -526,11 +526,11 @@ There is NO WARRANTY, to the extent permitted by law.
     <name>asterine::FileMenu</name>
     <message>
         <source>&amp;File</source>
-        <translation>ملف(&amp;F)</translation>
+        <translation>&amp;ملف</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>خروج(&amp;X)</translation>
+        <translation>&amp;خروج</translation>
     </message>
 </context>
 <context>
@@ -559,11 +559,11 @@ Asterine is free software: you may convey and modify it under the terms of the G
     </message>
     <message>
         <source>&amp;Licence</source>
-        <translation>الرخصة(&amp;L)</translation>
+        <translation>ال&amp;رخصة</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation>موافق(&amp;O)</translation>
+        <translation>&amp;موافق</translation>
     </message>
 </context>
 <context>
@@ -610,7 +610,7 @@ Asterine is free software: you may convey and modify it under the terms of the G
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>العنوان(&amp;A):</translation>
+        <translation>ال&amp;عنوان:</translation>
     </message>
     <message>
         <source>Address</source>
@@ -673,35 +673,35 @@ Asterine is free software: you may convey and modify it under the terms of the G
     </message>
     <message>
         <source>&amp;Exit</source>
-        <translation>خروج(&amp;E)</translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>&amp;Back</source>
-        <translation>رجوع(&amp;B)</translation>
+        <translation>&amp;رجوع</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation>طباعة(&amp;P)...</translation>
+        <translation>&amp;طباعة...</translation>
     </message>
     <message>
         <source>Print Pre&amp;view...</source>
-        <translation>معاينة الطباعة(&amp;V)...</translation>
+        <translation>&amp;معاينة الطباعة...</translation>
     </message>
     <message>
         <source>&amp;Export as PDF...</source>
-        <translation>تصدير بصيغة PDF(&amp;E)...</translation>
+        <translation>&amp;تصدير بصيغة PDF...</translation>
     </message>
     <message>
         <source>&amp;Save as Text...</source>
-        <translation>حفظ كنص(&amp;S)...</translation>
+        <translation>&amp;حفظ كنص...</translation>
     </message>
     <message>
         <source>&amp;Copy Reading</source>
-        <translation>نسخ القراءة(&amp;C)</translation>
+        <translation>&amp;نسخ القراءة</translation>
     </message>
     <message>
         <source>&amp;Check for Software Update</source>
-        <translation>التحقق من التحديثات(&amp;C)</translation>
+        <translation>التحقق من التح&amp;ديثات</translation>
     </message>
     <message>
         <source>Asterine Results</source>
@@ -732,19 +732,19 @@ Asterine is free software: you may convey and modify it under the terms of the G
     <name>asterine::FrmMain</name>
     <message>
         <source>&amp;Open Person...</source>
-        <translation>فتح شخص(&amp;O)...</translation>
+        <translation>&amp;فتح شخص...</translation>
     </message>
     <message>
         <source>&amp;Save Person</source>
-        <translation>حفظ الشخص(&amp;S)</translation>
+        <translation>&amp;حفظ الشخص</translation>
     </message>
     <message>
         <source>Open &amp;Recent</source>
-        <translation>الأشخاص الأخيرون(&amp;R)</translation>
+        <translation>الأ&amp;شخاص الأخيرون</translation>
     </message>
     <message>
         <source>&amp;Clear Recent</source>
-        <translation>مسح القائمة(&amp;C)</translation>
+        <translation>&amp;مسح القائمة</translation>
     </message>
     <message>
         <source>“%1” is saved already. Replace it?</source>
@@ -756,7 +756,7 @@ Asterine is free software: you may convey and modify it under the terms of the G
     </message>
     <message>
         <source>Check for Software &amp;Update</source>
-        <translation>التحقق من التحديثات(&amp;U)</translation>
+        <translation>التحقق من التح&amp;ديثات</translation>
     </message>
     <message>
         <source>Enter Your Details</source>
@@ -895,7 +895,7 @@ Asterine is free software: you may convey and modify it under the terms of the G
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation>خروج(&amp;X)</translation>
+        <translation>&amp;خروج</translation>
     </message>
     <message>
         <source>Refer A Friend</source>
@@ -903,7 +903,7 @@ Asterine is free software: you may convey and modify it under the terms of the G
     </message>
     <message>
         <source>Refer A Friend &amp;Now</source>
-        <translation>أخبر صديقًا الآن(&amp;N)</translation>
+        <translation>أخبر &amp;صديقًا الآن</translation>
     </message>
     <message>
         <source>Download Quorvane Softwares</source>
@@ -922,23 +922,23 @@ Asterine is free software: you may convey and modify it under the terms of the G
     <name>asterine::HelpMenus</name>
     <message>
         <source>&amp;Help</source>
-        <translation>مساعدة(&amp;H)</translation>
+        <translation>م&amp;ساعدة</translation>
     </message>
     <message>
         <source>&amp;Online Help</source>
-        <translation>المساعدة على الإنترنت(&amp;O)</translation>
+        <translation>ال&amp;مساعدة على الإنترنت</translation>
     </message>
     <message>
         <source>&amp;Visit Us Online</source>
-        <translation>زُر موقعنا(&amp;V)</translation>
+        <translation>&amp;زُر موقعنا</translation>
     </message>
     <message>
         <source>&amp;About Software</source>
-        <translation>حول البرنامج(&amp;A)</translation>
+        <translation>&amp;حول البرنامج</translation>
     </message>
     <message>
         <source>&amp;Donate</source>
-        <translation>تبرّع(&amp;D)</translation>
+        <translation>&amp;تبرّع</translation>
     </message>
 </context>
 <context>
@@ -994,7 +994,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation>بحث(&amp;S):</translation>
+        <translation>&amp;بحث:</translation>
     </message>
     <message>
         <source>Search people by name or place</source>
@@ -1014,27 +1014,27 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation>فتح(&amp;O)</translation>
+        <translation>&amp;فتح</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation>حذف(&amp;D)</translation>
+        <translation>&amp;حذف</translation>
     </message>
     <message>
         <source>&amp;Import...</source>
-        <translation>استيراد(&amp;I)...</translation>
+        <translation>ا&amp;ستيراد...</translation>
     </message>
     <message>
         <source>Export &amp;All...</source>
-        <translation>تصدير الكل(&amp;A)...</translation>
+        <translation>&amp;تصدير الكل...</translation>
     </message>
     <message>
         <source>Export S&amp;elected...</source>
-        <translation>تصدير المحدد(&amp;E)...</translation>
+        <translation>تصدير ال&amp;محدد...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation>إغلاق(&amp;C)</translation>
+        <translation>إ&amp;غلاق</translation>
     </message>
     <message>
         <source>Remove “%1” from the people Asterine remembers?</source>
@@ -1529,6 +1529,30 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>Reading</source>
         <translation>قراءة</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <extracomment>The letter for north after a latitude, as in 51° 30′ 26″ N.</extracomment>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <extracomment>The letter for south after a latitude, as in 33° 52′ 0″ S.</extracomment>
+        <translation>ج</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <extracomment>The letter for east after a longitude, as in 151° 12′ 0″ E.</extracomment>
+        <translation>ق</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
+        <translation>غ</translation>
     </message>
 </context>
 <context>

@@ -1514,6 +1514,30 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <source>Reading</source>
         <translation>Deutung</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <extracomment>The letter for north after a latitude, as in 51° 30′ 26″ N.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <extracomment>The letter for south after a latitude, as in 33° 52′ 0″ S.</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <extracomment>The letter for east after a longitude, as in 151° 12′ 0″ E.</extracomment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
+        <translation>W</translation>
+    </message>
 </context>
 <context>
     <name>people::Csv</name>

@@ -852,7 +852,7 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
     </message>
     <message>
         <source>Deg</source>
-        <translation>Grad</translation>
+        <translation>Grados</translation>
     </message>
     <message>
         <source>Min</source>
@@ -1513,6 +1513,30 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>Reading</source>
         <translation>Lectura</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <extracomment>The letter for north after a latitude, as in 51° 30′ 26″ N.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <extracomment>The letter for south after a latitude, as in 33° 52′ 0″ S.</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <extracomment>The letter for east after a longitude, as in 151° 12′ 0″ E.</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
+        <translation>O</translation>
     </message>
 </context>
 <context>

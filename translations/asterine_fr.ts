@@ -852,15 +852,15 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
     </message>
     <message>
         <source>Deg</source>
-        <translation>Deg</translation>
+        <translation>Degrés</translation>
     </message>
     <message>
         <source>Min</source>
-        <translation>Min</translation>
+        <translation>Minutes</translation>
     </message>
     <message>
         <source>Sec</source>
-        <translation>Sec</translation>
+        <translation>Secondes</translation>
     </message>
     <message>
         <source>degrees</source>
@@ -1513,6 +1513,30 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     <message>
         <source>Reading</source>
         <translation>Interprétation</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <extracomment>The letter for north after a latitude, as in 51° 30′ 26″ N.</extracomment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <extracomment>The letter for south after a latitude, as in 33° 52′ 0″ S.</extracomment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <extracomment>The letter for east after a longitude, as in 151° 12′ 0″ E.</extracomment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
+        <translation>O</translation>
     </message>
 </context>
 <context>

@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>This is also known as the Dog Star. This shows that you may advance much farther in life than you have expected if you put in the hard work.</source>
-        <translation>इसे श्वान तारा (डॉग स्टार) भी कहा जाता है। यह दर्शाता है कि यदि आप कड़ी मेहनत करें, तो जीवन में अपनी अपेक्षा से कहीं आगे बढ़ सकते हैं।</translation>
+        <translation>इसे लुब्धक या श्वान तारा (डॉग स्टार) भी कहा जाता है। यह दर्शाता है कि यदि आप कड़ी मेहनत करें, तो जीवन में अपनी अपेक्षा से कहीं आगे बढ़ सकते हैं।</translation>
     </message>
     <message>
         <source>You will have a love for learning and will be studious. You will succeed in material enterprises.</source>
@@ -461,7 +461,7 @@ reading    किसी अक्षांश और वर्ष का स्�
   --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 या -33.87
   --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 या 151.21
   --year YEAR             1900 से 2050
-  --date YYYY-MM-DD       जन्म तिथि; वर्ष इसी से लिया जाता है
+  --date YYYY-MM-DD       जन्म दिन; वर्ष इसी से लिया जाता है
   --name NAME             अक्षर और रिक्त स्थान
   --place PLACE           ऑफ़लाइन एटलस का कोई स्थान, जैसे "Pune" या
                           "London, Canada"; --latitude और --longitude न दिए
@@ -649,7 +649,7 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
     </message>
     <message>
         <source>Position</source>
-        <translation>स्थिति</translation>
+        <translation>सायन स्थिति</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
@@ -780,7 +780,7 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्म दिन</translation>
     </message>
     <message>
         <source>Hour</source>
@@ -975,7 +975,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्म दिन</translation>
     </message>
     <message>
         <source>Place of Birth</source>
@@ -1006,7 +1006,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्म दिन</translation>
     </message>
     <message>
         <source>Last Used</source>
@@ -1155,15 +1155,15 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
-        <translation>asterine reading: तिथि “%1” YYYY-MM-DD रूप में लिखी तिथि नहीं है।</translation>
+        <translation>asterine reading: दिन “%1” YYYY-MM-DD रूप में लिखा दिन नहीं है।</translation>
     </message>
     <message>
         <source>asterine reading: the year %1 and the date %2 disagree.</source>
-        <translation>asterine reading: वर्ष %1 और तिथि %2 आपस में मेल नहीं खाते।</translation>
+        <translation>asterine reading: वर्ष %1 और दिन %2 आपस में मेल नहीं खाते।</translation>
     </message>
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
-        <translation>asterine reading: जन्म का वर्ष (--year) या तिथि (--date) दें।</translation>
+        <translation>asterine reading: जन्म का वर्ष (--year) या दिन (--date) दें।</translation>
     </message>
     <message>
         <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
@@ -1260,11 +1260,11 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>कृपया सही तिथि या महीना दर्ज करें!</translation>
+        <translation>कृपया सही दिन या महीना दर्ज करें!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>कृपया सही तिथि या महीना दर्ज करें !</translation>
+        <translation>कृपया सही दिन या महीना दर्ज करें !</translation>
     </message>
     <message>
         <source>Please Enter only Letters</source>
@@ -1451,7 +1451,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Position</source>
-        <translation>स्थिति</translation>
+        <translation>सायन स्थिति</translation>
     </message>
     <message>
         <source>Ruling Planet</source>
@@ -1480,7 +1480,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>Date of Birth</source>
-        <translation>जन्म तिथि</translation>
+        <translation>जन्म दिन</translation>
     </message>
     <message>
         <source>Time of Birth</source>
@@ -1514,6 +1514,30 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>Reading</source>
         <translation>फलादेश</translation>
     </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <extracomment>The letter for north after a latitude, as in 51° 30′ 26″ N.</extracomment>
+        <translation>उ</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <extracomment>The letter for south after a latitude, as in 33° 52′ 0″ S.</extracomment>
+        <translation>द</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <extracomment>The letter for east after a longitude, as in 151° 12′ 0″ E.</extracomment>
+        <translation>पू</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
+        <translation>प</translation>
+    </message>
 </context>
 <context>
     <name>people::Csv</name>
@@ -1531,7 +1555,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>the date “%1” is not written YYYY-MM-DD</source>
-        <translation>तिथि “%1” YYYY-MM-DD रूप में नहीं लिखी है</translation>
+        <translation>दिन “%1” YYYY-MM-DD रूप में नहीं लिखा है</translation>
     </message>
     <message>
         <source>the year %1 is not one from 1900 to 2050</source>
@@ -1539,11 +1563,11 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>“%1” is not a date</source>
-        <translation>“%1” कोई तिथि नहीं है</translation>
+        <translation>“%1” कोई दिन नहीं है</translation>
     </message>
     <message>
         <source>%1 %2 %3 is not a date</source>
-        <translation>%1 %2 %3 कोई तिथि नहीं है</translation>
+        <translation>%1 %2 %3 कोई दिन नहीं है</translation>
     </message>
     <message>
         <source>the time “%1” is not HH:MM:SS</source>
