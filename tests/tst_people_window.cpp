@@ -19,6 +19,7 @@
 #include "entry/main_form.h"
 #include "entry/people_window.h"
 #include "formbase/notice.h"
+#include "translation/translation.h"
 #include "people/people_csv.h"
 #include "people/people_store.h"
 #include "support.h"
@@ -53,6 +54,7 @@ class TestPeopleWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -82,6 +84,11 @@ private:
     std::unique_ptr<Harness> h;
     QTemporaryDir folder;
 };
+
+void TestPeopleWindow::initTestCase() {
+    // In English as the program speaks it: with its plural forms.
+    translation::useLanguage(QString(), translation::translationsFolder());
+}
 
 void TestPeopleWindow::init() {
     h = std::make_unique<Harness>();
@@ -425,8 +432,8 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     QCOMPARE(h->messages.shown.size(), 2);
     QCOMPARE(h->messages.shown[0].buttons, MessageButtons::YesNoCancel);
     QCOMPARE(h->messages.shown[0].text,
-             QStringLiteral("1 of the people in \u201cfriends.csv\u201d are saved already: \u201cADA\u201d."
-                            "\n\nReplace them? No keeps the saved ones; Cancel imports nobody."));
+             QStringLiteral("1 of the people in \u201cfriends.csv\u201d is saved already: \u201cADA\u201d."
+                            "\n\nReplace it? No keeps the saved one; Cancel imports nobody."));
     // Some people imported, some rows refused: a report, not an error.
     QCOMPARE(h->messages.shown[1].icon, MessageIcon::Information);
     const QString report = h->messages.shown[1].text;
@@ -561,7 +568,13 @@ void TestPeopleWindow::exportEveryoneOrTheSelected() {
     Click(people, "cmdExportSelected");
     const QByteArray two = Read(chosen);
     QCOMPARE(two.count("\r\n"), 3);
+    QCOMPARE(shownNotice(people)->text(), QStringLiteral("2 people exported to \u201cchosen.csv\u201d."));
     QVERIFY(two.contains("\r\nADA,") && two.contains("\r\nCAROL,") && !two.contains("BOB"));
+    list->selectionModel()->select(people->model()->index(0, 0),
+                                   QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    h->files.answer = folder.filePath(QStringLiteral("one.csv"));
+    Click(people, "cmdExportSelected");
+    QCOMPARE(shownNotice(people)->text(), QStringLiteral("1 person exported to \u201cone.csv\u201d."));
 
     // What was exported comes back whole into another store.
     people::PeopleStore other(folder.filePath(QStringLiteral("other.sqlite")));
@@ -601,6 +614,12 @@ void TestPeopleWindow::aDamagedStoreIsKeptAsideAndReadingsGoOn() {
     QCOMPARE(h->app->peopleStore().count(), 1);
     Click(form(), "cmdRashi");
     QVERIFY(h->app->displayForm());
+    // Copy Reading says it is done, at the foot of the reading.
+    QVERIFY(!shownNotice(h->app->displayForm()));
+    Trigger(h->app->displayForm(), "mnuCopyReading");
+    QVERIFY(shownNotice(h->app->displayForm()));
+    QCOMPARE(shownNotice(h->app->displayForm())->text(), QStringLiteral("The reading is copied."));
+    QVERIFY(h->messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestPeopleWindow)

@@ -62,6 +62,13 @@ bool useLanguage(const QString& language, const QString& folder) {
         // whichever country the desktop is. The C locale is left as it is.
         if (desktop.language() != QLocale::English && desktop.language() != QLocale::C)
             QLocale::setDefault(QLocale(QLocale::English, desktop.territory()));
+        // English's plural forms ("1 person", "2 people"): the texts
+        // themselves are the sources'.
+        auto* plurals = new QTranslator(QCoreApplication::instance());
+        if (plurals->load(fileFor(QStringLiteral("en")), folder))
+            QCoreApplication::installTranslator(plurals);
+        else
+            delete plurals;
         return false;
     }
     // The desktop's own locale where it speaks the language (Swiss German
