@@ -309,6 +309,45 @@ def result_windows(program, entry, inputs):
     print(f"the result window is an ordinary window of one size, {with_lore[0]}x{with_lore[1]}")
 
 
+def label_named(program, wanted, seconds=5):
+    """The showing label whose text starts with `wanted`, if one comes."""
+    def find():
+        for window in program.windows():
+            for node in descendants(window):
+                if node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith(wanted) \
+                        and node.getState().contains(pyatspi.STATE_SHOWING):
+                    return node
+        return None
+    return wait_for(find, seconds)
+
+
+def people_list(program):
+    for window in program.windows():
+        for node in descendants(window):
+            if node.name == "People" and node.getRole() in (
+                    pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE):
+                return node
+    return None
+
+
+def empty_people_window(program):
+    """Before anyone is saved, Ctrl+O opens a People window that says how
+    to add people; Esc closes it."""
+    window = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+o")
+    if not wait_for(lambda: visible_windows("People"), 10):
+        fail("Ctrl+O did not open the People window")
+    hint = label_named(program, "No people are saved yet.")
+    said = hint.name if hint else ""
+    if "File, Save Person" not in said:
+        fail("the empty People window does not say how to add people")
+    xdotool("key", "Escape")
+    if not wait_for(lambda: not visible_windows("People"), 5):
+        fail("Esc did not close the People window")
+    print(f"the empty People window says: {said}")
+
+
 def people_by_keyboard(program, entry, inputs):
     """Ctrl+S saves the person the form holds; Ctrl+O opens the People
     window, where typing finds them, Down goes into the list and Enter fills
@@ -323,6 +362,9 @@ def people_by_keyboard(program, entry, inputs):
     program.click(inputs["Latitude degrees"])  # a digits-only box: Ctrl+S is no character
     xdotool("key", "ctrl+s")
     expect_no_message()
+    # Told at the foot of the form, nothing to click away.
+    if not label_named(program, "\u201cADA\u201d is saved."):
+        fail("Save Person did not say that ADA is saved")
     stores = wait_for(lambda: glob.glob(os.path.join(program.home.name, "data", "**",
                                                      "people.sqlite"), recursive=True), 5)
     if not stores:
@@ -346,6 +388,20 @@ def people_by_keyboard(program, entry, inputs):
     if not people:
         fail("Ctrl+O did not open the People window")
     pump(0.3)
+    # Tab into the list highlights a row; Shift+Tab goes back to the search.
+    xdotool("key", "Tab")
+    listed = people_list(program)
+    if not listed:
+        fail("no list of people")
+    if not wait_for(lambda: listed.getState().contains(pyatspi.STATE_FOCUSED), 5):
+        fail("Tab did not go into the list of people")
+    def highlighted():
+        return [cell.name for cell in descendants(listed)
+                if cell.getState().contains(pyatspi.STATE_SELECTED)]
+    if not wait_for(highlighted, 5):
+        fail("Tab into the list of people highlighted no row")
+    xdotool("key", "shift+Tab")
+    pump(0.2)
     xdotool("type", "--delay", "40", "ada")
     xdotool("key", "--delay", "100", "Down", "Return")
     if not wait_for(lambda: not visible_windows("People"), 5):
@@ -362,6 +418,11 @@ def people_by_keyboard(program, entry, inputs):
     result = program.window_with(expected, pyatspi.ROLE_LABEL, seconds=10)
     if not result:
         fail(f"the reading after opening ADA is not {expected!r}")
+    # Copy Reading says it is done, without a box to click away.
+    xdotool("key", "ctrl+c")
+    if not label_named(program, "The reading is copied."):
+        fail("Copy Reading did not say the reading is copied")
+    expect_no_message()
     back = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
     xdotool("windowfocus", "--sync", str(back))
     xdotool("key", "--delay", "100", "Tab", "Return")  # Back
@@ -385,6 +446,7 @@ def main():
         one_message_for_a_long_commit(program, inputs)
         large_selection_paste(program, inputs)
         atlas_by_keyboard(program, entry, inputs)
+        empty_people_window(program)
         people_by_keyboard(program, entry, inputs)
         result_windows(program, entry, inputs)
     finally:
