@@ -432,6 +432,33 @@ def people_by_keyboard(program, entry, inputs):
           f"the reading is {expected}")
 
 
+def names_as_plain_text(program):
+    """A name that looks like markup, kept by an older import, is asked
+    about as it is written, not drawn as markup."""
+    store = glob.glob(os.path.join(program.home.name, "data", "**", "people.sqlite"),
+                      recursive=True)[0]
+    with sqlite3.connect(store) as db:
+        columns = [row[1] for row in db.execute("PRAGMA table_info(people)") if row[1] != "id"]
+        values = ", ".join("'<b>AL</b>'" if c == "name" else "'<B>AL</B>'" if c == "name_key"
+                           else "x''" if c == "sort_key" else c for c in columns)
+        db.execute(f"INSERT INTO people ({', '.join(columns)}) SELECT {values} FROM people "
+                   "WHERE name = 'ADA'")
+    window = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+o")
+    if not wait_for(lambda: visible_windows("People"), 10):
+        fail("Ctrl+O did not open the People window")
+    pump(0.3)
+    xdotool("key", "Tab", "Delete")
+    shown = expect_message(program)
+    if not shown or not any("\u201c<b>AL</b>\u201d" in label for label in shown):
+        fail(f"the delete question shows the name otherwise: {shown}")
+    if wait_for(lambda: visible_windows("People"), 2):
+        xdotool("key", "Escape")
+    wait_for(lambda: not visible_windows("People"), 5)
+    print(f"the delete question reads: {shown}")
+
+
 def main():
     program = Program(sys.argv[1], {"LANG": "C.UTF-8", "XCOMPOSEFILE": compose_file()})
     try:
@@ -448,6 +475,7 @@ def main():
         atlas_by_keyboard(program, entry, inputs)
         empty_people_window(program)
         people_by_keyboard(program, entry, inputs)
+        names_as_plain_text(program)
         result_windows(program, entry, inputs)
     finally:
         program.close()
