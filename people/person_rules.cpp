@@ -34,7 +34,14 @@ std::optional<QString> nameProblem(const QString& name, QString* typed) {
     if (name.size() > kLongestName)
         return Texts::tr("the name is longer than the %L1 characters the Name box takes")
             .arg(kLongestName);
-    const asterine::KeyFilter filter = asterine::nameKeyFor(QLocale().language());
+    // The box's filter, made once for the language (an import asks for
+    // every row).
+    static QLocale::Language language = QLocale::AnyLanguage;
+    static asterine::KeyFilter filter;
+    if (!filter || language != QLocale().language()) {
+        language = QLocale().language();
+        filter = asterine::nameKeyFor(language);
+    }
     QString accepted;
     accepted.reserve(name.size());
     for (const char32_t code : name.toUcs4()) {
