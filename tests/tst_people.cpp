@@ -621,6 +621,14 @@ void TestPeople::readOnlyAndFullDisks() {
         QCOMPARE(store.count(), saved);
         QVERIFY(store.personNamed(Ada().name));
     }
+    {
+        // Started again on the full disk: read as it is, nothing set aside.
+        PeopleStore store(path);
+        QString problem;
+        QCOMPARE(store.listing(&problem).size(), store.count());
+        QVERIFY(!store.takeNotice());
+        QVERIFY(QDir(mount).entryList({QStringLiteral("people.sqlite.kept-*")}).isEmpty());
+    }
     // Read-only.
     QCOMPARE(QProcess::execute(QStringLiteral("mount"),
                                {QStringLiteral("-o"), QStringLiteral("remount,ro"), mount}),
@@ -633,6 +641,9 @@ void TestPeople::readOnlyAndFullDisks() {
         QVERIFY(problem);
         QVERIFY2(problem->contains(path), qPrintable(*problem));
         QVERIFY(store.personNamed(Ada().name));
+        QVERIFY(!store.takeNotice());
+        QVERIFY(QDir(mount).entryList({QStringLiteral("people.sqlite.kept-*")}).isEmpty());
+        QVERIFY(QFileInfo::exists(path));
     }
     QProcess::execute(QStringLiteral("umount"), {mount});
 }
