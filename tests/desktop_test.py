@@ -459,6 +459,82 @@ def names_as_plain_text(program):
     print(f"the delete question reads: {shown}")
 
 
+def import_from_a_spreadsheet(program):
+    """Import, by keys, through the file dialog: a file as a spreadsheet
+    writes it (semicolons, columns in another order, a time without
+    seconds, German compass words) with a name saved already in small
+    letters; the question names the name, Esc cancels, Yes imports."""
+    csv = os.path.join(program.home.name, "sheet.csv")
+    with open(csv, "w", encoding="utf-8", newline="") as sheet:
+        sheet.write("Name;Notes;Date of Birth;Time of Birth;City;State;Country;Latitude Degrees;"
+                    "Latitude Minutes;Latitude Seconds;North or South;Longitude Degrees;"
+                    "Longitude Minutes;Longitude Seconds;East or West\r\n"
+                    "ada ;x;1990-12-10;7:07;Berlin;;;52;31;0;Nord;13;24;0;Ost\r\n"
+                    "ZOE;;1990-12-10;7:07;Bern;;;46;57;0;Nord;7;26;0;Ost\r\n"
+                    "BAD 2;;1990-12-10;7:07;Bern;;;46;57;0;N;7;26;0;E\r\n")
+
+    def ask_to_import():
+        people = wait_for(lambda: visible_windows("People"), 10)
+        xdotool("windowfocus", "--sync", str(people[0]))
+        xdotool("key", "alt+i")
+        if not wait_for(lambda: visible_windows("Import People"), 10):
+            names = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
+                                   capture_output=True, text=True).stdout.split()
+            titles = [subprocess.run(["xdotool", "getwindowname", w], capture_output=True,
+                                     text=True).stdout.strip() for w in names]
+            fail(f"Alt+I did not open the file dialog: {titles}")
+        pump(0.5)
+        xdotool("type", "--delay", "20", csv)
+        xdotool("key", "Return")
+        if not wait_for(lambda: not visible_windows("Import People"), 10):
+            fail("the file dialog did not take the file typed")
+
+    window = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+o")
+    if not wait_for(lambda: visible_windows("People"), 10):
+        fail("Ctrl+O did not open the People window")
+    pump(0.3)
+    ask_to_import()
+    box = wait_for(lambda: visible_windows(MESSAGE_TITLE), 10)
+    if not box:
+        fail("no question for the name saved already")
+    question = [node.name for w in program.windows() if w.name == MESSAGE_TITLE
+                for node in descendants(w) if node.getRole() == pyatspi.ROLE_LABEL]
+    buttons = [node.name for w in program.windows() if w.name == MESSAGE_TITLE
+               for node in descendants(w) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    if not any("is saved already: \u201cADA\u201d." in label for label in question) or \
+            not any("Cancel" in button for button in buttons):
+        fail(f"the question is {question} with {buttons}")
+    xdotool("key", "Escape")  # Cancel: nobody imported, nothing more said
+    if not wait_for(lambda: not visible_windows(MESSAGE_TITLE), 5):
+        fail("Esc did not cancel the import")
+    expect_no_message()
+    store = glob.glob(os.path.join(program.home.name, "data", "**", "people.sqlite"),
+                      recursive=True)[0]
+    with sqlite3.connect(f"file:{store}?mode=ro", uri=True) as db:
+        if db.execute("SELECT count(*) FROM people WHERE name = 'ZOE'").fetchone()[0]:
+            fail("Cancel imported the file")
+    ask_to_import()
+    if not wait_for(lambda: visible_windows(MESSAGE_TITLE), 10):
+        fail("no question the second time")
+    xdotool("key", "alt+y")
+    report = expect_message(program, 10)
+    if not report or not any(label.startswith("2 people imported from") and
+                             "line 4: the name has \u201c2\u201d" in label and
+                             "\u201cNotes\u201d" in label for label in report):
+        fail(f"the import reports {report}")
+    with sqlite3.connect(f"file:{store}?mode=ro", uri=True) as db:
+        rows = db.execute("SELECT name, city, hour, minute, last_used FROM people "
+                          "WHERE name IN ('ADA', 'ZOE') ORDER BY name").fetchall()
+    if [row[:4] for row in rows] != [("ADA", "Berlin", 7, 7), ("ZOE", "Bern", 7, 7)] or \
+            rows[1][4] != 0:
+        fail(f"the import kept {rows}")
+    xdotool("key", "Escape")
+    wait_for(lambda: not visible_windows("People"), 5)
+    print(f"Import asked {question}, then reported {report}")
+
+
 def main():
     program = Program(sys.argv[1], {"LANG": "C.UTF-8", "XCOMPOSEFILE": compose_file()})
     try:
@@ -476,6 +552,7 @@ def main():
         empty_people_window(program)
         people_by_keyboard(program, entry, inputs)
         names_as_plain_text(program)
+        import_from_a_spreadsheet(program)
         result_windows(program, entry, inputs)
     finally:
         program.close()
