@@ -23,11 +23,17 @@ MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, M
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
         .replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox::StandardButtons offered = QMessageBox::Ok;
+    if (buttons == MessageButtons::YesNo)
+        offered = QMessageBox::Yes | QMessageBox::No;
+    else if (buttons == MessageButtons::YesNoCancel)
+        offered = QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
     QMessageBox box(
         icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-        applicationTitle(), shown,
-        buttons == MessageButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-        parent);
+        applicationTitle(), QString(), offered, parent);
+    // Names and file names are shown as they are, never as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(shown);
     // Every message holds the whole program, the browser beside it included,
     // until it is answered.
     box.setWindowModality(Qt::ApplicationModal);
@@ -36,6 +42,8 @@ MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, M
         return MessageAnswer::Yes;
     case QMessageBox::No:
         return MessageAnswer::No;
+    case QMessageBox::Cancel:
+        return MessageAnswer::Cancel;
     default:
         return MessageAnswer::Ok;
     }

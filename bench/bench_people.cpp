@@ -58,7 +58,11 @@ QList<document::BirthDetails> ManyPeople(int count) {
             first += QLatin1String(syllables[draw() % 16]);
         for (int s = 0; s < 2 + int(draw() % 3); ++s)
             last += QLatin1String(syllables[draw() % 16]);
-        details.name = QStringLiteral("%1 %2 %3").arg(first, last).arg(n).toUpper();
+        // Told apart by a number in letters, as the Name box takes them.
+        QString number = QString::number(n);
+        for (QChar& digit : number)
+            digit = QChar(u'A' + (digit.unicode() - u'0'));
+        details.name = QStringLiteral("%1 %2 %3").arg(first, last, number).toUpper();
         details.monthIndex = int(draw() % 12);
         details.day = 1 + int(draw() % 28);
         details.year = 1900 + int(draw() % 150);

@@ -35,6 +35,7 @@
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
+#include "formbase/notice.h"
 #include "formbase/placement.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
@@ -360,6 +361,7 @@ void FrmDisplay::copyReading() {
     data->setText(document::toText(reading));
     data->setHtml(document::toHtml(reading));
     QGuiApplication::clipboard()->setMimeData(data);
+    showNotice(this, tr("The reading is copied."));
 }
 
 void FrmDisplay::showEvent(QShowEvent* event) {

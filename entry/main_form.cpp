@@ -22,11 +22,13 @@
 #include "document/birth_details.h"
 #include "document/reading_document.h"
 #include "people/people_store.h"
+#include "people/person_rules.h"
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
 #include "formbase/key_filter.h"
 #include "formbase/link_label.h"
+#include "formbase/notice.h"
 #include "formbase/placement.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
@@ -197,11 +199,13 @@ void FrmMain::savePerson() {
     shell_.tellPeopleNotice(this);
     if (exists &&
         shell_.services().messages->show(
-            this, tr("\u201c%1\u201d is saved already. Replace it?").arg(details.name),
+            this, tr("\u201c%1\u201d is saved already. Replace it?").arg(people::shownName(details.name)),
             MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     if (const std::optional<QString> problem = store.save(details, shell_.services().clock->now()))
         shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+    else
+        showNotice(this, tr("\u201c%1\u201d is saved.").arg(people::shownName(details.name)));
     shell_.tellPeopleNotice(this);
 }
 

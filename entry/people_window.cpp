@@ -15,6 +15,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStyleOptionHeader>
+#include <QStyledItemDelegate>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -24,6 +26,7 @@
 
 #include "document/document_file.h"
 #include "formbase/form_font.h"
+#include "formbase/notice.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
 #include "people/people_csv.h"
@@ -33,10 +36,32 @@ namespace asterine {
 
 namespace {
 
+// Where CSV files of people were read or written last: apart from the
+// folder the reading's files go to, which is suggested first otherwise.
+const QString kPeopleFolderKey = QStringLiteral("Settings/PeopleFolder");
 const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
 
 // The most refused rows one message lists.
 constexpr int kRefusalsShown = 30;
+
+// Rows as tall as the marks above and below the letters of any script the
+// list may show, capitals with accents included, as well as the line.
+class PeopleRowDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics metrics(option.font);
+        static const QString tallest =
+            QStringLiteral("\u00c5\u00c9\u00dc\u01fa\u1ebe\u0130\u00c7\u0122gjpqy|"
+                           "\u0915\u093f\u0915\u0941\u0902 \u0625\u0644\u0651\u064e\u0647\u064f");
+        const int needed = std::max(metrics.height(), metrics.boundingRect(tallest).height()) +
+                           2 * std::max(2, metrics.height() / 6);
+        size.setHeight(std::max(size.height(), needed));
+        return size;
+    }
+};
 
 }  // namespace
 
@@ -133,6 +158,9 @@ QVariant PeopleModel::data(const QModelIndex& index, int role) const {
         return index.column() == Date ? details->date : details->place;
     }
     case LastUsed:
+        // Imported and never opened: no last use to tell.
+        if (listing_.lastUsed(listed) == 0)
+            return QString();
         return QLocale().toString(QDateTime::fromMSecsSinceEpoch(listing_.lastUsed(listed)),
                                   QLocale::ShortFormat);
     default:
@@ -186,6 +214,7 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
     lstPeople_->setObjectName(QStringLiteral("lstPeople"));
     lstPeople_->setAccessibleName(tr("People"));
     lstPeople_->setModel(model_);
+    lstPeople_->setItemDelegate(new PeopleRowDelegate(lstPeople_));
     lstPeople_->setRootIsDecorated(false);
     lstPeople_->setUniformRowHeights(true);
     lstPeople_->setAllColumnsShowFocus(true);
@@ -235,6 +264,16 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
                                                            : Qt::DescendingOrder);
     });
     layout->addWidget(lstPeople_, 1);
+    // Said while nobody is saved, in place of an empty list.
+    lblEmpty_ = new QLabel(tr("No people are saved yet. To add one, type the details on the main "
+                              "window and choose File, Save Person; or bring people from a CSV "
+                              "file with Import."),
+                           this);
+    lblEmpty_->setObjectName(QStringLiteral("lblNoPeople"));
+    lblEmpty_->setTextFormat(Qt::PlainText);
+    lblEmpty_->setWordWrap(true);
+    lblEmpty_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(lblEmpty_, 1);
 
     auto* buttons = new QHBoxLayout;
     const auto button = [this, buttons](const QString& caption, const char* name) {
@@ -276,6 +315,11 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
     connect(lstPeople_->selectionModel(), &QItemSelectionModel::currentChanged, this, offer);
     connect(lstPeople_->selectionModel(), &QItemSelectionModel::selectionChanged, this, offer);
     connect(model_, &QAbstractItemModel::modelReset, this, offer);
+    connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+        const bool empty = model_->total() == 0;
+        lblEmpty_->setVisible(empty);
+        lstPeople_->setVisible(!empty);
+    });
 
     txtSearch_->installEventFilter(this);
     lstPeople_->installEventFilter(this);
@@ -287,12 +331,30 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
 void PeopleWindow::reload() {
     QString problem;
     model_->setListing(shell_.peopleStore().listing(&problem));
+    problem_ = problem;
+    if (isVisible())
+        tellProblems();
+}
+
+void PeopleWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // Once the window is on the screen, so that the message opens over it.
+    QTimer::singleShot(0, this, &PeopleWindow::tellProblems);
+}
+
+void PeopleWindow::tellProblems() {
     shell_.tellPeopleNotice(this);
-    if (!problem.isEmpty())
-        shell_.services().messages->show(this, problem, MessageIcon::Critical);
+    if (!problem_.isEmpty())
+        shell_.services().messages->show(this, std::exchange(problem_, QString()),
+                                         MessageIcon::Critical);
 }
 
 bool PeopleWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lstPeople_ && event->type() == QEvent::FocusIn && model_->rowCount() > 0 &&
+        !lstPeople_->currentIndex().isValid()) {
+        // Into the list by Tab or a click: a row is highlighted at once.
+        lstPeople_->setCurrentIndex(model_->index(0, 0));
+    }
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -359,7 +421,7 @@ void PeopleWindow::deleteCurrent() {
     const MessageAnswer answer = shell_.services().messages->show(
         this,
         tr("Remove \u201c%1\u201d from the people Asterine remembers?")
-            .arg(model_->nameAt(current.row())),
+            .arg(people::shownName(model_->nameAt(current.row()))),
         MessageIcon::Information, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
@@ -374,16 +436,18 @@ void PeopleWindow::deleteCurrent() {
 }
 
 QString PeopleWindow::lastFolder() const {
-    const QString folder =
-        shell_.services().settings->open()->value(kLastFolderKey).toString();
-    return !folder.isEmpty() && QFileInfo(folder).isDir()
-               ? folder
-               : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const std::unique_ptr<QSettings> settings = shell_.services().settings->open();
+    for (const QString& key : {kPeopleFolderKey, kLastFolderKey}) {
+        const QString folder = settings->value(key).toString();
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
 }
 
 void PeopleWindow::rememberFolder(const QString& file) {
     const std::unique_ptr<QSettings> settings = shell_.services().settings->open();
-    settings->setValue(kLastFolderKey, QFileInfo(file).absolutePath());
+    settings->setValue(kPeopleFolderKey, QFileInfo(file).absolutePath());
     settings->sync();
 }
 
@@ -429,13 +493,23 @@ void PeopleWindow::importCsv() {
     bool replace = true;
     if (check.existing > 0) {
         progress.reset();
-        replace = services.messages->show(
-                      this,
-                      tr("%n of the people in \u201c%1\u201d have names that are saved already. "
-                         "Replace them? No keeps the saved ones.",
-                         nullptr, int(check.existing))
-                          .arg(QFileInfo(path).fileName()),
-                      MessageIcon::Information, MessageButtons::YesNo) == MessageAnswer::Yes;
+        QStringList names;
+        for (const QString& name : check.existingNames)
+            names << QStringLiteral("\u201c%1\u201d").arg(people::shownName(name));
+        QString saved = names.join(QStringLiteral(", "));
+        if (check.existing > check.existingNames.size())
+            saved += QStringLiteral(" ") + tr("and %n more", nullptr,
+                                              int(check.existing - check.existingNames.size()));
+        const MessageAnswer answer = services.messages->show(
+            this,
+            tr("%n of the people in \u201c%1\u201d are saved already: %2.\n\nReplace them? No keeps "
+               "the saved ones; Cancel imports nobody.",
+               nullptr, int(check.existing))
+                .arg(QFileInfo(path).fileName(), saved),
+            MessageIcon::Information, MessageButtons::YesNoCancel);
+        if (answer != MessageAnswer::Yes && answer != MessageAnswer::No)
+            return;
+        replace = answer == MessageAnswer::Yes;
     }
     std::optional<QString> problem;
     bool cancelled = false;
@@ -452,12 +526,21 @@ void PeopleWindow::importCsv() {
     if (cancelled)
         return;  // nothing of it was kept
     QString report;
+    qint64 imported = 0;
     if (problem) {
         report = *problem;
     } else {
-        const qint64 imported = check.good - (replace ? 0 : check.existing);
+        imported = check.good - (replace ? 0 : check.existing);
         report = tr("%n people imported from \u201c%1\u201d.", nullptr, int(imported))
                      .arg(QDir::toNativeSeparators(path));
+    }
+    if (!check.ignoredColumns.isEmpty()) {
+        QStringList columns;
+        for (const QString& column : check.ignoredColumns)
+            columns << QStringLiteral("\u201c%1\u201d").arg(column);
+        report += QStringLiteral("\n\n") +
+                  tr("These columns are not of a person and were passed over: %1.")
+                      .arg(columns.join(QStringLiteral(", ")));
     }
     if (!check.refused.isEmpty()) {
         report += QStringLiteral("\n\n") +
@@ -471,9 +554,12 @@ void PeopleWindow::importCsv() {
             report += QStringLiteral("\n") + tr("and %n more.", nullptr,
                                                 int(check.refused.size() - kRefusalsShown));
     }
+    // An error only when nobody could be imported; some rows refused among
+    // people imported is a report.
     services.messages->show(this, report,
-                            problem || !check.refused.isEmpty() ? MessageIcon::Critical
-                                                                : MessageIcon::Information);
+                            problem || (imported == 0 && !check.refused.isEmpty())
+                                ? MessageIcon::Critical
+                                : MessageIcon::Information);
 }
 
 void PeopleWindow::exportCsv(bool selectedOnly) {
@@ -496,6 +582,9 @@ void PeopleWindow::exportCsv(bool selectedOnly) {
     const QList<people::Person> chosen = shell_.peopleStore().people(ids);
     if (const std::optional<QString> problem = document::saveFile(path, people::writeCsv(chosen)))
         services.messages->show(this, *problem, MessageIcon::Critical);
+    else
+        showNotice(this, tr("%n people exported to \u201c%1\u201d.", nullptr, int(chosen.size()))
+                             .arg(QFileInfo(path).fileName()));
 }
 
 }  // namespace asterine

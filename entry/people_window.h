@@ -16,6 +16,7 @@
 
 #include "people/people_store.h"
 
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTreeView;
@@ -77,8 +78,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
+    // Tells what reading the store found wrong, over this window once it
+    // is shown.
+    void tellProblems();
     void openRow(int row);
     void openCurrent();
     void deleteCurrent();
@@ -93,6 +98,8 @@ private:
     PeopleModel* model_ = nullptr;
     QPushButton* cmdOpen_ = nullptr;
     QPushButton* cmdDelete_ = nullptr;
+    QLabel* lblEmpty_ = nullptr;
+    QString problem_;  // the store's, told once the window is shown
 };
 
 }  // namespace asterine

@@ -25,10 +25,11 @@ namespace asterine {
 QString applicationTitle();
 
 enum class MessageIcon { Critical, Information };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 
-// Modal message boxes captioned with the application's title.
+// Modal message boxes captioned with the application's title; their text
+// is plain, never read as markup.
 class MessageService {
 public:
     virtual ~MessageService() = default;

@@ -7,6 +7,9 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <array>
+
 #include "document/reading_document.h"
 #include "entry/validation.h"
 #include "person_rules.h"
@@ -22,15 +25,19 @@ struct Texts {
 
 constexpr int kColumnCount = 14;
 
-// The records of RFC 4180 text: fields separated by commas, records by line
-// ends (CR LF or LF), a field in double quotes may hold commas, line ends and
-// doubled quotes.
+// The records of RFC 4180 text as spreadsheets write it: fields separated
+// by commas (or semicolons, where the decimal mark is a comma), records by
+// line ends (CR LF, LF or CR alone); a field in double quotes may hold
+// separators, line ends and doubled quotes. Blanks around a field are not
+// part of it; within quotes they are.
 class Records {
 public:
     explicit Records(const QByteArray& bytes) : data_(bytes) {
         if (data_.startsWith("\xEF\xBB\xBF"))
             at_ = 3;  // a byte order mark
     }
+
+    void setSeparator(char separator) { separator_ = separator; }
 
     // The next record and the line it starts on; false at the end. A record
     // that breaks the rules (a quote left open, text after a closing quote)
@@ -39,16 +46,14 @@ public:
         fields.clear();
         malformed = false;
         // Blank lines between records are passed over.
-        while (at_ < data_.size() && (data_[at_] == '\n' || data_[at_] == '\r')) {
-            if (data_[at_] == '\n')
-                ++line_;
-            ++at_;
-        }
+        while (at_ < data_.size() && (data_[at_] == '\n' || data_[at_] == '\r'))
+            lineEnd();
         if (at_ >= data_.size())
             return false;
         line = line_;
         QByteArray field;
         while (true) {
+            skipBlanks();
             if (at_ < data_.size() && data_[at_] == '"') {
                 ++at_;
                 bool closed = false;
@@ -63,50 +68,111 @@ public:
                         closed = true;
                         break;
                     }
-                    if (c == '\n')
+                    if (c == '\n' || (c == '\r' && (at_ >= data_.size() || data_[at_] != '\n')))
                         ++line_;
                     field += c;
                 }
                 if (!closed)
                     malformed = true;
-                // After the closing quote: a comma or the record's end.
-                if (at_ < data_.size() && data_[at_] != ',' && data_[at_] != '\n' &&
+                // After the closing quote: blanks, then a separator or the record's end.
+                skipBlanks();
+                if (at_ < data_.size() && data_[at_] != separator_ && data_[at_] != '\n' &&
                     data_[at_] != '\r')
                     malformed = true;
-            }
-            while (at_ < data_.size() && data_[at_] != ',' && data_[at_] != '\n') {
-                if (data_[at_] != '\r' || (at_ + 1 < data_.size() && data_[at_ + 1] != '\n'))
-                    field += data_[at_];
-                ++at_;
+                while (at_ < data_.size() && data_[at_] != separator_ && data_[at_] != '\n' &&
+                       data_[at_] != '\r')
+                    field += data_[at_++];
+            } else {
+                while (at_ < data_.size() && data_[at_] != separator_ && data_[at_] != '\n' &&
+                       data_[at_] != '\r')
+                    field += data_[at_++];
+                while (field.endsWith(' ') || field.endsWith('\t'))
+                    field.chop(1);
             }
             fields.append(field);
             field.clear();
             if (at_ >= data_.size())
                 return true;
-            if (data_[at_++] == '\n') {
-                ++line_;
-                return true;
+            if (data_[at_] == separator_) {
+                ++at_;
+                continue;
             }
+            lineEnd();
+            return true;
         }
     }
 
     qint64 position() const { return at_; }
 
 private:
+    void skipBlanks() {
+        while (at_ < data_.size() && (data_[at_] == ' ' || data_[at_] == '\t'))
+            ++at_;
+    }
+    // Past one line end: CR LF, LF or CR.
+    void lineEnd() {
+        if (data_[at_] == '\r' && at_ + 1 < data_.size() && data_[at_ + 1] == '\n')
+            ++at_;
+        ++at_;
+        ++line_;
+    }
+
     const QByteArray& data_;
     qsizetype at_ = 0;
     qint64 line_ = 1;
+    char separator_ = ',';
 };
 
+// A text a spreadsheet would take for a formula (starting with = + - or @)
+// is written after an apostrophe, as spreadsheets mark text; one apostrophe
+// more is added to a text that starts with apostrophes before such a sign,
+// so that reading takes exactly one away.
+bool formulaLike(const QString& value) {
+    qsizetype at = 0;
+    while (at < value.size() && value[at] == QLatin1Char('\''))
+        ++at;
+    return at < value.size() && QStringLiteral("=+-@").contains(value[at]);
+}
+
+QString writtenAsText(const QString& value) {
+    return formulaLike(value) ? QLatin1Char('\'') + value : value;
+}
+
+QString readAsText(const QString& value) {
+    return value.startsWith(QLatin1Char('\'')) && formulaLike(value) ? value.mid(1) : value;
+}
+
 QByteArray quoted(const QString& value) {
-    QByteArray bytes = value.toUtf8();
-    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') ||
-        bytes.contains('\r') || bytes.startsWith(' ') || bytes.endsWith(' ')) {
+    QByteArray bytes = writtenAsText(value).toUtf8();
+    if (bytes.contains(',') || bytes.contains(';') || bytes.contains('"') || bytes.contains('\n') ||
+        bytes.contains('\r') || bytes.startsWith(' ') || bytes.endsWith(' ') ||
+        bytes.startsWith('\t') || bytes.endsWith('\t')) {
         bytes.replace('"', "\"\"");
         bytes = '"' + bytes + '"';
     }
     return bytes;
 }
+
+// The compass words of every language the program speaks, as people write
+// them in a spreadsheet: the side each names (true for south or west).
+struct CompassWord {
+    const char* word;
+    bool negative;
+};
+const CompassWord kLatitudeWords[] = {
+    {"N", false},        {"S", true},         {"North", false},    {"South", true},
+    {"Nord", false},     {"S\u00fcd", true},  {"Sud", true},       {"Norte", false},
+    {"Sur", true},       {"Sul", true},       {"\u0634\u0645\u0627\u0644", false},
+    {"\u062c\u0646\u0648\u0628", true},       {"\u0909\u0924\u094d\u0924\u0930", false},
+    {"\u0926\u0915\u094d\u0937\u093f\u0923", true},
+};
+const CompassWord kLongitudeWords[] = {
+    {"E", false},        {"W", true},         {"East", false},     {"West", true},
+    {"Ost", false},      {"Est", false},      {"Ouest", true},     {"Este", false},
+    {"Oeste", true},     {"\u0634\u0631\u0642", false},            {"\u063a\u0631\u0628", true},
+    {"\u092a\u0942\u0930\u094d\u0935", false},
+    {"\u092a\u0936\u094d\u091a\u093f\u092e", true},
+};
 
 std::optional<int> number(const QString& text, int first, int last) {
     bool ok = false;
@@ -116,33 +182,43 @@ std::optional<int> number(const QString& text, int first, int last) {
     return value;
 }
 
+// Where each of a person's columns is in the file's rows, and how many
+// fields a row has.
+struct Columns {
+    std::array<int, kColumnCount> at{};
+    int width = kColumnCount;
+};
+
 // Why a row cannot be a person; the person it is otherwise.
-std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::BirthDetails& details) {
-    if (bytes.size() != kColumnCount)
-        return Texts::tr("%1 fields, where a person has %2").arg(bytes.size()).arg(kColumnCount);
+std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns& columns,
+                                  document::BirthDetails& details) {
+    if (bytes.size() != columns.width)
+        return Texts::tr("%1 fields, where the header has %2").arg(bytes.size()).arg(columns.width);
     QStringList fields;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    for (const QByteArray& field : bytes) {
-        fields << decoder.decode(field);
+    for (const int at : columns.at) {
+        fields << readAsText(decoder.decode(bytes[at]));
         if (decoder.hasError())
             return Texts::tr("the text is not UTF-8 (save the file as UTF-8)");
     }
     details = document::BirthDetails();
-    details.name = fields[0];
-    if (asterine::isBlank(details.name))
+    if (asterine::isBlank(fields[0]))
         return Texts::tr("the name is empty");
+    // As the Name box would have it typed, or refused as the box refuses it.
+    if (const std::optional<QString> problem = nameProblem(fields[0], &details.name))
+        return problem;
 
     static const QRegularExpression date(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
     const QRegularExpressionMatch dateMatch = date.match(fields[1]);
     if (!dateMatch.hasMatch())
-        return Texts::tr("the date \u201c%1\u201d is not written YYYY-MM-DD").arg(fields[1]);
+        return Texts::tr("the date \u201c%1\u201d is not written YYYY-MM-DD").arg(fields[1].left(40));
     const std::optional<int> year = number(dateMatch.captured(1), 1900, 2050);
     if (!year)
         return Texts::tr("the year %1 is not one from 1900 to 2050").arg(dateMatch.captured(1));
     const std::optional<int> month = number(dateMatch.captured(2), 1, 12);
     const std::optional<int> day = number(dateMatch.captured(3), 1, 31);
     if (!month || !day)
-        return Texts::tr("\u201c%1\u201d is not a date").arg(fields[1]);
+        return Texts::tr("\u201c%1\u201d is not a date").arg(fields[1].left(40));
     if (asterine::checkDate(*month - 1, *day, *year) != asterine::DateProblem::None)
         return Texts::tr("%1 %2 %3 is not a date")
             .arg(*day)
@@ -152,13 +228,16 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::Birt
     details.day = *day;
     details.year = *year;
 
-    static const QRegularExpression time(QStringLiteral("^(\\d{1,2}):(\\d{2}):(\\d{2})$"));
+    // Seconds may be left out, as spreadsheets write a time: 7:07.
+    static const QRegularExpression time(
+        QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
     const QRegularExpressionMatch timeMatch = time.match(fields[2]);
     const std::optional<int> hour = number(timeMatch.captured(1), 0, 23);
     const std::optional<int> minute = number(timeMatch.captured(2), 0, 59);
-    const std::optional<int> second = number(timeMatch.captured(3), 0, 59);
+    const std::optional<int> second =
+        timeMatch.captured(3).isEmpty() ? std::optional<int>(0) : number(timeMatch.captured(3), 0, 59);
     if (!timeMatch.hasMatch() || !hour || !minute || !second)
-        return Texts::tr("the time \u201c%1\u201d is not HH:MM:SS").arg(fields[2]);
+        return Texts::tr("the time \u201c%1\u201d is not HH:MM:SS").arg(fields[2].left(40));
     details.hour = *hour;
     details.minute = *minute;
     details.second = *second;
@@ -168,7 +247,7 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::Birt
     details.country = fields[5];
 
     // The coordinate boxes take up to three digits each.
-    static const QRegularExpression digits(QStringLiteral("^\\d{1,3}$"));
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
     const struct {
         int field;
         const char* what;
@@ -187,30 +266,37 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::Birt
             return Texts::tr("the %1 are missing").arg(Texts::tr(box.what));
         if (!digits.match(text).hasMatch())
             return Texts::tr("%1 \u201c%2\u201d are not a number").arg(Texts::tr(box.what), text);
+        if (text.size() > 3)
+            return Texts::tr("%1 \u201c%2\u201d are longer than 3 digits")
+                .arg(Texts::tr(box.what), text.left(20));
         *box.box = text;
     }
-    // A side by its letter or its word, in either case: N, n, North; in
-    // English, as Export writes it, or in the user's language.
-    const auto side = [](const QString& text, const char* first, const char* second)
-        -> std::optional<bool> {
+    // A side by its letter or its word, in either case: N, n, North, Nord,
+    // \u0634\u0645\u0627\u0644; the words of every language the program speaks,
+    // and the first letter of the word in the user's language.
+    const auto side = [](const QString& text, const char* first, const char* second,
+                         const auto& words) -> std::optional<bool> {
         const QString word = text.trimmed();
+        for (const CompassWord& known : words) {
+            if (word.compare(QString::fromUtf8(known.word), Qt::CaseInsensitive) == 0)
+                return known.negative;
+        }
         for (const auto& [name, negative] : {std::pair{first, false}, std::pair{second, true}}) {
-            for (const QString& full : {QString::fromLatin1(name), Texts::tr(name)}) {
-                if (word.compare(full.left(1), Qt::CaseInsensitive) == 0 ||
-                    word.compare(full, Qt::CaseInsensitive) == 0)
-                    return negative;
-            }
+            const QString translated = Texts::tr(name);
+            if (word.compare(translated.left(1), Qt::CaseInsensitive) == 0 ||
+                word.compare(translated, Qt::CaseInsensitive) == 0)
+                return negative;
         }
         return std::nullopt;
     };
     const std::optional<bool> south = side(fields[9], QT_TRANSLATE_NOOP("people::Csv", "North"),
-                                           QT_TRANSLATE_NOOP("people::Csv", "South"));
+                                           QT_TRANSLATE_NOOP("people::Csv", "South"), kLatitudeWords);
     if (!south)
-        return Texts::tr("the latitude's side \u201c%1\u201d is neither N nor S").arg(fields[9]);
+        return Texts::tr("the latitude's side \u201c%1\u201d is neither N nor S").arg(fields[9].left(20));
     const std::optional<bool> west = side(fields[13], QT_TRANSLATE_NOOP("people::Csv", "East"),
-                                          QT_TRANSLATE_NOOP("people::Csv", "West"));
+                                          QT_TRANSLATE_NOOP("people::Csv", "West"), kLongitudeWords);
     if (!west)
-        return Texts::tr("the longitude's side \u201c%1\u201d is neither E nor W").arg(fields[13]);
+        return Texts::tr("the longitude's side \u201c%1\u201d is neither E nor W").arg(fields[13].left(20));
     details.south = *south;
     details.west = *west;
 
@@ -220,35 +306,61 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, document::Birt
     return std::nullopt;
 }
 
+// The separator of a file: a semicolon when its first line has more of them
+// than commas, as spreadsheets write where the decimal mark is a comma.
+char separatorOf(const QByteArray& bytes) {
+    qsizetype end = bytes.indexOf('\n');
+    const qsizetype cr = bytes.indexOf('\r');
+    if (end < 0 || (cr >= 0 && cr < end))
+        end = cr;
+    const QByteArray first = bytes.left(end < 0 ? bytes.size() : end);
+    return first.count(';') > first.count(',') ? ';' : ',';
+}
+
 // Goes through the rows of `bytes`: `good` for each person that passes,
 // `refused` for each row that does not. A later row of a name already in
-// the file is refused. Nothing when the file is one of people; why not
-// otherwise.
+// the file is refused. The columns are found by the header's names, in any
+// order; `ignored` receives those of other names. Nothing when the file is
+// one of people; why not otherwise.
 std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileName,
                                   const CsvProgress& progress, bool* cancelled,
                                   const std::function<bool(const document::BirthDetails&)>& good,
-                                  const std::function<void(qint64, const QString&)>& refused) {
+                                  const std::function<void(qint64, const QString&)>& refused,
+                                  QStringList* ignored = nullptr) {
     if (cancelled)
         *cancelled = false;
     const QString shownName = QDir::toNativeSeparators(fileName);
     if (bytes.left(4096).contains('\0'))
         return Texts::tr("\u201c%1\u201d is not a CSV file of people: it is not text.").arg(shownName);
     Records records(bytes);
+    records.setSeparator(separatorOf(bytes));
     QList<QByteArray> fields;
     qint64 line = 0;
     bool malformed = false;
     if (!records.next(fields, line, malformed) || malformed)
         return Texts::tr("\u201c%1\u201d is not a CSV file of people: it has no header row.").arg(shownName);
-    QStringList header;
-    for (const QByteArray& field : fields)
-        header << QString::fromUtf8(field).trimmed();
-    if (header.join(QLatin1Char(',')).compare(csvHeader().join(QLatin1Char(',')),
-                                              Qt::CaseInsensitive) != 0)
+    const QStringList names = csvHeader();
+    Columns columns;
+    columns.at.fill(-1);
+    columns.width = int(fields.size());
+    for (int field = 0; field < fields.size(); ++field) {
+        const QString title = QString::fromUtf8(fields[field]).trimmed();
+        qsizetype column = -1;
+        for (qsizetype n = 0; n < names.size(); ++n) {
+            if (title.compare(names[n], Qt::CaseInsensitive) == 0)
+                column = n;
+        }
+        if (column >= 0 && columns.at[std::size_t(column)] < 0)
+            columns.at[std::size_t(column)] = field;
+        else if (ignored)
+            *ignored << title.left(40);
+    }
+    if (std::find(columns.at.begin(), columns.at.end(), -1) != columns.at.end())
         return Texts::tr("\u201c%1\u201d is not a CSV file of people: its first line is not the header "
                   "\u201c%2\u201d.")
             .arg(shownName, csvHeader().join(QLatin1Char(',')));
 
-    QHash<QString, qint64> names;
+    QHash<QString, qint64> seen;
     qint64 rows = 0;
     document::BirthDetails details;
     while (records.next(fields, line, malformed)) {
@@ -262,17 +374,19 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
         if (malformed)
             problem = Texts::tr("a quoted field is not closed, or goes on after its closing quote");
         else
-            problem = rowProblem(fields, details);
+            problem = rowProblem(fields, columns, details);
         if (!problem) {
-            const auto earlier = names.constFind(details.name);
-            if (earlier != names.constEnd())
-                problem = Texts::tr("the name \u201c%1\u201d is also on line %2").arg(details.name).arg(*earlier);
+            const auto earlier = seen.constFind(details.name);
+            if (earlier != seen.constEnd())
+                problem = Texts::tr("the name \u201c%1\u201d is also on line %2")
+                              .arg(people::shownName(details.name))
+                              .arg(*earlier);
         }
         if (problem) {
             refused(line, *problem);
             continue;
         }
-        names.insert(details.name, line);
+        seen.insert(details.name, line);
         if (!good(details)) {
             if (cancelled)
                 *cancelled = true;
@@ -344,11 +458,15 @@ CsvCheck checkCsv(const QByteArray& bytes, const QString& fileName, const QSet<Q
         bytes, fileName, progress, &cancelled,
         [&](const document::BirthDetails& details) {
             ++check.good;
-            if (savedNames.contains(details.name))
+            if (savedNames.contains(details.name)) {
                 ++check.existing;
+                if (check.existingNames.size() < kExistingNamesKept)
+                    check.existingNames << details.name;
+            }
             return true;
         },
-        [&](qint64 line, const QString& reason) { check.refused.append({line, reason}); });
+        [&](qint64 line, const QString& reason) { check.refused.append({line, reason}); },
+        &check.ignoredColumns);
     return check;
 }
 

@@ -2,7 +2,8 @@
 #pragma once
 
 // People as CSV, as spreadsheets open and write it (RFC 4180): UTF-8, a
-// header row, one person per row. Every row read is checked as Save checks
+// header row, one person per row; read with commas or semicolons, the
+// columns in any order, others passed over. Every row read is checked as Save checks
 // the form, and a refused row is told by its line number and why.
 
 #include <QByteArray>
@@ -23,7 +24,9 @@ namespace people {
 QStringList csvHeader();
 
 // The people as a CSV file: a byte order mark (so that spreadsheets take it
-// as UTF-8), the header, one row each, CR LF line ends.
+// as UTF-8), the header, one row each, CR LF line ends; a text that a
+// spreadsheet would run as a formula is marked as text (an apostrophe
+// before it), which reading takes away.
 QByteArray writeCsv(const QList<Person>& people);
 
 // A row refused, by the line it starts on.
@@ -32,13 +35,19 @@ struct CsvRefusal {
     QString reason;
 };
 
+// The most names of people saved already that a check keeps.
+constexpr int kExistingNamesKept = 10;
+
 // What a CSV file holds: how many rows pass, how many of those name people
-// already saved, and the refused rows; or that it is no CSV of people at all.
+// already saved (and the first of those names), the refused rows and the
+// columns passed over; or that it is no CSV of people at all.
 struct CsvCheck {
     std::optional<QString> notPeople;  // the file refused as a whole, named
     qint64 good = 0;
     qint64 existing = 0;
+    QStringList existingNames;  // as saved: as the Name box types them
     QList<CsvRefusal> refused;
+    QStringList ignoredColumns;  // by their headings, in the file's order
 };
 
 // Reports how far it has come (rows read, bytes read of all); returning

@@ -15,9 +15,13 @@
 
 #include <atomic>
 
+#include <fcntl.h>
 #include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "document/reading_document.h"
+#include "name_order.h"
 #include "person_rules.h"
 
 namespace people {
@@ -80,10 +84,35 @@ const char* const kVersion3[] = {
     "CREATE INDEX people_listing ON people(name, last_used, search)",
 };
 
-QStringList allColumns() {
-    return QStringList{QStringLiteral("id")} + kColumns +
-           QStringList{QStringLiteral("last_used"), QStringLiteral("recent_at"),
-                       QStringLiteral("search")};
+// Version 4 lists names in the order of the desktop's language, from a sort
+// key kept beside each name (made anew when the language changes), and tells
+// names apart as the Name box types them. People imported and not yet
+// opened have no last use (0).
+const char* const kVersion4[] = {
+    "ALTER TABLE people ADD COLUMN name_key TEXT NOT NULL DEFAULT ''",
+    "ALTER TABLE people ADD COLUMN sort_key BLOB NOT NULL DEFAULT x''",
+    "DROP INDEX people_listing",
+    "CREATE INDEX people_listing ON people(sort_key, name, last_used, search)",
+    "CREATE INDEX people_names ON people(name_key)",
+    "CREATE TABLE sorting (locale TEXT NOT NULL)",
+    "INSERT INTO sorting VALUES ('')",
+};
+
+// The columns of the table of people in each version of the layout.
+QSet<QString> columnsOf(int version) {
+    QStringList columns = QStringList{QStringLiteral("id")} + kColumns;
+    columns << QStringLiteral("last_used");
+    if (version >= 2)
+        columns << QStringLiteral("recent_at") << QStringLiteral("search");
+    if (version >= 4)
+        columns << QStringLiteral("name_key") << QStringLiteral("sort_key");
+    return QSet<QString>(columns.begin(), columns.end());
+}
+
+// Whether SQLite found the file not to be a database, or a damaged one.
+bool damaged(const QSqlError& error) {
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
 }
 
 std::atomic<int> gConnections{0};
@@ -140,7 +169,9 @@ Person personOf(const QSqlQuery& query) {
     d.longitudeMinutes = query.value(16).toString();
     d.longitudeSeconds = query.value(17).toString();
     d.west = query.value(18).toInt() != 0;
-    p.lastUsed = QDateTime::fromMSecsSinceEpoch(query.value(19).toLongLong());
+    const qint64 lastUsed = query.value(19).toLongLong();
+    if (lastUsed != 0)
+        p.lastUsed = QDateTime::fromMSecsSinceEpoch(lastUsed);
     return p;
 }
 
@@ -162,6 +193,8 @@ QString plainReason(const QSqlError& error) {
         return Texts::tr("the disk is full");
     if (text.contains(QLatin1String("unable to open")))
         return Texts::tr("the file cannot be opened or made there");
+    if (text.contains(QLatin1String("locked")) || text.contains(QLatin1String("busy")))
+        return Texts::tr("another program is using it; try again when it is done");
     return text;
 }
 
@@ -200,12 +233,39 @@ void PeopleStore::close() {
     open_ = false;
 }
 
-void PeopleStore::keepPrivate() const {
-    for (const char* suffix : {"", "-wal", "-shm"}) {
-        const QString file = path_ + QLatin1String(suffix);
-        if (QFile::exists(file))
-            QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+bool PeopleStore::create(QString* reason) {
+    // Birth details are personal: the folders made for them and the file
+    // are the user's alone, whatever the umask. A file or folder that is
+    // there already keeps the mode its owner gave it.
+    const QString folder = QFileInfo(path_).absolutePath();
+    QStringList missing;
+    for (QString at = folder; !QFileInfo::exists(at) && !QFileInfo(at).isSymLink();
+         at = QFileInfo(at).absolutePath()) {
+        missing.prepend(at);
+        if (QFileInfo(at).isRoot())
+            break;
     }
+    for (const QString& made : missing) {
+        const QByteArray name = QFile::encodeName(made);
+        if (::mkdir(name.constData(), 0700) != 0 || ::chmod(name.constData(), 0700) != 0) {
+            *reason = Texts::tr("its folder cannot be made");
+            return false;
+        }
+    }
+    if (QFileInfo::exists(path_))
+        return true;
+    // Made here, not followed through a link, and never over a file that
+    // appeared meanwhile.
+    const int file = ::open(QFile::encodeName(path_).constData(),
+                            O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (file < 0 || ::fchmod(file, 0600) != 0) {
+        if (file >= 0)
+            ::close(file);
+        *reason = Texts::tr("the file cannot be opened or made there");
+        return false;
+    }
+    ::close(file);
+    return true;
 }
 
 bool PeopleStore::open(Opening opening, QString* problem) {
@@ -213,23 +273,18 @@ bool PeopleStore::open(Opening opening, QString* problem) {
         return true;
     if (!QFile::exists(path_) && opening == Opening::ForReading)
         return false;  // nobody saved yet
-    const QString folder = QFileInfo(path_).absolutePath();
-    if (!QFileInfo::exists(folder)) {
-        if (!QDir().mkpath(folder)) {
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        QString reason;
+        if (!create(&reason)) {
             if (problem)
-                *problem = failure(Texts::tr("its folder cannot be made"));
+                *problem = failure(reason);
             return false;
         }
-        // Birth details are personal: the folder is the user's alone.
-        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                          QFileDevice::ExeOwner);
-    }
-    for (int attempt = 0; attempt < 2; ++attempt) {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection_);
             db.setDatabaseName(path_);
             if (!db.open()) {
-                const QString reason = plainReason(db.lastError());
+                reason = plainReason(db.lastError());
                 close();
                 if (problem)
                     *problem = failure(reason);
@@ -237,116 +292,190 @@ bool PeopleStore::open(Opening opening, QString* problem) {
             }
         }
         open_ = true;
-        keepPrivate();
-        QString reason;
-        if (checkLayout(&reason))
+        switch (checkLayout(&reason)) {
+        case Layout::Ours:
             return true;
-        if (!reason.isEmpty()) {
-            // Not a store of ours: kept aside, a fresh one in its place.
+        case Layout::NotOurs:
+            // Kept aside, a fresh one in its place.
             setAside(reason);
             if (opening == Opening::ForReading || QFile::exists(path_))
                 return false;
             continue;
+        case Layout::Failed:
+            // A store that cannot be read or written now, or one this
+            // version cannot use: told, and left where it is.
+            close();
+            if (problem)
+                *problem = failure(reason);
+            return false;
         }
-        // A store of ours that cannot be read or written now.
-        close();
-        if (problem)
-            *problem = failure(Texts::tr("it cannot be read"));
-        return false;
     }
     return false;
 }
 
-bool PeopleStore::checkLayout(QString* reason) {
+PeopleStore::Layout PeopleStore::checkLayout(QString* reason) {
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     QSqlQuery query(db);
-    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next()) {
-        *reason = Texts::tr("it is not an SQLite database: %1").arg(query.lastError().databaseText());
-        return false;
-    }
+    const auto failed = [reason](const QSqlError& error) {
+        if (damaged(error)) {
+            *reason = Texts::tr("it is not an SQLite database, or a damaged one: %1")
+                          .arg(error.databaseText());
+            return Layout::NotOurs;
+        }
+        *reason = plainReason(error);
+        return Layout::Failed;
+    };
+    if (!query.exec(QStringLiteral("PRAGMA user_version")) || !query.next())
+        return failed(query.lastError());
     const int version = query.value(0).toInt();
     query.finish();
     if (version > schemaVersion) {
-        *reason = Texts::tr("it was made by a newer version of Asterine");
-        return false;
+        *reason = Texts::tr("it was made by a newer version of Asterine, which this one cannot use");
+        return Layout::Failed;
     }
-    if (version == 0) {
-        if (!query.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")) || !query.next()) {
-            *reason = Texts::tr("it is not an SQLite database: %1").arg(query.lastError().databaseText());
-            return false;
-        }
-        if (query.value(0).toInt() != 0) {
-            *reason = Texts::tr("it holds the tables of another program");
-            return false;
-        }
-        query.finish();
-        if (!layOut(0)) {
-            reason->clear();
-            return false;
-        }
-    } else if (version < schemaVersion && !layOut(version)) {
-        *reason = Texts::tr("it could not be brought up to date");
-        return false;
+    QSet<QString> tables;
+    if (!query.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+        return failed(query.lastError());
+    while (query.next())
+        tables.insert(query.value(0).toString());
+    query.finish();
+    if (version < 0 || (version == 0 && !tables.isEmpty())) {
+        *reason = Texts::tr("it holds the tables of another program");
+        return Layout::NotOurs;
     }
-    // The table a store of people has, column by column.
-    QSet<QString> columns;
-    if (query.exec(QStringLiteral("PRAGMA table_info(people)"))) {
+    if (version > 0) {
+        // Ours only if its table of people is that of its version; only
+        // then is it brought up to date.
+        QSet<QString> columns;
+        if (!query.exec(QStringLiteral("PRAGMA table_info(people)")))
+            return failed(query.lastError());
         while (query.next())
             columns.insert(query.value(1).toString());
+        query.finish();
+        if (columns != columnsOf(version) ||
+            (version >= 4 && !tables.contains(QStringLiteral("sorting")))) {
+            *reason = Texts::tr("its table of people is not the one Asterine keeps");
+            return Layout::NotOurs;
+        }
     }
-    query.finish();
-    const QStringList expected = allColumns();
-    if (columns != QSet<QString>(expected.begin(), expected.end())) {
-        *reason = Texts::tr("its table of people is not the one Asterine keeps");
-        return false;
-    }
+    if (version < schemaVersion && !layOut(version, reason))
+        return Layout::Failed;
     // Every write one transaction, in a journal that a killed process
     // cannot leave half-written.
     query.exec(QStringLiteral("PRAGMA journal_mode=WAL"));
     query.finish();
     query.exec(QStringLiteral("PRAGMA synchronous=NORMAL"));
-    return true;
+    query.finish();
+    resort();
+    return Layout::Ours;
 }
 
-bool PeopleStore::layOut(int version) {
+bool PeopleStore::layOut(int version, QString* reason) {
     // From nothing (version 0) or an older version to this one, step by
     // step, in one transaction.
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
-    if (!db.transaction())
+    if (!db.transaction()) {
+        *reason = Texts::tr("it could not be brought up to date: %1").arg(plainReason(db.lastError()));
         return false;
+    }
     QSqlQuery query(db);
-    bool ok = version > 0 || query.exec(QLatin1String(kVersion1));
+    QSqlError error;
+    const auto run = [&query, &error](const QString& statement) {
+        if (!error.isValid() && !query.exec(statement))
+            error = query.lastError();
+        return !error.isValid();
+    };
+    if (version == 0)
+        run(QLatin1String(kVersion1));
     if (version < 2) {
         for (const char* statement : kVersion2)
-            ok = ok && query.exec(QLatin1String(statement));
+            run(QLatin1String(statement));
         // The search text of everyone, and the recent list as their last use.
         QList<std::pair<qint64, QString>> texts;
-        if (ok && query.exec(QStringLiteral("SELECT ") + personColumns() +
-                             QStringLiteral(" FROM people"))) {
+        if (run(QStringLiteral("SELECT ") + personColumns() + QStringLiteral(" FROM people"))) {
             while (query.next()) {
                 const Person person = personOf(query);
                 texts.append({person.id, searchText(person.details)});
             }
         }
         QSqlQuery update(db);
-        ok = ok && update.prepare(QStringLiteral(
-                       "UPDATE people SET search = ?, recent_at = last_used WHERE id = ?"));
+        if (!error.isValid() && !update.prepare(QStringLiteral(
+                "UPDATE people SET search = ?, recent_at = last_used WHERE id = ?")))
+            error = update.lastError();
         for (const auto& [id, text] : texts) {
             update.addBindValue(text);
             update.addBindValue(id);
-            ok = ok && update.exec();
+            if (!error.isValid() && !update.exec())
+                error = update.lastError();
         }
     }
     if (version < 3) {
         for (const char* statement : kVersion3)
-            ok = ok && query.exec(QLatin1String(statement));
+            run(QLatin1String(statement));
     }
-    ok = ok && query.exec(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
-    if (!ok || !db.commit()) {
+    if (version < 4) {
+        for (const char* statement : kVersion4)
+            run(QLatin1String(statement));
+        // The names as the Name box types them; the sort keys follow.
+        QList<std::pair<qint64, QString>> names;
+        if (run(QStringLiteral("SELECT id, name FROM people"))) {
+            while (query.next())
+                names.append({query.value(0).toLongLong(), query.value(1).toString()});
+        }
+        QSqlQuery update(db);
+        if (!error.isValid() &&
+            !update.prepare(QStringLiteral("UPDATE people SET name_key = ? WHERE id = ?")))
+            error = update.lastError();
+        for (const auto& [id, name] : names) {
+            update.addBindValue(typedName(name));
+            update.addBindValue(id);
+            if (!error.isValid() && !update.exec())
+                error = update.lastError();
+        }
+    }
+    run(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
+    if (error.isValid() || !db.commit()) {
+        if (!error.isValid())
+            error = db.lastError();
         db.rollback();
+        *reason = Texts::tr("it could not be brought up to date: %1").arg(plainReason(error));
         return false;
     }
     return true;
+}
+
+void PeopleStore::resort() {
+    if (!order_)
+        order_ = std::make_unique<NameOrder>();
+    QSqlDatabase db = QSqlDatabase::database(connection_, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("SELECT locale FROM sorting")) || !query.next() ||
+        query.value(0).toString() == order_->localeName())
+        return;
+    query.finish();
+    // Another language: every key anew, in one transaction. A store that
+    // cannot be written keeps the order it has.
+    if (!db.transaction())
+        return;
+    QList<std::pair<qint64, QString>> names;
+    if (query.exec(QStringLiteral("SELECT id, name FROM people"))) {
+        while (query.next())
+            names.append({query.value(0).toLongLong(), query.value(1).toString()});
+    }
+    query.finish();
+    QSqlQuery update(db);
+    bool ok = update.prepare(QStringLiteral("UPDATE people SET sort_key = ? WHERE id = ?"));
+    for (const auto& [id, name] : names) {
+        update.addBindValue(order_->key(name));
+        update.addBindValue(id);
+        ok = ok && update.exec();
+    }
+    update.finish();
+    update.prepare(QStringLiteral("UPDATE sorting SET locale = ?"));
+    update.addBindValue(order_->localeName());
+    ok = ok && update.exec();
+    if (!ok || !db.commit())
+        db.rollback();
 }
 
 void PeopleStore::setAside(const QString& reason) {
@@ -393,7 +522,7 @@ Listing PeopleStore::listing(QString* problem) {
     sqlite3_stmt* statement = nullptr;
     if (!raw || sqlite3_prepare_v2(raw,
                                    "SELECT id, name, last_used, search FROM people "
-                                   "ORDER BY name",
+                                   "ORDER BY sort_key, name",
                                    -1, &statement, nullptr) != SQLITE_OK) {
         if (problem)
             *problem = failure(raw ? plainReason(QSqlError(QString(),
@@ -442,16 +571,18 @@ std::optional<Person> PeopleStore::person(qint64 id) {
 }
 
 std::optional<Person> PeopleStore::personNamed(const QString& name) {
-    return personWhere(QStringLiteral("name"), name);
+    return personWhere(QStringLiteral("name_key"), typedName(name), name);
 }
 
-std::optional<Person> PeopleStore::personWhere(const QString& column, const QVariant& value) {
+std::optional<Person> PeopleStore::personWhere(const QString& column, const QVariant& value,
+                                               const QString& exactName) {
     if (!open(Opening::ForReading, nullptr))
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.prepare(QStringLiteral("SELECT ") + personColumns() + QStringLiteral(" FROM people WHERE ") +
-                  column + QStringLiteral(" = ?"));
+                  column + QStringLiteral(" = ? ORDER BY name = ? DESC, id LIMIT 1"));
     query.addBindValue(value);
+    query.addBindValue(exactName);
     if (!query.exec() || !query.next())
         return std::nullopt;
     return personOf(query);
@@ -480,7 +611,7 @@ QList<Person> PeopleStore::people(const QList<qint64>& ids) {
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT ") + personColumns() +
-                    QStringLiteral(" FROM people ORDER BY name")))
+                    QStringLiteral(" FROM people ORDER BY sort_key, name")))
         return found;
     const QSet<qint64> wanted(ids.begin(), ids.end());
     while (query.next()) {
@@ -527,11 +658,12 @@ std::optional<QString> PeopleStore::saveAll(const QList<document::BirthDetails>&
 }
 
 struct PeopleStore::Batch::Statement {
-    QSqlQuery query;
+    QSqlQuery insert;
+    QSqlQuery rename;  // replacing: a name saved in other case takes the new one
 };
 
 PeopleStore::Batch::Batch(PeopleStore& store, const QDateTime& now, bool replace, bool recent)
-    : store_(store), when_(now.toMSecsSinceEpoch()), recent_(recent) {
+    : store_(store), when_(now.toMSecsSinceEpoch()), recent_(recent), replace_(replace) {
     QString problem;
     if (!store_.open(Opening::ForWriting, &problem)) {
         problem_ = problem.isEmpty() ? store_.failure(Texts::tr("it cannot be opened")) : problem;
@@ -543,29 +675,46 @@ PeopleStore::Batch::Batch(PeopleStore& store, const QDateTime& now, bool replace
         return;
     }
     open_ = true;
+    const QStringList columns = kColumns + QStringList{QStringLiteral("last_used"),
+                                                       QStringLiteral("recent_at"),
+                                                       QStringLiteral("search"),
+                                                       QStringLiteral("name_key"),
+                                                       QStringLiteral("sort_key")};
     QStringList marks;
-    for (int i = 0; i < kColumns.size() + 3; ++i)
+    for (int i = 0; i < columns.size(); ++i)
         marks << QStringLiteral("?");
-    QString statement = QStringLiteral("INSERT INTO people (") +
-                        kColumns.join(QStringLiteral(", ")) +
-                        QStringLiteral(", last_used, recent_at, search) VALUES (") +
-                        marks.join(QStringLiteral(", ")) +
-                        QStringLiteral(") ON CONFLICT(name) DO ");
+    QString statement = QStringLiteral("INSERT INTO people (") + columns.join(QStringLiteral(", ")) +
+                        QStringLiteral(") ");
     if (replace) {
+        // Anyone of the name as the Name box types it is replaced; an
+        // import leaves when they were last used as it was.
         QStringList updated = kColumns.mid(1);
-        updated << QStringLiteral("last_used") << QStringLiteral("search");
+        updated << QStringLiteral("search") << QStringLiteral("name_key")
+                << QStringLiteral("sort_key");
         if (recent_)
-            updated << QStringLiteral("recent_at");
+            updated << QStringLiteral("last_used") << QStringLiteral("recent_at");
         QStringList updates;
         for (const QString& column : updated)
             updates << column + QStringLiteral(" = excluded.") + column;
-        statement += QStringLiteral("UPDATE SET ") + updates.join(QStringLiteral(", "));
+        statement += QStringLiteral("VALUES (") + marks.join(QStringLiteral(", ")) +
+                     QStringLiteral(") ON CONFLICT(name) DO UPDATE SET ") +
+                     updates.join(QStringLiteral(", "));
     } else {
-        statement += QStringLiteral("NOTHING");
+        statement += QStringLiteral("SELECT ") + marks.join(QStringLiteral(", ")) +
+                     QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM people WHERE name_key = ?) "
+                                    "ON CONFLICT(name) DO NOTHING");
     }
-    statement_ = std::make_unique<Statement>(Statement{QSqlQuery(db)});
-    if (!statement_->query.prepare(statement)) {
-        problem_ = store_.failure(plainReason(statement_->query.lastError()));
+    statement_ = std::make_unique<Statement>(Statement{QSqlQuery(db), QSqlQuery(db)});
+    bool prepared = statement_->insert.prepare(statement);
+    QSqlError error = statement_->insert.lastError();
+    if (prepared && replace) {
+        prepared = statement_->rename.prepare(QStringLiteral(
+            "UPDATE people SET name = ? WHERE NOT EXISTS (SELECT 1 FROM people WHERE name = ?) "
+            "AND id = (SELECT min(id) FROM people WHERE name_key = ?)"));
+        error = statement_->rename.lastError();
+    }
+    if (!prepared) {
+        problem_ = store_.failure(plainReason(error));
         cancel();
     }
 }
@@ -577,12 +726,29 @@ PeopleStore::Batch::~Batch() {
 std::optional<QString> PeopleStore::Batch::add(const document::BirthDetails& details) {
     if (!open_)
         return problem_ ? problem_ : store_.failure(Texts::tr("the save was cancelled"));
-    QSqlQuery& query = statement_->query;
+    const QString key = typedName(details.name);
+    if (replace_) {
+        QSqlQuery& rename = statement_->rename;
+        rename.bindValue(0, text(details.name));
+        rename.bindValue(1, text(details.name));
+        rename.bindValue(2, key);
+        if (!rename.exec()) {
+            problem_ = store_.failure(plainReason(rename.lastError()));
+            cancel();
+            return problem_;
+        }
+    }
+    QSqlQuery& query = statement_->insert;
+    int at = 0;
     for (int column = 0; column < kColumns.size(); ++column)
-        query.bindValue(column, valueOf(details, column));
-    query.bindValue(int(kColumns.size()), when_);
-    query.bindValue(int(kColumns.size()) + 1, recent_ ? QVariant(when_) : QVariant());
-    query.bindValue(int(kColumns.size()) + 2, searchText(details));
+        query.bindValue(at++, valueOf(details, column));
+    query.bindValue(at++, recent_ ? when_ : qint64(0));
+    query.bindValue(at++, recent_ ? QVariant(when_) : QVariant());
+    query.bindValue(at++, searchText(details));
+    query.bindValue(at++, key);
+    query.bindValue(at++, store_.order_->key(details.name));
+    if (!replace_)
+        query.bindValue(at++, key);
     if (!query.exec()) {
         problem_ = store_.failure(plainReason(query.lastError()));
         cancel();
@@ -602,7 +768,6 @@ std::optional<QString> PeopleStore::Batch::commit() {
         db.rollback();
         return problem_;
     }
-    store_.keepPrivate();
     return std::nullopt;
 }
 
@@ -620,7 +785,7 @@ QSet<QString> PeopleStore::names() {
         return found;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     query.setForwardOnly(true);
-    if (query.exec(QStringLiteral("SELECT name FROM people"))) {
+    if (query.exec(QStringLiteral("SELECT name_key FROM people"))) {
         while (query.next())
             found.insert(query.value(0).toString());
     }

@@ -22,6 +22,8 @@
 
 namespace people {
 
+class NameOrder;
+
 struct Person {
     qint64 id = 0;
     document::BirthDetails details;
@@ -72,7 +74,7 @@ public:
     // The user's store: people.sqlite in the program's data folder.
     static QString standardPath();
     // The version of the file's layout this program writes.
-    static constexpr int schemaVersion = 3;
+    static constexpr int schemaVersion = 4;
 
     QString path() const { return path_; }
 
@@ -81,11 +83,14 @@ public:
     // Told once: the next call gives nothing.
     std::optional<QString> takeNotice();
 
-    // Everyone, lightly, for the list; none before the first save.
+    // Everyone, lightly, for the list, in the order of their names in the
+    // desktop's language; none before the first save.
     // `problem` receives why the store could not be read, if it could not.
     Listing listing(QString* problem = nullptr);
     std::optional<ListedDetails> listedDetails(qint64 id);
     std::optional<Person> person(qint64 id);
+    // The person saved under `name` as the Name box types it (typedName),
+    // the one of exactly that name first.
     std::optional<Person> personNamed(const QString& name);
     // The last ten opened or saved, the most recent first.
     QList<Person> recent(int limit = 10);
@@ -95,7 +100,8 @@ public:
 
     // Writes: each one transaction, nothing changed when it fails, and why
     // it failed, in plain words naming the file.
-    // Saves `details` under its name, replacing anyone of that name.
+    // Saves `details` under its name, replacing anyone of that name as the
+    // Name box types it.
     std::optional<QString> save(const document::BirthDetails& details, const QDateTime& now);
     // Saves many at once: all or nothing. People whose names exist are
     // replaced when `replace`, skipped otherwise; they do not join the recent
@@ -121,13 +127,15 @@ public:
         PeopleStore& store_;
         qint64 when_;
         bool recent_;
+        bool replace_;
         bool open_ = false;
         std::optional<QString> problem_;
         struct Statement;
         std::unique_ptr<Statement> statement_;
     };
 
-    // Every name saved, for telling which people of an import exist.
+    // Every name saved, as the Name box types it (typedName), for telling
+    // which people of an import exist.
     QSet<QString> names();
     std::optional<QString> remove(qint64 id);
     // A person opened: first of the recent ones.
@@ -137,20 +145,30 @@ public:
 private:
     enum class Opening { ForReading, ForWriting };
     bool open(Opening opening, QString* problem);
-    // The one person whose `column` (id or name, the code's own) is `value`.
-    std::optional<Person> personWhere(const QString& column, const QVariant& value);
-    bool checkLayout(QString* reason);
+    // The one person whose `column` (id or name_key, the code's own) is
+    // `value`, the one named `exactName` first.
+    std::optional<Person> personWhere(const QString& column, const QVariant& value,
+                                      const QString& exactName = {});
+    // What an opened file is: a store of ours (brought up to date), a file
+    // that is not (`reason` says why), or one that cannot be told now
+    // (`reason` says what failed).
+    enum class Layout { Ours, NotOurs, Failed };
+    Layout checkLayout(QString* reason);
     // Creates the layout (from version 0) or brings an older one up to date.
-    bool layOut(int version);
+    bool layOut(int version, QString* reason);
+    // Makes the sort keys anew when the desktop's language has changed.
+    void resort();
     void setAside(const QString& reason);
     void close();
     QString failure(const QString& reason) const;
-    void keepPrivate() const;
+    // The store's file and its folder, made for the user alone.
+    bool create(QString* reason);
 
     QString path_;
     QString connection_;
     bool open_ = false;
     std::optional<QString> notice_;
+    std::unique_ptr<NameOrder> order_;
 };
 
 }  // namespace people

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "person_rules.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include "atlas/atlas.h"
@@ -8,6 +10,67 @@
 #include "stars/engine.h"
 
 namespace people {
+
+namespace {
+
+// This file's texts, under one translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(people::PersonRules)
+};
+
+}  // namespace
+
+QString typedName(const QString& name) {
+    QString typed;
+    typed.reserve(name.size());
+    for (const char32_t code : name.toUcs4()) {
+        const char32_t capital = QChar::toUpper(code);
+        typed += QString::fromUcs4(&capital, 1);
+    }
+    return typed;
+}
+
+std::optional<QString> nameProblem(const QString& name, QString* typed) {
+    if (name.size() > kLongestName)
+        return Texts::tr("the name is longer than the %L1 characters the Name box takes")
+            .arg(kLongestName);
+    // The box's filter, made once for the language (an import asks for
+    // every row).
+    static QLocale::Language language = QLocale::AnyLanguage;
+    static asterine::KeyFilter filter;
+    if (!filter || language != QLocale().language()) {
+        language = QLocale().language();
+        filter = asterine::nameKeyFor(language);
+    }
+    QString accepted;
+    accepted.reserve(name.size());
+    for (const char32_t code : name.toUcs4()) {
+        // Enter and Backspace are keys of the box, not letters of a name.
+        const asterine::KeyVerdict verdict =
+            code == 8 || code == 13 ? asterine::KeyVerdict::discard() : filter(code);
+        if (verdict.action == asterine::KeyVerdict::Discard) {
+            const QChar::Category category = QChar::category(code);
+            const bool visible = QChar::isPrint(code) && category != QChar::Separator_Space;
+            const QString shown = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+            return visible ? Texts::tr("the name has \u201c%1\u201d (%2), which the Name box does not take")
+                                 .arg(QString::fromUcs4(&code, 1), shown)
+                           : Texts::tr("the name has the character %1, which the Name box does not take")
+                                 .arg(shown);
+        }
+        if (verdict.action == asterine::KeyVerdict::Replace)
+            accepted += verdict.replacement;
+        else
+            accepted += QString::fromUcs4(&code, 1);
+    }
+    if (typed)
+        *typed = accepted;
+    return std::nullopt;
+}
+
+QString shownName(const QString& name) {
+    constexpr int kShown = 80;
+    return name.size() <= kShown ? name : name.left(kShown) + QChar(0x2026);
+}
 
 std::optional<QString> saveProblem(const document::BirthDetails& details) {
     const asterine::TypedBirthDetails typed{

@@ -18,6 +18,22 @@ namespace people {
 // then the engine's two latitude refusals); nothing when they can.
 std::optional<QString> saveProblem(const document::BirthDetails& details);
 
+// The longest name the Name box holds.
+constexpr int kLongestName = 32767;
+
+// A name as the Name box would have it typed: every small letter its
+// capital. Two names are one person's when these are the same.
+QString typedName(const QString& name);
+
+// Why `name`, read from elsewhere than the Name box (a file), is not one the
+// Name box of the language the program speaks would take: too long, or a
+// character it refuses, told as plain text. Nothing when it would; then
+// `typed` receives the name as the box would type it.
+std::optional<QString> nameProblem(const QString& name, QString* typed);
+
+// A name as a message shows it: a very long one cut short.
+QString shownName(const QString& name);
+
 // The folded form people are searched by, as the atlas folds place names:
 // accents and case aside, words split at anything that is not a letter or
 // a digit. Empty for text that is not valid.

@@ -309,6 +309,45 @@ def result_windows(program, entry, inputs):
     print(f"the result window is an ordinary window of one size, {with_lore[0]}x{with_lore[1]}")
 
 
+def label_named(program, wanted, seconds=5):
+    """The showing label whose text starts with `wanted`, if one comes."""
+    def find():
+        for window in program.windows():
+            for node in descendants(window):
+                if node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith(wanted) \
+                        and node.getState().contains(pyatspi.STATE_SHOWING):
+                    return node
+        return None
+    return wait_for(find, seconds)
+
+
+def people_list(program):
+    for window in program.windows():
+        for node in descendants(window):
+            if node.name == "People" and node.getRole() in (
+                    pyatspi.ROLE_TREE_TABLE, pyatspi.ROLE_TABLE, pyatspi.ROLE_TREE):
+                return node
+    return None
+
+
+def empty_people_window(program):
+    """Before anyone is saved, Ctrl+O opens a People window that says how
+    to add people; Esc closes it."""
+    window = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+o")
+    if not wait_for(lambda: visible_windows("People"), 10):
+        fail("Ctrl+O did not open the People window")
+    hint = label_named(program, "No people are saved yet.")
+    said = hint.name if hint else ""
+    if "File, Save Person" not in said:
+        fail("the empty People window does not say how to add people")
+    xdotool("key", "Escape")
+    if not wait_for(lambda: not visible_windows("People"), 5):
+        fail("Esc did not close the People window")
+    print(f"the empty People window says: {said}")
+
+
 def people_by_keyboard(program, entry, inputs):
     """Ctrl+S saves the person the form holds; Ctrl+O opens the People
     window, where typing finds them, Down goes into the list and Enter fills
@@ -323,6 +362,9 @@ def people_by_keyboard(program, entry, inputs):
     program.click(inputs["Latitude degrees"])  # a digits-only box: Ctrl+S is no character
     xdotool("key", "ctrl+s")
     expect_no_message()
+    # Told at the foot of the form, nothing to click away.
+    if not label_named(program, "\u201cADA\u201d is saved."):
+        fail("Save Person did not say that ADA is saved")
     stores = wait_for(lambda: glob.glob(os.path.join(program.home.name, "data", "**",
                                                      "people.sqlite"), recursive=True), 5)
     if not stores:
@@ -346,6 +388,20 @@ def people_by_keyboard(program, entry, inputs):
     if not people:
         fail("Ctrl+O did not open the People window")
     pump(0.3)
+    # Tab into the list highlights a row; Shift+Tab goes back to the search.
+    xdotool("key", "Tab")
+    listed = people_list(program)
+    if not listed:
+        fail("no list of people")
+    if not wait_for(lambda: listed.getState().contains(pyatspi.STATE_FOCUSED), 5):
+        fail("Tab did not go into the list of people")
+    def highlighted():
+        return [cell.name for cell in descendants(listed)
+                if cell.getState().contains(pyatspi.STATE_SELECTED)]
+    if not wait_for(highlighted, 5):
+        fail("Tab into the list of people highlighted no row")
+    xdotool("key", "shift+Tab")
+    pump(0.2)
     xdotool("type", "--delay", "40", "ada")
     xdotool("key", "--delay", "100", "Down", "Return")
     if not wait_for(lambda: not visible_windows("People"), 5):
@@ -362,6 +418,11 @@ def people_by_keyboard(program, entry, inputs):
     result = program.window_with(expected, pyatspi.ROLE_LABEL, seconds=10)
     if not result:
         fail(f"the reading after opening ADA is not {expected!r}")
+    # Copy Reading says it is done, without a box to click away.
+    xdotool("key", "ctrl+c")
+    if not label_named(program, "The reading is copied."):
+        fail("Copy Reading did not say the reading is copied")
+    expect_no_message()
     back = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
     xdotool("windowfocus", "--sync", str(back))
     xdotool("key", "--delay", "100", "Tab", "Return")  # Back
@@ -369,6 +430,109 @@ def people_by_keyboard(program, entry, inputs):
         fail("Back did not return to the birth details")
     print(f"Ctrl+S saved ADA; Ctrl+O, typing, Down and Enter brought her back; "
           f"the reading is {expected}")
+
+
+def names_as_plain_text(program):
+    """A name that looks like markup, kept by an older import, is asked
+    about as it is written, not drawn as markup."""
+    store = glob.glob(os.path.join(program.home.name, "data", "**", "people.sqlite"),
+                      recursive=True)[0]
+    with sqlite3.connect(store) as db:
+        columns = [row[1] for row in db.execute("PRAGMA table_info(people)") if row[1] != "id"]
+        values = ", ".join("'<b>AL</b>'" if c == "name" else "'<B>AL</B>'" if c == "name_key"
+                           else "x''" if c == "sort_key" else c for c in columns)
+        db.execute(f"INSERT INTO people ({', '.join(columns)}) SELECT {values} FROM people "
+                   "WHERE name = 'ADA'")
+    window = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+o")
+    if not wait_for(lambda: visible_windows("People"), 10):
+        fail("Ctrl+O did not open the People window")
+    pump(0.3)
+    xdotool("key", "Tab", "Delete")
+    shown = expect_message(program)
+    if not shown or not any("\u201c<b>AL</b>\u201d" in label for label in shown):
+        fail(f"the delete question shows the name otherwise: {shown}")
+    if wait_for(lambda: visible_windows("People"), 2):
+        xdotool("key", "Escape")
+    wait_for(lambda: not visible_windows("People"), 5)
+    print(f"the delete question reads: {shown}")
+
+
+def import_from_a_spreadsheet(program):
+    """Import, by keys, through the file dialog: a file as a spreadsheet
+    writes it (semicolons, columns in another order, a time without
+    seconds, German compass words) with a name saved already in small
+    letters; the question names the name, Esc cancels, Yes imports."""
+    csv = os.path.join(program.home.name, "sheet.csv")
+    with open(csv, "w", encoding="utf-8", newline="") as sheet:
+        sheet.write("Name;Notes;Date of Birth;Time of Birth;City;State;Country;Latitude Degrees;"
+                    "Latitude Minutes;Latitude Seconds;North or South;Longitude Degrees;"
+                    "Longitude Minutes;Longitude Seconds;East or West\r\n"
+                    "ada ;x;1990-12-10;7:07;Berlin;;;52;31;0;Nord;13;24;0;Ost\r\n"
+                    "ZOE;;1990-12-10;7:07;Bern;;;46;57;0;Nord;7;26;0;Ost\r\n"
+                    "BAD 2;;1990-12-10;7:07;Bern;;;46;57;0;N;7;26;0;E\r\n")
+
+    def ask_to_import():
+        people = wait_for(lambda: visible_windows("People"), 10)
+        xdotool("windowfocus", "--sync", str(people[0]))
+        xdotool("key", "alt+i")
+        if not wait_for(lambda: visible_windows("Import People"), 10):
+            names = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
+                                   capture_output=True, text=True).stdout.split()
+            titles = [subprocess.run(["xdotool", "getwindowname", w], capture_output=True,
+                                     text=True).stdout.strip() for w in names]
+            fail(f"Alt+I did not open the file dialog: {titles}")
+        pump(0.5)
+        xdotool("type", "--delay", "20", csv)
+        xdotool("key", "Return")
+        if not wait_for(lambda: not visible_windows("Import People"), 10):
+            fail("the file dialog did not take the file typed")
+
+    window = wait_for(lambda: visible_windows(MAIN_TITLE))[0]
+    xdotool("windowfocus", "--sync", str(window))
+    xdotool("key", "ctrl+o")
+    if not wait_for(lambda: visible_windows("People"), 10):
+        fail("Ctrl+O did not open the People window")
+    pump(0.3)
+    ask_to_import()
+    box = wait_for(lambda: visible_windows(MESSAGE_TITLE), 10)
+    if not box:
+        fail("no question for the name saved already")
+    question = [node.name for w in program.windows() if w.name == MESSAGE_TITLE
+                for node in descendants(w) if node.getRole() == pyatspi.ROLE_LABEL]
+    buttons = [node.name for w in program.windows() if w.name == MESSAGE_TITLE
+               for node in descendants(w) if node.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+    if not any("is saved already: \u201cADA\u201d." in label for label in question) or \
+            not any("Cancel" in button for button in buttons):
+        fail(f"the question is {question} with {buttons}")
+    xdotool("key", "Escape")  # Cancel: nobody imported, nothing more said
+    if not wait_for(lambda: not visible_windows(MESSAGE_TITLE), 5):
+        fail("Esc did not cancel the import")
+    expect_no_message()
+    store = glob.glob(os.path.join(program.home.name, "data", "**", "people.sqlite"),
+                      recursive=True)[0]
+    with sqlite3.connect(f"file:{store}?mode=ro", uri=True) as db:
+        if db.execute("SELECT count(*) FROM people WHERE name = 'ZOE'").fetchone()[0]:
+            fail("Cancel imported the file")
+    ask_to_import()
+    if not wait_for(lambda: visible_windows(MESSAGE_TITLE), 10):
+        fail("no question the second time")
+    xdotool("key", "alt+y")
+    report = expect_message(program, 10)
+    if not report or not any(label.startswith("2 people imported from") and
+                             "line 4: the name has \u201c2\u201d" in label and
+                             "\u201cNotes\u201d" in label for label in report):
+        fail(f"the import reports {report}")
+    with sqlite3.connect(f"file:{store}?mode=ro", uri=True) as db:
+        rows = db.execute("SELECT name, city, hour, minute, last_used FROM people "
+                          "WHERE name IN ('ADA', 'ZOE') ORDER BY name").fetchall()
+    if [row[:4] for row in rows] != [("ADA", "Berlin", 7, 7), ("ZOE", "Bern", 7, 7)] or \
+            rows[1][4] != 0:
+        fail(f"the import kept {rows}")
+    xdotool("key", "Escape")
+    wait_for(lambda: not visible_windows("People"), 5)
+    print(f"Import asked {question}, then reported {report}")
 
 
 def main():
@@ -385,7 +549,10 @@ def main():
         one_message_for_a_long_commit(program, inputs)
         large_selection_paste(program, inputs)
         atlas_by_keyboard(program, entry, inputs)
+        empty_people_window(program)
         people_by_keyboard(program, entry, inputs)
+        names_as_plain_text(program)
+        import_from_a_spreadsheet(program)
         result_windows(program, entry, inputs)
     finally:
         program.close()

@@ -153,12 +153,13 @@ int main(int argc, char* argv[]) {
     city->clear();
 
     // A few people remembered, and the People window finding some of them.
-    const std::array<std::array<const char*, 6>, 5> people = {{
+    const std::array<std::array<const char*, 6>, 6> people = {{
         {"ANNA SILVA", "S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil", "23", "1992"},
         {"RAVI KUMAR", "Pune", "Maharashtra", "India", "18", "1985"},
         {"ZO\u00cb MARTIN", "Lyon", "Auvergne-Rh\u00f4ne-Alpes", "France", "45", "2001"},
         {"JAMES O'NEILL", "Cork", "Munster", "Ireland", "51", "1978"},
         {"ANITA ROY", "Kolkata", "West Bengal", "India", "22", "1969"},
+        {"\u00c5SA J\u00dcRGENSEN", "\u00c5rhus", "Midtjylland", "Denmark", "56", "1990"},
     }};
     for (const auto& [name, city, state, country, degrees, year] : people) {
         Fill(main, QLatin1String(degrees), QStringLiteral("34"));

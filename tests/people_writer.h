@@ -8,9 +8,24 @@
 
 #include "document/birth_details.h"
 
+// The number written in letters, as the Name box takes them: 0 is A, 9 is J.
+inline QString writtenNumber(int n) {
+    QString letters = QStringLiteral("%1").arg(n, 8, 10, QLatin1Char('0'));
+    for (QChar& c : letters)
+        c = QChar(u'A' + (c.unicode() - u'0'));
+    return letters;
+}
+
+inline int numberWritten(const QString& letters) {
+    int n = 0;
+    for (const QChar c : letters)
+        n = n * 10 + (c.unicode() - u'A');
+    return n;
+}
+
 inline document::BirthDetails writtenPerson(int n) {
     document::BirthDetails d;
-    d.name = QStringLiteral("PERSON %1").arg(n, 8, 10, QLatin1Char('0'));
+    d.name = QStringLiteral("PERSON ") + writtenNumber(n);
     d.monthIndex = n % 12;
     d.day = 1 + n % 28;
     d.year = 1900 + n % 151;

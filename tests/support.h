@@ -32,16 +32,18 @@ struct ShownMessage {
     QString text;
     MessageIcon icon;
     MessageButtons buttons;
+    QWidget* parent = nullptr;
+    bool parentShown = false;  // the window it opens over was on the screen
 };
 
 class RecordingMessages : public MessageService {
 public:
-    MessageAnswer show(QWidget*, const QString& text, MessageIcon icon,
+    MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override {
-        shown.append({text, icon, buttons});
+        shown.append({text, icon, buttons, parent, parent && parent->isVisible()});
         if (onShow)
             onShow();
-        return buttons == MessageButtons::YesNo ? answer : MessageAnswer::Ok;
+        return buttons == MessageButtons::Ok ? MessageAnswer::Ok : answer;
     }
     QStringList texts() const {
         QStringList result;

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -17,6 +18,8 @@
 #include "document/reading_document.h"
 #include "entry/main_form.h"
 #include "entry/people_window.h"
+#include "formbase/notice.h"
+#include "translation/translation.h"
 #include "people/people_csv.h"
 #include "people/people_store.h"
 #include "support.h"
@@ -51,6 +54,7 @@ class TestPeopleWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -63,6 +67,8 @@ private slots:
     void searchAndKeys();
     void deleteAsksNamingThePerson();
     void importReportsRefusedRowsByLine();
+    void importIsTextAndTellsWhatItPassedOver();
+    void anEmptyWindowSaysHowToAddPeople();
     void importRefusesAFileThatIsNotPeople();
     void exportEveryoneOrTheSelected();
     void aDamagedStoreIsKeptAsideAndReadingsGoOn();
@@ -78,6 +84,11 @@ private:
     std::unique_ptr<Harness> h;
     QTemporaryDir folder;
 };
+
+void TestPeopleWindow::initTestCase() {
+    // In English as the program speaks it: with its plural forms.
+    translation::useLanguage(QString(), translation::translationsFolder());
+}
 
 void TestPeopleWindow::init() {
     h = std::make_unique<Harness>();
@@ -205,6 +216,11 @@ void TestPeopleWindow::saveRefusesWhatTheReadingRefuses() {
 void TestPeopleWindow::savingANameAgainAsks() {
     save(QStringLiteral("ADA"));
     QVERIFY(h->messages.shown.isEmpty());
+    // Told at the foot of the form, nothing to click away.
+    QLabel* notice = shownNotice(form());
+    QVERIFY(notice);
+    QCOMPARE(notice->text(), QStringLiteral("\u201cADA\u201d is saved."));
+    QTRY_VERIFY_WITH_TIMEOUT(!shownNotice(form()), 10000);
     // No keeps the first.
     save(QStringLiteral("ADA"), QStringLiteral("40"));
     QCOMPARE(h->messages.shown.size(), 1);
@@ -219,6 +235,17 @@ void TestPeopleWindow::savingANameAgainAsks() {
     QCOMPARE(h->app->peopleStore().personNamed(QStringLiteral("ADA"))->details.latitudeDegrees,
              QStringLiteral("40"));
     QCOMPARE(h->app->peopleStore().count(), 1);
+    // A name saved by an import in small letters is the same person.
+    people::PeopleStore::Batch batch(h->app->peopleStore(), h->clock.time, true, false);
+    document::BirthDetails zoe = h->app->peopleStore().personNamed(QStringLiteral("ADA"))->details;
+    zoe.name = QStringLiteral("zoe smith");
+    QCOMPARE(batch.add(zoe), std::nullopt);
+    QCOMPARE(batch.commit(), std::nullopt);
+    h->messages.shown.clear();
+    h->messages.answer = MessageAnswer::No;
+    save(QStringLiteral("ZOE SMITH"));
+    QCOMPARE(h->messages.texts(), QStringList{"\u201cZOE SMITH\u201d is saved already. Replace it?"});
+    QCOMPARE(h->app->peopleStore().count(), 2);
 }
 
 void TestPeopleWindow::shortcutsAreNotTypedIntoTheBoxes() {
@@ -306,6 +333,16 @@ void TestPeopleWindow::searchAndKeys() {
     QCOMPARE(people->model()->nameAt(0), QStringLiteral("BOB"));
     QVERIFY(!Child(people, "cmdOpen")->isEnabled());
     QVERIFY(!Child(people, "cmdExportSelected")->isEnabled());
+    QVERIFY(!Child(people, "lblNoPeople")->isVisible());
+    // Tab into the list highlights a row at once, and back.
+    QCOMPARE(QApplication::focusWidget(), search);
+    QTest::keyClick(search, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(list->currentIndex().row(), 0);
+    QVERIFY(list->selectionModel()->isRowSelected(0, {}));
+    QVERIFY(Child(people, "cmdOpen")->isEnabled());
+    QTest::keyClick(list, Qt::Key_Backtab);
+    QCOMPARE(QApplication::focusWidget(), search);
 
     // Accents and case folded; names and places, from the start of a word.
     const std::pair<QString, QStringList> searches[] = {
@@ -393,9 +430,12 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     Click(people, "cmdImport");
     // One question for the names saved already; No keeps the saved ones.
     QCOMPARE(h->messages.shown.size(), 2);
-    QCOMPARE(h->messages.shown[0].buttons, MessageButtons::YesNo);
-    QVERIFY2(h->messages.shown[0].text.contains(QLatin1String("friends.csv")),
-             qPrintable(h->messages.shown[0].text));
+    QCOMPARE(h->messages.shown[0].buttons, MessageButtons::YesNoCancel);
+    QCOMPARE(h->messages.shown[0].text,
+             QStringLiteral("1 of the people in \u201cfriends.csv\u201d is saved already: \u201cADA\u201d."
+                            "\n\nReplace it? No keeps the saved one; Cancel imports nobody."));
+    // Some people imported, some rows refused: a report, not an error.
+    QCOMPARE(h->messages.shown[1].icon, MessageIcon::Information);
     const QString report = h->messages.shown[1].text;
     QVERIFY2(report.startsWith(QStringLiteral("2 people imported from \u201c%1\u201d.")
                                    .arg(QDir::toNativeSeparators(csv))),
@@ -408,6 +448,21 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     QCOMPARE(h->app->peopleStore().personNamed(QStringLiteral("ADA"))->details.city, QString());
     QCOMPARE(h->app->peopleStore().personNamed(QStringLiteral("CAROL"))->details.city,
              QStringLiteral("London"));
+    // Not used yet: no last use shown.
+    for (int row = 0; row < people->model()->rowCount(); ++row) {
+        const QString lastUsed =
+            people->model()->index(row, PeopleModel::LastUsed).data().toString();
+        QCOMPARE(lastUsed.isEmpty(), people->model()->nameAt(row) != QLatin1String("ADA"));
+    }
+    // The folder the reading's files are suggested in is not the import's.
+    QVERIFY(h->settings.open()->value(QStringLiteral("Settings/LastFolder")).isNull());
+    // Cancel imports nobody and says nothing more.
+    h->messages.shown.clear();
+    h->messages.answer = MessageAnswer::Cancel;
+    h->app->peopleStore().remove(h->app->peopleStore().personNamed(QStringLiteral("EVE"))->id);
+    Click(people, "cmdImport");
+    QCOMPARE(h->messages.shown.size(), 1);
+    QVERIFY(!h->app->peopleStore().personNamed(QStringLiteral("EVE")));
     // Again, replacing: the saved ADA takes the file's place.
     h->messages.shown.clear();
     h->messages.answer = MessageAnswer::Yes;
@@ -416,6 +471,54 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     QCOMPARE(h->app->peopleStore().personNamed(QStringLiteral("ADA"))->details.city,
              QStringLiteral("London"));
     QCOMPARE(h->app->peopleStore().count(), 3);
+    QCOMPARE(h->messages.shown.size(), 2);
+    QVERIFY2(h->messages.shown[0].text.contains(QStringLiteral("saved already: \u201cADA\u201d, \u201cCAROL\u201d.")),
+             qPrintable(h->messages.shown[0].text));
+}
+
+void TestPeopleWindow::importIsTextAndTellsWhatItPassedOver() {
+    const QString csv = folder.filePath(QStringLiteral("hostile.csv"));
+    const QByteArray tail = ",1990-12-10,13:05:09,London,,,51,30,26,N,0,7,39,W,x\r\n";
+    QVERIFY(Write(csv, people::csvHeader().join(QLatin1Char(',')).toUtf8() + ",Notes\r\n" +
+                           "<img src='/tmp/x.png'>" + tail + "ann" + tail));
+    h->files.answer = csv;
+    Trigger(form(), "mnuOpenPerson");
+    PeopleWindow* people = peopleWindow();
+    Click(people, "cmdImport");
+    QCOMPARE(h->messages.shown.size(), 1);
+    const QString report = h->messages.last();
+    QVERIFY2(report.contains(QStringLiteral("line 2: the name has \u201c<\u201d (U+003C), which the "
+                                            "Name box does not take")),
+             qPrintable(report));
+    QVERIFY2(report.contains(QStringLiteral("These columns are not of a person and were passed "
+                                            "over: \u201cNotes\u201d.")),
+             qPrintable(report));
+    QCOMPARE(people->model()->rowCount(), 1);
+    QCOMPARE(people->model()->nameAt(0), QStringLiteral("ANN"));
+}
+
+void TestPeopleWindow::anEmptyWindowSaysHowToAddPeople() {
+    Trigger(form(), "mnuOpenPerson");
+    PeopleWindow* people = peopleWindow();
+    QVERIFY(QTest::qWaitForWindowExposed(people));
+    auto* hint = Child<QLabel>(people, "lblNoPeople");
+    QVERIFY(hint->isVisible());
+    QVERIFY2(hint->text().contains(QLatin1String("File, Save Person")) &&
+                 hint->text().contains(QLatin1String("Import")),
+             qPrintable(hint->text()));
+    QVERIFY(!Child(people, "lstPeople")->isVisible());
+    people->close();
+    Harness::settle();
+    save(QStringLiteral("ADA"));
+    Trigger(form(), "mnuOpenPerson");
+    QVERIFY(QTest::qWaitForWindowExposed(peopleWindow()));
+    QVERIFY(!Child(peopleWindow(), "lblNoPeople")->isVisible());
+    QVERIFY(Child(peopleWindow(), "lstPeople")->isVisible());
+    // Rows tall enough for the marks over capitals.
+    auto* list = Child<QTreeView>(peopleWindow(), "lstPeople");
+    const QFontMetrics metrics(list->font());
+    QVERIFY(list->visualRect(peopleWindow()->model()->index(0, 0)).height() >=
+            metrics.boundingRect(QStringLiteral("\u00c5\u00dc\u01fa")).height());
 }
 
 void TestPeopleWindow::importRefusesAFileThatIsNotPeople() {
@@ -447,6 +550,8 @@ void TestPeopleWindow::exportEveryoneOrTheSelected() {
     h->files.answer = all;
     Click(people, "cmdExportAll");
     QVERIFY2(h->messages.shown.isEmpty(), qPrintable(h->messages.last()));
+    QVERIFY(shownNotice(people));
+    QCOMPARE(shownNotice(people)->text(), QStringLiteral("3 people exported to \u201ceveryone.csv\u201d."));
     QCOMPARE(h->files.asked.last().filter, QStringLiteral("CSV files (*.csv)"));
     const QByteArray everyone = Read(all + QStringLiteral(".csv"));
     QVERIFY(everyone.startsWith("\xEF\xBB\xBF"));
@@ -463,7 +568,13 @@ void TestPeopleWindow::exportEveryoneOrTheSelected() {
     Click(people, "cmdExportSelected");
     const QByteArray two = Read(chosen);
     QCOMPARE(two.count("\r\n"), 3);
+    QCOMPARE(shownNotice(people)->text(), QStringLiteral("2 people exported to \u201cchosen.csv\u201d."));
     QVERIFY(two.contains("\r\nADA,") && two.contains("\r\nCAROL,") && !two.contains("BOB"));
+    list->selectionModel()->select(people->model()->index(0, 0),
+                                   QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
+    h->files.answer = folder.filePath(QStringLiteral("one.csv"));
+    Click(people, "cmdExportSelected");
+    QCOMPARE(shownNotice(people)->text(), QStringLiteral("1 person exported to \u201cone.csv\u201d."));
 
     // What was exported comes back whole into another store.
     people::PeopleStore other(folder.filePath(QStringLiteral("other.sqlite")));
@@ -483,8 +594,11 @@ void TestPeopleWindow::aDamagedStoreIsKeptAsideAndReadingsGoOn() {
     QVERIFY(Write(h->peoplePath(), garbage));
     Trigger(form(), "mnuOpenPerson");
     QVERIFY(peopleWindow());
-    QCOMPARE(h->messages.shown.size(), 1);
+    // Told over the People window, once it is on the screen.
+    QTRY_COMPARE(h->messages.shown.size(), 1);
     QCOMPARE(h->messages.shown[0].icon, MessageIcon::Critical);
+    QCOMPARE(h->messages.shown[0].parent, peopleWindow());
+    QVERIFY(h->messages.shown[0].parentShown);
     QVERIFY2(h->messages.last().contains(h->peoplePath()), qPrintable(h->messages.last()));
     QCOMPARE(peopleWindow()->model()->rowCount(), 0);
     // Kept aside, whole, under the date.
@@ -500,6 +614,12 @@ void TestPeopleWindow::aDamagedStoreIsKeptAsideAndReadingsGoOn() {
     QCOMPARE(h->app->peopleStore().count(), 1);
     Click(form(), "cmdRashi");
     QVERIFY(h->app->displayForm());
+    // Copy Reading says it is done, at the foot of the reading.
+    QVERIFY(!shownNotice(h->app->displayForm()));
+    Trigger(h->app->displayForm(), "mnuCopyReading");
+    QVERIFY(shownNotice(h->app->displayForm()));
+    QCOMPARE(shownNotice(h->app->displayForm())->text(), QStringLiteral("The reading is copied."));
+    QVERIFY(h->messages.shown.isEmpty());
 }
 
 QTEST_MAIN(TestPeopleWindow)

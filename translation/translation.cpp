@@ -152,6 +152,19 @@ bool useLanguage(const QString& language, const QString& folder) {
         // whichever country the desktop is. The C locale is left as it is.
         if (desktop.language() != QLocale::English && desktop.language() != QLocale::C)
             QLocale::setDefault(QLocale(QLocale::English, desktop.territory()));
+        // English's plural forms ("1 person", "2 people"): the texts
+        // themselves are the sources'.
+        // Checked as every translation is; without it English says "1 people".
+        QString problem;
+        std::optional<QByteArray> pluralBytes =
+            verifiedTranslation(QStringLiteral("en"), folder, &problem);
+        if (!pluralBytes && !problem.isEmpty())
+            std::fprintf(stderr, "asterine: %s.\n", problem.toLocal8Bit().constData());
+        auto* plurals = new VerifiedTranslator(QCoreApplication::instance());
+        if (pluralBytes && plurals->loadBytes(std::move(*pluralBytes)))
+            QCoreApplication::installTranslator(plurals);
+        else
+            delete plurals;
         return false;
     }
     // The desktop's own locale where it speaks the language (Swiss German

@@ -727,6 +727,10 @@ Asterine is free software: you may convey and modify it under the terms of the G
         <source>Text files (*.txt)</source>
         <translation>ملفات نصية (*.txt)</translation>
     </message>
+    <message>
+        <source>The reading is copied.</source>
+        <translation>نُسخت القراءة.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmMain</name>
@@ -885,6 +889,10 @@ Asterine is free software: you may convey and modify it under the terms of the G
     <message>
         <source>Please Enter Country</source>
         <translation>يُرجى إدخال البلد</translation>
+    </message>
+    <message>
+        <source>“%1” is saved.</source>
+        <translation>حُفظ «%1».</translation>
     </message>
 </context>
 <context>
@@ -1061,14 +1069,28 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>إلغاء</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
         <translation>
-            <numerusform>لا أحد في «%1» اسمه محفوظ من قبل. أتريد الاستبدال؟ اختر «لا» للإبقاء على المحفوظين.</numerusform>
-            <numerusform>في «%1» شخص واحد اسمه محفوظ من قبل. أتريد استبداله؟ اختر «لا» للإبقاء على المحفوظ.</numerusform>
-            <numerusform>في «%1» شخصان اسماهما محفوظان من قبل. أتريد استبدالهما؟ اختر «لا» للإبقاء على المحفوظَين.</numerusform>
-            <numerusform>في «%1» %n أشخاص أسماؤهم محفوظة من قبل. أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين.</numerusform>
-            <numerusform>في «%1» %n شخصًا أسماؤهم محفوظة من قبل. أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين.</numerusform>
-            <numerusform>في «%1» %n شخص أسماؤهم محفوظة من قبل. أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين.</numerusform>
+            <numerusform>لا أحد في «%1» محفوظ من قبل: %2.
+
+أتريد الاستبدال؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» شخص واحد محفوظ من قبل: %2.
+
+أتريد استبداله؟ اختر «لا» للإبقاء على المحفوظ، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» شخصان محفوظان من قبل: %2.
+
+أتريد استبدالهما؟ اختر «لا» للإبقاء على المحفوظَين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» %n أشخاص محفوظون من قبل: %2.
+
+أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» %n شخصًا محفوظون من قبل: %2.
+
+أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» %n شخص محفوظون من قبل: %2.
+
+أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
         </translation>
     </message>
     <message>
@@ -1119,6 +1141,36 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>ملفات CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
+        <translation>لم يُحفظ أي شخص بعد. لإضافة شخص، اكتب بياناته في النافذة الرئيسية واختر ملف، حفظ الشخص؛ أو استورد أشخاصًا من ملف CSV بزر استيراد.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ولا أحد غيرهم</numerusform>
+            <numerusform>وشخص آخر</numerusform>
+            <numerusform>وشخصان آخران</numerusform>
+            <numerusform>و%n أشخاص آخرين</numerusform>
+            <numerusform>و%n شخصًا آخر</numerusform>
+            <numerusform>و%n شخص آخر</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>هذه الأعمدة ليست من بيانات الشخص وقد تُجوهلت: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people exported to “%1”.</source>
+        <translation>
+            <numerusform>لم يُصدَّر أحد إلى «%1».</numerusform>
+            <numerusform>صُدِّر شخص واحد إلى «%1».</numerusform>
+            <numerusform>صُدِّر شخصان إلى «%1».</numerusform>
+            <numerusform>صُدِّر %n أشخاص إلى «%1».</numerusform>
+            <numerusform>صُدِّر %n شخصًا إلى «%1».</numerusform>
+            <numerusform>صُدِّر %n شخص إلى «%1».</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1558,8 +1610,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
 <context>
     <name>people::Csv</name>
     <message>
-        <source>%1 fields, where a person has %2</source>
-        <translation>عدد الحقول %1، بينما عدد حقول الشخص %2</translation>
+        <source>%1 fields, where the header has %2</source>
+        <translation>عدد الحقول %1، بينما عدد حقول سطر العناوين %2</translation>
     </message>
     <message>
         <source>the text is not UTF-8 (save the file as UTF-8)</source>
@@ -1665,6 +1717,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>the name “%1” is also on line %2</source>
         <translation>الاسم «%1» موجود أيضًا في السطر %2</translation>
     </message>
+    <message>
+        <source>%1 “%2” are longer than 3 digits</source>
+        <translation>%1 «%2» أطول من 3 أرقام</translation>
+    </message>
 </context>
 <context>
     <name>people::PeopleStore</name>
@@ -1693,20 +1749,20 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>لا يمكن قراءته</translation>
     </message>
     <message>
-        <source>it is not an SQLite database: %1</source>
-        <translation>ليس قاعدة بيانات SQLite: %1</translation>
+        <source>it is not an SQLite database, or a damaged one: %1</source>
+        <translation>ليس قاعدة بيانات SQLite، أو هو تالف: %1</translation>
     </message>
     <message>
-        <source>it was made by a newer version of Asterine</source>
-        <translation>أُنشئ بإصدار أحدث من Asterine</translation>
+        <source>it was made by a newer version of Asterine, which this one cannot use</source>
+        <translation>أُنشئ بإصدار أحدث من Asterine لا يستطيع هذا الإصدار استخدامه</translation>
     </message>
     <message>
         <source>it holds the tables of another program</source>
         <translation>يحتوي على جداول برنامج آخر</translation>
     </message>
     <message>
-        <source>it could not be brought up to date</source>
-        <translation>تعذّر تحديثه</translation>
+        <source>it could not be brought up to date: %1</source>
+        <translation>تعذّر تحديثه: %1</translation>
     </message>
     <message>
         <source>its table of people is not the one Asterine keeps</source>
@@ -1727,6 +1783,25 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>the save was cancelled</source>
         <translation>أُلغي الحفظ</translation>
+    </message>
+    <message>
+        <source>another program is using it; try again when it is done</source>
+        <translation>برنامج آخر يستخدمه الآن؛ أعد المحاولة حين ينتهي</translation>
+    </message>
+</context>
+<context>
+    <name>people::PersonRules</name>
+    <message>
+        <source>the name is longer than the %L1 characters the Name box takes</source>
+        <translation>الاسم أطول من %L1 حرفًا، وهو أقصى ما تقبله خانة الاسم</translation>
+    </message>
+    <message>
+        <source>the name has “%1” (%2), which the Name box does not take</source>
+        <translation>في الاسم «%1» (%2)، وهو ما لا تقبله خانة الاسم</translation>
+    </message>
+    <message>
+        <source>the name has the character %1, which the Name box does not take</source>
+        <translation>في الاسم المحرف %1، وهو ما لا تقبله خانة الاسم</translation>
     </message>
 </context>
 </TS>

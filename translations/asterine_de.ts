@@ -727,6 +727,10 @@ Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU Gener
         <source>Text files (*.txt)</source>
         <translation>Textdateien (*.txt)</translation>
     </message>
+    <message>
+        <source>The reading is copied.</source>
+        <translation>Die Deutung ist kopiert.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmMain</name>
@@ -885,6 +889,10 @@ Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU Gener
     <message>
         <source>Please Enter Country</source>
         <translation>Bitte Land eingeben</translation>
+    </message>
+    <message>
+        <source>“%1” is saved.</source>
+        <translation>„%1“ ist gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -1061,10 +1069,16 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <translation>Abbrechen</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
         <translation>
-            <numerusform>Eine Person in „%1“ hat einen Namen, der bereits gespeichert ist. Ersetzen? „Nein“ behält die gespeicherte.</numerusform>
-            <numerusform>%n Personen in „%1“ haben Namen, die bereits gespeichert sind. Ersetzen? „Nein“ behält die gespeicherten.</numerusform>
+            <numerusform>Eine Person in „%1“ ist bereits gespeichert: %2.
+
+Ersetzen? „Nein“ behält die gespeicherte; „Abbrechen“ importiert niemanden.</numerusform>
+            <numerusform>%n Personen in „%1“ sind bereits gespeichert: %2.
+
+Ersetzen? „Nein“ behält die gespeicherten; „Abbrechen“ importiert niemanden.</numerusform>
         </translation>
     </message>
     <message>
@@ -1103,6 +1117,28 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
+        <translation>Noch sind keine Personen gespeichert. Um eine hinzuzufügen, geben Sie die Angaben im Hauptfenster ein und wählen Sie Datei, Person speichern; oder übernehmen Sie Personen aus einer CSV-Datei mit Importieren.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und eine weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>Diese Spalten gehören nicht zu einer Person und wurden übergangen: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people exported to “%1”.</source>
+        <translation>
+            <numerusform>Eine Person nach „%1“ exportiert.</numerusform>
+            <numerusform>%n Personen nach „%1“ exportiert.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1542,8 +1578,8 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
 <context>
     <name>people::Csv</name>
     <message>
-        <source>%1 fields, where a person has %2</source>
-        <translation>%1 Felder, eine Person hat jedoch %2</translation>
+        <source>%1 fields, where the header has %2</source>
+        <translation>%1 Felder, die Kopfzeile hat jedoch %2</translation>
     </message>
     <message>
         <source>the text is not UTF-8 (save the file as UTF-8)</source>
@@ -1649,6 +1685,10 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <source>the name “%1” is also on line %2</source>
         <translation>der Name „%1“ steht auch in Zeile %2</translation>
     </message>
+    <message>
+        <source>%1 “%2” are longer than 3 digits</source>
+        <translation>die Angabe „%2“ für %1 hat mehr als 3 Ziffern</translation>
+    </message>
 </context>
 <context>
     <name>people::PeopleStore</name>
@@ -1677,20 +1717,20 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <translation>die Datei kann nicht gelesen werden</translation>
     </message>
     <message>
-        <source>it is not an SQLite database: %1</source>
-        <translation>die Datei ist keine SQLite-Datenbank: %1</translation>
+        <source>it is not an SQLite database, or a damaged one: %1</source>
+        <translation>die Datei ist keine oder eine beschädigte SQLite-Datenbank: %1</translation>
     </message>
     <message>
-        <source>it was made by a newer version of Asterine</source>
-        <translation>die Datei wurde von einer neueren Version von Asterine angelegt</translation>
+        <source>it was made by a newer version of Asterine, which this one cannot use</source>
+        <translation>die Datei wurde von einer neueren Version von Asterine angelegt, die diese Version nicht verwenden kann</translation>
     </message>
     <message>
         <source>it holds the tables of another program</source>
         <translation>die Datei enthält die Tabellen eines anderen Programms</translation>
     </message>
     <message>
-        <source>it could not be brought up to date</source>
-        <translation>die Datei konnte nicht auf den neuesten Stand gebracht werden</translation>
+        <source>it could not be brought up to date: %1</source>
+        <translation>die Datei konnte nicht auf den neuesten Stand gebracht werden: %1</translation>
     </message>
     <message>
         <source>its table of people is not the one Asterine keeps</source>
@@ -1711,6 +1751,25 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
     <message>
         <source>the save was cancelled</source>
         <translation>das Speichern wurde abgebrochen</translation>
+    </message>
+    <message>
+        <source>another program is using it; try again when it is done</source>
+        <translation>ein anderes Programm verwendet sie gerade; versuchen Sie es erneut, wenn es fertig ist</translation>
+    </message>
+</context>
+<context>
+    <name>people::PersonRules</name>
+    <message>
+        <source>the name is longer than the %L1 characters the Name box takes</source>
+        <translation>der Name ist länger als die %L1 Zeichen, die das Feld „Name“ aufnimmt</translation>
+    </message>
+    <message>
+        <source>the name has “%1” (%2), which the Name box does not take</source>
+        <translation>der Name enthält „%1“ (%2), das das Feld „Name“ nicht annimmt</translation>
+    </message>
+    <message>
+        <source>the name has the character %1, which the Name box does not take</source>
+        <translation>der Name enthält das Zeichen %1, das das Feld „Name“ nicht annimmt</translation>
     </message>
 </context>
 </TS>

@@ -727,6 +727,10 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
         <source>Text files (*.txt)</source>
         <translation>Archivos de texto (*.txt)</translation>
     </message>
+    <message>
+        <source>The reading is copied.</source>
+        <translation>Se copió la lectura.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmMain</name>
@@ -885,6 +889,10 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
     <message>
         <source>Please Enter Country</source>
         <translation>Indique el país</translation>
+    </message>
+    <message>
+        <source>“%1” is saved.</source>
+        <translation>Se guardó «%1».</translation>
     </message>
 </context>
 <context>
@@ -1061,10 +1069,16 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>Cancelar</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
         <translation>
-            <numerusform>Una de las personas de «%1» tiene un nombre que ya está guardado. ¿Desea reemplazarla? «No» conserva la guardada.</numerusform>
-            <numerusform>%n de las personas de «%1» tienen nombres que ya están guardados. ¿Desea reemplazarlas? «No» conserva las guardadas.</numerusform>
+            <numerusform>Una de las personas de «%1» ya está guardada: %2.
+
+¿Desea reemplazarla? «No» conserva la guardada; «Cancelar» no importa a nadie.</numerusform>
+            <numerusform>%n de las personas de «%1» ya están guardadas: %2.
+
+¿Desea reemplazarlas? «No» conserva las guardadas; «Cancelar» no importa a nadie.</numerusform>
         </translation>
     </message>
     <message>
@@ -1103,6 +1117,28 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
+        <translation>Todavía no hay personas guardadas. Para añadir una, escriba los datos en la ventana principal y elija Archivo, Guardar persona; o traiga personas de un archivo CSV con Importar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y una más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>Estas columnas no son de una persona y se pasaron por alto: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people exported to “%1”.</source>
+        <translation>
+            <numerusform>Se exportó una persona a «%1».</numerusform>
+            <numerusform>Se exportaron %n personas a «%1».</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1542,8 +1578,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
 <context>
     <name>people::Csv</name>
     <message>
-        <source>%1 fields, where a person has %2</source>
-        <translation>%1 campos, cuando una persona tiene %2</translation>
+        <source>%1 fields, where the header has %2</source>
+        <translation>%1 campos, cuando el encabezado tiene %2</translation>
     </message>
     <message>
         <source>the text is not UTF-8 (save the file as UTF-8)</source>
@@ -1649,6 +1685,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>the name “%1” is also on line %2</source>
         <translation>el nombre «%1» también aparece en la línea %2</translation>
     </message>
+    <message>
+        <source>%1 “%2” are longer than 3 digits</source>
+        <translation>«%2» tiene más de 3 dígitos para los %1</translation>
+    </message>
 </context>
 <context>
     <name>people::PeopleStore</name>
@@ -1677,20 +1717,20 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>no se puede leer</translation>
     </message>
     <message>
-        <source>it is not an SQLite database: %1</source>
-        <translation>no es una base de datos SQLite: %1</translation>
+        <source>it is not an SQLite database, or a damaged one: %1</source>
+        <translation>no es una base de datos SQLite, o está dañada: %1</translation>
     </message>
     <message>
-        <source>it was made by a newer version of Asterine</source>
-        <translation>se creó con una versión más reciente de Asterine</translation>
+        <source>it was made by a newer version of Asterine, which this one cannot use</source>
+        <translation>se creó con una versión más reciente de Asterine, y esta no puede usarlo</translation>
     </message>
     <message>
         <source>it holds the tables of another program</source>
         <translation>contiene las tablas de otro programa</translation>
     </message>
     <message>
-        <source>it could not be brought up to date</source>
-        <translation>no se pudo actualizar</translation>
+        <source>it could not be brought up to date: %1</source>
+        <translation>no se pudo actualizar: %1</translation>
     </message>
     <message>
         <source>its table of people is not the one Asterine keeps</source>
@@ -1711,6 +1751,25 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>the save was cancelled</source>
         <translation>se canceló el guardado</translation>
+    </message>
+    <message>
+        <source>another program is using it; try again when it is done</source>
+        <translation>otro programa lo está usando; vuelva a intentarlo cuando termine</translation>
+    </message>
+</context>
+<context>
+    <name>people::PersonRules</name>
+    <message>
+        <source>the name is longer than the %L1 characters the Name box takes</source>
+        <translation>el nombre supera los %L1 caracteres que admite la casilla Nombre</translation>
+    </message>
+    <message>
+        <source>the name has “%1” (%2), which the Name box does not take</source>
+        <translation>el nombre tiene «%1» (%2), que la casilla Nombre no admite</translation>
+    </message>
+    <message>
+        <source>the name has the character %1, which the Name box does not take</source>
+        <translation>el nombre tiene el carácter %1, que la casilla Nombre no admite</translation>
     </message>
 </context>
 </TS>

@@ -727,6 +727,10 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
         <source>Text files (*.txt)</source>
         <translation>Fichiers texte (*.txt)</translation>
     </message>
+    <message>
+        <source>The reading is copied.</source>
+        <translation>L’interprétation est copiée.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmMain</name>
@@ -885,6 +889,10 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
     <message>
         <source>Please Enter Country</source>
         <translation>Veuillez saisir le pays</translation>
+    </message>
+    <message>
+        <source>“%1” is saved.</source>
+        <translation>Personne « %1 » enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -1061,10 +1069,16 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <translation>Annuler</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
         <translation>
-            <numerusform>%n personne de « %1 » porte un nom déjà enregistré. La remplacer ? « Non » conserve la personne enregistrée.</numerusform>
-            <numerusform>%n personnes de « %1 » portent des noms déjà enregistrés. Les remplacer ? « Non » conserve celles qui sont enregistrées.</numerusform>
+            <numerusform>%n personne de « %1 » est déjà enregistrée : %2.
+
+La remplacer ? « Non » conserve la personne enregistrée ; « Annuler » n’importe personne.</numerusform>
+            <numerusform>%n personnes de « %1 » sont déjà enregistrées : %2.
+
+Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Annuler » n’importe personne.</numerusform>
         </translation>
     </message>
     <message>
@@ -1103,6 +1117,28 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
+        <translation>Aucune personne n’est encore enregistrée. Pour en ajouter une, saisissez ses données dans la fenêtre principale et choisissez Fichier, Enregistrer la personne ; ou reprenez des personnes d’un fichier CSV avec Importer.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>Ces colonnes ne décrivent pas une personne et ont été ignorées : %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people exported to “%1”.</source>
+        <translation>
+            <numerusform>%n personne exportée vers « %1 ».</numerusform>
+            <numerusform>%n personnes exportées vers « %1 ».</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1542,8 +1578,8 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
 <context>
     <name>people::Csv</name>
     <message>
-        <source>%1 fields, where a person has %2</source>
-        <translation>%1 champs, alors qu’une personne en a %2</translation>
+        <source>%1 fields, where the header has %2</source>
+        <translation>%1 champs, alors que l’en-tête en a %2</translation>
     </message>
     <message>
         <source>the text is not UTF-8 (save the file as UTF-8)</source>
@@ -1649,6 +1685,10 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <source>the name “%1” is also on line %2</source>
         <translation>le nom « %1 » figure aussi à la ligne %2</translation>
     </message>
+    <message>
+        <source>%1 “%2” are longer than 3 digits</source>
+        <translation>« %2 » a plus de 3 chiffres (%1)</translation>
+    </message>
 </context>
 <context>
     <name>people::PeopleStore</name>
@@ -1677,20 +1717,20 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <translation>il ne peut pas être lu</translation>
     </message>
     <message>
-        <source>it is not an SQLite database: %1</source>
-        <translation>ce n’est pas une base de données SQLite : %1</translation>
+        <source>it is not an SQLite database, or a damaged one: %1</source>
+        <translation>ce n’est pas une base de données SQLite, ou elle est endommagée : %1</translation>
     </message>
     <message>
-        <source>it was made by a newer version of Asterine</source>
-        <translation>il a été créé par une version plus récente d’Asterine</translation>
+        <source>it was made by a newer version of Asterine, which this one cannot use</source>
+        <translation>il a été créé par une version plus récente d’Asterine, et celle-ci ne peut pas l’utiliser</translation>
     </message>
     <message>
         <source>it holds the tables of another program</source>
         <translation>il contient les tables d’un autre programme</translation>
     </message>
     <message>
-        <source>it could not be brought up to date</source>
-        <translation>il n’a pas pu être mis à jour</translation>
+        <source>it could not be brought up to date: %1</source>
+        <translation>il n’a pas pu être mis à jour : %1</translation>
     </message>
     <message>
         <source>its table of people is not the one Asterine keeps</source>
@@ -1711,6 +1751,25 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     <message>
         <source>the save was cancelled</source>
         <translation>l’enregistrement a été annulé</translation>
+    </message>
+    <message>
+        <source>another program is using it; try again when it is done</source>
+        <translation>un autre programme l’utilise ; réessayez quand il aura terminé</translation>
+    </message>
+</context>
+<context>
+    <name>people::PersonRules</name>
+    <message>
+        <source>the name is longer than the %L1 characters the Name box takes</source>
+        <translation>le nom dépasse les %L1 caractères que la case Nom accepte</translation>
+    </message>
+    <message>
+        <source>the name has “%1” (%2), which the Name box does not take</source>
+        <translation>le nom contient « %1 » (%2), que la case Nom n’accepte pas</translation>
+    </message>
+    <message>
+        <source>the name has the character %1, which the Name box does not take</source>
+        <translation>le nom contient le caractère %1, que la case Nom n’accepte pas</translation>
     </message>
 </context>
 </TS>

@@ -727,6 +727,10 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
         <source>Text files (*.txt)</source>
         <translation>टेक्स्ट फ़ाइलें (*.txt)</translation>
     </message>
+    <message>
+        <source>The reading is copied.</source>
+        <translation>फलादेश कॉपी हो गया।</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmMain</name>
@@ -885,6 +889,10 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
     <message>
         <source>Please Enter Country</source>
         <translation>कृपया देश दर्ज करें</translation>
+    </message>
+    <message>
+        <source>“%1” is saved.</source>
+        <translation>“%1” सहेजा गया।</translation>
     </message>
 </context>
 <context>
@@ -1061,10 +1069,16 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>रद्द करें</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
         <translation>
-            <numerusform>“%1” के %n व्यक्ति का नाम पहले से सहेजा हुआ है। क्या उसे बदल दें? “नहीं” (No) चुनने पर सहेजा हुआ व्यक्ति ही रहेगा।</numerusform>
-            <numerusform>“%1” के %n व्यक्तियों के नाम पहले से सहेजे हुए हैं। क्या उन्हें बदल दें? “नहीं” (No) चुनने पर सहेजे हुए व्यक्ति ही रहेंगे।</numerusform>
+            <numerusform>“%1” का %n व्यक्ति पहले से सहेजा हुआ है: %2।
+
+क्या उसे बदल दें? “नहीं” (No) चुनने पर सहेजा हुआ व्यक्ति ही रहेगा; “रद्द करें” (Cancel) चुनने पर किसी का आयात नहीं होगा।</numerusform>
+            <numerusform>“%1” के %n व्यक्ति पहले से सहेजे हुए हैं: %2।
+
+क्या उन्हें बदल दें? “नहीं” (No) चुनने पर सहेजे हुए व्यक्ति ही रहेंगे; “रद्द करें” (Cancel) चुनने पर किसी का आयात नहीं होगा।</numerusform>
         </translation>
     </message>
     <message>
@@ -1103,6 +1117,28 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>CSV files (*.csv)</source>
         <translation>CSV फ़ाइलें (*.csv)</translation>
+    </message>
+    <message>
+        <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
+        <translation>अभी कोई व्यक्ति सहेजा नहीं गया है। किसी को जोड़ने के लिए मुख्य विंडो में विवरण लिखें और फ़ाइल, व्यक्ति सहेजें चुनें; या आयात करें से किसी CSV फ़ाइल के व्यक्ति ले आएँ।</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>और %n अन्य</numerusform>
+            <numerusform>और %n अन्य</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>ये स्तंभ किसी व्यक्ति के नहीं हैं और छोड़ दिए गए: %1।</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people exported to “%1”.</source>
+        <translation>
+            <numerusform>%n व्यक्ति “%1” में निर्यात किया गया।</numerusform>
+            <numerusform>%n व्यक्ति “%1” में निर्यात किए गए।</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1542,8 +1578,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
 <context>
     <name>people::Csv</name>
     <message>
-        <source>%1 fields, where a person has %2</source>
-        <translation>%1 फ़ील्ड, जबकि एक व्यक्ति के %2 फ़ील्ड होते हैं</translation>
+        <source>%1 fields, where the header has %2</source>
+        <translation>%1 फ़ील्ड, जबकि शीर्ष पंक्ति में %2 फ़ील्ड हैं</translation>
     </message>
     <message>
         <source>the text is not UTF-8 (save the file as UTF-8)</source>
@@ -1649,6 +1685,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>the name “%1” is also on line %2</source>
         <translation>नाम “%1” पंक्ति %2 पर भी है</translation>
     </message>
+    <message>
+        <source>%1 “%2” are longer than 3 digits</source>
+        <translation>%1 का मान “%2” 3 अंकों से लंबा है</translation>
+    </message>
 </context>
 <context>
     <name>people::PeopleStore</name>
@@ -1677,20 +1717,20 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>इसे पढ़ा नहीं जा सकता</translation>
     </message>
     <message>
-        <source>it is not an SQLite database: %1</source>
-        <translation>यह SQLite डेटाबेस नहीं है: %1</translation>
+        <source>it is not an SQLite database, or a damaged one: %1</source>
+        <translation>यह SQLite डेटाबेस नहीं है, या क्षतिग्रस्त है: %1</translation>
     </message>
     <message>
-        <source>it was made by a newer version of Asterine</source>
-        <translation>इसे Asterine के नए संस्करण ने बनाया है</translation>
+        <source>it was made by a newer version of Asterine, which this one cannot use</source>
+        <translation>इसे Asterine के नए संस्करण ने बनाया है, जिसे यह संस्करण इस्तेमाल नहीं कर सकता</translation>
     </message>
     <message>
         <source>it holds the tables of another program</source>
         <translation>इसमें किसी अन्य प्रोग्राम की तालिकाएँ हैं</translation>
     </message>
     <message>
-        <source>it could not be brought up to date</source>
-        <translation>इसे अद्यतन नहीं किया जा सका</translation>
+        <source>it could not be brought up to date: %1</source>
+        <translation>इसे अद्यतन नहीं किया जा सका: %1</translation>
     </message>
     <message>
         <source>its table of people is not the one Asterine keeps</source>
@@ -1711,6 +1751,25 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>the save was cancelled</source>
         <translation>सहेजना रद्द कर दिया गया</translation>
+    </message>
+    <message>
+        <source>another program is using it; try again when it is done</source>
+        <translation>कोई दूसरा प्रोग्राम इसे इस्तेमाल कर रहा है; उसके समाप्त होने पर फिर से कोशिश करें</translation>
+    </message>
+</context>
+<context>
+    <name>people::PersonRules</name>
+    <message>
+        <source>the name is longer than the %L1 characters the Name box takes</source>
+        <translation>नाम उन %L1 अक्षरों से लंबा है जितने नाम बॉक्स में आते हैं</translation>
+    </message>
+    <message>
+        <source>the name has “%1” (%2), which the Name box does not take</source>
+        <translation>नाम में “%1” (%2) है, जिसे नाम बॉक्स स्वीकार नहीं करता</translation>
+    </message>
+    <message>
+        <source>the name has the character %1, which the Name box does not take</source>
+        <translation>नाम में वर्ण %1 है, जिसे नाम बॉक्स स्वीकार नहीं करता</translation>
     </message>
 </context>
 </TS>

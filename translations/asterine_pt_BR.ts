@@ -727,6 +727,10 @@ O Asterine é software livre: você pode distribuí-lo e modificá-lo nos termos
         <source>Text files (*.txt)</source>
         <translation>Arquivos de texto (*.txt)</translation>
     </message>
+    <message>
+        <source>The reading is copied.</source>
+        <translation>A leitura foi copiada.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmMain</name>
@@ -885,6 +889,10 @@ O Asterine é software livre: você pode distribuí-lo e modificá-lo nos termos
     <message>
         <source>Please Enter Country</source>
         <translation>Informe o país</translation>
+    </message>
+    <message>
+        <source>“%1” is saved.</source>
+        <translation>Pessoa “%1” salva.</translation>
     </message>
 </context>
 <context>
@@ -1061,10 +1069,16 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <translation>Cancelar</translation>
     </message>
     <message numerus="yes">
-        <source>%n of the people in “%1” have names that are saved already. Replace them? No keeps the saved ones.</source>
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
         <translation>
-            <numerusform>%n pessoa em “%1” tem um nome que já está salvo. Substituir? Se responder “Não”, a pessoa salva é mantida.</numerusform>
-            <numerusform>%n pessoas em “%1” têm nomes que já estão salvos. Substituir? Se responder “Não”, as pessoas salvas são mantidas.</numerusform>
+            <numerusform>%n pessoa em “%1” já está salva: %2.
+
+Substituir? “Não” mantém a pessoa salva; “Cancelar” não importa ninguém.</numerusform>
+            <numerusform>%n pessoas em “%1” já estão salvas: %2.
+
+Substituir? “Não” mantém as pessoas salvas; “Cancelar” não importa ninguém.</numerusform>
         </translation>
     </message>
     <message>
@@ -1103,6 +1117,28 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
     <message>
         <source>CSV files (*.csv)</source>
         <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
+        <translation>Ainda não há pessoas salvas. Para adicionar uma, digite os dados na janela principal e escolha Arquivo, Salvar pessoa; ou traga pessoas de um arquivo CSV com Importar.</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>Estas colunas não são de uma pessoa e foram ignoradas: %1.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people exported to “%1”.</source>
+        <translation>
+            <numerusform>%n pessoa exportada para “%1”.</numerusform>
+            <numerusform>%n pessoas exportadas para “%1”.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1542,8 +1578,8 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
 <context>
     <name>people::Csv</name>
     <message>
-        <source>%1 fields, where a person has %2</source>
-        <translation>%1 campos, quando uma pessoa tem %2</translation>
+        <source>%1 fields, where the header has %2</source>
+        <translation>%1 campos, quando o cabeçalho tem %2</translation>
     </message>
     <message>
         <source>the text is not UTF-8 (save the file as UTF-8)</source>
@@ -1649,6 +1685,10 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <source>the name “%1” is also on line %2</source>
         <translation>o nome “%1” também está na linha %2</translation>
     </message>
+    <message>
+        <source>%1 “%2” are longer than 3 digits</source>
+        <translation>%1: “%2” tem mais de 3 dígitos</translation>
+    </message>
 </context>
 <context>
     <name>people::PeopleStore</name>
@@ -1677,20 +1717,20 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <translation>ele não pode ser lido</translation>
     </message>
     <message>
-        <source>it is not an SQLite database: %1</source>
-        <translation>ele não é um banco de dados SQLite: %1</translation>
+        <source>it is not an SQLite database, or a damaged one: %1</source>
+        <translation>ele não é um banco de dados SQLite, ou está danificado: %1</translation>
     </message>
     <message>
-        <source>it was made by a newer version of Asterine</source>
-        <translation>ele foi criado por uma versão mais recente do Asterine</translation>
+        <source>it was made by a newer version of Asterine, which this one cannot use</source>
+        <translation>ele foi criado por uma versão mais recente do Asterine, que esta não consegue usar</translation>
     </message>
     <message>
         <source>it holds the tables of another program</source>
         <translation>ele contém as tabelas de outro programa</translation>
     </message>
     <message>
-        <source>it could not be brought up to date</source>
-        <translation>não foi possível atualizá-lo</translation>
+        <source>it could not be brought up to date: %1</source>
+        <translation>não foi possível atualizá-lo: %1</translation>
     </message>
     <message>
         <source>its table of people is not the one Asterine keeps</source>
@@ -1711,6 +1751,25 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
     <message>
         <source>the save was cancelled</source>
         <translation>o salvamento foi cancelado</translation>
+    </message>
+    <message>
+        <source>another program is using it; try again when it is done</source>
+        <translation>outro programa o está usando; tente de novo quando ele terminar</translation>
+    </message>
+</context>
+<context>
+    <name>people::PersonRules</name>
+    <message>
+        <source>the name is longer than the %L1 characters the Name box takes</source>
+        <translation>o nome passa dos %L1 caracteres que a caixa Nome aceita</translation>
+    </message>
+    <message>
+        <source>the name has “%1” (%2), which the Name box does not take</source>
+        <translation>o nome tem “%1” (%2), que a caixa Nome não aceita</translation>
+    </message>
+    <message>
+        <source>the name has the character %1, which the Name box does not take</source>
+        <translation>o nome tem o caractere %1, que a caixa Nome não aceita</translation>
     </message>
 </context>
 </TS>
