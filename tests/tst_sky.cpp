@@ -10,7 +10,12 @@
 #include <set>
 #include <string>
 
+#include <erfa.h>
+#include <erfam.h>
+
 #include "sky/catalogue.h"
+#include "sky/positions.h"
+#include "sky/time_scale.h"
 #include "stars/catalogues.h"
 
 namespace {
@@ -56,6 +61,38 @@ QList<SourceRow> readSource() {
     return rows;
 }
 
+// The angle between two directions, in arcseconds.
+double separationArcsec(double ra1, double dec1, double ra2, double dec2) {
+    return eraSeps(ra1 * ERFA_DD2R, dec1 * ERFA_DD2R, ra2 * ERFA_DD2R, dec2 * ERFA_DD2R) *
+           ERFA_DR2AS;
+}
+
+// A moment given in TT, as almanacs give their dates.
+sky::Moment ttMoment(double julianDayTt, double ttMinusUt = 65.0) {
+    return sky::Moment{julianDayTt - ttMinusUt / 86400.0, ttMinusUt};
+}
+
+double hms(double h, double m, double s) {
+    return 15.0 * (h + m / 60.0 + s / 3600.0);
+}
+double dms(double d, double m, double s) {
+    return d < 0 ? -(-d + m / 60.0 + s / 3600.0) : d + m / 60.0 + s / 3600.0;
+}
+
+// Altitude and azimuth (from the north through the east) of a place of date
+// at a local sidereal time, degrees; the test's own spherical trigonometry.
+void horizontal(double raDeg, double decDeg, double lstDeg, double latDeg, double* altDeg,
+                double* azDeg) {
+    const double h = (lstDeg - raDeg) * ERFA_DD2R, d = decDeg * ERFA_DD2R, p = latDeg * ERFA_DD2R;
+    *altDeg =
+        std::asin(std::sin(p) * std::sin(d) + std::cos(p) * std::cos(d) * std::cos(h)) * ERFA_DR2D;
+    *azDeg = std::atan2(-std::cos(d) * std::sin(h),
+                        std::sin(d) * std::cos(p) - std::cos(d) * std::sin(p) * std::cos(h)) *
+             ERFA_DR2D;
+    if (*azDeg < 0)
+        *azDeg += 360.0;
+}
+
 const sky::Star& starOf(std::string_view catalogueName) {
     const sky::Star* star = sky::findStar(catalogueName);
     if (!star)
@@ -74,6 +111,16 @@ private slots:
     void everyReadingNameHasItsStar();
     void readingSpellingsMeanTheRightStar_data();
     void readingSpellingsMeanTheRightStar();
+
+    void deltaTFollowsTheLeapSeconds();
+    void starPlacesAsErfaReference();
+    void starPlacesAsPublished();
+    void bodiesAsPublished();
+    void sunAsTheLowPrecisionTheory();
+    void siderealTimeAsPublished();
+    void anglesOnTheHorizonAndTheMeridian();
+    void zodiacPositions_data();
+    void zodiacPositions();
 };
 
 void TestSky::catalogueHoldsEveryRowOfItsSource() {
@@ -215,6 +262,203 @@ void TestSky::readingSpellingsMeanTheRightStar() {
     const sky::Star* star = sky::starForReadingName(name);
     QVERIFY(star);
     QCOMPARE(q(star->designation), designation);
+}
+
+void TestSky::deltaTFollowsTheLeapSeconds() {
+    // TT - UTC from ERFA's table of leap seconds is Delta T within the
+    // 0.9 s by which UT1 and UTC may differ, and the model's own error:
+    // half a second where it was fitted, up to 1.5 s where it extrapolates.
+    for (int year = 1973; year <= 2017; ++year) {
+        const double tolerance = year < 2005 ? 1.5 : 2.5;
+        double taiMinusUtc = 0;
+        QCOMPARE(eraDat(year, 7, 1, 0.0, &taiMinusUtc), 0);
+        const double measured = taiMinusUtc + ERFA_TTMTAI;
+        QVERIFY2(std::abs(sky::deltaTSeconds(year + 0.5) - measured) < tolerance,
+                 qPrintable(QString::number(year)));
+    }
+    // The pieces of the model join within a tenth of a second.
+    for (double year : {1860.0, 1900.0, 1920.0, 1941.0, 1961.0, 1986.0, 2005.0, 2050.0})
+        QVERIFY2(std::abs(sky::deltaTSeconds(year - 1e-9) - sky::deltaTSeconds(year)) < 0.1,
+                 qPrintable(QString::number(year)));
+    // The moment of a Julian day carries the model's value.
+    const sky::Moment moment = sky::momentAt(sky::julianDayOf(1990, 12, 10));
+    QCOMPARE(moment.ttMinusUtSeconds, sky::deltaTSeconds(sky::decimalYear(moment.julianDayUt)));
+    QVERIFY(std::abs(moment.ttMinusUtSeconds - 57.2) < 1.0);
+}
+
+void TestSky::starPlacesAsErfaReference() {
+    // Every star, from 1900 to 2050, against ERFA's self-contained reference
+    // transformation of one star at a time.
+    for (int year = 1900; year <= 2050; year += 25) {
+        const sky::Moment moment = sky::momentAt(sky::julianDayOf(year, 3, 21) + 0.3);
+        const sky::SkyAt sky(moment);
+        double worst = 0;
+        for (const sky::Star& star : sky::stars()) {
+            const double dec = star.declinationDeg * ERFA_DD2R;
+            double ri = 0, di = 0, eo = 0;
+            eraAtci13(star.rightAscensionDeg * ERFA_DD2R, dec,
+                      star.properMotionRaMas * ERFA_DMAS2R / std::cos(dec),
+                      star.properMotionDecMas * ERFA_DMAS2R, star.parallaxMas / 1000.0,
+                      star.radialVelocityKmS, ERFA_DJ00, moment.julianDayTt() - ERFA_DJ00, &ri, &di,
+                      &eo);
+            const sky::Apparent place = sky.star(star);
+            const double off = separationArcsec(place.rightAscensionDeg, place.declinationDeg,
+                                                eraAnp(ri - eo) * ERFA_DR2D, di * ERFA_DR2D);
+            worst = std::max(worst, off);
+        }
+        QVERIFY2(worst < 1.0, qPrintable(QStringLiteral("%1: %2\"").arg(year).arg(worst)));
+    }
+}
+
+void TestSky::starPlacesAsPublished() {
+    // Regulus at J2000.0: 29°49'44" Leo, the longitude the fixed-star
+    // literature gives for 2000.
+    {
+        const sky::SkyAt sky(ttMoment(ERFA_DJ00));
+        const sky::Apparent regulus = sky.star(starOf("Regulus"));
+        const sky::ZodiacPosition z = sky::zodiacPosition(regulus.eclipticLongitudeDeg);
+        QCOMPARE(sky::signName(z.sign), std::string_view("Leo"));
+        QVERIFY(std::abs(regulus.eclipticLongitudeDeg - (120.0 + dms(29, 49, 44))) * 3600 < 5.0);
+    }
+    // J. Meeus, Astronomical Algorithms (2nd ed., 1998), example 23.a:
+    // theta Persei (J2000 2h44m11.986s +49°13'42.48", proper motion
+    // +0.03425 s and -0.0895" a year) at 2028 November 13.19 TD is apparent
+    // 2h46m14.390s +49°21'07.45".
+    {
+        const double dec0 = dms(49, 13, 42.48);
+        const sky::Star thetaPersei{"theta Persei",
+                                    "thPer",
+                                    hms(2, 44, 11.986),
+                                    dec0,
+                                    0.03425 * 15000.0 * std::cos(dec0 * ERFA_DD2R),
+                                    -89.5,
+                                    0,
+                                    0,
+                                    4.1,
+                                    true};
+        const sky::SkyAt sky(ttMoment(2462088.69));
+        const sky::Apparent place = sky.star(thetaPersei);
+        QVERIFY(separationArcsec(place.rightAscensionDeg, place.declinationDeg, hms(2, 46, 14.390),
+                                 dms(49, 21, 7.45)) < 1.0);
+    }
+}
+
+void TestSky::bodiesAsPublished() {
+    // Meeus, example 25.b: the Sun at 1992 October 13.0 TD, apparent
+    // 13h13m30.749s -7°47'01.74", longitude 199°54'21.818".
+    {
+        const sky::Apparent sun = sky::SkyAt(ttMoment(2448908.5)).body(sky::Body::Sun);
+        QVERIFY(separationArcsec(sun.rightAscensionDeg, sun.declinationDeg, hms(13, 13, 30.749),
+                                 dms(-7, 47, 1.74)) < 2.0);
+        QVERIFY(std::abs(sun.eclipticLongitudeDeg - dms(199, 54, 21.818)) * 3600 < 2.0);
+    }
+    // Meeus, example 47.a: the Moon at 1992 April 12.0 TD, apparent longitude
+    // 133.167265°, latitude -3.229126°, 368409.7 km, 134.688470° +13.768368°.
+    {
+        const sky::Apparent moon = sky::SkyAt(ttMoment(2448724.5)).body(sky::Body::Moon);
+        QVERIFY(std::abs(moon.eclipticLongitudeDeg - 133.167265) * 3600 < 10.0);
+        QVERIFY(std::abs(moon.eclipticLatitudeDeg - -3.229126) * 3600 < 10.0);
+        QVERIFY(separationArcsec(moon.rightAscensionDeg, moon.declinationDeg, 134.688470,
+                                 13.768368) < 10.0);
+        QVERIFY(std::abs(moon.distanceAu * ERFA_DAU / 1000.0 - 368409.7) < 5.0);
+    }
+    // Meeus, example 33.a: Venus at 1992 December 20.0 TD, apparent
+    // 21h04m41.454s -18°53'16.84".
+    {
+        const sky::Apparent venus = sky::SkyAt(ttMoment(2448976.5)).body(sky::Body::Venus);
+        QVERIFY(separationArcsec(venus.rightAscensionDeg, venus.declinationDeg, hms(21, 4, 41.454),
+                                 dms(-18, 53, 16.84)) < 5.0);
+    }
+}
+
+void TestSky::sunAsTheLowPrecisionTheory() {
+    // The Sun's apparent longitude by the short theory of Meeus's chapter 25
+    // (good to 0.01°), worked here on its own, from 1900 to 2050.
+    for (double jd = sky::julianDayOf(1900, 1, 1); jd < sky::julianDayOf(2050, 12, 31);
+         jd += 397.3) {
+        const sky::Moment moment = sky::momentAt(jd);
+        const double t = (moment.julianDayTt() - ERFA_DJ00) / 36525.0;
+        const double l0 = 280.46646 + 36000.76983 * t + 0.0003032 * t * t;
+        const double m = (357.52911 + 35999.05029 * t - 0.0001537 * t * t) * ERFA_DD2R;
+        const double c = (1.914602 - 0.004817 * t - 0.000014 * t * t) * std::sin(m) +
+                         (0.019993 - 0.000101 * t) * std::sin(2 * m) + 0.000289 * std::sin(3 * m);
+        const double omega = (125.04 - 1934.136 * t) * ERFA_DD2R;
+        const double apparent = l0 + c - 0.00569 - 0.00478 * std::sin(omega);
+        const sky::Apparent sun = sky::SkyAt(moment).body(sky::Body::Sun);
+        QVERIFY2(std::abs(sky::normalized180(sun.eclipticLongitudeDeg - apparent)) < 1.0 / 60,
+                 qPrintable(QString::number(jd)));
+    }
+}
+
+void TestSky::siderealTimeAsPublished() {
+    // Meeus, example 12.a: 1987 April 10, 0h UT, apparent sidereal time at
+    // Greenwich 13h10m46.1351s.
+    const sky::SkyAt sky(sky::Moment{2446895.5, 55.0});
+    QVERIFY(std::abs(sky.greenwichSiderealDeg() - hms(13, 10, 46.1351)) / 15.0 * 3600 < 0.01);
+    QVERIFY(std::abs(sky.localSiderealDeg(-71.0) - (hms(13, 10, 46.1351) - 71.0)) / 15 * 3600 <
+            0.01);
+    QVERIFY(std::abs(sky.trueObliquityDeg() - dms(23, 26, 36.85)) * 3600 < 0.1);
+}
+
+void TestSky::anglesOnTheHorizonAndTheMeridian() {
+    // The Ascendant is the point of the ecliptic on the eastern horizon, the
+    // Midheaven the one on the meridian, south of the zenith in the north.
+    for (double latitude : {-60.0, -33.87, -0.5, 0.0, 23.44, 40.7, 51.48, 64.0}) {
+        for (double hour = 0.3; hour < 24.0; hour += 1.7) {
+            const sky::SkyAt sky(sky::momentAt(sky::julianDayOf(1984, 5, 17) + hour / 24.0));
+            const sky::Place place{latitude, 13.4};
+            const sky::Angles angles = sky.angles(place);
+            const double lst = sky.localSiderealDeg(place.eastLongitudeDeg);
+            const double eps = sky.trueObliquityDeg() * ERFA_DD2R;
+            auto equatorial = [&](double lon, double* ra, double* dec) {
+                const double l = lon * ERFA_DD2R;
+                *ra = std::atan2(std::sin(l) * std::cos(eps), std::cos(l)) * ERFA_DR2D;
+                *dec = std::asin(std::sin(l) * std::sin(eps)) * ERFA_DR2D;
+            };
+            double ra = 0, dec = 0, alt = 0, az = 0;
+            equatorial(angles.ascendantDeg, &ra, &dec);
+            horizontal(ra, dec, lst, latitude, &alt, &az);
+            const QString where = QStringLiteral("%1 %2").arg(latitude).arg(hour);
+            QVERIFY2(std::abs(alt) < 1e-7, qPrintable(where));
+            QVERIFY2(az > 0 && az < 180, qPrintable(where));
+            equatorial(angles.midheavenDeg, &ra, &dec);
+            QVERIFY2(std::abs(sky::normalized180(ra - lst)) < 1e-7, qPrintable(where));
+            // Round-trip of the ecliptic conversion.
+            double lon = 0, lat = 0;
+            sky.toEcliptic(ra, dec, &lon, &lat);
+            QVERIFY(std::abs(sky::normalized180(lon - angles.midheavenDeg)) < 1e-9);
+            QVERIFY(std::abs(lat) < 1e-9);
+        }
+    }
+}
+
+void TestSky::zodiacPositions_data() {
+    QTest::addColumn<double>("longitude");
+    QTest::addColumn<int>("sign");
+    QTest::addColumn<int>("degrees");
+    QTest::addColumn<int>("minutes");
+    QTest::addColumn<int>("seconds");
+    QTest::newRow("Regulus") << 149.82904 << 4 << 29 << 49 << 44;
+    QTest::newRow("0 Aries") << 0.0 << 0 << 0 << 0 << 0;
+    QTest::newRow("last second of Aries") << 29.9999999 << 0 << 29 << 59 << 59;
+    QTest::newRow("last second of Pisces") << 359.9999999 << 11 << 29 << 59 << 59;
+    QTest::newRow("a turn and a half") << 540.5 << 6 << 0 << 30 << 0;
+    QTest::newRow("negative") << -0.5 << 11 << 29 << 30 << 0;
+    QTest::newRow("Capricorn") << 271.25 << 9 << 1 << 15 << 0;
+}
+
+void TestSky::zodiacPositions() {
+    QFETCH(double, longitude);
+    QFETCH(int, sign);
+    QFETCH(int, degrees);
+    QFETCH(int, minutes);
+    QFETCH(int, seconds);
+    const sky::ZodiacPosition z = sky::zodiacPosition(longitude);
+    QCOMPARE(z.sign, sign);
+    QCOMPARE(z.degrees, degrees);
+    QCOMPARE(z.minutes, minutes);
+    QCOMPARE(int(std::floor(z.seconds)), seconds);
+    QVERIFY(z.seconds >= 0 && z.seconds < 60);
 }
 
 QTEST_GUILESS_MAIN(TestSky)
