@@ -77,6 +77,10 @@ double SkyAt::trueObliquityDeg() const {
     return obliquity_ * ERFA_DR2D;
 }
 
+double SkyAt::equationOfOriginsDeg() const {
+    return equationOfOrigins_ * ERFA_DR2D;
+}
+
 double SkyAt::localSiderealDeg(double eastLongitudeDeg) const {
     return normalized360(gast_ + eastLongitudeDeg);
 }

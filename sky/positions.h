@@ -71,6 +71,9 @@ public:
     double localSiderealDeg(double eastLongitudeDeg) const;
     // The true obliquity of the ecliptic of date, degrees.
     double trueObliquityDeg() const;
+    // The equation of the origins (the equinox's right ascension from the
+    // celestial intermediate origin), degrees.
+    double equationOfOriginsDeg() const;
 
     Angles angles(const Place& place) const;
 

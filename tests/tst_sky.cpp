@@ -14,6 +14,7 @@
 #include <erfam.h>
 
 #include "sky/catalogue.h"
+#include "sky/horizon.h"
 #include "sky/positions.h"
 #include "sky/time_scale.h"
 #include "stars/catalogues.h"
@@ -93,6 +94,88 @@ void horizontal(double raDeg, double decDeg, double lstDeg, double latDeg, doubl
         *azDeg += 360.0;
 }
 
+// Local apparent sidereal time by ERFA's own sidereal time, degrees.
+double lstOf(double jdUt, double ttMinusUt, double eastLongitude) {
+    const double gst =
+        eraGst06a(ERFA_DJ00, jdUt - ERFA_DJ00, ERFA_DJ00, jdUt + ttMinusUt / 86400.0 - ERFA_DJ00);
+    return sky::normalized360(gst * ERFA_DR2D + eastLongitude);
+}
+
+// The test's own search for a day's horizon and meridian crossings: the
+// altitude stepped every minute and each crossing halved down to a tenth
+// of a second. `place(t)` gives right ascension and declination at t.
+struct Crossings {
+    QList<double> rises, sets, culminations, antiCulminations;
+};
+
+// `state(t, &ra, &dec, &horizon)` gives right ascension, declination and the
+// horizon altitude at t; the crossings are looked for every `step` days.
+template <typename State>
+Crossings bruteForce(double start, double latitude, double eastLongitude, double ttMinusUt,
+                     State state, double step = 1.0 / 1440) {
+    // Altitude above the horizon, and hour angle, at t.
+    auto at = [&](double t, double* hourAngle) {
+        double ra = 0, dec = 0, horizon = 0, alt = 0, az = 0;
+        state(t, &ra, &dec, &horizon);
+        const double lst = lstOf(t, ttMinusUt, eastLongitude);
+        horizontal(ra, dec, lst, latitude, &alt, &az);
+        *hourAngle = sky::normalized180(lst - ra);
+        return alt - horizon;
+    };
+    auto altitude = [&](double t) {
+        double hourAngle = 0;
+        return at(t, &hourAngle);
+    };
+    auto hourAngle = [&](double t) {
+        double h = 0;
+        at(t, &h);
+        return h;
+    };
+    auto lowerHourAngle = [&](double t) { return sky::normalized360(hourAngle(t)) - 180.0; };
+    auto refine = [](auto f, double a, double b) {
+        const bool positiveAtA = f(a) > 0;
+        while (b - a > 0.1 / 86400) {
+            const double m = (a + b) / 2;
+            ((f(m) > 0) == positiveAtA ? a : b) = m;
+        }
+        return (a + b) / 2;
+    };
+    Crossings out;
+    double h0 = 0;
+    double a0 = at(start, &h0);
+    for (double t = start; t < start + 1 - 1e-9; t += step) {
+        const double t1 = std::min(t + step, start + 1);
+        double h1 = 0;
+        const double a1 = at(t1, &h1);
+        if (a0 <= 0 && a1 > 0)
+            out.rises << refine(altitude, t, t1);
+        if (a0 > 0 && a1 <= 0)
+            out.sets << refine(altitude, t, t1);
+        if (h0 < 0 && h1 >= 0 && h1 - h0 < 180)
+            out.culminations << refine(hourAngle, t, t1);
+        // Through 180 degrees of hour angle the wrapped angle jumps from + to -.
+        if (h0 > 90 && h1 < -90)
+            out.antiCulminations << refine(lowerHourAngle, t, t1);
+        a0 = a1;
+        h0 = h1;
+    }
+    return out;
+}
+
+// Whether an event agrees with the test's own crossings of the day: the first
+// one within 30 s when there is one, none when there is none.
+void compareEvent(const sky::Event& event, const QList<double>& crossings, const QString& what) {
+    if (crossings.isEmpty()) {
+        QVERIFY2(event.status != sky::EventStatus::Happens, qPrintable(what));
+        return;
+    }
+    QVERIFY2(event.status == sky::EventStatus::Happens, qPrintable(what));
+    QVERIFY2(std::abs(event.julianDayUt - crossings.first()) * 86400 < 30.0,
+             qPrintable(QStringLiteral("%1: %2 s")
+                            .arg(what)
+                            .arg((event.julianDayUt - crossings.first()) * 86400)));
+}
+
 const sky::Star& starOf(std::string_view catalogueName) {
     const sky::Star* star = sky::findStar(catalogueName);
     if (!star)
@@ -121,6 +204,13 @@ private slots:
     void anglesOnTheHorizonAndTheMeridian();
     void zodiacPositions_data();
     void zodiacPositions();
+
+    void circumpolarBoundaryAtTheDeclination();
+    void starEventsAsTheAltitudeSearch();
+    void bodyEventsAsTheAltitudeSearch();
+    void riseAndSetAsPublished();
+    void nearThePoles();
+    void altitudeAndAzimuthAtAMoment();
 };
 
 void TestSky::catalogueHoldsEveryRowOfItsSource() {
@@ -459,6 +549,224 @@ void TestSky::zodiacPositions() {
     QCOMPARE(z.minutes, minutes);
     QCOMPARE(int(std::floor(z.seconds)), seconds);
     QVERIFY(z.seconds >= 0 && z.seconds < 60);
+}
+
+void TestSky::circumpolarBoundaryAtTheDeclination() {
+    // Circumpolar exactly from the latitude where the lowest altitude,
+    // |latitude + declination| - 90, clears the -34' horizon; never rising
+    // exactly where the highest stays under it; in both hemispheres.
+    const double start = sky::julianDayOf(1975, 8, 1);
+    const sky::SkyDay day(start, sky::Place{0, 0});
+    for (const char* name : {"Dubhe", "Capella", "Vega", "Canopus", "Acrux", "Achernar"}) {
+        const double dec = day.starPlace(starOf(name)).declinationDeg;
+        const double sign = dec > 0 ? 1.0 : -1.0;
+        const double boundary = sign * (90.0 - std::abs(dec) + sky::kStarHorizonDeg);
+        QCOMPARE(sky::visibility(dec, boundary + sign * 1e-9), sky::Visibility::Circumpolar);
+        QCOMPARE(sky::visibility(dec, boundary - sign * 1e-9), sky::Visibility::RisesAndSets);
+        // In the other hemisphere it stays under the horizon from the latitude
+        // where its culmination does.
+        const double hidden = -sign * (90.0 - std::abs(dec) - sky::kStarHorizonDeg);
+        QCOMPARE(sky::visibility(dec, hidden - sign * 1e-9), sky::Visibility::NeverRises);
+        QCOMPARE(sky::visibility(dec, hidden + sign * 1e-9), sky::Visibility::RisesAndSets);
+        // The day's events say the same, and so does the altitude itself.
+        const sky::SkyDay above(start, sky::Place{boundary + sign * 1e-4, 0});
+        const sky::DayEvents a = above.starEvents(starOf(name));
+        QCOMPARE(a.rises.status, sky::EventStatus::AlwaysAbove);
+        QCOMPARE(a.sets.status, sky::EventStatus::AlwaysAbove);
+        QVERIFY(a.antiCulminates.altitudeDeg > sky::kStarHorizonDeg);
+        const sky::SkyDay below(start, sky::Place{hidden - sign * 1e-4, 0});
+        const sky::DayEvents b = below.starEvents(starOf(name));
+        QCOMPARE(b.rises.status, sky::EventStatus::AlwaysBelow);
+        QVERIFY(b.culminates.altitudeDeg < sky::kStarHorizonDeg);
+        const sky::SkyDay near(start, sky::Place{boundary - sign * 1e-4, 0});
+        QCOMPARE(near.starEvents(starOf(name)).rises.status, sky::EventStatus::Happens);
+    }
+    QCOMPARE(sky::visibilityName(sky::Visibility::RisesAndSets),
+             std::string_view("rises and sets"));
+}
+
+void TestSky::starEventsAsTheAltitudeSearch() {
+    struct Case {
+        const char* star;
+        int year, month, day;
+        double latitude, longitude;
+    };
+    const Case cases[] = {
+        {"Sirius", 1900, 1, 15, 51.48, -0.0},   {"Regulus", 1925, 6, 1, -33.87, 151.2},
+        {"Aldebaran", 1950, 11, 3, 0.0, 36.8},  {"Antares", 1969, 7, 20, 28.6, -80.6},
+        {"Spica", 1990, 12, 10, 52.52, 13.40},  {"Fomalhaut", 2000, 1, 1, -54.8, -68.3},
+        {"Capella", 2024, 3, 9, 40.0, 0},       {"Arcturus", 2050, 12, 31, 69.65, 18.96},
+        {"Canopus", 2010, 2, 2, -37.8, 144.96}, {"Vega", 1999, 9, 9, 1.3, 103.8},
+        {"Polaris", 1980, 5, 5, 3.0, -60.0},    {"Achernar", 1935, 10, 10, -0.2, -78.5},
+    };
+    for (const Case& c : cases) {
+        const double start = sky::julianDayOf(c.year, c.month, c.day);
+        const sky::SkyDay day(start, sky::Place{c.latitude, c.longitude});
+        const sky::Apparent place = day.starPlace(starOf(c.star));
+        const sky::DayEvents events = day.starEvents(starOf(c.star));
+        const Crossings expected =
+            bruteForce(start, c.latitude, c.longitude, day.ttMinusUtSeconds(),
+                       [&](double, double* ra, double* dec, double* horizon) {
+                           *ra = place.rightAscensionDeg;
+                           *dec = place.declinationDeg;
+                           *horizon = sky::kStarHorizonDeg;
+                       });
+        const QString what = QStringLiteral("%1 %2").arg(QLatin1String(c.star)).arg(c.year);
+        compareEvent(events.rises, expected.rises, what + QLatin1String(" rises"));
+        compareEvent(events.sets, expected.sets, what + QLatin1String(" sets"));
+        compareEvent(events.culminates, expected.culminations, what + QLatin1String(" culminates"));
+        compareEvent(events.antiCulminates, expected.antiCulminations,
+                     what + QLatin1String(" anti-culminates"));
+        if (events.rises.status == sky::EventStatus::Happens) {
+            double alt = 0, az = 0;
+            horizontal(place.rightAscensionDeg, place.declinationDeg,
+                       lstOf(events.rises.julianDayUt, day.ttMinusUtSeconds(), c.longitude),
+                       c.latitude, &alt, &az);
+            QVERIFY2(std::abs(az - events.rises.azimuthDeg) < 0.05, qPrintable(what));
+            QVERIFY(events.rises.azimuthDeg < 180 && events.sets.azimuthDeg > 180);
+        }
+    }
+}
+
+void TestSky::bodyEventsAsTheAltitudeSearch() {
+    struct Case {
+        int year, month, day;
+        double latitude, longitude;
+    };
+    const Case cases[] = {
+        {1900, 3, 1, 48.85, 2.35},   {1937, 8, 8, -33.9, 18.4}, {1961, 4, 12, 0.0, -50.0},
+        {1988, 12, 21, 64.1, -21.9}, {2000, 6, 21, 60.2, 24.9}, {2017, 8, 21, -45.0, 170.0},
+        {2050, 1, 1, 35.7, 139.7},   {1999, 8, 11, 67.0, 25.0},
+    };
+    for (const Case& c : cases) {
+        const double start = sky::julianDayOf(c.year, c.month, c.day);
+        const sky::SkyDay day(start, sky::Place{c.latitude, c.longitude});
+        for (sky::Body body : sky::kBodies) {
+            // The body's places from ERFA at every step, not interpolated,
+            // looked at every ten minutes.
+            auto state = [&](double t, double* ra, double* dec, double* horizon) {
+                const sky::Apparent a =
+                    sky::SkyAt(sky::Moment{t, day.ttMinusUtSeconds()}).body(body);
+                *ra = a.rightAscensionDeg;
+                *dec = a.declinationDeg;
+                *horizon = sky::horizonDeg(body, a.distanceAu);
+            };
+            const Crossings expected = bruteForce(start, c.latitude, c.longitude,
+                                                  day.ttMinusUtSeconds(), state, 1.0 / 144);
+            const sky::DayEvents events = day.bodyEvents(body);
+            const QString what = QStringLiteral("%1 %2-%3-%4 at %5")
+                                     .arg(q(sky::bodyName(body)))
+                                     .arg(c.year)
+                                     .arg(c.month)
+                                     .arg(c.day)
+                                     .arg(c.latitude);
+            compareEvent(events.rises, expected.rises, what + QLatin1String(" rises"));
+            compareEvent(events.sets, expected.sets, what + QLatin1String(" sets"));
+            compareEvent(events.culminates, expected.culminations,
+                         what + QLatin1String(" culminates"));
+            compareEvent(events.antiCulminates, expected.antiCulminations,
+                         what + QLatin1String(" anti-culminates"));
+        }
+    }
+}
+
+void TestSky::riseAndSetAsPublished() {
+    // Meeus, example 15.a: Venus at Boston (42°20' N, 71°05' W) on 1988
+    // March 20 rises at 12h25m UT, transits at 19h41m and sets at 2h55m.
+    const double start = sky::julianDayOf(1988, 3, 20);
+    const sky::SkyDay day(start, sky::Place{dms(42, 20, 0), -dms(71, 5, 0)}, 56.0);
+    const sky::DayEvents venus = day.bodyEvents(sky::Body::Venus);
+    auto minutesOfDay = [&](const sky::Event& e) { return (e.julianDayUt - start) * 1440.0; };
+    QCOMPARE(venus.rises.status, sky::EventStatus::Happens);
+    QVERIFY(std::abs(minutesOfDay(venus.rises) - (12 * 60 + 25)) < 2.0);
+    QVERIFY(std::abs(minutesOfDay(venus.culminates) - (19 * 60 + 41)) < 2.0);
+    QVERIFY(std::abs(minutesOfDay(venus.sets) - (2 * 60 + 55)) < 2.0);
+}
+
+void TestSky::nearThePoles() {
+    // Midnight sun and polar night: said, never a time.
+    const sky::Place north{89.9, 0}, svalbard{78.2, 15.6}, south{-89.9, 0};
+    const sky::DayEvents june =
+        sky::SkyDay(sky::julianDayOf(2021, 6, 21), north).bodyEvents(sky::Body::Sun);
+    QCOMPARE(june.rises.status, sky::EventStatus::AlwaysAbove);
+    QCOMPARE(june.sets.status, sky::EventStatus::AlwaysAbove);
+    const sky::DayEvents december =
+        sky::SkyDay(sky::julianDayOf(2021, 12, 21), svalbard).bodyEvents(sky::Body::Sun);
+    QCOMPARE(december.rises.status, sky::EventStatus::AlwaysBelow);
+    QCOMPARE(december.sets.status, sky::EventStatus::AlwaysBelow);
+    QCOMPARE(december.culminates.status, sky::EventStatus::Happens);
+    QVERIFY(december.culminates.altitudeDeg < 0);
+    const sky::DayEvents southJune =
+        sky::SkyDay(sky::julianDayOf(2021, 6, 21), south).bodyEvents(sky::Body::Sun);
+    QCOMPARE(southJune.rises.status, sky::EventStatus::AlwaysBelow);
+    // Every star near the pole either rises and sets, with a time the altitude
+    // confirms, or is plainly circumpolar or never rising.
+    for (double latitude : {89.99, -89.99, 89.0, -85.0}) {
+        const double start = sky::julianDayOf(1966, 4, 4);
+        const sky::SkyDay day(start, sky::Place{latitude, 100.0});
+        int risesAndSets = 0;
+        for (const sky::Star& star : sky::stars()) {
+            const sky::Apparent place = day.starPlace(star);
+            const sky::DayEvents events = day.starEvents(place);
+            const sky::Visibility v = sky::visibility(place.declinationDeg, latitude);
+            if (v == sky::Visibility::RisesAndSets) {
+                ++risesAndSets;
+                QCOMPARE(events.rises.status, sky::EventStatus::Happens);
+                double alt = 0, az = 0;
+                horizontal(place.rightAscensionDeg, place.declinationDeg,
+                           lstOf(events.rises.julianDayUt, day.ttMinusUtSeconds(), 100.0), latitude,
+                           &alt, &az);
+                QVERIFY(std::abs(alt - sky::kStarHorizonDeg) < 1e-6);
+            } else {
+                QCOMPARE(events.rises.status, v == sky::Visibility::Circumpolar
+                                                  ? sky::EventStatus::AlwaysAbove
+                                                  : sky::EventStatus::AlwaysBelow);
+                QCOMPARE(events.sets.status, events.rises.status);
+            }
+        }
+        // Only stars within about half a degree of the equator rise at 89.99°.
+        if (std::abs(latitude) > 89.9) {
+            QVERIFY(risesAndSets < 20);
+        }
+    }
+}
+
+void TestSky::altitudeAndAzimuthAtAMoment() {
+    // Against the test's own trigonometry and ERFA's own observed place.
+    // Sirius in the south-east over Berlin, 1990 December 10, 23h30 UT.
+    const double jd = sky::julianDayOf(1990, 12, 10) + 23.5 / 24;
+    const sky::SkyAt at(sky::Moment{jd, 57.0});
+    const sky::Place berlin{52.52, 13.40};
+    const sky::Horizontal h = sky::starHorizontal(at, starOf("Sirius"), berlin);
+    const sky::Apparent sirius = at.star(starOf("Sirius"));
+    double alt = 0, az = 0;
+    horizontal(sirius.rightAscensionDeg, sirius.declinationDeg, lstOf(jd, 57.0, 13.40), 52.52, &alt,
+               &az);
+    QVERIFY(std::abs(h.altitudeDeg - alt) < 1e-4);
+    QVERIFY(std::abs(h.azimuthDeg - az) < 1e-4);
+    // ERFA's observed place (refraction for 10 °C, 1010 hPa) lies within the
+    // spread of refraction formulae of the apparent altitude.
+    const sky::Star& star = starOf("Sirius");
+    const double dec = star.declinationDeg * ERFA_DD2R;
+    double aob = 0, zob = 0, hob = 0, dob = 0, rob = 0, eo = 0;
+    QVERIFY(eraAtco13(star.rightAscensionDeg * ERFA_DD2R, dec,
+                      star.properMotionRaMas * ERFA_DMAS2R / std::cos(dec),
+                      star.properMotionDecMas * ERFA_DMAS2R, star.parallaxMas / 1000,
+                      star.radialVelocityKmS, jd, 0.0, 0.0, 13.40 * ERFA_DD2R, 52.52 * ERFA_DD2R,
+                      0.0, 0.0, 0.0, 1010.0, 10.0, 0.5, 0.55, &aob, &zob, &hob, &dob, &rob,
+                      &eo) >= 0);
+    QVERIFY(h.altitudeDeg > 10);
+    QVERIFY2(
+        std::abs((90.0 - zob * ERFA_DR2D) - h.apparentAltitudeDeg) < 0.02,
+        qPrintable(QStringLiteral("%1 %2").arg(90.0 - zob * ERFA_DR2D).arg(h.apparentAltitudeDeg)));
+    QVERIFY(std::abs(aob * ERFA_DR2D - h.azimuthDeg) < 0.02);
+    QVERIFY(h.apparentAltitudeDeg > h.altitudeDeg);
+    // The Moon seen from the surface stands lower than from the centre.
+    const sky::Horizontal moon = sky::bodyHorizontal(at, sky::Body::Moon, berlin);
+    const sky::Apparent m = at.body(sky::Body::Moon);
+    horizontal(m.rightAscensionDeg, m.declinationDeg, lstOf(jd, 57.0, 13.40), 52.52, &alt, &az);
+    QVERIFY(alt - moon.altitudeDeg > 0.1 * std::cos(alt * ERFA_DD2R));
+    QVERIFY(alt - moon.altitudeDeg < 1.1);
 }
 
 QTEST_GUILESS_MAIN(TestSky)
