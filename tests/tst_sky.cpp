@@ -15,6 +15,7 @@
 
 #include "sky/catalogue.h"
 #include "sky/horizon.h"
+#include "sky/phases.h"
 #include "sky/positions.h"
 #include "sky/time_scale.h"
 #include "stars/catalogues.h"
@@ -211,6 +212,13 @@ private slots:
     void riseAndSetAsPublished();
     void nearThePoles();
     void altitudeAndAzimuthAtAMoment();
+
+    void arcusVisionisByMagnitude();
+    void phaseKinds_data();
+    void phaseKinds();
+    void heliacalDatesAsTheSunStands();
+    void lastSeenNearTheCircumpolar();
+    void sothicRising();
 };
 
 void TestSky::catalogueHoldsEveryRowOfItsSource() {
@@ -767,6 +775,142 @@ void TestSky::altitudeAndAzimuthAtAMoment() {
     horizontal(m.rightAscensionDeg, m.declinationDeg, lstOf(jd, 57.0, 13.40), 52.52, &alt, &az);
     QVERIFY(alt - moon.altitudeDeg > 0.1 * std::cos(alt * ERFA_DD2R));
     QVERIFY(alt - moon.altitudeDeg < 1.1);
+}
+
+void TestSky::arcusVisionisByMagnitude() {
+    QCOMPARE(sky::arcusVisionisDeg(1.0), 11.0);
+    QCOMPARE(sky::arcusVisionisDeg(4.0), 14.0);
+    QCOMPARE(sky::arcusVisionisDeg(-1.46), 8.54);
+    QCOMPARE(sky::arcusVisionisDeg(-4.0), 7.5);
+    QVERIFY(sky::arcusVisionisDeg(2.5) > sky::arcusVisionisDeg(2.0));
+}
+
+void TestSky::phaseKinds_data() {
+    QTest::addColumn<QString>("star");
+    QTest::addColumn<double>("latitude");
+    QTest::addColumn<int>("kind");
+    const int always = int(sky::PhaseKind::AlwaysVisible),
+              never = int(sky::PhaseKind::NeverVisible),
+              hidden = int(sky::PhaseKind::ArisingAndLyingHidden),
+              curtailed = int(sky::PhaseKind::CurtailedPassage);
+    QTest::newRow("Polaris in London") << "Polaris" << 51.5 << always;
+    QTest::newRow("Canopus in London") << "Canopus" << 51.5 << never;
+    QTest::newRow("Regulus in London") << "Regulus" << 51.5 << hidden;
+    QTest::newRow("Deneb in New York") << "Deneb" << 40.7 << curtailed;
+    QTest::newRow("Capella in New York") << "Capella" << 40.7 << curtailed;
+    QTest::newRow("Acrux in Sydney") << "Acrux" << -33.9 << always;
+    QTest::newRow("Antares in Sydney") << "Antares" << -33.9 << hidden;
+    QTest::newRow("Polaris in Sydney") << "Polaris" << -33.9 << never;
+    QTest::newRow("Spica on the equator") << "Spica" << 0.0 << hidden;
+    QTest::newRow("Canopus in Santiago") << "Canopus" << -33.4 << curtailed;
+    QTest::newRow("Galactic Center")
+        << "Galactic Center" << 0.0 << int(sky::PhaseKind::NoMagnitude);
+}
+
+void TestSky::phaseKinds() {
+    QFETCH(QString, star);
+    QFETCH(double, latitude);
+    QFETCH(int, kind);
+    const sky::StarPhase phase = sky::starPhase(starOf(star.toStdString()), 1990, {latitude, 0.0});
+    QCOMPARE(q(sky::phaseName(phase.kind)), q(sky::phaseName(sky::PhaseKind(kind))));
+    if (phase.kind == sky::PhaseKind::ArisingAndLyingHidden) {
+        QVERIFY(phase.nightsHidden > 5 && phase.nightsHidden < 120);
+        QVERIFY(phase.heliacalSettingJdUt > 0 && phase.heliacalRisingJdUt > 0);
+    } else {
+        QCOMPARE(phase.nightsHidden, 0);
+        QCOMPARE(phase.heliacalRisingJdUt, 0.0);
+    }
+    if (phase.kind == sky::PhaseKind::CurtailedPassage)
+        QVERIFY(phase.curtailedFromJdUt > 0);
+}
+
+void TestSky::heliacalDatesAsTheSunStands() {
+    // On the morning of its heliacal rising the star rises with the Sun at
+    // least its arcus visionis under the horizon, and on the morning before
+    // it did not; on the evening of its heliacal setting it sets so, and on
+    // the evening after it does not. The Sun from ERFA at each moment.
+    struct Case {
+        const char* star;
+        int year;
+        double latitude, longitude;
+    };
+    const Case cases[] = {{"Regulus", 1990, 51.5, 0.0},  {"Aldebaran", 1925, 40.7, -74.0},
+                          {"Spica", 2040, -33.9, 151.2}, {"Sirius", 1900, 30.0, 31.2},
+                          {"Antares", 1960, 0.0, -78.5}, {"Pollux", 2010, 45.0, 24.9}};
+    for (const Case& c : cases) {
+        const sky::Place place{c.latitude, c.longitude};
+        const sky::StarPhase phase = sky::starPhase(starOf(c.star), c.year, place);
+        QCOMPARE(phase.kind, sky::PhaseKind::ArisingAndLyingHidden);
+        auto sunAltitudeAt = [&](double jd) {
+            const sky::SkyAt at(sky::momentAt(jd));
+            const sky::Apparent sun = at.body(sky::Body::Sun);
+            double alt = 0, az = 0;
+            horizontal(sun.rightAscensionDeg, sun.declinationDeg,
+                       lstOf(jd, at.moment().ttMinusUtSeconds, c.longitude), c.latitude, &alt, &az);
+            return alt;
+        };
+        auto starAltitudeAt = [&](double jd) {
+            const sky::SkyAt at(sky::momentAt(jd));
+            const sky::Apparent star = at.star(starOf(c.star));
+            double alt = 0, az = 0;
+            horizontal(star.rightAscensionDeg, star.declinationDeg,
+                       lstOf(jd, at.moment().ttMinusUtSeconds, c.longitude), c.latitude, &alt, &az);
+            return alt;
+        };
+        const QString what = QLatin1String(c.star);
+        const double dark = -phase.arcusVisionisDeg;
+        const double siderealDay = 1.0 / 1.00273781191135448;
+        QVERIFY2(std::abs(starAltitudeAt(phase.heliacalRisingJdUt) - sky::kStarHorizonDeg) < 0.01,
+                 qPrintable(what));
+        QVERIFY2(sunAltitudeAt(phase.heliacalRisingJdUt) <= dark + 0.05, qPrintable(what));
+        QVERIFY2(sunAltitudeAt(phase.heliacalRisingJdUt - siderealDay) > dark - 0.05,
+                 qPrintable(what));
+        QVERIFY2(std::abs(starAltitudeAt(phase.heliacalSettingJdUt) - sky::kStarHorizonDeg) < 0.01,
+                 qPrintable(what));
+        QVERIFY2(sunAltitudeAt(phase.heliacalSettingJdUt) <= dark + 0.05, qPrintable(what));
+        QVERIFY2(sunAltitudeAt(phase.heliacalSettingJdUt + siderealDay) > dark - 0.05,
+                 qPrintable(what));
+        // The rising is in the morning sky (Sun in the east, below), the
+        // setting in the evening sky.
+        double alt = 0, az = 0;
+        const sky::SkyAt rising(sky::momentAt(phase.heliacalRisingJdUt));
+        const sky::Apparent sun = rising.body(sky::Body::Sun);
+        horizontal(sun.rightAscensionDeg, sun.declinationDeg, rising.localSiderealDeg(c.longitude),
+                   c.latitude, &alt, &az);
+        QVERIFY2(az < 180, qPrintable(what));
+        const double hiddenDays =
+            sky::normalized360((phase.heliacalRisingJdUt - phase.heliacalSettingJdUt) * 360.0 /
+                               365.25) *
+            365.25 / 360.0;
+        QVERIFY2(std::abs(hiddenDays - phase.nightsHidden) < 2.0, qPrintable(what));
+    }
+}
+
+void TestSky::lastSeenNearTheCircumpolar() {
+    // Pollux at 60° north, just short of circumpolar, is lost in the Sun's
+    // light for a few weeks all the same; the moments given are ones at which
+    // it is seen: above the horizon with the Sun its arcus visionis below.
+    const sky::StarPhase phase = sky::starPhase(starOf("Pollux"), 2010, {60.2, 24.9});
+    QCOMPARE(phase.kind, sky::PhaseKind::ArisingAndLyingHidden);
+    for (double jd : {phase.heliacalSettingJdUt, phase.heliacalRisingJdUt}) {
+        const sky::SkyAt at(sky::momentAt(jd));
+        const sky::Place place{60.2, 24.9};
+        QVERIFY(sky::bodyHorizontal(at, sky::Body::Sun, place).altitudeDeg <
+                -phase.arcusVisionisDeg + 0.05);
+        QVERIFY(sky::starHorizontal(at, starOf("Pollux"), place).altitudeDeg >
+                sky::kStarHorizonDeg - 0.01);
+    }
+}
+
+void TestSky::sothicRising() {
+    // Sirius's heliacal rising at the latitude of Cairo falls at the start of
+    // August in our time (the Sothic rising that opened the Egyptian year in
+    // July, twenty centuries ago).
+    const sky::StarPhase phase = sky::starPhase(starOf("Sirius"), 2000, {30.04, 31.24});
+    const sky::CalendarDate date = sky::calendarDateOf(phase.heliacalRisingJdUt);
+    QCOMPARE(date.year, 2000);
+    QCOMPARE(date.month, 8);
+    QVERIFY(date.day <= 8);
 }
 
 QTEST_GUILESS_MAIN(TestSky)
