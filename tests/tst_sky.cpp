@@ -14,6 +14,7 @@
 #include <erfam.h>
 
 #include "sky/catalogue.h"
+#include "sky/contacts.h"
 #include "sky/horizon.h"
 #include "sky/phases.h"
 #include "sky/positions.h"
@@ -219,6 +220,11 @@ private slots:
     void heliacalDatesAsTheSunStands();
     void lastSeenNearTheCircumpolar();
     void sothicRising();
+
+    void conjunctionsAsTheLongitudes();
+    void conjunctionsOfTheAngles();
+    void paransAsTheHorizonAndMeridian();
+    void paransOfStarsThatNeverSet();
 };
 
 void TestSky::catalogueHoldsEveryRowOfItsSource() {
@@ -911,6 +917,204 @@ void TestSky::sothicRising() {
     QCOMPARE(date.year, 2000);
     QCOMPARE(date.month, 8);
     QVERIFY(date.day <= 8);
+}
+
+void TestSky::conjunctionsAsTheLongitudes() {
+    // Every star within the orb of a body, found again from ERFA's reference
+    // places and the test's own ecliptic of date.
+    const sky::Moment moment = sky::momentAt(sky::julianDayOf(2000, 8, 22) + 0.5);
+    const sky::SkyAt at(moment);
+    const std::vector<sky::Apparent> places = sky::starPlaces(at);
+    const std::vector<sky::ChartPoint> points = sky::chartPoints(at);
+    QCOMPARE(points.size(), std::size_t(9));
+    const std::vector<sky::Conjunction> found = sky::conjunctions(places, points);
+
+    const double tt = moment.julianDayTt() - ERFA_DJ00;
+    double dpsi = 0, deps = 0;
+    eraNut06a(ERFA_DJ00, tt, &dpsi, &deps);
+    const double eps = eraObl06(ERFA_DJ00, tt) + deps;
+    std::set<std::pair<std::string, std::string>> expected, uncertain;
+    for (const sky::Star& star : sky::stars()) {
+        const double dec = star.declinationDeg * ERFA_DD2R;
+        double ri = 0, di = 0, eo = 0;
+        eraAtci13(star.rightAscensionDeg * ERFA_DD2R, dec,
+                  star.properMotionRaMas * ERFA_DMAS2R / std::cos(dec),
+                  star.properMotionDecMas * ERFA_DMAS2R, star.parallaxMas / 1000.0,
+                  star.radialVelocityKmS, ERFA_DJ00, tt, &ri, &di, &eo);
+        const double ra = ri - eo;
+        const double lon =
+            std::atan2(std::sin(ra) * std::cos(eps) + std::tan(di) * std::sin(eps), std::cos(ra)) *
+            ERFA_DR2D;
+        for (const sky::ChartPoint& point : points) {
+            const double orb = std::abs(sky::normalized180(lon - point.longitudeDeg));
+            const auto key = std::make_pair(std::string(star.name), std::string(point.name));
+            if (std::abs(orb - 1.0) < 1e-5)
+                uncertain.insert(key);
+            else if (orb < 1.0)
+                expected.insert(key);
+        }
+    }
+    std::set<std::pair<std::string, std::string>> got;
+    double previous = 0;
+    for (const sky::Conjunction& c : found) {
+        QVERIFY(c.orbDeg >= previous);  // closest first
+        previous = c.orbDeg;
+        QVERIFY(c.orbDeg <= 1.0);
+        const auto key = std::make_pair(std::string(c.star->name), std::string(c.with));
+        if (!uncertain.count(key))
+            got.insert(key);
+    }
+    QCOMPARE(got, expected);
+    QVERIFY(expected.size() > 10);
+    // Regulus with the Sun, as every 22 August in our time.
+    QVERIFY(expected.count({"Regulus", "Sun"}));
+    // A smaller orb keeps the closest only.
+    const std::vector<sky::Conjunction> close = sky::conjunctions(places, points, 0.2);
+    QVERIFY(!close.empty() && close.size() < found.size());
+    for (std::size_t i = 0; i < close.size(); ++i) {
+        QCOMPARE(close[i].star, found[i].star);
+        QVERIFY(close[i].orbDeg <= 0.2);
+    }
+    QVERIFY(found[close.size()].orbDeg > 0.2);
+}
+
+void TestSky::conjunctionsOfTheAngles() {
+    const sky::SkyAt at(sky::momentAt(sky::julianDayOf(1990, 12, 10) + 13.5 / 24));
+    const sky::Place berlin{52.52, 13.40};
+    const std::vector<sky::ChartPoint> points = sky::chartPoints(at, berlin);
+    QCOMPARE(points.size(), std::size_t(13));
+    const sky::Angles angles = at.angles(berlin);
+    QCOMPARE(points[9].name, std::string_view("Ascendant"));
+    QCOMPARE(points[9].longitudeDeg, angles.ascendantDeg);
+    QCOMPARE(points[10].name, std::string_view("Midheaven"));
+    QVERIFY(std::abs(sky::normalized180(points[11].longitudeDeg - angles.ascendantDeg)) > 179.999);
+    QVERIFY(std::abs(sky::normalized180(points[12].longitudeDeg - angles.midheavenDeg)) > 179.999);
+    // A star at the Ascendant's very longitude is found at orb zero.
+    const std::vector<sky::Apparent> places = sky::starPlaces(at);
+    std::vector<sky::Apparent> moved = places;
+    moved[0].eclipticLongitudeDeg = angles.ascendantDeg;
+    const auto found = sky::conjunctions(moved, points);
+    QVERIFY(!found.empty());
+    QCOMPARE(found.front().star, &sky::stars()[0]);
+    QCOMPARE(found.front().with, std::string_view("Ascendant"));
+    QCOMPARE(found.front().orbDeg, 0.0);
+}
+
+void TestSky::paransAsTheHorizonAndMeridian() {
+    // Each paran's two events happen where they are said to, within the
+    // tolerance; and around the Sun's rising every star that crosses the
+    // horizon or the meridian within four minutes is found, by the test's
+    // own altitudes and hour angles.
+    const double start = sky::julianDayOf(1990, 12, 10) - 13.40 / 360.0;
+    const sky::SkyDay day(start, sky::Place{52.52, 13.40});
+    const double dt = day.ttMinusUtSeconds();
+    const std::vector<sky::Paran> found = sky::parans(day);
+    QVERIFY(found.size() > 20);
+    auto altitudeAndHourAngle = [&](const sky::Apparent& p, double jd, double* hourAngle) {
+        double alt = 0, az = 0;
+        const double lst = lstOf(jd, dt, 13.40);
+        horizontal(p.rightAscensionDeg, p.declinationDeg, lst, 52.52, &alt, &az);
+        *hourAngle = sky::normalized180(lst - p.rightAscensionDeg);
+        return alt;
+    };
+    auto check = [&](sky::EventKind kind, const sky::Apparent& p, double jd, double horizon) {
+        double hourAngle = 0;
+        const double alt = altitudeAndHourAngle(p, jd, &hourAngle);
+        switch (kind) {
+        case sky::EventKind::Rises:
+            return std::abs(alt - horizon) < 0.01 && hourAngle < 0;
+        case sky::EventKind::Sets:
+            return std::abs(alt - horizon) < 0.01 && hourAngle > 0;
+        case sky::EventKind::Culminates:
+            return std::abs(hourAngle) < 0.01;
+        case sky::EventKind::AntiCulminates:
+            return std::abs(std::abs(hourAngle) - 180) < 0.01;
+        }
+        return false;
+    };
+    double previous = 0;
+    for (const sky::Paran& paran : found) {
+        QVERIFY(paran.starJdUt >= previous);
+        previous = paran.starJdUt;
+        QVERIFY(paran.minutesApart <= 4.0);
+        QVERIFY(std::abs(std::abs(paran.starJdUt - paran.withJdUt) * 1440 - paran.minutesApart) <
+                1e-6);
+        QVERIFY(paran.starJdUt >= start && paran.starJdUt < start + 1);
+        const sky::Apparent star = day.starPlace(*paran.star);
+        QVERIFY2(check(paran.starEvent, star, paran.starJdUt, sky::kStarHorizonDeg),
+                 std::string(paran.star->name).c_str());
+        const sky::Apparent body = sky::SkyAt(sky::Moment{paran.withJdUt, dt}).body(paran.with);
+        QVERIFY2(check(paran.withEvent, body, paran.withJdUt,
+                       sky::horizonDeg(paran.with, body.distanceAu)),
+                 std::string(sky::bodyName(paran.with)).c_str());
+    }
+
+    const sky::Event sunrise = day.bodyEvents(sky::Body::Sun).rises;
+    QCOMPARE(sunrise.status, sky::EventStatus::Happens);
+    const double before = sunrise.julianDayUt - 3.99 / 1440,
+                 after = sunrise.julianDayUt + 3.99 / 1440;
+    std::set<std::pair<std::string, int>> expected;
+    for (const sky::Star& star : sky::stars()) {
+        const sky::Apparent p = day.starPlace(star);
+        // Stars that never rise or set, by culminating only.
+        const bool risesAndSets =
+            sky::visibility(p.declinationDeg, 52.52) == sky::Visibility::RisesAndSets;
+        double h0 = 0, h1 = 0;
+        const double a0 = altitudeAndHourAngle(p, before, &h0) - sky::kStarHorizonDeg;
+        const double a1 = altitudeAndHourAngle(p, after, &h1) - sky::kStarHorizonDeg;
+        const std::string name(star.name);
+        if (h0 < 0 && h1 > 0)
+            expected.insert({name, int(sky::EventKind::Culminates)});
+        if (!risesAndSets)
+            continue;
+        if (a0 < 0 && a1 > 0)
+            expected.insert({name, int(sky::EventKind::Rises)});
+        if (a0 > 0 && a1 < 0)
+            expected.insert({name, int(sky::EventKind::Sets)});
+        if (h0 > 90 && h1 < -90)
+            expected.insert({name, int(sky::EventKind::AntiCulminates)});
+    }
+    std::set<std::pair<std::string, int>> got;
+    for (const sky::Paran& paran : found) {
+        if (paran.with == sky::Body::Sun && paran.withEvent == sky::EventKind::Rises &&
+            paran.minutesApart < 3.99)
+            got.insert({std::string(paran.star->name), int(paran.starEvent)});
+    }
+    QVERIFY(expected.size() > 3);
+    for (const auto& [name, kind] : expected)
+        QVERIFY2(got.count({name, kind}),
+                 qPrintable(QStringLiteral("missing %1 %2").arg(q(name)).arg(kind)));
+    for (const auto& [name, kind] : got)
+        QVERIFY2(expected.count({name, kind}),
+                 qPrintable(QStringLiteral("extra %1 %2").arg(q(name)).arg(kind)));
+
+    // A wider tolerance finds all of these and more.
+    const std::vector<sky::Paran> wider = sky::parans(day, 8.0);
+    QVERIFY(wider.size() > found.size());
+    const auto within = std::count_if(wider.begin(), wider.end(),
+                                      [](const sky::Paran& p) { return p.minutesApart <= 4.0; });
+    QCOMPARE(std::size_t(within), found.size());
+}
+
+void TestSky::paransOfStarsThatNeverSet() {
+    // At 60° north the circumpolar and never rising stars take part by
+    // culminating only, and some do.
+    const sky::SkyDay day(sky::julianDayOf(1975, 3, 3), sky::Place{60.0, 10.75});
+    int culminatingOnly = 0;
+    for (const sky::Paran& paran : sky::parans(day)) {
+        const double dec = day.starPlace(*paran.star).declinationDeg;
+        if (sky::visibility(dec, 60.0) != sky::Visibility::RisesAndSets) {
+            QCOMPARE(int(paran.starEvent), int(sky::EventKind::Culminates));
+            ++culminatingOnly;
+        }
+    }
+    QVERIFY(culminatingOnly > 0);
+    // Near the pole, in the polar night, the Sun takes no part by rising.
+    const sky::SkyDay night(sky::julianDayOf(1975, 12, 21), sky::Place{80.0, 10.75});
+    for (const sky::Paran& paran : sky::parans(night)) {
+        QVERIFY(paran.with != sky::Body::Sun || paran.withEvent == sky::EventKind::Culminates ||
+                paran.withEvent == sky::EventKind::AntiCulminates);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestSky)
