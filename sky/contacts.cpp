@@ -17,12 +17,16 @@ std::vector<ChartPoint> chartPoints(const SkyAt& sky) {
 
 std::vector<ChartPoint> chartPoints(const SkyAt& sky, const Place& place) {
     std::vector<ChartPoint> points = chartPoints(sky);
-    const Angles angles = sky.angles(place);
-    points.push_back({"Ascendant", angles.ascendantDeg});
-    points.push_back({"Midheaven", angles.midheavenDeg});
-    points.push_back({"Descendant", normalized360(angles.ascendantDeg + 180.0)});
-    points.push_back({"Imum Coeli", normalized360(angles.midheavenDeg + 180.0)});
+    const std::vector<ChartPoint> angles = anglePoints(sky.angles(place));
+    points.insert(points.end(), angles.begin(), angles.end());
     return points;
+}
+
+std::vector<ChartPoint> anglePoints(const Angles& angles) {
+    return {{"Ascendant", angles.ascendantDeg},
+            {"Midheaven", angles.midheavenDeg},
+            {"Descendant", normalized360(angles.ascendantDeg + 180.0)},
+            {"Imum Coeli", normalized360(angles.midheavenDeg + 180.0)}};
 }
 
 std::vector<Apparent> starPlaces(const SkyAt& sky) {

@@ -21,6 +21,8 @@ struct ChartPoint {
 // The bodies at a moment, and with a place the four angles too.
 std::vector<ChartPoint> chartPoints(const SkyAt& sky);
 std::vector<ChartPoint> chartPoints(const SkyAt& sky, const Place& place);
+// The four angles as points: Ascendant, Midheaven, Descendant, Imum Coeli.
+std::vector<ChartPoint> anglePoints(const Angles& angles);
 
 // The apparent places of every catalogue star at a moment, in the order of stars().
 std::vector<Apparent> starPlaces(const SkyAt& sky);

@@ -13,6 +13,7 @@
 #include <erfa.h>
 #include <erfam.h>
 
+#include "sky/birth_sky.h"
 #include "sky/catalogue.h"
 #include "sky/contacts.h"
 #include "sky/horizon.h"
@@ -225,6 +226,8 @@ private slots:
     void conjunctionsOfTheAngles();
     void paransAsTheHorizonAndMeridian();
     void paransOfStarsThatNeverSet();
+
+    void birthSkyOfWhatIsKnown();
 };
 
 void TestSky::catalogueHoldsEveryRowOfItsSource() {
@@ -1115,6 +1118,100 @@ void TestSky::paransOfStarsThatNeverSet() {
         QVERIFY(paran.with != sky::Body::Sun || paran.withEvent == sky::EventKind::Culminates ||
                 paran.withEvent == sky::EventKind::AntiCulminates);
     }
+}
+
+void TestSky::birthSkyOfWhatIsKnown() {
+    // 1990 December 10, 14:30 CET in Berlin; the reading's star Regulus.
+    sky::BirthSkyRequest full;
+    full.year = 1990;
+    full.latitudeDeg = 52.52;
+    full.eastLongitudeDeg = 13.40;
+    full.julianDayUt = sky::julianDayOf(1990, 12, 10) + 13.5 / 24;
+    full.dayStartJdUt = sky::julianDayOf(1990, 12, 10) - 1.0 / 24;
+    full.chosenStar = "Regulus";
+    const sky::Place berlin{52.52, 13.40};
+    const sky::SkyAt at(sky::momentAt(*full.julianDayUt));
+    const sky::SkyDay day(*full.dayStartJdUt, berlin);
+
+    const sky::BirthSky all = sky::birthSky(full);
+    QVERIFY(all.star);
+    QCOMPARE(all.star->star, &starOf("Regulus"));
+    QCOMPARE(all.star->place.eclipticLongitudeDeg, at.star(starOf("Regulus")).eclipticLongitudeDeg);
+    QCOMPARE(all.star->visibility, sky::Visibility::RisesAndSets);
+    QVERIFY(all.star->day);
+    QCOMPARE(all.star->day->rises.julianDayUt, day.starEvents(starOf("Regulus")).rises.julianDayUt);
+    QVERIFY(all.star->atBirth);
+    QCOMPARE(all.star->phase.kind, sky::PhaseKind::ArisingAndLyingHidden);
+    QCOMPARE(all.bodies.size(), std::size_t(9));
+    QCOMPARE(all.bodies[1].body, sky::Body::Moon);
+    QCOMPARE(all.bodies[1].place.eclipticLongitudeDeg,
+             at.body(sky::Body::Moon).eclipticLongitudeDeg);
+    QVERIFY(all.angles);
+    QCOMPARE(all.angles->ascendantDeg, at.angles(berlin).ascendantDeg);
+    const auto conjunctions =
+        sky::conjunctions(sky::starPlaces(at), sky::chartPoints(at, berlin), 1.0);
+    QCOMPARE(all.conjunctions.size(), conjunctions.size());
+    for (std::size_t i = 0; i < conjunctions.size(); ++i) {
+        QCOMPARE(all.conjunctions[i].star, conjunctions[i].star);
+        QCOMPARE(all.conjunctions[i].with, conjunctions[i].with);
+    }
+    QCOMPARE(all.parans.size(), sky::parans(day).size());
+
+    // The limits are the request's.
+    sky::BirthSkyRequest narrow = full;
+    narrow.orbDeg = 0.3;
+    narrow.paranMinutes = 1.5;
+    const sky::BirthSky few = sky::birthSky(narrow);
+    QVERIFY(few.conjunctions.size() < all.conjunctions.size());
+    for (const auto& c : few.conjunctions)
+        QVERIFY(c.orbDeg <= 0.3);
+    QVERIFY(few.parans.size() < all.parans.size());
+    for (const auto& p : few.parans)
+        QVERIFY(p.minutesApart <= 1.5);
+
+    // Without a time: the star of the year, no bodies, angles or conjunctions.
+    sky::BirthSkyRequest noTime = full;
+    noTime.julianDayUt.reset();
+    const sky::BirthSky untimed = sky::birthSky(noTime);
+    QVERIFY(untimed.star);
+    QCOMPARE(untimed.star->place.declinationDeg,
+             sky::SkyAt(sky::momentAt(sky::julianDayOf(1990, 7, 2)))
+                 .star(starOf("Regulus"))
+                 .declinationDeg);
+    QVERIFY(!untimed.star->atBirth);
+    QVERIFY(untimed.star->day);
+    QVERIFY(untimed.bodies.empty());
+    QVERIFY(!untimed.angles);
+    QVERIFY(untimed.conjunctions.empty());
+    QCOMPARE(untimed.parans.size(), all.parans.size());
+
+    // Without the place's longitude: no angles, day or parans.
+    sky::BirthSkyRequest noPlace = full;
+    noPlace.eastLongitudeDeg.reset();
+    const sky::BirthSky unplaced = sky::birthSky(noPlace);
+    QVERIFY(!unplaced.angles);
+    QVERIFY(!unplaced.star->day);
+    QVERIFY(!unplaced.star->atBirth);
+    QVERIFY(unplaced.parans.empty());
+    QCOMPARE(unplaced.bodies.size(), std::size_t(9));
+    QVERIFY(unplaced.conjunctions.size() <= all.conjunctions.size());
+    for (const auto& c : unplaced.conjunctions) {
+        QVERIFY(c.with != std::string_view("Ascendant") && c.with != std::string_view("Midheaven"));
+    }
+    // Circumpolar at 70° north, in the reading's own spelling.
+    sky::BirthSkyRequest north = noTime;
+    north.latitudeDeg = 70.0;
+    north.chosenStar = "ALKAID (Benetnash)";
+    const sky::BirthSky far = sky::birthSky(north);
+    QCOMPARE(far.star->visibility, sky::Visibility::Circumpolar);
+    QCOMPARE(far.star->phase.kind, sky::PhaseKind::AlwaysVisible);
+    QCOMPARE(far.star->day->rises.status, sky::EventStatus::AlwaysAbove);
+    // A name without a catalogue entry: no star, the rest as before.
+    sky::BirthSkyRequest copula = full;
+    copula.chosenStar = "COPULA";
+    const sky::BirthSky without = sky::birthSky(copula);
+    QVERIFY(!without.star);
+    QCOMPARE(without.bodies.size(), std::size_t(9));
 }
 
 QTEST_GUILESS_MAIN(TestSky)
