@@ -203,6 +203,7 @@ private slots:
     void starPlacesAsPublished();
     void bodiesAsPublished();
     void sunAsTheLowPrecisionTheory();
+    void planetsAsKeplerianElements();
     void siderealTimeAsPublished();
     void anglesOnTheHorizonAndTheMeridian();
     void zodiacPositions_data();
@@ -494,6 +495,101 @@ void TestSky::sunAsTheLowPrecisionTheory() {
         const sky::Apparent sun = sky::SkyAt(moment).body(sky::Body::Sun);
         QVERIFY2(std::abs(sky::normalized180(sun.eclipticLongitudeDeg - apparent)) < 1.0 / 60,
                  qPrintable(QString::number(jd)));
+    }
+}
+
+void TestSky::planetsAsKeplerianElements() {
+    // The planets from the Keplerian elements and rates of E. M. Standish
+    // (JPL, "Keplerian Elements for Approximate Positions of the Major
+    // Planets", table 1, for 1800-2050): a (au), e, I, L, long. of
+    // perihelion, long. of node (degrees), each with its rate a century.
+    struct Elements {
+        sky::Body body;
+        double a, e, i, l, peri, node;
+        double da, de, di, dl, dperi, dnode;
+        double toleranceArcmin;  // the elements' own error, geocentric
+    };
+    const Elements earth{
+        sky::Body::Sun, 1.00000261,  0.01671123,  -0.00001531,    100.46457166, 102.93768193, 0.0,
+        0.00000562,     -0.00004392, -0.01294668, 35999.37244981, 0.32327364,   0.0,          0};
+    const Elements planets[] = {
+        {sky::Body::Mercury, 0.38709927, 0.20563593, 7.00497902, 252.25032350, 77.45779628,
+         48.33076593, 0.00000037, 0.00001906, -0.00594749, 149472.67411175, 0.16047689, -0.12534081,
+         2},
+        {sky::Body::Venus, 0.72333566, 0.00677672, 3.39467605, 181.97909950, 131.60246718,
+         76.67984255, 0.00000390, -0.00004107, -0.00078890, 58517.81538729, 0.00268329, -0.27769418,
+         2},
+        {sky::Body::Mars, 1.52371034, 0.09339410, 1.84969142, -4.55343205, -23.94362959,
+         49.55953891, 0.00001847, 0.00007882, -0.00813131, 19140.30268499, 0.44441088, -0.29257343,
+         2},
+        {sky::Body::Jupiter, 5.20288700, 0.04838624, 1.30439695, 34.39644051, 14.72847983,
+         100.47390909, -0.00011607, -0.00013253, -0.00183714, 3034.74612775, 0.21252668, 0.20469106,
+         12},
+        {sky::Body::Saturn, 9.53667594, 0.05386179, 2.48599187, 49.95424423, 92.59887831,
+         113.66242448, -0.00125060, -0.00050991, 0.00193609, 1222.49362201, -0.41897216,
+         -0.28867794, 15},
+        {sky::Body::Uranus, 19.18916464, 0.04725744, 0.77263783, 313.23810451, 170.95427630,
+         74.01692503, -0.00196176, -0.00004397, -0.00242939, 428.48202785, 0.40805281, 0.04240589,
+         2},
+        {sky::Body::Neptune, 30.06992276, 0.00859048, 1.77004347, -55.12002969, 44.96476227,
+         131.78422574, 0.00026291, 0.00005105, 0.00035372, 218.45945325, -0.32241464, -0.00508664,
+         2},
+    };
+    // Heliocentric, mean equator and equinox of J2000, au.
+    auto position = [](const Elements& el, double tt, double out[3]) {
+        const double t = (tt - ERFA_DJ00) / 36525.0;
+        const double a = el.a + el.da * t, e = el.e + el.de * t;
+        const double inc = (el.i + el.di * t) * ERFA_DD2R;
+        const double l = el.l + el.dl * t, peri = el.peri + el.dperi * t,
+                     node = el.node + el.dnode * t;
+        const double w = (peri - node) * ERFA_DD2R, om = node * ERFA_DD2R;
+        const double m = eraAnpm((l - peri) * ERFA_DD2R);
+        double ea = m;
+        for (int k = 0; k < 30; ++k)
+            ea -= (ea - e * std::sin(ea) - m) / (1 - e * std::cos(ea));
+        const double xp = a * (std::cos(ea) - e), yp = a * std::sqrt(1 - e * e) * std::sin(ea);
+        const double x =
+            (std::cos(w) * std::cos(om) - std::sin(w) * std::sin(om) * std::cos(inc)) * xp +
+            (-std::sin(w) * std::cos(om) - std::cos(w) * std::sin(om) * std::cos(inc)) * yp;
+        const double y =
+            (std::cos(w) * std::sin(om) + std::sin(w) * std::cos(om) * std::cos(inc)) * xp +
+            (-std::sin(w) * std::sin(om) + std::cos(w) * std::cos(om) * std::cos(inc)) * yp;
+        const double z = std::sin(w) * std::sin(inc) * xp + std::cos(w) * std::sin(inc) * yp;
+        const double eps = 23.43928 * ERFA_DD2R;
+        out[0] = x;
+        out[1] = y * std::cos(eps) - z * std::sin(eps);
+        out[2] = y * std::sin(eps) + z * std::cos(eps);
+    };
+    for (double jd = sky::julianDayOf(1900, 1, 1); jd < sky::julianDayOf(2050, 12, 31);
+         jd += 1461.7) {
+        const sky::Moment moment = sky::momentAt(jd);
+        const double tt = moment.julianDayTt();
+        const sky::SkyAt at(moment);
+        double rnpb[3][3];
+        eraPnm06a(ERFA_DJ00, tt - ERFA_DJ00, rnpb);
+        double e[3];
+        position(earth, tt, e);
+        for (const Elements& planet : planets) {
+            double p[3], g[3], lightTime = 0;
+            for (int k = 0; k < 3; ++k) {
+                position(planet, tt - lightTime, p);
+                eraPmp(p, e, g);
+                lightTime = eraPm(g) / ERFA_DC;
+            }
+            double ofDate[3], ra = 0, dec = 0;
+            eraRxp(rnpb, g, ofDate);
+            eraC2s(ofDate, &ra, &dec);
+            const sky::Apparent a = at.body(planet.body);
+            // Aberration (up to about 30") is left out of the elements' place.
+            const double off = separationArcsec(a.rightAscensionDeg, a.declinationDeg,
+                                                eraAnp(ra) * ERFA_DR2D, dec * ERFA_DR2D) /
+                               60.0;
+            QVERIFY2(off < planet.toleranceArcmin,
+                     qPrintable(QStringLiteral("%1 at %2: %3'")
+                                    .arg(q(sky::bodyName(planet.body)))
+                                    .arg(jd)
+                                    .arg(off)));
+        }
     }
 }
 
