@@ -51,11 +51,12 @@ struct Angles {
 // origins, the obliquity, sidereal time), then any number of places.
 //
 // Accuracy (checked by the tests): star places as ERFA's own eraAtci13 (the
-// IAU's SOFA algorithms, milliarcseconds); the Sun within about 1", Moon
-// within about 10" (ERFA's truncated ELP series eraMoon98), the planets
-// within about 1' (the analytic theory eraPlan94: Mercury to Mars a few
-// arcseconds, the giants up to about 1' from 1900 to 2050). Delta T, where
-// it is the model's, adds its own error (see time_scale.h).
+// IAU's SOFA algorithms, milliarcseconds) and within an arcsecond of
+// published apparent places; the Sun within about 1" and the Moon within
+// about 10" (ERFA's truncated ELP series eraMoon98); the planets by ERFA's
+// analytic theory eraPlan94, whose errors from 1800 to 2050 stay under about
+// 20" for Mercury to Mars and under about 1.5' for Jupiter to Neptune.
+// Delta T, where it is the model's, adds its own error (see time_scale.h).
 class SkyAt {
 public:
     explicit SkyAt(Moment moment);
