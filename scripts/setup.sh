@@ -8,7 +8,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
     libqt6sql6-sqlite libsqlite3-dev libicu-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libbenchmark-dev libgeonames-dev
+    libbenchmark-dev libgeonames-dev liberfa-dev swe-basic-data
     xvfb xauth x11-utils fonts-dejavu-core fonts-lohit-deva fonts-noto-core locales
     desktop-file-utils appstream dpkg-dev lintian
     dbus at-spi2-core python3-pyatspi xdotool x11-xkb-utils xclip
