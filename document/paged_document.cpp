@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QFont>
 #include <QList>
+#include <QMarginsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPalette>
@@ -81,6 +82,34 @@ QPageSize pageSizeFor(const QLocale& locale) {
     }
 }
 
+QPageLayout pageLayoutFor(const QPageSize& pageSize) {
+    return QPageLayout(pageSize, QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
+                       QPageLayout::Millimeter);
+}
+
+QPageLayout pageLayoutToPrint(const QPageLayout& wanted, const QPageLayout& chosen,
+                              const QPageSize& printerDefault, bool printerTakesWanted) {
+    QPageLayout layout = chosen;
+    layout.setUnits(QPageLayout::Point);
+    if (printerTakesWanted && !chosen.pageSize().isEquivalentTo(wanted.pageSize()) &&
+        chosen.pageSize().isEquivalentTo(printerDefault))
+        layout.setPageSize(wanted.pageSize(), layout.minimumMargins());
+    const QMarginsF least = layout.minimumMargins();
+    const QMarginsF margins = layout.margins();
+    const auto same = [](const QMarginsF& a, const QMarginsF& b) {
+        return qAbs(a.left() - b.left()) < 0.5 && qAbs(a.top() - b.top()) < 0.5 &&
+               qAbs(a.right() - b.right()) < 0.5 && qAbs(a.bottom() - b.bottom()) < 0.5;
+    };
+    if (same(margins, least) || same(margins, QMarginsF())) {
+        const QMarginsF want = wanted.margins(QPageLayout::Point);
+        layout.setMargins(QMarginsF(
+            std::max(want.left(), least.left()), std::max(want.top(), least.top()),
+            std::max(want.right(), least.right()), std::max(want.bottom(), least.bottom())));
+    }
+    layout.setUnits(wanted.units());
+    return layout;
+}
+
 int render(const ReadingDocument& reading, QPagedPaintDevice* device) {
     QTextDocument text;
     // Laid out for the device's resolution, so that the point sizes are
@@ -127,8 +156,7 @@ QByteArray toPdf(const ReadingDocument& reading, const QPageSize& pageSize) {
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageSize(pageSize);
-        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+        writer.setPageLayout(pageLayoutFor(pageSize));
         writer.setResolution(300);
         writer.setTitle(metadataTitle(reading));
         writer.setCreator(QStringLiteral("Asterine %1").arg(QStringLiteral(ASTERINE_VERSION)));

@@ -72,6 +72,8 @@ private slots:
     void fileNames_data();
     void fileNames();
     void paperFollowsTheCountry();
+    void printedPageIsTheDocuments_data();
+    void printedPageIsTheDocuments();
     void pdfOfEveryStar_data();
     void pdfOfEveryStar();
     void pdfIsBlackOnWhiteOnADarkDesktop();
@@ -282,6 +284,73 @@ void TestDocument::paperFollowsTheCountry() {
     QCOMPARE(pageSizeFor(QLocale(QLocale::English, QLocale::UnitedKingdom)).id(), QPageSize::A4);
     QCOMPARE(pageSizeFor(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
     QCOMPARE(pageSizeFor(QLocale(QLocale::Hindi, QLocale::India)).id(), QPageSize::A4);
+}
+
+void TestDocument::printedPageIsTheDocuments_data() {
+    QTest::addColumn<QPageLayout>("chosen");
+    QTest::addColumn<int>("printerDefault");
+    QTest::addColumn<bool>("takesWanted");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QMarginsF>("margins");  // in millimetres
+    QTest::addColumn<int>("orientation");
+    const auto layout = [](QPageSize::PageSizeId size, QMarginsF margins, QMarginsF least,
+                           QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+        return QPageLayout(QPageSize(size), orientation, margins, QPageLayout::Millimeter, least);
+    };
+    const QMarginsF quarterInch(6.35, 6.35, 6.35, 6.35);
+    const QMarginsF twenty(20, 20, 20, 20);
+    // The document wants US Letter with 20 mm; the printer's default is A4.
+    QTest::newRow("the dialog fell back to the printer's paper and margins")
+        << layout(QPageSize::A4, quarterInch, quarterInch) << int(QPageSize::A4) << true
+        << int(QPageSize::Letter) << twenty << int(QPageLayout::Portrait);
+    QTest::newRow("a printer without the document's paper")
+        << layout(QPageSize::A4, quarterInch, quarterInch) << int(QPageSize::A4) << false
+        << int(QPageSize::A4) << twenty << int(QPageLayout::Portrait);
+    QTest::newRow("no margins at all (a file)")
+        << layout(QPageSize::Letter, QMarginsF(), QMarginsF()) << int(QPageSize::Letter) << true
+        << int(QPageSize::Letter) << twenty << int(QPageLayout::Portrait);
+    QTest::newRow("paper the user chose")
+        << layout(QPageSize::A3, quarterInch, quarterInch) << int(QPageSize::A4) << true
+        << int(QPageSize::A3) << twenty << int(QPageLayout::Portrait);
+    QTest::newRow("margins the user chose")
+        << layout(QPageSize::A4, QMarginsF(10, 12, 10, 12), quarterInch) << int(QPageSize::A4)
+        << true << int(QPageSize::Letter) << QMarginsF(10, 12, 10, 12)
+        << int(QPageLayout::Portrait);
+    QTest::newRow("a page turned by the user")
+        << layout(QPageSize::Letter, quarterInch, quarterInch, QPageLayout::Landscape)
+        << int(QPageSize::A4) << true << int(QPageSize::Letter) << twenty
+        << int(QPageLayout::Landscape);
+    QTest::newRow("a printer that cannot reach 20 mm")
+        << layout(QPageSize::A4, QMarginsF(25, 6, 25, 6), QMarginsF(25, 6, 25, 6))
+        << int(QPageSize::A4) << true << int(QPageSize::Letter) << QMarginsF(25, 20, 25, 20)
+        << int(QPageLayout::Portrait);
+    QTest::newRow("the document's own page")
+        << layout(QPageSize::Letter, twenty, quarterInch) << int(QPageSize::A4) << true
+        << int(QPageSize::Letter) << twenty << int(QPageLayout::Portrait);
+}
+
+void TestDocument::printedPageIsTheDocuments() {
+    QFETCH(QPageLayout, chosen);
+    QFETCH(int, printerDefault);
+    QFETCH(bool, takesWanted);
+    QFETCH(int, paper);
+    QFETCH(QMarginsF, margins);
+    QFETCH(int, orientation);
+    const QPageLayout wanted = pageLayoutFor(QPageSize(QPageSize::Letter));
+    QCOMPARE(wanted.margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
+    const QPageLayout printed = pageLayoutToPrint(
+        wanted, chosen, QPageSize(QPageSize::PageSizeId(printerDefault)), takesWanted);
+    QCOMPARE(printed.pageSize().id(), QPageSize::PageSizeId(paper));
+    QCOMPARE(int(printed.orientation()), orientation);
+    const QMarginsF got = printed.margins(QPageLayout::Millimeter);
+    QVERIFY2(qAbs(got.left() - margins.left()) < 0.2 && qAbs(got.top() - margins.top()) < 0.2 &&
+                 qAbs(got.right() - margins.right()) < 0.2 &&
+                 qAbs(got.bottom() - margins.bottom()) < 0.2,
+             qPrintable(QStringLiteral("%1 %2 %3 %4")
+                            .arg(got.left())
+                            .arg(got.top())
+                            .arg(got.right())
+                            .arg(got.bottom())));
 }
 
 void TestDocument::pdfOfEveryStar_data() {
