@@ -303,8 +303,14 @@ void FrmDisplay::showReading(const stars::StarReading& english) {
     // The lore in the reader's language; the star's name as it is.
     const stars::StarReading reading = translation::localised(english);
     lblFixedStar_->setText(QString::fromStdString(reading.starLine));
-    for (std::size_t i = 0; i < attributeLabels_.size(); ++i)
-        attributeLabels_[i]->setText(QString::fromStdString(reading.attributes[i]));
+    for (std::size_t i = 0; i < attributeLabels_.size(); ++i) {
+        QString value = QString::fromStdString(reading.attributes[i]);
+        // A position reads "15°19" from the left, as the angles on the
+        // birth-details form do, on a right-to-left desktop too.
+        if (isRightToLeft() && static_cast<stars::Attribute>(i) == stars::Attribute::Position)
+            value = document::anglesLeftToRight(value);
+        attributeLabels_[i]->setText(value);
+    }
     frmShow_->setVisible(reading.frameShown);
 }
 

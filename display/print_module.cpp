@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <algorithm>
+
 #include "document/paged_document.h"
 #include "document/reading_document.h"
 #include "formbase/services.h"
@@ -27,9 +29,10 @@ extern "C" Q_DECL_EXPORT void asterine_put_on_paper(QWidget* parent,
                                                     asterine::PaperAction action,
                                                     asterine::MessageService& messages) {
     QPrinter printer(QPrinter::HighResolution);
-    // The paper of the user's country, which the dialogs can change.
-    printer.setPageSize(document::pageSizeFor(QLocale()));
-    printer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
+    // The paper of the user's country and the document's margins, as the
+    // PDF has them; the dialogs can change them.
+    const QPageLayout wanted = document::pageLayoutFor(document::pageSizeFor(QLocale()));
+    printer.setPageLayout(wanted);
     printer.setDocName(document::metadataTitle(reading));
     printer.setCreator(QStringLiteral("Asterine"));
 
@@ -52,5 +55,15 @@ extern "C" Q_DECL_EXPORT void asterine_put_on_paper(QWidget* parent,
     dialog.setObjectName(QStringLiteral("frmPrint"));
     if (dialog.exec() != QDialog::Accepted)
         return;
+    // The dialog sets the printer's own paper and smallest margins on the
+    // way: the page printed is the one previewed unless the user chose
+    // another.
+    const QPrinterInfo info(printer);
+    const QList<QPageSize> sizes = info.supportedPageSizes();
+    const bool takesWanted = std::any_of(
+        sizes.begin(), sizes.end(),
+        [&wanted](const QPageSize& size) { return size.isEquivalentTo(wanted.pageSize()); });
+    printer.setPageLayout(document::pageLayoutToPrint(wanted, printer.pageLayout(),
+                                                      info.defaultPageSize(), takesWanted));
     document::render(reading, &printer);
 }

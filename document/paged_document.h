@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QLocale>
+#include <QPageLayout>
 #include <QPageSize>
 
 class QPagedPaintDevice;
@@ -19,6 +20,20 @@ struct ReadingDocument;
 // The paper of the user's country: US Letter in the United States and
 // Canada (and the few others that use it), A4 elsewhere.
 QPageSize pageSizeFor(const QLocale& locale);
+
+// The document's page: `pageSize` in portrait, with margins of 20 mm.
+QPageLayout pageLayoutFor(const QPageSize& pageSize);
+
+// The page to print on after the print dialog, which falls back to the
+// printer's own paper and smallest margins whatever it was given: the
+// document's `wanted` page, unless the user chose another in the dialog.
+// `chosen` is the page the dialog left; `printerDefault` the printer's
+// paper and `printerTakesWanted` whether it takes the document's. Paper
+// other than the printer's default, margins other than its smallest and
+// a turned page are the user's choice and are kept; margins are never made
+// smaller than the printer's smallest.
+QPageLayout pageLayoutToPrint(const QPageLayout& wanted, const QPageLayout& chosen,
+                              const QPageSize& printerDefault, bool printerTakesWanted);
 
 // Draws `document` on `device`'s pages within their margins, starting on the
 // page the device is on; returns the number of pages it took.

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <array>
@@ -46,16 +47,66 @@ QString twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
 }
 
-// What the document's table rows look like on paper and in a mail.
-QString htmlRows(const QList<Field>& fields) {
+constexpr QChar kLeftToRightIsolate(0x2066);
+constexpr QChar kPopIsolate(0x2069);
+
+// Who lays the HTML out: a browser or mail program mirrors a right-to-left
+// table itself; Qt's rich text needs its columns in the order they show.
+enum class Reader { Browser, QtText };
+
+// What the document's table rows look like on paper and in a mail: the
+// caption at the start of the line, in bold, a gap, then the value.
+QString htmlRows(const QList<Field>& fields, bool rightToLeft, Reader reader) {
+    const QString caption = rightToLeft ? QStringLiteral(
+                                              "<th align=\"right\" valign=\"top\" dir=\"rtl\" "
+                                              "style=\"padding-left:12px\">%1</th>")
+                                        : QStringLiteral(
+                                              "<th align=\"left\" valign=\"top\" "
+                                              "style=\"padding-right:12px\">%1</th>");
+    const QString value =
+        rightToLeft ? QStringLiteral("<td align=\"right\" valign=\"top\" dir=\"rtl\">%1</td>")
+                    : QStringLiteral("<td valign=\"top\">%1</td>");
+    const bool valueFirst = rightToLeft && reader == Reader::QtText;
     QString rows;
     for (const Field& field : fields) {
-        rows += QStringLiteral(
-                    "<tr><th align=\"left\" valign=\"top\" style=\"padding-right:12px\">%1</th>"
-                    "<td valign=\"top\">%2</td></tr>\n")
-                    .arg(field.caption.toHtmlEscaped(), field.value.toHtmlEscaped());
+        const QString captionCell = caption.arg(field.caption.toHtmlEscaped());
+        const QString valueCell = value.arg(field.value.toHtmlEscaped());
+        rows += QStringLiteral("<tr>") +
+                (valueFirst ? valueCell + captionCell : captionCell + valueCell) +
+                QStringLiteral("</tr>\n");
     }
     return rows;
+}
+
+QString documentHtml(const ReadingDocument& document, Reader reader) {
+    const bool rightToLeft = document.direction == Qt::RightToLeft;
+    // The direction of every block, for readers that do not pass it down.
+    const QString dir = rightToLeft ? QStringLiteral(" dir=\"rtl\"") : QString();
+    const QString table =
+        QStringLiteral("<table%1 cellspacing=\"0\" cellpadding=\"2\">\n")
+            .arg(rightToLeft && reader == Reader::QtText ? dir + QStringLiteral(" align=\"right\"")
+                                                         : dir);
+    QString html =
+        QStringLiteral(
+            "<html%1><head><meta charset=\"utf-8\"><title>%2</title></head>\n"
+            "<body%1 style=\"color:#000000; background-color:#ffffff\">\n"
+            "<h1%1>%3</h1>\n")
+            .arg(dir, metadataTitle(document).toHtmlEscaped(), document.title.toHtmlEscaped());
+    html += table;
+    html += htmlRows(document.details, rightToLeft, reader);
+    html +=
+        QStringLiteral("</table>\n<h2%1>%2: %3</h2>\n")
+            .arg(dir, document.star.caption.toHtmlEscaped(), document.star.value.toHtmlEscaped());
+    if (!document.starNote.isEmpty())
+        html += QStringLiteral("<p%1>%2</p>\n").arg(dir, document.starNote.toHtmlEscaped());
+    if (!document.attributes.isEmpty()) {
+        html += table;
+        html += htmlRows(document.attributes, rightToLeft, reader);
+        html += QStringLiteral("</table>\n");
+    }
+    html += QStringLiteral("<p%1><small>%2</small></p>\n</body></html>\n")
+                .arg(dir, document.footer.toHtmlEscaped());
+    return html;
 }
 
 }  // namespace
@@ -113,9 +164,36 @@ QString westernDigits(const QString& text) {
     return western;
 }
 
+QString leftToRight(const QString& text) {
+    return kLeftToRightIsolate + text + kPopIsolate;
+}
+
+QString anglesLeftToRight(const QString& text) {
+    if (text.contains(kLeftToRightIsolate))
+        return text;
+    // Degrees, then minutes and seconds with or without their marks.
+    static const QRegularExpression angle(
+        QStringLiteral("\\d+\u00b0(?:\\s?\\d+[\u2032']?)?(?:\\s?\\d+[\u2033\"]?)?"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    QString kept;
+    qsizetype done = 0;
+    for (const QRegularExpressionMatch& match : angle.globalMatch(text)) {
+        kept += text.mid(done, match.capturedStart() - done) + leftToRight(match.captured());
+        done = match.capturedEnd();
+    }
+    return kept + text.mid(done);
+}
+
 ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetails& details,
                              const QDate& madeOn, const QLocale& locale) {
     ReadingDocument document;
+    document.direction = locale.textDirection();
+    const bool rightToLeft = document.direction == Qt::RightToLeft;
+    // An angle reads degrees, minutes, seconds from the left in every
+    // language, as on the birth-details form.
+    const auto angle = [rightToLeft](const QString& text) {
+        return rightToLeft ? leftToRight(text) : text;
+    };
     document.title = Texts::tr("Asterine Results");
     document.personName = details.name;
 
@@ -139,13 +217,14 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
         document.details << Field{Texts::tr("Place of Birth"), place.join(QStringLiteral(", "))};
     document.details << Field{
         Texts::tr("Latitude"),
-        angleText(details.latitudeDegrees, details.latitudeMinutes, details.latitudeSeconds,
-                  compassLetter(details.south ? QLatin1Char('S') : QLatin1Char('N')))};
+        angle(angleText(details.latitudeDegrees, details.latitudeMinutes, details.latitudeSeconds,
+                        compassLetter(details.south ? QLatin1Char('S') : QLatin1Char('N'))))};
     if (!(details.longitudeDegrees + details.longitudeMinutes + details.longitudeSeconds).isEmpty())
         document.details << Field{
             Texts::tr("Longitude"),
-            angleText(details.longitudeDegrees, details.longitudeMinutes, details.longitudeSeconds,
-                      compassLetter(details.west ? QLatin1Char('W') : QLatin1Char('E')))};
+            angle(angleText(details.longitudeDegrees, details.longitudeMinutes,
+                            details.longitudeSeconds,
+                            compassLetter(details.west ? QLatin1Char('W') : QLatin1Char('E'))))};
     document.details << Field{Texts::tr("Year for the Catalogue"), QString::number(details.year)};
 
     // The star line is the star's name, and for a star without lore the
@@ -158,9 +237,12 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
         document.starNote =
             starLine.mid(lineBreak).remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
     if (reading.frameShown) {
-        for (const AttributeCaption& attribute : kAttributes)
-            document.attributes << Field{Texts::tr(attribute.caption),
-                                         QString::fromStdString(reading[attribute.attribute])};
+        for (const AttributeCaption& attribute : kAttributes) {
+            QString value = QString::fromStdString(reading[attribute.attribute]);
+            if (rightToLeft && attribute.attribute == stars::Attribute::Position)
+                value = anglesLeftToRight(value);
+            document.attributes << Field{Texts::tr(attribute.caption), value};
+        }
     }
 
     // One set of digits in a document: those of the angles and times as
@@ -189,26 +271,11 @@ QString toText(const ReadingDocument& document) {
 }
 
 QString toHtml(const ReadingDocument& document) {
-    QString html =
-        QStringLiteral(
-            "<html><head><meta charset=\"utf-8\"><title>%1</title></head>\n"
-            "<body style=\"color:#000000; background-color:#ffffff\">\n"
-            "<h1 style=\"color:#1c2b5a\">%2</h1>\n"
-            "<table cellspacing=\"0\" cellpadding=\"2\">\n")
-            .arg(metadataTitle(document).toHtmlEscaped(), document.title.toHtmlEscaped());
-    html += htmlRows(document.details);
-    html += QStringLiteral("</table>\n<h2 style=\"color:#1c2b5a\">%1: %2</h2>\n")
-                .arg(document.star.caption.toHtmlEscaped(), document.star.value.toHtmlEscaped());
-    if (!document.starNote.isEmpty())
-        html += QStringLiteral("<p>%1</p>\n").arg(document.starNote.toHtmlEscaped());
-    if (!document.attributes.isEmpty()) {
-        html += QStringLiteral("<table cellspacing=\"0\" cellpadding=\"2\">\n");
-        html += htmlRows(document.attributes);
-        html += QStringLiteral("</table>\n");
-    }
-    html += QStringLiteral("<p style=\"color:#444444\"><small>%1</small></p>\n</body></html>\n")
-                .arg(document.footer.toHtmlEscaped());
-    return html;
+    return documentHtml(document, Reader::Browser);
+}
+
+QString toPageHtml(const ReadingDocument& document) {
+    return documentHtml(document, Reader::QtText);
 }
 
 QString metadataTitle(const ReadingDocument& document) {

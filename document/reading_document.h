@@ -35,6 +35,9 @@ struct ReadingDocument {
     QString footer;           // the program, its version and the day the document was made
     QString personName;       // for the file name and the PDF's title
     QString starName;
+    // Right to left under a language written so; angles and positions
+    // still read left to right within it.
+    Qt::LayoutDirection direction = Qt::LeftToRight;
 };
 
 // A month's name as a date shows it: the birth-details form's English name
@@ -58,8 +61,19 @@ QString compassLetter(QChar side);
 // to the digits its angles and times are typed in.
 QString westernDigits(const QString& text);
 
+// `text` kept left to right as one piece in a right-to-left line: between
+// the left-to-right isolate and its end (U+2066, U+2069), which show
+// nothing and leave the text around them as it was.
+QString leftToRight(const QString& text);
+
+// Every angle in `text` ("Capricorn 15°19", "Leo 29°50'") kept left to
+// right, so that a right-to-left line shows "15°19" and not "19°15";
+// `text` itself when it holds no angle or its angles are kept already.
+QString anglesLeftToRight(const QString& text);
+
 // The document of `reading` for `details`, made on `madeOn`, with dates in
-// `locale`'s format.
+// `locale`'s format, laid out in its direction (right to left under
+// Arabic) with the angles and positions kept left to right.
 ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetails& details,
                              const QDate& madeOn, const QLocale& locale = QLocale());
 
@@ -68,8 +82,16 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
 QString toText(const ReadingDocument& document);
 
 // The document as HTML: the title, then tables of the fields, black on
-// white whatever the desktop's palette; for the clipboard and for paper.
+// white whatever the desktop's palette, in the document's direction
+// (dir="rtl" under a right-to-left language, the captions on the right);
+// for the clipboard.
 QString toHtml(const ReadingDocument& document);
+
+// The same for paper, as Qt's rich text lays it out: that layout does not
+// mirror a table's columns, so under a right-to-left language each row
+// holds its value first and its caption second, and the tables sit on the
+// right.
+QString toPageHtml(const ReadingDocument& document);
 
 // The title of the document for its metadata: "ADA - Regulus".
 QString metadataTitle(const ReadingDocument& document);

@@ -3,9 +3,12 @@
 """Printing as a desktop user prints: the real program, a reading, Ctrl+P,
 Qt's print dialog answered with Return, and a printing system (CUPS) that
 this test starts itself, on its own socket and spool folder, with one queue
-that writes what it receives to a file. The job must come out as the
-reading, read back with pdftotext. Then the same with no printer known:
-Print says so, and the print preview opens all the same.
+that writes what it receives to a file. The queue's printer takes A4 and
+US Letter, A4 by default, and prints to within a quarter inch of the edge;
+the user is American. The job must come out as the reading, read back with
+pdftotext, on the page the preview and the PDF have: US Letter with margins
+of 20 mm. Then the same with no printer known: Print says so, and the print
+preview opens all the same.
 
 Where cupsd cannot be started here, the test says so and is skipped (status
 77), not passed.
@@ -14,6 +17,7 @@ Run inside a D-Bus session on a display:
     dbus-run-session -- xvfb-run -a tests/print_test.py PROGRAM
 """
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -32,6 +36,50 @@ INPUTS = {
     "Longitude degrees": "0", "Longitude minutes": "7", "Longitude seconds": "39",
     "Latitude degrees": "77", "Latitude minutes": "33", "Latitude seconds": "10",
 }
+POINTS_PER_MM = 72 / 25.4
+MARGIN = 20 * POINTS_PER_MM
+# A printer that takes A4 and US Letter, A4 by default, and prints to 18
+# points (6.35 mm) of the paper's edge; the job goes to the back end as the
+# PDF it is.
+PPD = """*PPD-Adobe: "4.3"
+*FormatVersion: "4.3"
+*FileVersion: "1.0"
+*LanguageVersion: English
+*LanguageEncoding: ISOLatin1
+*PCFileName: "ASTERINE.PPD"
+*Manufacturer: "Asterine"
+*Product: "(Test)"
+*ModelName: "Asterine Test Printer"
+*ShortNickName: "Asterine Test"
+*NickName: "Asterine Test Printer"
+*PSVersion: "(3010.000) 0"
+*LanguageLevel: "3"
+*ColorDevice: False
+*DefaultColorSpace: Gray
+*FileSystem: False
+*Throughput: "1"
+*LandscapeOrientation: Plus90
+*TTRasterizer: Type42
+*cupsFilter: "application/pdf 0 -"
+*OpenUI *PageSize/Media Size: PickOne
+*OrderDependency: 10 AnySetup *PageSize
+*DefaultPageSize: A4
+*PageSize A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
+*PageSize Letter/US Letter: "<</PageSize[612 792]/ImagingBBox null>>setpagedevice"
+*CloseUI: *PageSize
+*OpenUI *PageRegion: PickOne
+*OrderDependency: 10 AnySetup *PageRegion
+*DefaultPageRegion: A4
+*PageRegion A4/A4: "<</PageSize[595 842]/ImagingBBox null>>setpagedevice"
+*PageRegion Letter/US Letter: "<</PageSize[612 792]/ImagingBBox null>>setpagedevice"
+*CloseUI: *PageRegion
+*DefaultImageableArea: A4
+*ImageableArea A4/A4: "18 18 577 824"
+*ImageableArea Letter/US Letter: "18 18 594 774"
+*DefaultPaperDimension: A4
+*PaperDimension A4/A4: "595 842"
+*PaperDimension Letter/US Letter: "612 792"
+"""
 
 
 class PrintingSystem:
@@ -75,8 +123,11 @@ class PrintingSystem:
         self.environment = {"CUPS_SERVER": self.socket}
         if queue:
             env = dict(os.environ, **self.environment)
+            ppd = os.path.join(self.folder, "asterine.ppd")
+            with open(ppd, "w") as out:
+                out.write(PPD)
             subprocess.run(["lpadmin", "-p", "asterine-test", "-E", "-v", "asterine:/",
-                            "-m", "raw"], env=env, check=True, capture_output=True)
+                            "-P", ppd], env=env, check=True, capture_output=True)
             subprocess.run(["lpadmin", "-d", "asterine-test"], env=env, check=True,
                            capture_output=True)
 
@@ -90,8 +141,10 @@ class PrintingSystem:
         backend = os.path.join(folder, "backend", "asterine")
         job = os.path.join(self.output, "job")
         with open(backend, "w") as out:
+            # The job's options ($5) beside it, written first.
             out.write("#!/bin/sh\n"
                       "if [ $# -eq 0 ]; then echo 'direct asterine \"Unknown\" \"Test\"'; exit 0; fi\n"
+                      f"printf '%s\\n' \"$5\" > '{job}.options'\n"
                       f"if [ -n \"$6\" ]; then cat \"$6\"; else cat; fi > '{job}.part' && "
                       f"mv '{job}.part' '{job}'\n")
         os.chmod(backend, 0o755)
@@ -124,9 +177,45 @@ def reading(program):
     pump(0.5)
 
 
+def words(pdf):
+    """The words of the PDF's first page and their boxes, in points."""
+    out = subprocess.run(["pdftotext", "-bbox", pdf, "-"], capture_output=True, text=True).stdout
+    found = re.findall(r'<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" '
+                       r'yMax="([0-9.]+)">([^<]*)</word>', out)
+    return [(text, tuple(float(v) for v in box)) for *box, text in found]
+
+
+def check_the_page(job):
+    """The job is on US Letter, the user's paper, whatever the printer's
+    default, with the document's margins of 20 mm, not the printer's
+    quarter inch."""
+    info = subprocess.run(["pdfinfo", job], capture_output=True, text=True).stdout
+    size = re.search(r"Page size:\s+([0-9.]+) x ([0-9.]+) pts", info)
+    if not size or (round(float(size.group(1))), round(float(size.group(2)))) != (612, 792):
+        fail(f"the job is not on US Letter: {info!r}")
+    with open(job + ".options") as options:
+        given = options.read()
+    if not re.search(r"(PageSize|media)=Letter", given, re.IGNORECASE):
+        fail(f"the job does not ask for US Letter: {given!r}")
+    boxes = words(job)
+    if not boxes:
+        fail("the job has no text")
+    left = min(box[0] for _, box in boxes)
+    top = min(box[1] for _, box in boxes)
+    right = max(box[2] for _, box in boxes)
+    # The text starts at the margin (Qt's rich text keeps a few points
+    # inside it) and stays within it.
+    if not (MARGIN - 1 <= left <= MARGIN + 6 and MARGIN - 1 <= top <= MARGIN + 6):
+        fail(f"the text starts at {left:.1f}, {top:.1f} points, not at the 20 mm margin "
+             f"({MARGIN:.1f} points)")
+    if right > 612 - MARGIN + 1:
+        fail(f"the text reaches {right:.1f} points, into the right margin")
+    return f"US Letter, text from {left / POINTS_PER_MM:.1f} mm, {top / POINTS_PER_MM:.1f} mm"
+
+
 def print_with_the_keys(path):
     cups = PrintingSystem()
-    program = Program(path, dict(cups.environment, LANG="C.UTF-8"))
+    program = Program(path, dict(cups.environment, LANG="en_US.UTF-8"))
     try:
         reading(program)
         xdotool("key", "ctrl+p")
@@ -143,7 +232,9 @@ def print_with_the_keys(path):
                        "Jupiter And Mars"):
             if wanted not in text:
                 fail(f"the printed job does not say {wanted!r}: {text!r}")
-        print("Ctrl+P, Return: the printing system receives one job, and its text is the reading")
+        page = check_the_page(job)
+        print("Ctrl+P, Return: the printing system receives one job, and its text is the reading, "
+              f"on the previewed page ({page})")
     finally:
         program.close()
         cups.close()

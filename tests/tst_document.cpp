@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QPalette>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -65,9 +66,14 @@ private slots:
     void textOfAStarWithoutLore();
     void detailsAsTyped();
     void htmlKeepsTheLayoutAndEscapes();
+    void anglesKeptLeftToRight_data();
+    void anglesKeptLeftToRight();
+    void rightToLeftDocument();
     void fileNames_data();
     void fileNames();
     void paperFollowsTheCountry();
+    void printedPageIsTheDocuments_data();
+    void printedPageIsTheDocuments();
     void pdfOfEveryStar_data();
     void pdfOfEveryStar();
     void pdfIsBlackOnWhiteOnADarkDesktop();
@@ -166,6 +172,78 @@ void TestDocument::htmlKeepsTheLayoutAndEscapes() {
         html.contains(QLatin1String("<th align=\"left\" valign=\"top\" "
                                     "style=\"padding-right:12px\">Ruling Planet</th>")));
     QVERIFY(html.contains(QLatin1String("color:#000000; background-color:#ffffff")));
+    // Black on white, headings and footer too: no other colour.
+    static const QRegularExpression colour(QStringLiteral("color:\\s*(#[0-9a-fA-F]+|[a-z]+)"));
+    QStringList colours;
+    for (const QRegularExpressionMatch& match : colour.globalMatch(html))
+        colours << match.captured(1);
+    QCOMPARE(colours, (QStringList{"#000000", "#ffffff"}));
+    // Left to right: no direction, captions on the left.
+    QVERIFY(!html.contains(QLatin1String("dir=")));
+    QCOMPARE(toPageHtml(reading), html);
+}
+
+void TestDocument::anglesKeptLeftToRight_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("kept");
+    const QString lri(QChar(0x2066)), pdi(QChar(0x2069));
+    QTest::newRow("degrees and minutes") << "Capricorn 15\u00b019"
+                                         << "Capricorn " + lri + "15\u00b019" + pdi;
+    QTest::newRow("with the minutes' mark") << "Leo 29\u00b050'"
+                                            << "Leo " + lri + "29\u00b050'" + pdi;
+    QTest::newRow("Arabic, with marks around")
+        << "\u0627\u0644\u0623\u0633\u062f \u200e29\u00b050'\u200e"
+        << "\u0627\u0644\u0623\u0633\u062f \u200e" + lri + "29\u00b050'" + pdi + "\u200e";
+    QTest::newRow("seconds, two angles")
+        << "51\u00b0 30\u2032 26\u2033 to 0\u00b0 7\u2032"
+        << lri + "51\u00b0 30\u2032 26\u2033" + pdi + " to " + lri + "0\u00b0 7\u2032" + pdi;
+    QTest::newRow("kept already") << "Leo " + lri + "29\u00b050'" + pdi
+                                  << "Leo " + lri + "29\u00b050'" + pdi;
+    QTest::newRow("no angle") << "NA"
+                              << "NA";
+    QTest::newRow("a number without degrees") << "Jupiter 12"
+                                              << "Jupiter 12";
+}
+
+void TestDocument::anglesKeptLeftToRight() {
+    QFETCH(QString, text);
+    QFETCH(QString, kept);
+    QCOMPARE(anglesLeftToRight(text), kept);
+}
+
+void TestDocument::rightToLeftDocument() {
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const ReadingDocument reading =
+        makeDocument(stars::assembleReading("Vega"), Ada(), kMadeOn, arabic);
+    QCOMPARE(reading.direction, Qt::RightToLeft);
+    QCOMPARE(makeDocument(stars::assembleReading("Vega"), Ada(), kMadeOn, kBritish).direction,
+             Qt::LeftToRight);
+    // The latitude, the longitude and the position read left to right
+    // within the right-to-left lines, in the text as on paper.
+    const QString lri(QChar(0x2066)), pdi(QChar(0x2069));
+    QCOMPARE(reading.details[4].value, lri + "51\u00b0 30\u2032 26\u2033 N" + pdi);
+    QCOMPARE(reading.details[5].value, lri + "0\u00b0 7\u2032 39\u2033 W" + pdi);
+    QCOMPARE(reading.attributes[6].value, "Capricorn " + lri + "15\u00b019" + pdi);
+    QVERIFY(toText(reading).contains("Position: Capricorn " + lri + "15\u00b019" + pdi + "\n"));
+    // Every block says its direction; the clipboard's table is in reading
+    // order, caption first, for a browser to mirror; the page's has its
+    // value first and sits on the right, as Qt lays it out.
+    const QString html = toHtml(reading);
+    QVERIFY(html.startsWith(QLatin1String("<html dir=\"rtl\">")));
+    QVERIFY(html.contains(QLatin1String("<body dir=\"rtl\"")));
+    QVERIFY(html.contains(QLatin1String("<h1 dir=\"rtl\">")));
+    const QString captionCell = QStringLiteral(
+        "<th align=\"right\" valign=\"top\" dir=\"rtl\" style=\"padding-left:12px\">Angel</th>");
+    const QString valueCell =
+        QStringLiteral("<td align=\"right\" valign=\"top\" dir=\"rtl\">Raphael</td>");
+    const ReadingDocument regulus =
+        makeDocument(stars::assembleReading("Regulus"), Ada(), kMadeOn, arabic);
+    QVERIFY2(toHtml(regulus).contains("<tr>" + captionCell + valueCell + "</tr>"),
+             qPrintable(toHtml(regulus)));
+    const QString page = toPageHtml(regulus);
+    QVERIFY2(page.contains("<tr>" + valueCell + captionCell + "</tr>"), qPrintable(page));
+    QCOMPARE(page.count(QLatin1String("<table dir=\"rtl\" align=\"right\"")), 2);
+    QCOMPARE(toHtml(regulus).count(QLatin1String("align=\"right\" cellspacing")), 0);
 }
 
 void TestDocument::fileNames_data() {
@@ -206,6 +284,73 @@ void TestDocument::paperFollowsTheCountry() {
     QCOMPARE(pageSizeFor(QLocale(QLocale::English, QLocale::UnitedKingdom)).id(), QPageSize::A4);
     QCOMPARE(pageSizeFor(QLocale(QLocale::German, QLocale::Germany)).id(), QPageSize::A4);
     QCOMPARE(pageSizeFor(QLocale(QLocale::Hindi, QLocale::India)).id(), QPageSize::A4);
+}
+
+void TestDocument::printedPageIsTheDocuments_data() {
+    QTest::addColumn<QPageLayout>("chosen");
+    QTest::addColumn<int>("printerDefault");
+    QTest::addColumn<bool>("takesWanted");
+    QTest::addColumn<int>("paper");
+    QTest::addColumn<QMarginsF>("margins");  // in millimetres
+    QTest::addColumn<int>("orientation");
+    const auto layout = [](QPageSize::PageSizeId size, QMarginsF margins, QMarginsF least,
+                           QPageLayout::Orientation orientation = QPageLayout::Portrait) {
+        return QPageLayout(QPageSize(size), orientation, margins, QPageLayout::Millimeter, least);
+    };
+    const QMarginsF quarterInch(6.35, 6.35, 6.35, 6.35);
+    const QMarginsF twenty(20, 20, 20, 20);
+    // The document wants US Letter with 20 mm; the printer's default is A4.
+    QTest::newRow("the dialog fell back to the printer's paper and margins")
+        << layout(QPageSize::A4, quarterInch, quarterInch) << int(QPageSize::A4) << true
+        << int(QPageSize::Letter) << twenty << int(QPageLayout::Portrait);
+    QTest::newRow("a printer without the document's paper")
+        << layout(QPageSize::A4, quarterInch, quarterInch) << int(QPageSize::A4) << false
+        << int(QPageSize::A4) << twenty << int(QPageLayout::Portrait);
+    QTest::newRow("no margins at all (a file)")
+        << layout(QPageSize::Letter, QMarginsF(), QMarginsF()) << int(QPageSize::Letter) << true
+        << int(QPageSize::Letter) << twenty << int(QPageLayout::Portrait);
+    QTest::newRow("paper the user chose")
+        << layout(QPageSize::A3, quarterInch, quarterInch) << int(QPageSize::A4) << true
+        << int(QPageSize::A3) << twenty << int(QPageLayout::Portrait);
+    QTest::newRow("margins the user chose")
+        << layout(QPageSize::A4, QMarginsF(10, 12, 10, 12), quarterInch) << int(QPageSize::A4)
+        << true << int(QPageSize::Letter) << QMarginsF(10, 12, 10, 12)
+        << int(QPageLayout::Portrait);
+    QTest::newRow("a page turned by the user")
+        << layout(QPageSize::Letter, quarterInch, quarterInch, QPageLayout::Landscape)
+        << int(QPageSize::A4) << true << int(QPageSize::Letter) << twenty
+        << int(QPageLayout::Landscape);
+    QTest::newRow("a printer that cannot reach 20 mm")
+        << layout(QPageSize::A4, QMarginsF(25, 6, 25, 6), QMarginsF(25, 6, 25, 6))
+        << int(QPageSize::A4) << true << int(QPageSize::Letter) << QMarginsF(25, 20, 25, 20)
+        << int(QPageLayout::Portrait);
+    QTest::newRow("the document's own page")
+        << layout(QPageSize::Letter, twenty, quarterInch) << int(QPageSize::A4) << true
+        << int(QPageSize::Letter) << twenty << int(QPageLayout::Portrait);
+}
+
+void TestDocument::printedPageIsTheDocuments() {
+    QFETCH(QPageLayout, chosen);
+    QFETCH(int, printerDefault);
+    QFETCH(bool, takesWanted);
+    QFETCH(int, paper);
+    QFETCH(QMarginsF, margins);
+    QFETCH(int, orientation);
+    const QPageLayout wanted = pageLayoutFor(QPageSize(QPageSize::Letter));
+    QCOMPARE(wanted.margins(QPageLayout::Millimeter), QMarginsF(20, 20, 20, 20));
+    const QPageLayout printed = pageLayoutToPrint(
+        wanted, chosen, QPageSize(QPageSize::PageSizeId(printerDefault)), takesWanted);
+    QCOMPARE(printed.pageSize().id(), QPageSize::PageSizeId(paper));
+    QCOMPARE(int(printed.orientation()), orientation);
+    const QMarginsF got = printed.margins(QPageLayout::Millimeter);
+    QVERIFY2(qAbs(got.left() - margins.left()) < 0.2 && qAbs(got.top() - margins.top()) < 0.2 &&
+                 qAbs(got.right() - margins.right()) < 0.2 &&
+                 qAbs(got.bottom() - margins.bottom()) < 0.2,
+             qPrintable(QStringLiteral("%1 %2 %3 %4")
+                            .arg(got.left())
+                            .arg(got.top())
+                            .arg(got.right())
+                            .arg(got.bottom())));
 }
 
 void TestDocument::pdfOfEveryStar_data() {
@@ -317,6 +462,40 @@ void TestDocument::pdfIsBlackOnWhiteOnADarkDesktop() {
     const int all = page.width() * page.height();
     QVERIFY2(light > all * 85 / 100, qPrintable(QString::number(light * 100 / all)));
     QVERIFY2(dark_ > all / 200, qPrintable(QString::number(dark_)));  // the text is there, dark
+
+    // Black on white and nothing else: no coloured pixel (the headings are
+    // not blue), and every line of text, the footer too, as black as the
+    // rest (not grey): each row of text reaches black.
+    Poppler(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QStringLiteral("150"), QStringLiteral("-png"),
+             QStringLiteral("-singlefile"), path, folder.filePath(QStringLiteral("fine"))});
+    const QImage fine =
+        QImage(folder.filePath(QStringLiteral("fine.png"))).convertToFormat(QImage::Format_RGB32);
+    QVERIFY(!fine.isNull());
+    int lines = 0;
+    int darkest = 255;  // of the current line of text
+    for (int y = 0; y < fine.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(fine.constScanLine(y));
+        int rowDarkest = 255;
+        int spread = 0;
+        for (int x = 0; x < fine.width(); ++x) {
+            const QRgb pixel = row[x];
+            spread = std::max(spread, std::max({qRed(pixel), qGreen(pixel), qBlue(pixel)}) -
+                                          std::min({qRed(pixel), qGreen(pixel), qBlue(pixel)}));
+            rowDarkest = std::min(rowDarkest, qGray(pixel));
+        }
+        QVERIFY2(spread < 12, qPrintable(QStringLiteral("a coloured pixel in row %1").arg(y)));
+        if (rowDarkest < 200) {
+            darkest = std::min(darkest, rowDarkest);
+        } else if (darkest < 255) {
+            // The end of a line of text.
+            ++lines;
+            QVERIFY2(darkest < 40,
+                     qPrintable(QStringLiteral("line %1 is grey: %2").arg(lines).arg(darkest)));
+            darkest = 255;
+        }
+    }
+    QVERIFY2(lines >= 18, qPrintable(QString::number(lines)));
 }
 
 void TestDocument::savedWholeAndPrivate() {
