@@ -276,6 +276,21 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
     }
     for (int column = 0; column < 4; ++column)
         grid->setColumnMinimumWidth(column, widths[column]);
+    if (isRightToLeft()) {
+        // The position kept left to right draws its marks in a font of their
+        // own: its row is as tall as the tallest of them, whatever the star.
+        QLabel* position = attributeLabels_[static_cast<std::size_t>(stars::Attribute::Position)];
+        QLabel probe;
+        probe.setFont(position->font());
+        int height = 0;
+        for (const stars::PrincipalStar& star : stars::FillPrincipalStarLore()) {
+            probe.setText(document::anglesLeftToRight(translation::shownValue(
+                stars::Attribute::Position, stars::loreValue(star, stars::Attribute::Position))));
+            height = std::max(height, probe.sizeHint().height());
+        }
+        probe.setText(translation::loreText(stars::NotAvailableMark));
+        position->setMinimumHeight(std::max(height, probe.sizeHint().height()));
+    }
 
     QLabel* effect = attributeLabels_[static_cast<std::size_t>(stars::Attribute::Effect)];
     const int effectWidth = widths[1] + widths[2] + widths[3] + 2 * grid->horizontalSpacing();
