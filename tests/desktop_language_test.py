@@ -17,7 +17,7 @@ import xml.etree.ElementTree as ET
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import Program, descendants, fail, pump, text_of, wait_for, xdotool  # noqa: E402
+from desktop import Program, descendants, fail, text_of, wait_for, xdotool  # noqa: E402
 
 
 class Translations:
@@ -78,12 +78,12 @@ def reading_in(program_path, folder, language, typed_name):
         # Real keys: the name in the language's letters, the degrees in digits.
         program.click(name)
         xdotool("type", "--delay", "60", typed_name)
-        if not wait_for(lambda: text_of(name) == typed_name.upper(), 5):
+        if not wait_for(lambda: text_of(name) == typed_name.upper()):
             fail(f"the name box took {text_of(name)!r} of {typed_name!r}")
         for box, value in ((degrees, "77"), (minutes, "33")):
             program.click(box)
             xdotool("type", "--delay", "60", value)
-            if not wait_for(lambda: text_of(box) == value, 5):
+            if not wait_for(lambda: text_of(box) == value):
                 fail(f"a latitude box took {text_of(box)!r} of {value!r}")
         for other in ("Longitude degrees", "Longitude minutes", "Longitude seconds",
                       "Latitude seconds"):
@@ -101,7 +101,7 @@ def reading_in(program_path, folder, language, typed_name):
              "json"], capture_output=True, text=True, check=True,
             env=dict(os.environ, LANGUAGE="en")).stdout)
         star = english["star"]
-        result = program.window_with(star, pyatspi.ROLE_LABEL, seconds=10)
+        result = program.window_with(star, pyatspi.ROLE_LABEL)
         if not result:
             fail(f"no reading of {star} in {language}")
         angel = tr("Lore", english["attributes"]["angel"])
