@@ -7,8 +7,8 @@ the reading button, and reads the star line and the ten attributes back from
 the result form. Also checks that the highlighted place and the star line
 are announced.
 
-Run inside a D-Bus session on a display:
-    dbus-run-session -- xvfb-run -a tests/accessibility_test.py PROGRAM
+Run in a D-Bus session of its own, on a display:
+    tests/private_session.sh xvfb-run -a tests/accessibility_test.py PROGRAM
 """
 import os
 import sys

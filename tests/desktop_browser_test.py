@@ -15,8 +15,8 @@ A page that loads for a while is one the server holds back until the test
 lets it go, so that what must happen while it loads is seen to happen then
 however slowly the machine runs.
 
-Run inside a D-Bus session on a display:
-    dbus-run-session -- xvfb-run -a tests/desktop_browser_test.py PROGRAM
+Run in a D-Bus session of its own, on a display:
+    tests/private_session.sh xvfb-run -a tests/desktop_browser_test.py PROGRAM
 """
 import http.server
 import os

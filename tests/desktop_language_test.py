@@ -6,7 +6,7 @@ form is mirrored, the name box takes Arabic letters typed on the keyboard,
 the degrees take digits, and the reading command gives the star the command
 line gives, with its lore in Arabic; under German the same reading in German.
 
-    dbus-run-session -- xvfb-run -a tests/desktop_language_test.py PROGRAM TS_FOLDER
+    tests/private_session.sh xvfb-run -a tests/desktop_language_test.py PROGRAM TS_FOLDER
 """
 import json
 import os

@@ -8,9 +8,9 @@ the farewell form, a logout's SIGTERM, and the forms on a dark desktop.
 Real X keys and clicks go in with xdotool; the program is read back over the
 accessibility bus, and the window manager's view with xprop.
 
-Run inside a D-Bus session on a display of 1600x1000 (3200x2000 with
+Run in a D-Bus session of its own, on a display of 1600x1000 (3200x2000 with
 --scale 2):
-    dbus-run-session -- xvfb-run -a -s "-screen 0 1600x1000x24" \\
+    tests/private_session.sh xvfb-run -a -s "-screen 0 1600x1000x24" \\
         tests/desktop_session_test.py PROGRAM [--scale 2 | --font 16 | --dark]
 
 Without an option it runs every check at 100 %; --scale and --font check

@@ -5,8 +5,8 @@ mouse clicks sent with xdotool, a dead-key keyboard layout set with
 setxkbmap, a paste from the X selection; and reads the program back through
 the accessibility bus and the X server.
 
-Run inside a D-Bus session on a display:
-    dbus-run-session -- xvfb-run -a tests/desktop_test.py PROGRAM
+Run in a D-Bus session of its own, on a display:
+    tests/private_session.sh xvfb-run -a tests/desktop_test.py PROGRAM
 """
 import glob
 import json

@@ -10,8 +10,8 @@ Print says so, and the print preview opens all the same.
 Where cupsd cannot be started here, the test says so and is skipped (status
 77), not passed.
 
-Run inside a D-Bus session on a display:
-    dbus-run-session -- xvfb-run -a tests/print_test.py PROGRAM
+Run in a D-Bus session of its own, on a display:
+    tests/private_session.sh xvfb-run -a tests/print_test.py PROGRAM
 """
 import os
 import shutil

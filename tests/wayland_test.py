@@ -7,8 +7,8 @@ the accessibility bus; the built-in browser searches and draws its results
 page (read off Weston's own screenshot); then the program ends on the
 session's SIGTERM.
 
-Run inside a D-Bus session, without an X display:
-    dbus-run-session -- tests/wayland_test.py PROGRAM
+Run in a D-Bus session of its own, without an X display:
+    tests/private_session.sh tests/wayland_test.py PROGRAM
 """
 import os
 import signal
