@@ -21,7 +21,8 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (READING_BUTTON, Program, XServer, descendants, fail,  # noqa: E402
-                     shown_alone, text_of, visible_windows, wait_for, xdotool)
+                     shown_alone, text_of, visible_windows, wait_for, windows_of,
+                     xdotool)
 
 MAIN_TITLE = "Asterine v1.0"
 MESSAGE_TITLE = "Asterine"
@@ -140,16 +141,20 @@ def large_selection_paste(program, inputs):
     try:
         x = XServer.shared()
         primary = x.display.intern_atom("PRIMARY")
-        if not wait_for(lambda: x.display.get_selection_owner(primary) != 0):
+
+        def xclip_owns():
+            owner = x.display.get_selection_owner(primary)
+            return owner != x.X.NONE and owner.id not in windows_of(program.process.pid, False)
+        if not wait_for(xclip_owns):
             fail("xclip did not take the selection")
+        # The X server hands over the 10 MB in pieces; from the click on, the
+        # program may spend two seconds of processor time on them before it
+        # is idle again (on a machine of its own, two seconds), however long
+        # other work on the machine makes it wait for the processor.
+        started = program.cpu_seconds()
         program.click(name, button=2)
         if not wait_for(lambda: name.queryText().characterCount == 32767):
             fail(f"the pasted name holds {name.queryText().characterCount} characters")
-        # The X server hands over the 10 MB in pieces; from their arrival on,
-        # the program may spend two seconds of processor time before it is
-        # idle again (on a machine of its own, two seconds), however long
-        # other work on the machine makes it wait for the processor.
-        started = program.cpu_seconds()
         program.settle()
 
         # Idle again: less than a tenth of a core over half a second.
