@@ -68,7 +68,12 @@ def text_of(node):
 
 
 def xdotool(*arguments):
-    subprocess.run(["xdotool", *arguments], check=True)
+    # --sync waits for the X server to report the move or the activation,
+    # without a limit of its own.
+    try:
+        subprocess.run(["xdotool", *arguments], check=True, timeout=PATIENCE)
+    except subprocess.TimeoutExpired:
+        fail(f"xdotool {' '.join(arguments)} did not finish in {PATIENCE} s")
 
 
 def visible_windows(title):
