@@ -2,6 +2,7 @@
 """What the tests that drive the real program share: starting it on the
 display with the accessibility bus on, finding its windows and controls as a
 screen reader does, and sending real X input with xdotool."""
+import contextlib
 import os
 import random
 import select
@@ -169,6 +170,42 @@ class XServer:
         child = self.root.query_pointer().child
         return child.id if child else None
 
+    @staticmethod
+    def keysym(key):
+        """The keysym of a character, or of a key named as xdotool names it."""
+        from Xlib import XK
+        if len(key) == 1:
+            return ord(key) if ord(key) < 0x100 else 0x1000000 + ord(key)
+        XK.load_keysym_group("xkb")  # the dead keys
+        return XK.string_to_keysym(key.split("+")[-1])
+
+    @contextlib.contextmanager
+    def keys_for(self, keys):
+        """Puts the characters or keys that no key of the keyboard gives on
+        spare keys for as long as this lasts. (xdotool would put each on a
+        spare key just while it types it, and take it off again perhaps
+        before the program has read which key gives what.)"""
+        info = self.display.display.info
+        first, count = info.min_keycode, info.max_keycode - info.min_keycode + 1
+        mapping = self.display.get_keyboard_mapping(first, count)
+        spare = [first + i for i, row in enumerate(mapping) if not any(row)]
+        missing = []
+        for keysym in dict.fromkeys(self.keysym(key) for key in keys):
+            if not self.display.keysym_to_keycode(keysym):
+                missing.append(keysym)
+        if len(missing) > len(spare):
+            fail(f"the keyboard has no spare keys for {keys!r}")
+        changed = list(zip(spare, missing))
+        for keycode, keysym in changed:
+            self.display.change_keyboard_mapping(keycode, [(keysym, keysym)])
+        self.display.sync()
+        try:
+            yield
+        finally:
+            for keycode, _ in changed:
+                self.display.change_keyboard_mapping(keycode, [tuple(mapping[keycode - first])])
+            self.display.sync()
+
     def window_manager(self):
         """Whether a window manager runs on the display."""
         check = self.root.get_full_property(
@@ -237,6 +274,21 @@ class Program:
                     window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
                     break
             deliver()
+
+    def type(self, text):
+        """Types `text` with real keys, each character on a key of its own
+        that stays while all of it is typed."""
+        with XServer.shared().keys_for(text):
+            self.settle()  # the program has read the keyboard's new keys
+            xdotool("type", "--delay", "60", text)
+            self.settle()
+
+    def keys(self, *keys):
+        """Presses keys named as xdotool names them, as type() types."""
+        with XServer.shared().keys_for(keys):
+            self.settle()
+            xdotool("key", "--delay", "60", *keys)
+            self.settle()
 
     def focus(self, window):
         """Gives the X window `window` the keyboard focus, as a click on it

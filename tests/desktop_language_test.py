@@ -77,7 +77,7 @@ def reading_in(program_path, folder, language, typed_name):
 
         # Real keys: the name in the language's letters, the degrees in digits.
         program.click(name)
-        xdotool("type", "--delay", "60", typed_name)
+        program.type(typed_name)
         if not wait_for(lambda: text_of(name) == typed_name.upper()):
             fail(f"the name box took {text_of(name)!r} of {typed_name!r}")
         for box, value in ((degrees, "77"), (minutes, "33")):

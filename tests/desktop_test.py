@@ -83,7 +83,7 @@ def dead_keys(program, inputs):
     subprocess.run(["setxkbmap", "-layout", "us", "-variant", "intl"], check=True)
     try:
         program.click(name)
-        xdotool("key", "--delay", "60", "End", "dead_acute", "e")
+        program.keys("End", "dead_acute", "e")
         if "Please Enter only Letters" not in (expect_message(program) or []):
             fail("a composed \u00e9 in the name box showed no message")
         expect_text(name, "MI", "name after a composed letter")
@@ -91,7 +91,7 @@ def dead_keys(program, inputs):
         expect_text(name, "MIA", "name after a plain letter on the dead-key layout")
 
         program.click(degrees)
-        xdotool("key", "--delay", "60", "End", "dead_circumflex", "a")
+        program.keys("End", "dead_circumflex", "a")
         if "Only Numbers Are Accepted" not in (expect_message(program) or []):
             fail("a composed \u00e2 in the degrees box showed no message")
         expect_text(degrees, "2", "degrees after a composed letter")
@@ -119,7 +119,7 @@ def one_message_for_a_long_commit(program, inputs):
     subprocess.run(["setxkbmap", "-layout", "us", "-variant", "intl"], check=True)
     try:
         program.click(name)
-        xdotool("key", "--delay", "60", "dead_acute", "z")
+        program.keys("dead_acute", "z")
         if "Please Enter only Letters" not in (expect_message(program) or []):
             fail("a committed string of digits showed no message")
         expect_no_message(program)  # one message for the whole commit, not 200
