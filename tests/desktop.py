@@ -262,7 +262,10 @@ class Program:
         on to the next round of the program's event loop."""
         for _ in range(2):
             if self.on_x:
-                windows = windows_of(self.process.pid) or windows_of(self.process.pid, False)
+                # None may be found while one window takes another's place
+                # and the window manager takes the old one off its frame.
+                windows = wait_for(lambda: windows_of(self.process.pid) or
+                                   windows_of(self.process.pid, False))
                 if not windows:
                     fail("the program has no window on the X server to ask")
                 if not XServer.shared().ping(windows):
