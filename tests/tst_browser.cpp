@@ -166,6 +166,11 @@ private:
             field = QStringLiteral(
                 "<input id=\"field\" value=\"abcd\" style=\"position:"
                 "fixed; left:0; top:0; width:200px; height:40px\">");
+        // "/renamed" takes another name a moment after it has loaded.
+        if (path == QLatin1String("/renamed"))
+            field = QStringLiteral(
+                "<script>onload = () => setTimeout(() => document.title = 'Renamed', 200);"
+                "</script>");
         // "/jump" goes on to "/landing" by itself, without a click, as some
         // results pages do.
         if (path == QLatin1String("/jump"))
@@ -330,6 +335,7 @@ private slots:
     void historyAndAddressBox();
     void busyCaptionWhileLoading_data();
     void busyCaptionWhileLoading();
+    void captionFollowsThePageName();
     void stopEndsTheBusyCaption();
     void navigationsThatLoadNothingEndTheBusyState();
     void backAndForwardAcrossTheStartPage();
@@ -567,6 +573,22 @@ void TestBrowser::busyCaptionWhileLoading() {
         CHECKED(ExpectBusyUntil(browser, click("Refresh"), QStringLiteral("Page /home")));
         CHECKED(ExpectBusyUntil(browser, click("Back"), QStringLiteral("Page /typed")));
     }
+}
+
+void TestBrowser::captionFollowsThePageName() {
+    // A page that takes its name only after it has loaded, as a busy
+    // machine's engine may also tell it late: the caption follows.
+    LoopbackServer server;
+    const auto owner = OpenBrowser(server.settings());
+    FrmBrowser* browser = owner.get();
+    QVERIFY(ShowsResults(browser, server));
+    QVERIFY(Activate(browser));
+    QWidget* focus = ClickIntoAddressBox(browser);
+    TypeAddress(focus, server.url(QStringLiteral("/renamed")).toString());
+    CHECKED(ExpectBusyUntil(
+        browser, [&] { QTest::keyClick(focus, Qt::Key_Return); }, QStringLiteral("Page /renamed")));
+    WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Renamed"));
+    QVERIFY(!BusyTimer(browser)->isActive());
 }
 
 void TestBrowser::stopEndsTheBusyCaption() {
@@ -980,10 +1002,11 @@ void TestBrowser::renderProcessDiesDuringALoad() {
     // The busy caption ends with the page shown, never left standing.
     WAIT_VERIFY(!BusyTimer(browser)->isActive());
     QVERIFY(browser->windowTitle() != kWorking);
-    // The page on its way still arrives, in a fresh render process.
+    // The page on its way still arrives, in a fresh render process, and
+    // takes the notice's place once loaded.
     server.release();
     WAIT_COMPARE(browser->windowTitle(), QStringLiteral("Page /home"));
-    QVERIFY(browser->view()->isVisible());
+    WAIT_VERIFY(browser->view()->isVisible());
 }
 
 void TestBrowser::unreachableHostShowsTheEngineErrorPage() {
