@@ -11,7 +11,7 @@ packages=(
     libbenchmark-dev libgeonames-dev liberfa-dev swe-basic-data
     xvfb xauth x11-utils fonts-dejavu-core fonts-lohit-deva fonts-noto-core locales
     desktop-file-utils appstream dpkg-dev lintian
-    dbus at-spi2-core python3-pyatspi xdotool x11-xkb-utils xclip
+    dbus at-spi2-core python3-pyatspi python3-xlib xdotool x11-xkb-utils xclip
     openbox weston qt6-wayland qt6-gtk-platformtheme imagemagick python3-pil openssl
     poppler-utils cups-daemon cups-client
     tzdata

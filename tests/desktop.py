@@ -2,7 +2,10 @@
 """What the tests that drive the real program share: starting it on the
 display with the accessibility bus on, finding its windows and controls as a
 screen reader does, and sending real X input with xdotool."""
+import contextlib
 import os
+import random
+import select
 import subprocess
 import sys
 import tempfile
@@ -12,6 +15,12 @@ import pyatspi
 from gi.repository import GLib
 
 READING_BUTTON = "Get My Fixed Stars Astrology Reading"
+
+# How long anything awaited may take before a check gives up on it. Every
+# wait ends as soon as what it waits for happens, so the limit costs nothing
+# when all is well; it is long because a machine busy with other work may
+# take many seconds to start a program, map a window or load a page.
+PATIENCE = 90
 
 
 def pump(seconds):
@@ -24,14 +33,20 @@ def pump(seconds):
         time.sleep(0.02)
 
 
-def wait_for(find, seconds=20):
+def deliver():
+    """Hands the events the accessibility bus holds already to their listeners."""
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
+def wait_for(find, seconds=PATIENCE):
     deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
+    while True:
         found = find()
-        if found:
-            return found
+        if found or time.monotonic() >= deadline:
+            return found or None
         pump(0.05)
-    return None
 
 
 def descendants(node):
@@ -54,7 +69,12 @@ def text_of(node):
 
 
 def xdotool(*arguments):
-    subprocess.run(["xdotool", *arguments], check=True)
+    # --sync waits for the X server to report the move or the activation,
+    # without a limit of its own.
+    try:
+        subprocess.run(["xdotool", *arguments], check=True, timeout=PATIENCE)
+    except subprocess.TimeoutExpired:
+        fail(f"xdotool {' '.join(arguments)} did not finish in {PATIENCE} s")
 
 
 def visible_windows(title):
@@ -62,6 +82,135 @@ def visible_windows(title):
     result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", f"^{title}$"],
                             capture_output=True, text=True)
     return [int(w) for w in result.stdout.split()]
+
+
+def shown_alone(title, instead_of=None):
+    """The one window the X server shows with this title, once it shows it
+    alone, and not `instead_of`, the window it takes the place of."""
+    def alone():
+        windows = visible_windows(title)
+        return windows[0] if len(windows) == 1 and windows[0] != instead_of else None
+    window = wait_for(alone)
+    if not window:
+        fail(f"expected one window titled {title!r} in place of {instead_of}, found "
+             f"{visible_windows(title)}")
+    return window
+
+
+def windows_of(pid, visible=True):
+    """The X windows of the process `pid`; only those shown, or all."""
+    found = subprocess.run(["xdotool", "search", *(["--onlyvisible"] if visible else []),
+                            "--pid", str(pid)], capture_output=True, text=True)
+    return [int(w) for w in found.stdout.split()]
+
+
+class XServer:
+    """A connection of the tests' own to the X server, for what xdotool and
+    xprop cannot wait on: a ping that a program answers only once it has
+    handled every X event sent to it before, and the keyboard focus."""
+
+    _shared = None
+
+    @classmethod
+    def shared(cls):
+        if cls._shared is None:
+            cls._shared = cls()
+        return cls._shared
+
+    def __init__(self):
+        from Xlib import X, display
+        self.X = X
+        self.display = display.Display()
+        # A window that went away before its ping arrived is no failure of
+        # its own: the ping simply goes unanswered.
+        self.display.set_error_handler(lambda *error: None)
+        self.root = self.display.screen().root
+        # Answers to pings go to the root window, to whoever listens there.
+        self.root.change_attributes(event_mask=X.StructureNotifyMask |
+                                    X.SubstructureNotifyMask)
+        self.protocols = self.display.intern_atom("WM_PROTOCOLS")
+        self.ping_atom = self.display.intern_atom("_NET_WM_PING")
+        self.token = random.randrange(1 << 20, 1 << 30)
+
+    def ping(self, windows, seconds=PATIENCE):
+        """Pings the windows of one program; true once any of them answers."""
+        from Xlib.protocol import event
+        self.token += 1
+        for window in windows:
+            target = self.display.create_resource_object("window", window)
+            # No timestamp: a client takes the time of a ping as the server's
+            # time, and a made-up one would make it ignore its own requests.
+            message = event.ClientMessage(
+                window=target, client_type=self.protocols,
+                data=(32, [self.ping_atom, self.X.CurrentTime, window, self.token, 0]))
+            target.send_event(message, event_mask=0)
+        self.display.flush()
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            while self.display.pending_events():
+                answer = self.display.next_event()
+                if answer.type == self.X.ClientMessage and answer.client_type == self.protocols:
+                    data = answer.data[1]
+                    if data[0] == self.ping_atom and data[3] == self.token:
+                        return True
+            select.select([self.display.fileno()], [], [], 0.05)
+        return False
+
+    def focus_within(self, window):
+        """Whether the keyboard focus lies on `window` or a window inside it."""
+        focus = self.display.get_input_focus().focus
+        while isinstance(focus, type(self.root)) and focus.id != self.root.id:
+            if focus.id == window:
+                return True
+            focus = focus.query_tree().parent
+        return False
+
+    def under_pointer(self):
+        """The top-level window (a window manager's frame) under the pointer."""
+        child = self.root.query_pointer().child
+        return child.id if child else None
+
+    @staticmethod
+    def keysym(key):
+        """The keysym of a character, or of a key named as xdotool names it."""
+        from Xlib import XK
+        if len(key) == 1:
+            return ord(key) if ord(key) < 0x100 else 0x1000000 + ord(key)
+        XK.load_keysym_group("xkb")  # the dead keys
+        return XK.string_to_keysym(key.split("+")[-1])
+
+    @contextlib.contextmanager
+    def keys_for(self, keys):
+        """Puts the characters or keys that no key of the keyboard gives on
+        spare keys for as long as this lasts. (xdotool would put each on a
+        spare key just while it types it, and take it off again perhaps
+        before the program has read which key gives what.)"""
+        info = self.display.display.info
+        first, count = info.min_keycode, info.max_keycode - info.min_keycode + 1
+        mapping = self.display.get_keyboard_mapping(first, count)
+        spare = [first + i for i, row in enumerate(mapping) if not any(row)]
+        missing = []
+        for keysym in dict.fromkeys(self.keysym(key) for key in keys):
+            if not self.display.keysym_to_keycode(keysym):
+                missing.append(keysym)
+        if len(missing) > len(spare):
+            fail(f"the keyboard has no spare keys for {keys!r}")
+        changed = list(zip(spare, missing))
+        for keycode, keysym in changed:
+            self.display.change_keyboard_mapping(keycode, [(keysym, keysym)])
+        self.display.sync()
+        try:
+            yield
+        finally:
+            for keycode, _ in changed:
+                self.display.change_keyboard_mapping(keycode, [tuple(mapping[keycode - first])])
+            self.display.sync()
+
+    def window_manager(self):
+        """Whether a window manager runs on the display."""
+        check = self.root.get_full_property(
+            self.display.intern_atom("_NET_SUPPORTING_WM_CHECK"), self.X.AnyPropertyType)
+        return bool(check and check.value)
 
 
 class Program:
@@ -77,13 +226,18 @@ class Program:
         env.update(environment or {})
         os.makedirs(env["XDG_RUNTIME_DIR"], mode=0o700)
         self.path = path
+        self.on_x = "DISPLAY" in env and env.get("QT_QPA_PLATFORM", "xcb").startswith("xcb")
         self.process = subprocess.Popen([path], env=env)
         self.app = wait_for(self._application)
         if not self.app:
-            fail("the program did not appear on the accessibility bus")
+            desktop = pyatspi.Registry.getDesktop(0)
+            present = [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+            fail(f"the program did not appear on the accessibility bus (status "
+                 f"{self.process.poll()}); it holds {[a.name for a in present if a]}")
 
     def _application(self):
         desktop = pyatspi.Registry.getDesktop(0)
+        desktop.clearCache()
         for i in range(desktop.childCount):
             app = desktop.getChildAtIndex(i)
             if app is not None and app.name == "asterine":
@@ -95,6 +249,86 @@ class Program:
         self.process.wait()
         self.home.cleanup()
 
+    def settle(self):
+        """Returns once the program has handled all that was sent to it so
+        far: every X event (keys, clicks, focus) and every request on the
+        accessibility bus, and shown whatever they made it show. A check that
+        something did not happen looks after this, not after a while.
+
+        On X the program answers a ping once it has read every event before
+        it, and handles the events it read before it takes the next request
+        from the accessibility bus, whose answer follows the events the
+        program sent on that bus before. Twice, for what the events handed
+        on to the next round of the program's event loop."""
+        for _ in range(2):
+            if self.on_x:
+                # None may be found while one window takes another's place
+                # and the window manager takes the old one off its frame.
+                windows = wait_for(lambda: windows_of(self.process.pid) or
+                                   windows_of(self.process.pid, False))
+                if not windows:
+                    fail("the program has no window on the X server to ask")
+                if not XServer.shared().ping(windows):
+                    fail(f"the program answered no ping in {PATIENCE} s: it hangs")
+            self.app.clearCache()
+            for i in range(self.app.childCount):
+                window = self.app.getChildAtIndex(i)
+                if window is not None:
+                    window.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+                    break
+            deliver()
+
+    def type(self, text):
+        """Types `text` with real keys, each character on a key of its own
+        that stays while all of it is typed."""
+        with XServer.shared().keys_for(text):
+            self.settle()  # the program has read the keyboard's new keys
+            xdotool("type", "--delay", "60", text)
+            self.settle()
+
+    def keys(self, *keys):
+        """Presses keys named as xdotool names them, as type() types."""
+        with XServer.shared().keys_for(keys):
+            self.settle()
+            xdotool("key", "--delay", "60", *keys)
+            self.settle()
+
+    def focus(self, window):
+        """Gives the X window `window` the keyboard focus, as a click on it
+        does, and returns once the program has taken it."""
+        x = XServer.shared()
+        if x.window_manager():
+            xdotool("windowactivate", "--sync", str(window))
+        else:
+            xdotool("windowfocus", "--sync", str(window))
+        if not wait_for(lambda: x.focus_within(window)):
+            fail(f"the window {window} did not take the keyboard focus")
+        self.settle()
+
+    def focused_window(self):
+        """The program's shown X window that holds the keyboard focus, if any."""
+        x = XServer.shared()
+        for window in windows_of(self.process.pid):
+            if x.focus_within(window):
+                return window
+        return None
+
+    def await_focus(self, window=None, leaving=None, what="the new window"):
+        """Waits until the keyboard focus lies in the program's X window
+        `window`, or in any window of the program's but `leaving`, and the
+        program has taken it; returns that window. Keys typed before then
+        would go to the window that had the focus."""
+        def arrived():
+            focused = self.focused_window()
+            if focused is None or focused == leaving:
+                return None
+            return focused if window is None or focused == window else None
+        focused = wait_for(arrived)
+        if not focused:
+            fail(f"{what} did not take the keyboard focus (it is in {self.focused_window()})")
+        self.settle()
+        return focused
+
     def windows(self):
         """The program's windows that are showing."""
         for i in range(self.app.childCount):
@@ -102,7 +336,7 @@ class Program:
             if window is not None and window.getState().contains(pyatspi.STATE_SHOWING):
                 yield window
 
-    def window_with(self, name, role=None, seconds=20):
+    def window_with(self, name, role=None, seconds=PATIENCE):
         """The showing window that holds a control called `name`."""
         def find():
             for window in self.windows():
@@ -128,8 +362,7 @@ class Program:
     def press(button):
         button.queryAction().doAction(0)
 
-    @staticmethod
-    def click(node, button=1):
+    def click(self, node, button=1):
         """A real mouse click in the middle of a control."""
         extents = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         x, y = extents.x + extents.width // 2, extents.y + extents.height // 2
@@ -140,6 +373,23 @@ class Program:
         if f"X={x}\n" not in where or f"Y={y}\n" not in where:
             xdotool("mousemove", "--sync", str(x), str(y))
         xdotool("click", str(button))
+        # A window manager gives the clicked window the keyboard focus when
+        # it has handled the click; keys typed next go there only then.
+        server = XServer.shared()
+        if server.window_manager():
+            top = server.under_pointer()
+            if top and not wait_for(lambda: server.focus_within(top)):
+                fail(f"the window under a click ({top}) did not take the keyboard focus")
+        self.settle()
+
+    def message_showing(self, title):
+        """Whether the program shows a window with this title, as it itself
+        sees it: a window shown but not yet mapped by a window manager counts."""
+        self.app.clearCache()
+        for window in self.windows():
+            if window.name == title:
+                return True
+        return False
 
     def offered_places(self):
         """The places the atlas list under the City box offers, if it shows."""

@@ -13,8 +13,8 @@ preview opens all the same.
 Where cupsd cannot be started here, the test says so and is skipped (status
 77), not passed.
 
-Run inside a D-Bus session on a display:
-    dbus-run-session -- xvfb-run -a tests/print_test.py PROGRAM
+Run in a D-Bus session of its own, on a display:
+    tests/private_session.sh xvfb-run -a tests/print_test.py PROGRAM
 """
 import os
 import re
@@ -26,8 +26,8 @@ import tempfile
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (READING_BUTTON, Program, descendants, fail, pump,  # noqa: E402
-                     visible_windows, wait_for, xdotool)
+from desktop import (READING_BUTTON, Program, descendants, fail,  # noqa: E402
+                     shown_alone, visible_windows, wait_for, xdotool)
 
 SKIP = 77
 MESSAGE_TITLE = "Asterine"
@@ -117,7 +117,7 @@ class PrintingSystem:
             self.skip("there is no cupsd on this machine")
         self.daemon = subprocess.Popen([cupsd, "-f", "-c", config, "-s", files],
                                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        if not wait_for(lambda: self.daemon.poll() is not None or os.path.exists(self.socket), 10) \
+        if not wait_for(lambda: self.daemon.poll() is not None or os.path.exists(self.socket)) \
                 or self.daemon.poll() is not None:
             self.skip("cupsd did not start here")
         self.environment = {"CUPS_SERVER": self.socket}
@@ -163,18 +163,21 @@ class PrintingSystem:
 
 
 def reading(program):
+    """The reading of INPUTS, its window given the keyboard focus; returns
+    that window."""
     entry = program.window_with(READING_BUTTON)
     if not entry:
         fail("no birth-details form")
+    main = shown_alone("Asterine v1.0")
     inputs = program.inputs(entry)
     for name, value in INPUTS.items():
         inputs[name].queryEditableText().setTextContents(value)
     program.press(program.control(entry, READING_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
-    if not program.window_with("Latin Name", pyatspi.ROLE_LABEL, 10):
+    if not program.window_with("Latin Name", pyatspi.ROLE_LABEL):
         fail("the result form did not come up")
-    window = wait_for(lambda: visible_windows("Asterine v1.0"), 5)
-    xdotool("windowfocus", "--sync", str(window[0]))
-    pump(0.5)
+    window = shown_alone("Asterine v1.0", main)
+    program.focus(window)
+    return window
 
 
 def words(pdf):
@@ -219,14 +222,15 @@ def print_with_the_keys(path):
     try:
         reading(program)
         xdotool("key", "ctrl+p")
-        if not wait_for(lambda: visible_windows("Print"), 15):
+        dialog = wait_for(lambda: visible_windows("Print"))
+        if not dialog:
             fail("Ctrl+P did not open the print dialog")
-        pump(0.5)
+        program.await_focus(dialog[0], what="the print dialog")
         xdotool("key", "Return")
+        # The back end moves a job into place once it has written all of it.
         job = os.path.join(cups.output, "job")
-        if not wait_for(lambda: os.path.exists(job) and os.path.getsize(job) > 0, 30):
+        if not wait_for(lambda: os.path.exists(job) and os.path.getsize(job) > 0):
             fail("the printing system received no job")
-        pump(1.0)  # the backend finishes writing
         text = subprocess.run(["pdftotext", job, "-"], capture_output=True, text=True).stdout
         for wanted in ("Asterine Results", "ADA LOVELACE", "Fixed Star: Regulus", "Cor leonis",
                        "Jupiter And Mars"):
@@ -244,28 +248,28 @@ def without_a_printer(path):
     cups = PrintingSystem(queue=False)
     program = Program(path, dict(cups.environment, LANG="C.UTF-8"))
     try:
-        reading(program)
+        window = reading(program)
         xdotool("key", "ctrl+p")
-        if not wait_for(lambda: visible_windows(MESSAGE_TITLE), 15):
+        message = wait_for(lambda: visible_windows(MESSAGE_TITLE))
+        if not message:
             fail("Ctrl+P with no printer showed nothing")
         said = [node.name for window in program.windows() for node in descendants(window)
                 if node.getRole() == pyatspi.ROLE_LABEL and "No printer" in node.name]
         if not said:
             fail("Ctrl+P with no printer did not say that no printer was found")
+        program.await_focus(message[0], what="the message")
         xdotool("key", "Return")
-        if not wait_for(lambda: not visible_windows(MESSAGE_TITLE), 5):
+        if not wait_for(lambda: not visible_windows(MESSAGE_TITLE)):
             fail("the message did not close")
         # The preview works without a printer: File, Print Preview.
-        window = visible_windows("Asterine v1.0")[0]
-        xdotool("windowfocus", "--sync", str(window))
-        pump(0.3)
+        program.focus(window)
         xdotool("key", "--delay", "200", "alt+f", "v")
 
         def preview():
             found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "Preview"],
                                    capture_output=True, text=True)
             return found.stdout.split()
-        if not wait_for(preview, 15):
+        if not wait_for(preview):
             fail("File, Print Preview did not open the preview")
         xdotool("key", "Escape")
         print("with no printer, Print says so, and the preview opens all the same")

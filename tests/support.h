@@ -28,6 +28,11 @@
 
 namespace asterine::test {
 
+// How long anything awaited may take before a check gives up on it. Every
+// wait ends as soon as what it waits for happens; the limit is long because
+// a busy machine is slow to show a window or to load a page.
+constexpr int kPatienceMs = 90000;
+
 struct ShownMessage {
     QString text;
     MessageIcon icon;
@@ -234,11 +239,11 @@ inline QPalette DarkPalette() {
 }
 
 // For the life of a check that opens a modal window: closes whatever modal
-// window is still open after a few seconds, so that a check that failed
+// window is still open after a long while, so that a check that failed
 // inside it ends the test instead of leaving it waiting for ever.
 class ModalWatchdog {
 public:
-    explicit ModalWatchdog(int milliseconds = 10000) {
+    explicit ModalWatchdog(int milliseconds = kPatienceMs) {
         timer_.setSingleShot(true);
         QObject::connect(&timer_, &QTimer::timeout, [] {
             while (QWidget* modal = QApplication::activeModalWidget()) {
@@ -255,7 +260,7 @@ private:
 
 // The atlas list under the City box of the birth-details form `form`, once
 // it shows; none when it does not within `milliseconds`.
-inline QListWidget* PlaceList(QWidget* form, int milliseconds = 10000) {
+inline QListWidget* PlaceList(QWidget* form, int milliseconds = kPatienceMs) {
     QListWidget* list = nullptr;
     (void)QTest::qWaitFor(
         [&] {

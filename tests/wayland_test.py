@@ -7,8 +7,8 @@ the accessibility bus; the built-in browser searches and draws its results
 page (read off Weston's own screenshot); then the program ends on the
 session's SIGTERM.
 
-Run inside a D-Bus session, without an X display:
-    dbus-run-session -- tests/wayland_test.py PROGRAM
+Run in a D-Bus session of its own, without an X display:
+    tests/private_session.sh tests/wayland_test.py PROGRAM
 """
 import os
 import signal
@@ -19,7 +19,7 @@ import tempfile
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import READING_BUTTON, Program, descendants, fail, wait_for  # noqa: E402
+from desktop import PATIENCE, READING_BUTTON, Program, descendants, fail, wait_for  # noqa: E402
 from provider import SearchProvider, magenta_share  # noqa: E402
 
 BROWSER_BUTTON = "Click Here To Find Latitude & Longitude"
@@ -44,7 +44,8 @@ def start_weston(runtime):
          f"--socket={socket}", "--idle-time=0", "--width=1600", "--height=1000"],
         env=dict(os.environ, XDG_RUNTIME_DIR=runtime), stdout=log, stderr=subprocess.STDOUT)
     path = os.path.join(runtime, socket)
-    if not wait_for(lambda: os.path.exists(path), 20):
+    if not wait_for(lambda: weston.poll() is not None or os.path.exists(path)) \
+            or weston.poll() is not None:
         weston.kill()
         fail("Weston did not start its headless compositor")
     return weston, path
@@ -64,9 +65,9 @@ def browser_draws(program, entry, runtime, display):
     for name, value in {"City": "Pune", "State": "Maharashtra", "Country": "India"}.items():
         inputs[name].queryEditableText().setTextContents(value)
     program.press(program.control(entry, BROWSER_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
-    if not program.window_with("Refresh", pyatspi.ROLE_PUSH_BUTTON, seconds=30):
+    if not program.window_with("Refresh", pyatspi.ROLE_PUSH_BUTTON):
         fail("the browser did not come up on Wayland")
-    if not wait_for(lambda: screenshot_share(runtime, display) > 0.05, 20):
+    if not wait_for(lambda: screenshot_share(runtime, display) > 0.05):
         fail("the browser did not draw its results page on Wayland")
     print("on Wayland the browser searches and draws its results page")
 
@@ -113,7 +114,7 @@ def main():
 
             program.process.send_signal(signal.SIGTERM)
             try:
-                status = program.process.wait(10)
+                status = program.process.wait(PATIENCE)
             except subprocess.TimeoutExpired:
                 fail("SIGTERM did not end the program on Wayland")
             if status != 0:

@@ -82,6 +82,12 @@ FrmBrowser::FrmBrowser(const QString& phrase, UrlOpener& urls, const BrowserSett
         busyChanged();
     });
     connect(brwWebBrowser_, &QWebEngineView::loadFinished, this, &FrmBrowser::documentComplete);
+    // On a busy machine the engine may tell a page's name only after it has
+    // reported the page loaded; the caption then follows.
+    connect(brwWebBrowser_, &QWebEngineView::titleChanged, this, [this] {
+        if (!busy())
+            setWindowTitle(locationName());
+    });
     connect(brwWebBrowser_, &QWebEngineView::urlChanged, this, &FrmBrowser::urlChanged);
     connect(brwWebBrowser_->page(), &QWebEnginePage::renderProcessTerminated, this,
             &FrmBrowser::renderProcessTerminated);
