@@ -291,6 +291,20 @@ void TestPeople::saveAcceptsWhatTheReadingAccepts() {
     QCOMPARE(saveProblem(details), QStringLiteral("Please Enter Correct Degree of Latitude"));
 }
 
+// The people table as the first layout of the store had it.
+static QString firstLayout() {
+    return QStringLiteral(
+        "CREATE TABLE people (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE,"
+        " month INTEGER NOT NULL, day INTEGER NOT NULL, year INTEGER NOT NULL,"
+        " hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL,"
+        " city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL,"
+        " latitude_degrees TEXT NOT NULL, latitude_minutes TEXT NOT NULL,"
+        " latitude_seconds TEXT NOT NULL, south INTEGER NOT NULL,"
+        " longitude_degrees TEXT NOT NULL, longitude_minutes TEXT NOT NULL,"
+        " longitude_seconds TEXT NOT NULL, west INTEGER NOT NULL,"
+        " last_used INTEGER NOT NULL)");
+}
+
 void TestPeople::migratesTheFirstLayout() {
     QDir().mkpath(QFileInfo(storePath()).absolutePath());
     {
@@ -298,16 +312,7 @@ void TestPeople::migratesTheFirstLayout() {
         db.setDatabaseName(storePath());
         QVERIFY(db.open());
         QSqlQuery query(db);
-        QVERIFY(query.exec(QStringLiteral(
-            "CREATE TABLE people (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE,"
-            " month INTEGER NOT NULL, day INTEGER NOT NULL, year INTEGER NOT NULL,"
-            " hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL,"
-            " city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL,"
-            " latitude_degrees TEXT NOT NULL, latitude_minutes TEXT NOT NULL,"
-            " latitude_seconds TEXT NOT NULL, south INTEGER NOT NULL,"
-            " longitude_degrees TEXT NOT NULL, longitude_minutes TEXT NOT NULL,"
-            " longitude_seconds TEXT NOT NULL, west INTEGER NOT NULL,"
-            " last_used INTEGER NOT NULL)")));
+        QVERIFY(query.exec(firstLayout()));
         QVERIFY(query.exec(QStringLiteral(
             "INSERT INTO people VALUES (7, 'ZOË', 5, 17, 1990, 6, 30, 0, 'Zürich', 'Zürich',"
             " 'Switzerland', '47', '22', '0', 0, '8', '32', '0', 0, 1700000000000)")));
@@ -482,16 +487,7 @@ void TestPeople::failuresLeaveTheStoreInPlace() {
         db.setDatabaseName(storePath());
         QVERIFY(db.open());
         QSqlQuery query(db);
-        QVERIFY(query.exec(QStringLiteral(
-            "CREATE TABLE people (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE,"
-            " month INTEGER NOT NULL, day INTEGER NOT NULL, year INTEGER NOT NULL,"
-            " hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL,"
-            " city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL,"
-            " latitude_degrees TEXT NOT NULL, latitude_minutes TEXT NOT NULL,"
-            " latitude_seconds TEXT NOT NULL, south INTEGER NOT NULL,"
-            " longitude_degrees TEXT NOT NULL, longitude_minutes TEXT NOT NULL,"
-            " longitude_seconds TEXT NOT NULL, west INTEGER NOT NULL,"
-            " last_used INTEGER NOT NULL)")));
+        QVERIFY(query.exec(firstLayout()));
         QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = %1")
                                .arg(kind == "newer" ? 99 : 1)));
         query.finish();
