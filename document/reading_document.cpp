@@ -40,8 +40,9 @@ constexpr std::array<AttributeCaption, stars::attributeCount> kAttributes{{
 }};
 
 // The birth-details form's month names, in English.
-constexpr const char* kMonths[] = {"January", "February", "March",     "April",   "May",      "June",
-                                   "July",    "August",   "September", "October", "November", "December"};
+constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                   "May",       "June",     "July",     "August",
+                                   "September", "October",  "November", "December"};
 
 QString twoDigits(int value) {
     return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
@@ -200,9 +201,8 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
     if (!details.name.isEmpty())
         document.details << Field{Texts::tr("Name"), details.name};
     if (details.dateGiven)
-        document.details << Field{
-            Texts::tr("Date of Birth"),
-            dateText(details.monthIndex, details.day, details.year)};
+        document.details << Field{Texts::tr("Date of Birth"),
+                                  dateText(details.monthIndex, details.day, details.year)};
     if (details.timeGiven)
         document.details << Field{Texts::tr("Time of Birth"),
                                   QStringLiteral("%1:%2:%3")
@@ -247,10 +247,9 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetai
 
     // One set of digits in a document: those of the angles and times as
     // typed, which the language's date may not use (Arabic's does not).
-    document.footer =
-        Texts::tr("Made with Asterine %1 on %2")
-            .arg(QStringLiteral(ASTERINE_VERSION),
-                 westernDigits(locale.toString(madeOn, QLocale::LongFormat)));
+    document.footer = Texts::tr("Made with Asterine %1 on %2")
+                          .arg(QStringLiteral(ASTERINE_VERSION),
+                               westernDigits(locale.toString(madeOn, QLocale::LongFormat)));
     return document;
 }
 
@@ -275,7 +274,14 @@ QString toHtml(const ReadingDocument& document) {
 }
 
 QString toPageHtml(const ReadingDocument& document) {
-    return documentHtml(document, Reader::QtText);
+    // On paper the left-to-right pieces are embeddings (U+202A ... U+202C),
+    // which Qt lays out as it does isolates here: the common fonts have
+    // glyphs for them, so a line with an angle takes no fallback font for
+    // its marks and keeps the height of the lines around it.
+    QString html = documentHtml(document, Reader::QtText);
+    html.replace(kLeftToRightIsolate, QChar(0x202a));
+    html.replace(kPopIsolate, QChar(0x202c));
+    return html;
 }
 
 QString metadataTitle(const ReadingDocument& document) {

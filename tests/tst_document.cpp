@@ -19,9 +19,9 @@
 #include "document/document_file.h"
 #include "document/paged_document.h"
 #include "document/reading_document.h"
+#include "sample_people.h"
 #include "stars/lore.h"
 #include "stars/reading.h"
-#include "sample_people.h"
 
 using namespace document;
 
@@ -225,6 +225,12 @@ void TestDocument::rightToLeftDocument() {
     QCOMPARE(reading.details[5].value, lri + "0\u00b0 7\u2032 39\u2033 W" + pdi);
     QCOMPARE(reading.attributes[6].value, "Capricorn " + lri + "15\u00b019" + pdi);
     QVERIFY(toText(reading).contains("Position: Capricorn " + lri + "15\u00b019" + pdi + "\n"));
+    // On paper the same pieces are embeddings, whose marks the page's
+    // fonts have.
+    const QString onPaper = toPageHtml(reading);
+    QVERIFY(!onPaper.contains(lri) && !onPaper.contains(pdi));
+    QVERIFY(
+        onPaper.contains(QString(QChar(0x202a)) + "51\u00b0 30\u2032 26\u2033 N" + QChar(0x202c)));
     // Every block says its direction; the clipboard's table is in reading
     // order, caption first, for a browser to mirror; the page's has its
     // value first and sits on the right, as Qt lays it out.

@@ -256,16 +256,16 @@ void TestLanguages::readingInTheLanguage() {
         FrmDisplay* display = h->app->displayForm();
         QVERIFY(display);
         stars::ReadingEngine english;
-        const stars::ReadingOutcome outcome =
-            english.RequestReading(degrees, minutes, Child<QComboBox>(main, "cboYear")->currentText().toInt());
+        const stars::ReadingOutcome outcome = english.RequestReading(
+            degrees, minutes, Child<QComboBox>(main, "cboYear")->currentText().toInt());
         QVERIFY(outcome.accepted());
         // The same star as in English, its name as the catalogue has it.
         const QString starLine = Child<QLabel>(display, "lblFixedStar")->text();
         QVERIFY2(starLine.startsWith(QString::fromStdString(english.CurrentStarName())),
                  qPrintable(starLine));
         const QString effect = Child<QLabel>(display, "lblEffect")->text();
-        const QString englishEffect =
-            QString::fromStdString(outcome.reading->attributes[std::size_t(stars::Attribute::Effect)]);
+        const QString englishEffect = QString::fromStdString(
+            outcome.reading->attributes[std::size_t(stars::Attribute::Effect)]);
         if (outcome.reading->frameShown) {
             QCOMPARE(Child<QLabel>(display, "lblLatinName")->text(), QStringLiteral("Cor leonis"));
             QCOMPARE(effect, translation::loreText(englishEffect.toStdString()));
@@ -299,7 +299,9 @@ void TestLanguages::monthNamesAndDates() {
     // The language's own names, whatever the C library's settings (the run
     // sets only LANGUAGE, as a desktop may).
     QVERIFY2(QLocale().monthName(12) != QLatin1String("December"), qPrintable(QLocale().name()));
-    QVERIFY2(!QLocale().toString(QDate(2026, 12, 8), QLocale::LongFormat).contains(QLatin1String("December")),
+    QVERIFY2(!QLocale()
+                  .toString(QDate(2026, 12, 8), QLocale::LongFormat)
+                  .contains(QLatin1String("December")),
              qPrintable(QLocale().toString(QDate(2026, 12, 8), QLocale::LongFormat)));
     const QString date = document::dateText(11, 10, 1815);
     QVERIFY2(date.contains(QLocale().monthName(12)) && date.contains(QLatin1String("10")) &&
@@ -401,8 +403,7 @@ void TestLanguages::accessKeysDoNotCollide() {
     for (QWidget* window : windows) {
         for (const QAction* action : window->findChildren<QAction*>()) {
             if (!action->isSeparator() && !action->text().isEmpty() &&
-                action->objectName() != QLatin1String("mnuNext") &&
-                !action->objectName().isEmpty())
+                action->objectName() != QLatin1String("mnuNext") && !action->objectName().isEmpty())
                 QVERIFY2(!QKeySequence::mnemonic(action->text()).isEmpty(),
                          qPrintable(action->objectName() + QLatin1Char(' ') + action->text()));
         }
@@ -530,6 +531,37 @@ void TestLanguages::documentInTheLanguagesDirection() {
         QVERIFY2((w.box.left() > seconds.right()) == rightToLeft, qPrintable(w.text));
     }
     QVERIFY(others > 0);
+    // The lines of the details are evenly spaced: the marks that keep an
+    // angle left to right take no font of their own, which would make its
+    // line taller than the others.
+    // (Rows from the top: words whose middles lie within 4 pt of each
+    // other, each row's top where its highest word begins. A row that
+    // mixes scripts may stand up to a point lower; a font taken for the
+    // marks made it two.)
+    QList<PdfWord> byHeight = words;
+    std::sort(byHeight.begin(), byHeight.end(), [](const PdfWord& a, const PdfWord& b) {
+        return a.box.center().y() < b.box.center().y();
+    });
+    QList<qreal> lines;
+    qreal middle = -100;
+    for (const PdfWord& w : byHeight) {
+        if (w.box.center().y() - middle > 4) {
+            middle = w.box.center().y();
+            lines.append(w.box.top());
+        } else {
+            lines.last() = qMin(lines.last(), w.box.top());
+        }
+    }
+    // The title's row, then the details'.
+    lines = lines.mid(1, reading.details.size());
+    QVERIFY2(lines.size() >= 4, qPrintable(QString::number(lines.size())));
+    for (qsizetype i = 2; i < lines.size(); ++i)
+        QVERIFY2(qAbs((lines[i] - lines[i - 1]) - (lines[1] - lines[0])) < 1.5,
+                 qPrintable(QStringLiteral("line %1 of the details is %2 pt below the one "
+                                           "before, the first %3 pt")
+                                .arg(i)
+                                .arg(lines[i] - lines[i - 1])
+                                .arg(lines[1] - lines[0])));
     const QWidget* formCaption = Child(display, "Label15");  // Position, beside its value
     const QWidget* formValue = Child(display, "lblPosition");
     QCOMPARE(formCaption->mapTo(display, QPoint()).x() > formValue->mapTo(display, QPoint()).x(),
@@ -591,8 +623,8 @@ void TestLanguages::documentInTheLanguagesDirection() {
 void TestLanguages::commandLineSpeaksTheLanguage() {
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL",
-                                 "LC_MESSAGES", "LANG"})
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES", "LANG"})
         environment.remove(QLatin1String(variable));
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
@@ -615,15 +647,17 @@ void TestLanguages::commandLineSpeaksTheLanguage() {
     QVERIFY2(text.contains(caption + QStringLiteral(": Regulus")), qPrintable(text));
     QVERIFY2(text.contains(translation::loreText("Raphael")), qPrintable(text));
     // The JSON is for programs: the engine's English whatever the language.
-    const QString json = run(reading + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
+    const QString json =
+        run(reading + QStringList{QStringLiteral("--format"), QStringLiteral("json")});
     QVERIFY2(json.contains(QStringLiteral("\"angel\": \"Raphael\"")), qPrintable(json));
     // Its sides too, where the text gives the language's letter.
     QVERIFY2(json.contains(QStringLiteral("\"hemisphere\": \"N\"")), qPrintable(json));
     // The angle is kept left to right in a right-to-left line.
     static const QRegularExpression isolates(QStringLiteral("[\u2066-\u2069]"));
-    QVERIFY2(QString(text).remove(isolates).contains(QStringLiteral("77\u00b0 33\u2032 0\u2033 ") +
-                           document::compassLetter(u'N') + QLatin1Char('\n')),
-             qPrintable(text));
+    QVERIFY2(
+        QString(text).remove(isolates).contains(QStringLiteral("77\u00b0 33\u2032 0\u2033 ") +
+                                                document::compassLetter(u'N') + QLatin1Char('\n')),
+        qPrintable(text));
 }
 
 void TestLanguages::wordsOfTheLanguage() {
@@ -666,7 +700,8 @@ void TestLanguages::wordsOfTheLanguage() {
         QVERIFY(tr("document::ReadingDocument", "Position").contains(QStringLiteral("सायन")));
         // A day of the calendar, not the lunar day.
         for (const QString& text :
-             {tr("asterine::FrmMain", "Date of Birth"), tr("document::ReadingDocument", "Date of Birth"),
+             {tr("asterine::FrmMain", "Date of Birth"),
+              tr("document::ReadingDocument", "Date of Birth"),
               tr("asterine::Validation", "Please Enter Correct Date Or Month!")}) {
             QVERIFY2(text.contains(QStringLiteral("दिन")) && !text.contains(QStringLiteral("तिथि")),
                      qPrintable(text));
