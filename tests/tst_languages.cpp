@@ -151,6 +151,14 @@ QRectF WordBox(const QList<PdfWord>& words, const QString& text) {
     return QRectF();
 }
 
+// `text` without the marks that set a direction (LRM, RLM, the embeddings,
+// overrides and isolates), as a reader of the words sees it.
+QString WithoutDirectionMarks(const QString& text) {
+    static const QRegularExpression marks(
+        QStringLiteral("[\u200e\u200f\u202a-\u202e\u2066-\u2069]"));
+    return QString(text).remove(marks);
+}
+
 }  // namespace
 
 class TestLanguages : public QObject {
@@ -515,12 +523,10 @@ void TestLanguages::documentInTheLanguagesDirection() {
     // The page is the window's way round: the latitude's caption at the
     // start of its line, on the right under Arabic, as the result form has
     // its captions.
-    static const QRegularExpression marks(
-        QStringLiteral("[\u200e\u200f\u202a-\u202e\u2066-\u2069]"));
     QStringList angleWords;
     for (const document::Field& field : reading.details) {
         if (field.value.contains(QStringLiteral("51\u00b0")))
-            angleWords = QString(field.value).remove(marks).split(QLatin1Char(' '));
+            angleWords = WithoutDirectionMarks(field.value).split(QLatin1Char(' '));
     }
     QCOMPARE(angleWords.size(), 4);
     int others = 0;
@@ -600,7 +606,7 @@ void TestLanguages::documentInTheLanguagesDirection() {
     // blanks at their ends: the letters are compared, in their order.
     const auto plain = [](const QString& text) {
         static const QRegularExpression blanks(QStringLiteral("\\s"));
-        return QString(text).remove(marks).remove(blanks).normalized(QString::NormalizationForm_KC);
+        return WithoutDirectionMarks(text).remove(blanks).normalized(QString::NormalizationForm_KC);
     };
     const QString text = plain(raw);
     QVERIFY2(text.contains(plain(reading.title)), qPrintable(text));
@@ -609,7 +615,7 @@ void TestLanguages::documentInTheLanguagesDirection() {
                  qPrintable(field.caption + QLatin1Char('\n') + text));
         // An angle keeps left to right inside the line, its side's letter
         // with it: its words are compared one by one.
-        for (const QString& word : QString(field.value).remove(marks).split(QLatin1Char(' ')))
+        for (const QString& word : WithoutDirectionMarks(field.value).split(QLatin1Char(' ')))
             QVERIFY2(text.contains(plain(word)), qPrintable(field.value));
     }
     // Shaped: Arabic letters come back in their joined forms (initial,
@@ -653,10 +659,9 @@ void TestLanguages::commandLineSpeaksTheLanguage() {
     // Its sides too, where the text gives the language's letter.
     QVERIFY2(json.contains(QStringLiteral("\"hemisphere\": \"N\"")), qPrintable(json));
     // The angle is kept left to right in a right-to-left line.
-    static const QRegularExpression isolates(QStringLiteral("[\u2066-\u2069]"));
     QVERIFY2(
-        QString(text).remove(isolates).contains(QStringLiteral("77\u00b0 33\u2032 0\u2033 ") +
-                                                document::compassLetter(u'N') + QLatin1Char('\n')),
+        WithoutDirectionMarks(text).contains(QStringLiteral("77\u00b0 33\u2032 0\u2033 ") +
+                                             document::compassLetter(u'N') + QLatin1Char('\n')),
         qPrintable(text));
 }
 
@@ -748,10 +753,9 @@ void TestLanguages::documentKeepsToOneScriptOfDigits() {
     const QString north = document::compassLetter(u'N'), south = document::compassLetter(u'S'),
                   east = document::compassLetter(u'E'), west = document::compassLetter(u'W');
     QCOMPARE(QSet<QString>({north, south, east, west}).size(), 4);
-    static const QRegularExpression isolates(QStringLiteral("[\u2066-\u2069]"));
-    QCOMPARE(QString(made.details[made.details.size() - 3].value).remove(isolates),
+    QCOMPARE(WithoutDirectionMarks(made.details[made.details.size() - 3].value),
              QStringLiteral("33\u00b0 52\u2032 4\u2033 ") + south);
-    QCOMPARE(QString(made.details[made.details.size() - 2].value).remove(isolates),
+    QCOMPARE(WithoutDirectionMarks(made.details[made.details.size() - 2].value),
              QStringLiteral("70\u00b0 40\u2032 0\u2033 ") + west);
     const auto script = [](const QString& letter) { return letter.front().script(); };
     if (Language() == QLatin1String("ar")) {
