@@ -131,41 +131,48 @@ QString translationsFolder() {
     return QDir(program.absolutePath()).filePath(QStringLiteral("../share/asterine/translations"));
 }
 
+namespace {
+
+// Reads the translation of `language` in `folder` only once its checksum
+// matches, and installs it: Qt trusts the offsets in the file, and a
+// damaged one would bring the program down at its first translated text.
+// False, with `problem` said when the file is there but does not verify.
+bool installVerified(const QString& language, const QString& folder, QString* problem) {
+    std::optional<QByteArray> bytes = verifiedTranslation(language, folder, problem);
+    if (!bytes)
+        return false;
+    auto* translator = new VerifiedTranslator(QCoreApplication::instance());
+    if (!translator->loadBytes(std::move(*bytes))) {
+        delete translator;
+        return false;
+    }
+    QCoreApplication::installTranslator(translator);
+    return true;
+}
+
+}  // namespace
+
 bool useLanguage(const QString& language, const QString& folder) {
     const QLocale desktop = QLocale::system();
-    // Read only once its checksum matches: Qt trusts the offsets in the
-    // file, and a damaged one would bring the program down at its first
-    // translated text.
-    std::optional<QByteArray> bytes;
-    if (!language.isEmpty()) {
-        QString problem;
-        bytes = verifiedTranslation(language, folder, &problem);
-        if (!bytes && !problem.isEmpty()) {
-            // Told in English, the language the program goes on in.
-            std::fprintf(stderr, "asterine: %s; continuing in English.\n",
-                         problem.toLocal8Bit().constData());
-            return useLanguage(QString(), folder);
-        }
-    }
     if (language.isEmpty()) {
         // English texts: months and dates as the original has them, in
         // whichever country the desktop is. The C locale is left as it is.
         if (desktop.language() != QLocale::English && desktop.language() != QLocale::C)
             QLocale::setDefault(QLocale(QLocale::English, desktop.territory()));
         // English's plural forms ("1 person", "2 people"): the texts
-        // themselves are the sources'.
-        // Checked as every translation is; without it English says "1 people".
+        // themselves are the sources'. Without them English says "1 people".
         QString problem;
-        std::optional<QByteArray> pluralBytes =
-            verifiedTranslation(QStringLiteral("en"), folder, &problem);
-        if (!pluralBytes && !problem.isEmpty())
+        if (!installVerified(QStringLiteral("en"), folder, &problem) && !problem.isEmpty())
             std::fprintf(stderr, "asterine: %s.\n", problem.toLocal8Bit().constData());
-        auto* plurals = new VerifiedTranslator(QCoreApplication::instance());
-        if (pluralBytes && plurals->loadBytes(std::move(*pluralBytes)))
-            QCoreApplication::installTranslator(plurals);
-        else
-            delete plurals;
         return false;
+    }
+    QString problem;
+    const bool loaded = installVerified(language, folder, &problem);
+    if (!loaded && !problem.isEmpty()) {
+        // Told in English, the language the program goes on in.
+        std::fprintf(stderr, "asterine: %s; continuing in English.\n",
+                     problem.toLocal8Bit().constData());
+        return useLanguage(QString(), folder);
     }
     // The desktop's own locale where it speaks the language (Swiss German
     // keeps Switzerland's dates and paper), the language's otherwise.
@@ -175,12 +182,6 @@ bool useLanguage(const QString& language, const QString& folder) {
                                ? QLocale(desktop.name())
                                : QLocale(language);
     QLocale::setDefault(locale);
-    auto* own = new VerifiedTranslator(QCoreApplication::instance());
-    const bool loaded = bytes && own->loadBytes(std::move(*bytes));
-    if (loaded)
-        QCoreApplication::installTranslator(own);
-    else
-        delete own;
     // Qt's own texts: the buttons of message boxes, file and print dialogs,
     // the context menus of text boxes.
     auto* qt = new QTranslator(QCoreApplication::instance());
