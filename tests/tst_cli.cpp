@@ -201,7 +201,7 @@ void TestCli::readingsAreTheEnginesAndTheForms() {
                 }
                 QCOMPARE(run.status, 0);
                 // The engine's reading, as a document.
-                document::BirthDetails details;
+                birth::BirthDetails details;
                 details.name.clear();
                 details.dateGiven = false;
                 details.timeGiven = false;

@@ -15,15 +15,16 @@
 
 #include <sys/stat.h>
 
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
 #include "document/document_file.h"
 #include "document/paged_document.h"
 #include "document/reading_document.h"
+#include "sample_people.h"
 #include "stars/lore.h"
 #include "stars/reading.h"
-#include "sample_people.h"
 
 using namespace document;
+using birth::BirthDetails;
 
 namespace {
 
