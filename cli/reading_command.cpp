@@ -380,7 +380,7 @@ ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& re
     stars::ReadingEngine engine;
     const stars::ReadingOutcome outcome = engine.RequestReading(
         details.latitudeDegrees.toStdString(), details.latitudeMinutes.toStdString(), details.year);
-    if (!outcome.accepted())  // the check asked the same
+    if (!outcome.accepted())  // not once the check has passed: it asked the same
         return refused(birth::latitudeRefusal(*outcome.refusedField).message);
 
     ReadingResult result;
