@@ -7,8 +7,8 @@
 #include <cmath>
 #include <utility>
 
+#include "birth/birth_details.h"
 #include "display/display_form.h"
-#include "document/birth_details.h"
 #include "entry/main_form.h"
 #include "entry/people_window.h"
 #include "formbase/accessibility.h"
@@ -138,8 +138,8 @@ void Application::showReading(const stars::StarReading& reading) {
     display_->activateWindow();
 }
 
-document::BirthDetails Application::birthDetails() const {
-    return main_ ? main_->birthDetails() : document::BirthDetails();
+birth::BirthDetails Application::birthDetails() const {
+    return main_ ? main_->birthDetails() : birth::BirthDetails();
 }
 
 people::PeopleStore& Application::peopleStore() {
@@ -171,7 +171,7 @@ QWidget* Application::peopleWindow() const {
     return people_;
 }
 
-void Application::openPerson(const document::BirthDetails& details) {
+void Application::openPerson(const birth::BirthDetails& details) {
     showMain();
     if (main_)
         main_->fill(details);

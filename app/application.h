@@ -54,11 +54,11 @@ public:
     const Services& services() const override { return services_; }
     stars::ReadingEngine& engine() override { return engine_; }
     void showReading(const stars::StarReading& reading) override;
-    document::BirthDetails birthDetails() const override;
+    birth::BirthDetails birthDetails() const override;
     people::PeopleStore& peopleStore() override;
     void tellPeopleNotice(QWidget* parent) override;
     void showPeople() override;
-    void openPerson(const document::BirthDetails& details) override;
+    void openPerson(const birth::BirthDetails& details) override;
     QWidget* peopleWindow() const;
     // Where the people are kept; the user's data folder unless set.
     void setPeopleStorePath(const QString& path) { peopleStorePath_ = path; }

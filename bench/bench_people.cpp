@@ -41,7 +41,7 @@ double Percentile(std::vector<double> values, double share) {
 
 // People with names made of syllables and places of a short list, the same
 // on every run.
-QList<document::BirthDetails> ManyPeople(int count) {
+QList<birth::BirthDetails> ManyPeople(int count) {
     static const char* const syllables[] = {"an", "ra", "vi", "ku", "mar", "zo", "el", "sil",
                                             "va", "ja", "mes", "ni", "ta", "ro", "de", "li"};
     static const char* const places[][3] = {
@@ -49,10 +49,10 @@ QList<document::BirthDetails> ManyPeople(int count) {
         {"Lyon", "Auvergne-Rh\u00f4ne-Alpes", "France"}, {"Cork", "Munster", "Ireland"},
         {"K\u00f8benhavn", "Hovedstaden", "Denmark"},    {"Toronto", "Ontario", "Canada"}};
     std::mt19937 draw(1815);
-    QList<document::BirthDetails> all;
+    QList<birth::BirthDetails> all;
     all.reserve(count);
     for (int n = 0; n < count; ++n) {
-        document::BirthDetails details;
+        birth::BirthDetails details;
         QString first, last;
         for (int s = 0; s < 2 + int(draw() % 2); ++s)
             first += QLatin1String(syllables[draw() % 16]);
@@ -224,7 +224,7 @@ void ImportCsv(benchmark::State& state) {
         if (!file.open(QIODevice::WriteOnly))
             qFatal("No CSV file");
         QList<people::Person> all;
-        for (const document::BirthDetails& details : ManyPeople(kPeople))
+        for (const birth::BirthDetails& details : ManyPeople(kPeople))
             all.append({0, details, {}});
         file.write(people::writeCsv(all));
     }

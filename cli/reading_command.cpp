@@ -12,9 +12,11 @@
 #include <stdexcept>
 
 #include "angle.h"
+#include "birth/birth_rules.h"
+#include "birth/calendar.h"
+#include "birth/key_rules.h"
 #include "command_line.h"
 #include "document/reading_document.h"
-#include "entry/validation.h"
 #include "stars/catalogues.h"
 #include "stars/engine.h"
 #include "terminal_text.h"
@@ -33,16 +35,12 @@ ReadingResult refused(const QString& message, int status = 2) {
     return {status, QString(), message + QLatin1Char('\n')};
 }
 
-// The form's years: its year list runs from 1900 to 2050.
-constexpr int kFirstYear = 1900;
-constexpr int kLastYear = 2050;
-
 std::optional<int> yearOf(const QString& text) {
     static const QRegularExpression digits(QStringLiteral("^\\d{4}$"));
     if (!digits.match(text).hasMatch())
         return std::nullopt;
     const int year = text.toInt();
-    if (year < kFirstYear || year > kLastYear)
+    if (year < birth::kFirstYear || year > birth::kLastYear)
         return std::nullopt;
     return year;
 }
@@ -55,22 +53,6 @@ QString catalogueName(const stars::StarCatalogue& catalogue) {
     if (&catalogue == &stars::SouthCatalogue1999)
         return QStringLiteral("SouthCatalogue1999");
     return QStringLiteral("SouthCatalogue2000");
-}
-
-// The name as the form's name box takes it, key by key, in the language the
-// program speaks: letters turned to capitals, blanks; nothing when a
-// character is one it refuses.
-std::optional<QString> nameAsTheFormTakesIt(const QString& typed) {
-    const KeyFilter nameKey = nameKeyFor(QLocale().language());
-    QString name;
-    for (const char32_t code : typed.toUcs4()) {
-        const KeyVerdict verdict = nameKey(code);
-        if (verdict.action == KeyVerdict::Discard || code == 13 || code == 8)
-            return std::nullopt;
-        name += verdict.action == KeyVerdict::Replace ? QString(verdict.replacement)
-                                                      : QString::fromUcs4(&code, 1);
-    }
-    return name;
 }
 
 QJsonValue angleJson(const QString& degrees, const QString& minutes, const QString& seconds,
@@ -128,7 +110,7 @@ bool narrowedBy(const atlas::Place& place, const std::string& folded) {
     return false;
 }
 
-QString readingJson(const stars::StarReading& reading, const document::BirthDetails& details,
+QString readingJson(const stars::StarReading& reading, const birth::BirthDetails& details,
                     double colatitudeKey, const QString& catalogue, const QDate& madeOn) {
     const document::ReadingDocument text = document::makeDocument(reading, details, madeOn);
     QJsonObject json{
@@ -188,81 +170,86 @@ QString readingJson(const stars::StarReading& reading, const document::BirthDeta
     return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
 }
 
-ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
-                          PlaceFinder findPlaces) {
-    if (request.format != QLatin1String("text") && request.format != QLatin1String("json"))
-        return refused(
-            Texts::tr("asterine reading: the format \u201c%1\u201d is neither text nor json.")
-                .arg(terminalText(request.format)));
+namespace {
 
-    document::BirthDetails details;
-    details.timeGiven = false;
-    QString notes;
+// A request read: the details as the form would hold them, and what the
+// output needs besides.
+struct ReadDetails {
+    birth::BirthDetails details;
+    QString notes;  // for standard error, before anything else
     // The place as the JSON gives it: in English, whatever the language.
     QString englishCity, englishState, englishCountry;
+};
 
-    // The place, from the atlas: the one the form's atlas would offer first.
-    std::optional<TypedAngle> latitude;
-    std::optional<TypedAngle> longitude;
-    if (request.place) {
-        const QString typed = request.place->trimmed();
-        if (typed.isEmpty())
-            return refused(Texts::tr("asterine reading: --place names no place."));
-        std::vector<atlas::Place> places;
-        try {
-            places = findPlaces(typed);
-        } catch (const std::exception&) {
-            return refused(Texts::tr("asterine reading: there is no atlas on this system (Debian's "
-                                     "libgeonames), so --place cannot be looked up."),
-                           PlaceUnknown);
-        }
-        if (places.empty())
-            return refused(
-                Texts::tr("asterine reading: no place in the atlas matches \u201c%1\u201d.")
-                    .arg(terminalText(typed)),
-                PlaceUnknown);
-        const atlas::Place& place = places.front();
-        details.city = QString::fromStdString(place.name);
-        details.state = QString::fromStdString(place.state);
-        details.country = QString::fromStdString(place.country);
-        const auto english = [](const std::string& text, const QString& shown) {
-            return text.empty() ? shown : QString::fromStdString(text);
-        };
-        englishCity = english(place.englishName, details.city);
-        englishState = english(place.englishState, details.state);
-        englishCountry = english(place.englishCountry, details.country);
-        const auto angle = [](double value) {
-            const atlas::Dms dms = atlas::toDms(value);
-            return TypedAngle{QString::number(dms.degrees), QString::number(dms.minutes),
-                              QString::number(dms.seconds), dms.negative};
-        };
-        latitude = angle(place.latitude);
-        longitude = angle(place.longitude);
-        if (places.size() > 1) {
-            // The example names another place of the same name where there is one.
-            const std::optional<std::string> folded = atlas::foldForSearch(place.name);
-            const auto sameName = std::find_if(
-                places.begin() + 1, places.end(), [&folded](const atlas::Place& other) {
-                    return atlas::foldForSearch(other.name) == folded;
-                });
-            const atlas::Place& other = sameName != places.end() ? *sameName : places[1];
-            notes += Texts::tr(
-                         "asterine reading: took %1, the most populous of %2 places that match "
-                         "\u201c%3\u201d; to take another, name its state or country too, as in "
-                         "\u201c%4, %5\u201d.")
-                         .arg(QString::fromStdString(atlas::label(place)))
-                         .arg(places.size())
-                         .arg(terminalText(typed), QString::fromStdString(other.name),
-                              QString::fromStdString(other.country)) +
-                     QLatin1Char('\n');
-        }
+// The place, from the atlas: the one the form's atlas would offer first,
+// its latitude and longitude, and a note when others of the name match too.
+std::optional<ReadingResult> readPlace(const QString& given, PlaceFinder findPlaces,
+                                       ReadDetails& read, std::optional<TypedAngle>& latitude,
+                                       std::optional<TypedAngle>& longitude) {
+    const QString typed = given.trimmed();
+    if (typed.isEmpty())
+        return refused(Texts::tr("asterine reading: --place names no place."));
+    std::vector<atlas::Place> places;
+    try {
+        places = findPlaces(typed);
+    } catch (const std::exception&) {
+        return refused(Texts::tr("asterine reading: there is no atlas on this system (Debian's "
+                                 "libgeonames), so --place cannot be looked up."),
+                       PlaceUnknown);
     }
+    if (places.empty())
+        return refused(Texts::tr("asterine reading: no place in the atlas matches \u201c%1\u201d.")
+                           .arg(terminalText(typed)),
+                       PlaceUnknown);
+    const atlas::Place& place = places.front();
+    birth::BirthDetails& details = read.details;
+    details.city = QString::fromStdString(place.name);
+    details.state = QString::fromStdString(place.state);
+    details.country = QString::fromStdString(place.country);
+    const auto english = [](const std::string& text, const QString& shown) {
+        return text.empty() ? shown : QString::fromStdString(text);
+    };
+    read.englishCity = english(place.englishName, details.city);
+    read.englishState = english(place.englishState, details.state);
+    read.englishCountry = english(place.englishCountry, details.country);
+    const auto angle = [](double value) {
+        const atlas::Dms dms = atlas::toDms(value);
+        return TypedAngle{QString::number(dms.degrees), QString::number(dms.minutes),
+                          QString::number(dms.seconds), dms.negative};
+    };
+    latitude = angle(place.latitude);
+    longitude = angle(place.longitude);
+    if (places.size() > 1) {
+        // The example names another place of the same name where there is one.
+        const std::optional<std::string> folded = atlas::foldForSearch(place.name);
+        const auto sameName =
+            std::find_if(places.begin() + 1, places.end(), [&folded](const atlas::Place& other) {
+                return atlas::foldForSearch(other.name) == folded;
+            });
+        const atlas::Place& other = sameName != places.end() ? *sameName : places[1];
+        read.notes += Texts::tr(
+                          "asterine reading: took %1, the most populous of %2 places that "
+                          "match \u201c%3\u201d; to take another, name its state or "
+                          "country too, as in \u201c%4, %5\u201d.")
+                          .arg(QString::fromStdString(atlas::label(place)))
+                          .arg(places.size())
+                          .arg(terminalText(typed), QString::fromStdString(other.name),
+                               QString::fromStdString(other.country)) +
+                      QLatin1Char('\n');
+    }
+    return std::nullopt;
+}
 
+// The latitude and the longitude, as given or from the place, into the
+// details' boxes.
+std::optional<ReadingResult> readAngles(const ReadingRequest& request, ReadDetails& read,
+                                        std::optional<TypedAngle> latitude,
+                                        std::optional<TypedAngle> longitude) {
     // Angles as people write them, with the locale's decimal separator too.
     const QString decimalPoint = QLocale().decimalPoint();
     if (request.latitude) {
-        if (isBlank(*request.latitude))
-            return refused(missing(BirthBox::LatD).message);
+        if (birth::isBlank(*request.latitude))
+            return refused(birth::missing(birth::BirthBox::LatD).message);
         latitude = readAngle(*request.latitude, QLatin1Char('N'), QLatin1Char('S'), decimalPoint);
         if (!latitude)
             return refused(
@@ -272,7 +259,7 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                     .arg(terminalText(*request.latitude)));
     }
     if (!latitude)
-        return refused(missing(BirthBox::LatD).message);
+        return refused(birth::missing(birth::BirthBox::LatD).message);
     if (request.longitude) {
         longitude = readAngle(*request.longitude, QLatin1Char('E'), QLatin1Char('W'), decimalPoint);
         if (!longitude)
@@ -282,8 +269,23 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                           "(-73.86).")
                     .arg(terminalText(*request.longitude)));
     }
+    birth::BirthDetails& details = read.details;
+    details.latitudeDegrees = latitude->degrees;
+    details.latitudeMinutes = latitude->minutes;
+    details.latitudeSeconds = latitude->seconds;
+    details.south = latitude->negative;
+    if (longitude) {
+        details.longitudeDegrees = longitude->degrees;
+        details.longitudeMinutes = longitude->minutes;
+        details.longitudeSeconds = longitude->seconds;
+        details.west = longitude->negative;
+    }
+    return std::nullopt;
+}
 
-    // The year, on its own or from the date.
+// The year, on its own or from the date. A day the month lacks is refused
+// as the date is read, before anything is said of the name.
+std::optional<ReadingResult> readDate(const ReadingRequest& request, birth::BirthDetails& details) {
     std::optional<int> year;
     if (request.year) {
         year = yearOf(*request.year);
@@ -294,8 +296,7 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                     .arg(terminalText(*request.year)));
     }
     if (request.date) {
-        static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-        const QRegularExpressionMatch match = form.match(*request.date);
+        const QRegularExpressionMatch match = birth::writtenDatePattern().match(*request.date);
         const int month = match.captured(2).toInt();
         const int day = match.captured(3).toInt();
         if (!match.hasMatch() || month < 1 || month > 12 || day < 1 || day > 31)
@@ -313,8 +314,8 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
             return refused(Texts::tr("asterine reading: the year %1 and the date %2 disagree.")
                                .arg(*year)
                                .arg(*request.date));
-        if (const std::optional<BirthDetailsProblem> problem =
-                dateProblem(month - 1, day, *dateYear))
+        if (const std::optional<birth::BirthProblem> problem =
+                birth::dateProblem(month - 1, day, *dateYear))
             return refused(problem->message);
         year = dateYear;
         details.monthIndex = month - 1;
@@ -326,44 +327,71 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
                       "(--date)."));
     details.year = *year;
     details.dateGiven = request.date.has_value();
+    return std::nullopt;
+}
 
+// Everything the request gives, read in the order the options are told
+// apart: the place, the angles, the year and date, the name. Whether the
+// details can give a reading is checkDetails's to say.
+std::optional<ReadingResult> parseRequest(const ReadingRequest& request, PlaceFinder findPlaces,
+                                          ReadDetails& read) {
+    if (request.format != QLatin1String("text") && request.format != QLatin1String("json"))
+        return refused(
+            Texts::tr("asterine reading: the format \u201c%1\u201d is neither text nor json.")
+                .arg(terminalText(request.format)));
+    read.details.timeGiven = false;
+    std::optional<TypedAngle> latitude;
+    std::optional<TypedAngle> longitude;
+    if (request.place) {
+        if (std::optional<ReadingResult> refusal =
+                readPlace(*request.place, findPlaces, read, latitude, longitude))
+            return refusal;
+    }
+    if (std::optional<ReadingResult> refusal = readAngles(request, read, latitude, longitude))
+        return refusal;
+    if (std::optional<ReadingResult> refusal = readDate(request, read.details))
+        return refusal;
     if (request.name) {
-        if (isBlank(*request.name))
-            return refused(missing(BirthBox::Name).message);
-        const std::optional<QString> name = nameAsTheFormTakesIt(*request.name);
+        // A blank name reads as one; the check below refuses it.
+        const std::optional<QString> name = birth::nameAsTheBoxTakesIt(*request.name);
         if (!name)
-            return refused(refusedLetterMessage());
-        details.name = *name;
+            return refused(birth::refusedLetterMessage());
+        read.details.name = *name;
     }
+    return std::nullopt;
+}
 
-    details.latitudeDegrees = latitude->degrees;
-    details.latitudeMinutes = latitude->minutes;
-    details.latitudeSeconds = latitude->seconds;
-    details.south = latitude->negative;
-    if (longitude) {
-        details.longitudeDegrees = longitude->degrees;
-        details.longitudeMinutes = longitude->minutes;
-        details.longitudeSeconds = longitude->seconds;
-        details.west = longitude->negative;
-    }
+// The rules the form's details meet, for the boxes the command line has: the
+// latitude's, and the name when one is given; a longitude is never needed.
+std::optional<ReadingResult> checkDetails(const ReadingRequest& request,
+                                          const birth::BirthDetails& details) {
+    const birth::RequiredBoxes required{.name = request.name.has_value(), .longitude = false};
+    if (const std::optional<birth::BirthProblem> problem = birth::readingProblem(details, required))
+        return refused(problem->message);
+    return std::nullopt;
+}
 
+// The reading of details that passed the check, as text or JSON.
+ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& read,
+                            const QDate& madeOn) {
+    const birth::BirthDetails& details = read.details;
     // The engine, as the form asks it: degrees and minutes as given, the
     // year; the hemisphere does not enter the reading.
     stars::ReadingEngine engine;
     const stars::ReadingOutcome outcome = engine.RequestReading(
         details.latitudeDegrees.toStdString(), details.latitudeMinutes.toStdString(), details.year);
-    if (!outcome.accepted())
-        return refused(latitudeRefusal(*outcome.refusedField).message);
+    if (!outcome.accepted())  // not once the check has passed: it asked the same
+        return refused(birth::latitudeRefusal(*outcome.refusedField).message);
 
     ReadingResult result;
-    result.messages = notes;
+    result.messages = read.notes;
     if (request.format == QLatin1String("json")) {
         const int degrees = details.latitudeDegrees.toInt();
-        document::BirthDetails inEnglish = details;
+        birth::BirthDetails inEnglish = details;
         if (request.place) {
-            inEnglish.city = englishCity;
-            inEnglish.state = englishState;
-            inEnglish.country = englishCountry;
+            inEnglish.city = read.englishCity;
+            inEnglish.state = read.englishState;
+            inEnglish.country = read.englishCountry;
         }
         result.output =
             readingJson(*outcome.reading, inEnglish, engine.ColatitudeKey(),
@@ -375,6 +403,18 @@ ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
             document::makeDocument(translation::localised(*outcome.reading), details, madeOn));
     }
     return result;
+}
+
+}  // namespace
+
+ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
+                          PlaceFinder findPlaces) {
+    ReadDetails read;
+    if (std::optional<ReadingResult> refusal = parseRequest(request, findPlaces, read))
+        return *refusal;
+    if (std::optional<ReadingResult> refusal = checkDetails(request, read.details))
+        return *refusal;
+    return renderReading(request, read, madeOn);
 }
 
 }  // namespace asterine::cli

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "atlas/atlas.h"
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
 #include "stars/reading.h"
 
 namespace asterine::cli {
@@ -56,7 +56,7 @@ std::vector<atlas::Place> atlasPlaces(const QString& typed);
 bool narrowedBy(const atlas::Place& place, const std::string& folded);
 
 // The reading as JSON: one object with the keys the manual page lists.
-QString readingJson(const stars::StarReading& reading, const document::BirthDetails& details,
+QString readingJson(const stars::StarReading& reading, const birth::BirthDetails& details,
                     double colatitudeKey, const QString& catalogue, const QDate& madeOn);
 
 }  // namespace asterine::cli

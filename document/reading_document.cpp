@@ -185,7 +185,7 @@ QString anglesLeftToRight(const QString& text) {
     return kept + text.mid(done);
 }
 
-ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetails& details,
+ReadingDocument makeDocument(const stars::StarReading& reading, const birth::BirthDetails& details,
                              const QDate& madeOn, const QLocale& locale) {
     ReadingDocument document;
     document.direction = locale.textDirection();

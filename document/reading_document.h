@@ -10,7 +10,7 @@
 #include <QLocale>
 #include <QString>
 
-#include "birth_details.h"
+#include "birth/birth_details.h"
 
 namespace stars {
 struct StarReading;
@@ -74,7 +74,7 @@ QString anglesLeftToRight(const QString& text);
 // The document of `reading` for `details`, made on `madeOn`, with dates in
 // `locale`'s format, laid out in its direction (right to left under
 // Arabic) with the angles and positions kept left to right.
-ReadingDocument makeDocument(const stars::StarReading& reading, const BirthDetails& details,
+ReadingDocument makeDocument(const stars::StarReading& reading, const birth::BirthDetails& details,
                              const QDate& madeOn, const QLocale& locale = QLocale());
 
 // The document as text: one "Caption: value" line for each field, the star's

@@ -19,10 +19,11 @@
 #include <optional>
 
 #include "atlas/atlas.h"
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
+#include "birth/birth_rules.h"
+#include "birth/calendar.h"
+#include "birth/key_rules.h"
 #include "document/reading_document.h"
-#include "people/people_store.h"
-#include "people/person_rules.h"
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
@@ -32,9 +33,10 @@
 #include "formbase/placement.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
+#include "people/people_store.h"
+#include "people/person_rules.h"
 #include "place_suggestions.h"
 #include "stars/engine.h"
-#include "validation.h"
 #include "web/brand.h"
 #include "web/browser_search.h"
 #include "web/help_menus.h"
@@ -46,6 +48,11 @@ namespace asterine {
 namespace {
 
 constexpr int kPlaceBoxLength = 255;
+
+// A refusal's severity as the form's message box shows it.
+MessageIcon iconFor(birth::Severity severity) {
+    return severity == birth::Severity::Notice ? MessageIcon::Information : MessageIcon::Critical;
+}
 
 QLabel* boldCaption(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -185,15 +192,7 @@ void FrmMain::savePerson() {
     // Saved only what a reading would take, with the reading's messages.
     if (!ValidateBirthDetails())
         return;
-    stars::ReadingEngine probe;
-    const stars::ReadingOutcome outcome = probe.RequestReading(
-        txtLatD_->text().toStdString(), txtLatM_->text().toStdString(),
-        cboYear_->currentText().toInt());
-    if (!outcome.accepted()) {
-        refuse(latitudeRefusal(*outcome.refusedField));
-        return;
-    }
-    const document::BirthDetails details = birthDetails();
+    const birth::BirthDetails details = birthDetails();
     people::PeopleStore& store = shell_.peopleStore();
     const bool exists = store.personNamed(details.name).has_value();
     shell_.tellPeopleNotice(this);
@@ -209,7 +208,7 @@ void FrmMain::savePerson() {
     shell_.tellPeopleNotice(this);
 }
 
-void FrmMain::fill(const document::BirthDetails& details) {
+void FrmMain::fill(const birth::BirthDetails& details) {
     txtName_->setText(details.name);
     cboMonth_->setCurrentIndex(details.monthIndex);
     cboDate_->setCurrentIndex(details.day - 1);
@@ -239,8 +238,8 @@ void FrmMain::fill(const document::BirthDetails& details) {
     cmdRashi_->setFocus();
 }
 
-document::BirthDetails FrmMain::birthDetails() const {
-    document::BirthDetails details;
+birth::BirthDetails FrmMain::birthDetails() const {
+    birth::BirthDetails details;
     details.name = txtName_->text();
     details.monthIndex = cboMonth_->currentIndex();
     details.day = cboDate_->currentIndex() + 1;
@@ -283,15 +282,16 @@ QWidget* FrmMain::buildDetailsFrame() {
 
     QLabel* nameCaption = boldCaption(tr("Name"), frame);
     grid->addWidget(nameCaption, row, 0);
-    txtName_ = new FilteredLineEdit(QStringLiteral("txtName"), nameKeyFor(QLocale().language()),
-                                    frame);
+    txtName_ = new FilteredLineEdit(QStringLiteral("txtName"),
+                                    birth::nameKeyFor(QLocale().language()), frame);
     nameCaption->setBuddy(txtName_);
     // Qt's own limit, as for every other box: a name never comes near it,
     // and a pasted flood of text stays small enough to draw.
     txtName_->setMaxLength(32767);
     txtName_->setAccessibleName(tr("Name"));
     connect(txtName_, &FilteredLineEdit::keyRefused, this, [this] {
-        shell_.services().messages->show(this, refusedLetterMessage(), MessageIcon::Information);
+        shell_.services().messages->show(this, birth::refusedLetterMessage(),
+                                         MessageIcon::Information);
     });
     grid->addWidget(txtName_, row++, 1);
 
@@ -394,12 +394,13 @@ FrmMain::CoordinateFrame FrmMain::buildCoordinateFrame(const QString& title, con
     FilteredLineEdit** boxes[3] = {&built.degrees, &built.minutes, &built.seconds};
     for (int i = 0; i < 3; ++i) {
         auto* box =
-            new FilteredLineEdit(QStringLiteral("txt") + prefix + parts[i], digitKey, frame);
+            new FilteredLineEdit(QStringLiteral("txt") + prefix + parts[i], birth::digitKey, frame);
         box->setMaxLength(3);
         box->setAccessibleName(title + QLatin1Char(' ') + spoken[i]);
         box->setFixedWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 12);
         connect(box, &FilteredLineEdit::keyRefused, this, [this] {
-            shell_.services().messages->show(this, refusedDigitMessage(), MessageIcon::Critical);
+            shell_.services().messages->show(this, birth::refusedDigitMessage(),
+                                             MessageIcon::Critical);
         });
         grid->addWidget(box, 0, i);
         auto* unit = new QLabel(units[i], frame);
@@ -435,7 +436,7 @@ void FrmMain::fillLists() {
         list->addItems(entries);
     };
     addRange(cboDate_, 1, 31);
-    addRange(cboYear_, 1900, 2050);
+    addRange(cboYear_, birth::kFirstYear, birth::kLastYear);
     addRange(cboHH_, 0, 23);
     addRange(cboMM_, 0, 59);
     addRange(cboSS_, 0, 59);
@@ -475,26 +476,17 @@ void FrmMain::setTabOrder() {
 void FrmMain::RequestReading() {
     if (!ValidateBirthDetails())
         return;
-
+    // The details passed the rules, the engine's latitude among them: the
+    // program's engine gives the reading and keeps it as its last.
     const stars::ReadingOutcome outcome = shell_.engine().RequestReading(
         txtLatD_->text().toStdString(), txtLatM_->text().toStdString(),
         cboYear_->currentText().toInt());
-    if (!outcome.accepted()) {
-        refuse(latitudeRefusal(*outcome.refusedField));
-        return;
-    }
-    shell_.showReading(*outcome.reading);
+    if (outcome.accepted())
+        shell_.showReading(*outcome.reading);
 }
 
 bool FrmMain::ValidateBirthDetails() {
-    const TypedBirthDetails typed{
-        txtName_->text(),         txtLonD_->text(),
-        txtLonM_->text(),         txtLonS_->text(),
-        txtLatD_->text(),         txtLatM_->text(),
-        txtLatS_->text(),         cboMonth_->currentIndex(),
-        cboDate_->currentIndex(), cboYear_->currentText().toInt(),
-    };
-    if (const std::optional<BirthDetailsProblem> problem = firstBirthDetailsProblem(typed)) {
+    if (const std::optional<birth::BirthProblem> problem = birth::readingProblem(birthDetails())) {
         refuse(*problem);
         return false;
     }
@@ -540,27 +532,27 @@ void FrmMain::takePlace(const atlas::Place& place) {
     fill(atlas::toDms(place.longitude), txtLonD_, txtLonM_, txtLonS_, optLong_);
 }
 
-void FrmMain::refuse(const BirthDetailsProblem& problem) {
-    shell_.services().messages->show(this, problem.message, problem.icon);
+void FrmMain::refuse(const birth::BirthProblem& problem) {
+    shell_.services().messages->show(this, problem.message, iconFor(problem.severity));
     if (problem.box)
         boxFor(*problem.box)->setFocus();
 }
 
-QLineEdit* FrmMain::boxFor(BirthBox which) const {
+QLineEdit* FrmMain::boxFor(birth::BirthBox which) const {
     switch (which) {
-    case BirthBox::Name:
+    case birth::BirthBox::Name:
         return txtName_;
-    case BirthBox::LonD:
+    case birth::BirthBox::LonD:
         return txtLonD_;
-    case BirthBox::LonM:
+    case birth::BirthBox::LonM:
         return txtLonM_;
-    case BirthBox::LonS:
+    case birth::BirthBox::LonS:
         return txtLonS_;
-    case BirthBox::LatD:
+    case birth::BirthBox::LatD:
         return txtLatD_;
-    case BirthBox::LatM:
+    case birth::BirthBox::LatM:
         return txtLatM_;
-    case BirthBox::LatS:
+    case birth::BirthBox::LatS:
         return txtLatS_;
     }
     return txtName_;

@@ -10,9 +10,11 @@ namespace atlas {
 struct Place;
 }
 
-namespace document {
+namespace birth {
+enum class BirthBox;
 struct BirthDetails;
-}
+struct BirthProblem;
+}  // namespace birth
 
 class QAction;
 class QButtonGroup;
@@ -28,8 +30,6 @@ class FilteredLineEdit;
 class LinkLabel;
 class PlaceSuggestions;
 class Shell;
-enum class BirthBox;
-struct BirthDetailsProblem;
 struct PromotionStrip;
 
 class FrmMain : public QWidget {
@@ -43,9 +43,9 @@ public:
     void bringFullBrandToFront();
 
     // What the boxes, lists and option buttons hold now.
-    document::BirthDetails birthDetails() const;
+    birth::BirthDetails birthDetails() const;
     // Puts `details` into the boxes, lists and option buttons, exactly.
-    void fill(const document::BirthDetails& details);
+    void fill(const birth::BirthDetails& details);
 
 protected:
     // Unloading the form hands over to the tell-a-friend form.
@@ -71,11 +71,13 @@ private:
     void savePerson();
 
     void RequestReading();
+    // Whether the details can give a reading (birth::readingProblem); when
+    // not, shows the first refusal and puts the cursor into its box.
     bool ValidateBirthDetails();
     void findLatitudeAndLongitude();
     void takePlace(const atlas::Place& place);
-    void refuse(const BirthDetailsProblem& problem);
-    QLineEdit* boxFor(BirthBox which) const;
+    void refuse(const birth::BirthProblem& problem);
+    QLineEdit* boxFor(birth::BirthBox which) const;
 
     Shell& shell_;
 

@@ -33,7 +33,8 @@ long typedCharacterCode(const QKeyEvent* event) {
     return static_cast<long>(code);
 }
 
-FilteredLineEdit::FilteredLineEdit(const QString& objectName, KeyFilter filter, QWidget* parent)
+FilteredLineEdit::FilteredLineEdit(const QString& objectName, birth::KeyFilter filter,
+                                   QWidget* parent)
     : QLineEdit(parent), filter_(std::move(filter)) {
     setObjectName(objectName);
 }
@@ -41,15 +42,15 @@ FilteredLineEdit::FilteredLineEdit(const QString& objectName, KeyFilter filter, 
 FilteredLineEdit::FilteredText FilteredLineEdit::filterText(const QString& text) const {
     FilteredText filtered;
     for (const char32_t code : text.toUcs4()) {
-        const KeyVerdict verdict = filter_(code);
+        const birth::KeyVerdict verdict = filter_(code);
         switch (verdict.action) {
-        case KeyVerdict::Pass:
+        case birth::KeyVerdict::Pass:
             filtered.accepted += QString::fromUcs4(&code, 1);
             break;
-        case KeyVerdict::Replace:
+        case birth::KeyVerdict::Replace:
             filtered.accepted += verdict.replacement;
             break;
-        case KeyVerdict::Discard:
+        case birth::KeyVerdict::Discard:
             ++filtered.refused;
             break;
         }

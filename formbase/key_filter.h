@@ -5,7 +5,7 @@
 
 #include <QLineEdit>
 
-#include "key_verdict.h"
+#include "birth/key_verdict.h"
 
 namespace asterine {
 
@@ -22,7 +22,7 @@ long typedCharacterCode(const QKeyEvent* event);
 class FilteredLineEdit : public QLineEdit {
     Q_OBJECT
 public:
-    FilteredLineEdit(const QString& objectName, KeyFilter filter, QWidget* parent);
+    FilteredLineEdit(const QString& objectName, birth::KeyFilter filter, QWidget* parent);
 
 signals:
     // A key, or a text committed by a dead key or an input method, had
@@ -43,7 +43,7 @@ private:
     };
     FilteredText filterText(const QString& text) const;
 
-    KeyFilter filter_;
+    birth::KeyFilter filter_;
 };
 
 }  // namespace asterine

@@ -12,7 +12,7 @@ class ReadingEngine;
 struct StarReading;
 }  // namespace stars
 
-namespace document {
+namespace birth {
 struct BirthDetails;
 }
 
@@ -36,7 +36,7 @@ public:
     // result form.
     virtual void showReading(const stars::StarReading& reading) = 0;
     // The birth details as the birth-details form holds them now.
-    virtual document::BirthDetails birthDetails() const = 0;
+    virtual birth::BirthDetails birthDetails() const = 0;
 
     // The people the program remembers; the store is opened when first used.
     virtual people::PeopleStore& peopleStore() = 0;
@@ -46,7 +46,7 @@ public:
     // The People window, opened or brought to the front.
     virtual void showPeople() = 0;
     // Fills the birth-details form with a person's details and shows it.
-    virtual void openPerson(const document::BirthDetails& details) = 0;
+    virtual void openPerson(const birth::BirthDetails& details) = 0;
     virtual void showMain() = 0;
     virtual void showTellAFriend() = 0;
     virtual void hideTellAFriend() = 0;

@@ -10,8 +10,9 @@
 #include <algorithm>
 #include <array>
 
+#include "birth/birth_rules.h"
+#include "birth/calendar.h"
 #include "document/reading_document.h"
-#include "entry/validation.h"
 #include "person_rules.h"
 
 namespace people {
@@ -191,7 +192,7 @@ struct Columns {
 
 // Why a row cannot be a person; the person it is otherwise.
 std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns& columns,
-                                  document::BirthDetails& details) {
+                                  birth::BirthDetails& details) {
     if (bytes.size() != columns.width)
         return Texts::tr("%1 fields, where the header has %2").arg(bytes.size()).arg(columns.width);
     QStringList fields;
@@ -201,25 +202,25 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns&
         if (decoder.hasError())
             return Texts::tr("the text is not UTF-8 (save the file as UTF-8)");
     }
-    details = document::BirthDetails();
-    if (asterine::isBlank(fields[0]))
+    details = birth::BirthDetails();
+    if (birth::isBlank(fields[0]))
         return Texts::tr("the name is empty");
     // As the Name box would have it typed, or refused as the box refuses it.
     if (const std::optional<QString> problem = nameProblem(fields[0], &details.name))
         return problem;
 
-    static const QRegularExpression date(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch dateMatch = date.match(fields[1]);
+    const QRegularExpressionMatch dateMatch = birth::writtenDatePattern().match(fields[1]);
     if (!dateMatch.hasMatch())
         return Texts::tr("the date \u201c%1\u201d is not written YYYY-MM-DD").arg(fields[1].left(40));
-    const std::optional<int> year = number(dateMatch.captured(1), 1900, 2050);
+    const std::optional<int> year =
+        number(dateMatch.captured(1), birth::kFirstYear, birth::kLastYear);
     if (!year)
         return Texts::tr("the year %1 is not one from 1900 to 2050").arg(dateMatch.captured(1));
     const std::optional<int> month = number(dateMatch.captured(2), 1, 12);
     const std::optional<int> day = number(dateMatch.captured(3), 1, 31);
     if (!month || !day)
         return Texts::tr("\u201c%1\u201d is not a date").arg(fields[1].left(40));
-    if (asterine::checkDate(*month - 1, *day, *year) != asterine::DateProblem::None)
+    if (birth::checkDate(*month - 1, *day, *year) != birth::DateProblem::None)
         return Texts::tr("%1 %2 %3 is not a date")
             .arg(*day)
             .arg(document::monthName(*month - 1))
@@ -300,9 +301,9 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns&
     details.south = *south;
     details.west = *west;
 
-    // Then as Save checks the form: its checks and the engine's refusals.
-    if (const std::optional<QString> problem = saveProblem(details))
-        return *problem;
+    // Then as Save checks the form: the rules of a reading.
+    if (const std::optional<birth::BirthProblem> problem = birth::readingProblem(details))
+        return problem->message;
     return std::nullopt;
 }
 
@@ -324,7 +325,7 @@ char separatorOf(const QByteArray& bytes) {
 // one of people; why not otherwise.
 std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileName,
                                   const CsvProgress& progress, bool* cancelled,
-                                  const std::function<bool(const document::BirthDetails&)>& good,
+                                  const std::function<bool(const birth::BirthDetails&)>& good,
                                   const std::function<void(qint64, const QString&)>& refused,
                                   QStringList* ignored = nullptr) {
     if (cancelled)
@@ -362,7 +363,7 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
 
     QHash<QString, qint64> seen;
     qint64 rows = 0;
-    document::BirthDetails details;
+    birth::BirthDetails details;
     while (records.next(fields, line, malformed)) {
         ++rows;
         if (progress && rows % 1000 == 0 && !progress(rows, records.position(), bytes.size())) {
@@ -419,7 +420,7 @@ QByteArray writeCsv(const QList<Person>& people) {
     QByteArray csv = "\xEF\xBB\xBF";
     csv += csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n";
     for (const Person& person : people) {
-        const document::BirthDetails& d = person.details;
+        const birth::BirthDetails& d = person.details;
         const QStringList fields = {
             d.name,
             QStringLiteral("%1-%2-%3")
@@ -456,7 +457,7 @@ CsvCheck checkCsv(const QByteArray& bytes, const QString& fileName, const QSet<Q
     bool cancelled = false;
     check.notPeople = forEachRow(
         bytes, fileName, progress, &cancelled,
-        [&](const document::BirthDetails& details) {
+        [&](const birth::BirthDetails& details) {
             ++check.good;
             if (savedNames.contains(details.name)) {
                 ++check.existing;
@@ -465,7 +466,9 @@ CsvCheck checkCsv(const QByteArray& bytes, const QString& fileName, const QSet<Q
             }
             return true;
         },
-        [&](qint64 line, const QString& reason) { check.refused.append({line, reason}); },
+        [&](qint64 line, const QString& reason) {
+            check.refused.append({line, reason});
+        },
         &check.ignoredColumns);
     return check;
 }
@@ -475,7 +478,7 @@ std::optional<QString> importCsv(const QByteArray& bytes, PeopleStore::Batch& ba
     std::optional<QString> problem;
     const std::optional<QString> notPeople = forEachRow(
         bytes, QString(), progress, cancelled,
-        [&](const document::BirthDetails& details) {
+        [&](const birth::BirthDetails& details) {
             problem = batch.add(details);
             return !problem;
         },

@@ -15,7 +15,7 @@
 #include <functional>
 #include <optional>
 
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
 #include "people_store.h"
 
 namespace people {

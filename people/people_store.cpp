@@ -122,7 +122,7 @@ QVariant text(const QString& value) {
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
-QVariant valueOf(const document::BirthDetails& d, int column) {
+QVariant valueOf(const birth::BirthDetails& d, int column) {
     switch (column) {
     case 0: return text(d.name);
     case 1: return d.monthIndex;
@@ -150,7 +150,7 @@ QVariant valueOf(const document::BirthDetails& d, int column) {
 Person personOf(const QSqlQuery& query) {
     Person p;
     p.id = query.value(0).toLongLong();
-    document::BirthDetails& d = p.details;
+    birth::BirthDetails& d = p.details;
     d.name = query.value(1).toString();
     d.monthIndex = query.value(2).toInt();
     d.day = query.value(3).toInt();
@@ -180,7 +180,7 @@ QString personColumns() {
            QStringLiteral(", last_used");
 }
 
-QString searchText(const document::BirthDetails& details) {
+QString searchText(const birth::BirthDetails& details) {
     return folded(details.name) + QLatin1Char(' ') + folded(placeText(details));
 }
 
@@ -557,7 +557,7 @@ std::optional<ListedDetails> PeopleStore::listedDetails(qint64 id) {
     query.addBindValue(id);
     if (!query.exec() || !query.next())
         return std::nullopt;
-    document::BirthDetails place;
+    birth::BirthDetails place;
     place.city = query.value(3).toString();
     place.state = query.value(4).toString();
     place.country = query.value(5).toString();
@@ -630,8 +630,7 @@ qint64 PeopleStore::count() {
     return query.value(0).toLongLong();
 }
 
-std::optional<QString> PeopleStore::save(const document::BirthDetails& details,
-                                         const QDateTime& now) {
+std::optional<QString> PeopleStore::save(const birth::BirthDetails& details, const QDateTime& now) {
     Batch batch(*this, now, true, true);
     if (batch.problem())
         return batch.problem();
@@ -640,7 +639,7 @@ std::optional<QString> PeopleStore::save(const document::BirthDetails& details,
     return batch.commit();
 }
 
-std::optional<QString> PeopleStore::saveAll(const QList<document::BirthDetails>& all,
+std::optional<QString> PeopleStore::saveAll(const QList<birth::BirthDetails>& all,
                                             const QDateTime& now, bool replace,
                                             const std::function<bool(int)>& progress) {
     Batch batch(*this, now, replace, false);
@@ -723,7 +722,7 @@ PeopleStore::Batch::~Batch() {
     cancel();
 }
 
-std::optional<QString> PeopleStore::Batch::add(const document::BirthDetails& details) {
+std::optional<QString> PeopleStore::Batch::add(const birth::BirthDetails& details) {
     if (!open_)
         return problem_ ? problem_ : store_.failure(Texts::tr("the save was cancelled"));
     const QString key = typedName(details.name);

@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
 
 namespace people {
 
@@ -26,7 +26,7 @@ class NameOrder;
 
 struct Person {
     qint64 id = 0;
-    document::BirthDetails details;
+    birth::BirthDetails details;
     QDateTime lastUsed;
 };
 
@@ -102,13 +102,13 @@ public:
     // it failed, in plain words naming the file.
     // Saves `details` under its name, replacing anyone of that name as the
     // Name box types it.
-    std::optional<QString> save(const document::BirthDetails& details, const QDateTime& now);
+    std::optional<QString> save(const birth::BirthDetails& details, const QDateTime& now);
     // Saves many at once: all or nothing. People whose names exist are
     // replaced when `replace`, skipped otherwise; they do not join the recent
     // list. `progress` is told how many are done now and then, and cancels
     // the whole when it returns false (then the result is empty and nothing
     // was saved).
-    std::optional<QString> saveAll(const QList<document::BirthDetails>& all, const QDateTime& now,
+    std::optional<QString> saveAll(const QList<birth::BirthDetails>& all, const QDateTime& now,
                                    bool replace, const std::function<bool(int)>& progress = {});
 
     // A save of many, one person at a time, as one transaction: what an
@@ -117,7 +117,7 @@ public:
     public:
         Batch(PeopleStore& store, const QDateTime& now, bool replace, bool recent);
         ~Batch();  // rolls back what was not committed
-        std::optional<QString> add(const document::BirthDetails& details);
+        std::optional<QString> add(const birth::BirthDetails& details);
         std::optional<QString> commit();
         void cancel();
         // Why the batch could not begin; nothing when it began.

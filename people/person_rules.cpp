@@ -6,8 +6,7 @@
 #include <QStringList>
 
 #include "atlas/atlas.h"
-#include "entry/validation.h"
-#include "stars/engine.h"
+#include "birth/key_rules.h"
 
 namespace people {
 
@@ -37,18 +36,18 @@ std::optional<QString> nameProblem(const QString& name, QString* typed) {
     // The box's filter, made once for the language (an import asks for
     // every row).
     static QLocale::Language language = QLocale::AnyLanguage;
-    static asterine::KeyFilter filter;
+    static birth::KeyFilter filter;
     if (!filter || language != QLocale().language()) {
         language = QLocale().language();
-        filter = asterine::nameKeyFor(language);
+        filter = birth::nameKeyFor(language);
     }
     QString accepted;
     accepted.reserve(name.size());
     for (const char32_t code : name.toUcs4()) {
         // Enter and Backspace are keys of the box, not letters of a name.
-        const asterine::KeyVerdict verdict =
-            code == 8 || code == 13 ? asterine::KeyVerdict::discard() : filter(code);
-        if (verdict.action == asterine::KeyVerdict::Discard) {
+        const birth::KeyVerdict verdict =
+            code == 8 || code == 13 ? birth::KeyVerdict::discard() : filter(code);
+        if (verdict.action == birth::KeyVerdict::Discard) {
             const QChar::Category category = QChar::category(code);
             const bool visible = QChar::isPrint(code) && category != QChar::Separator_Space;
             const QString shown = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
@@ -57,7 +56,7 @@ std::optional<QString> nameProblem(const QString& name, QString* typed) {
                            : Texts::tr("the name has the character %1, which the Name box does not take")
                                  .arg(shown);
         }
-        if (verdict.action == asterine::KeyVerdict::Replace)
+        if (verdict.action == birth::KeyVerdict::Replace)
             accepted += verdict.replacement;
         else
             accepted += QString::fromUcs4(&code, 1);
@@ -72,24 +71,6 @@ QString shownName(const QString& name) {
     return name.size() <= kShown ? name : name.left(kShown) + QChar(0x2026);
 }
 
-std::optional<QString> saveProblem(const document::BirthDetails& details) {
-    const asterine::TypedBirthDetails typed{
-        details.name,          details.longitudeDegrees, details.longitudeMinutes,
-        details.longitudeSeconds, details.latitudeDegrees, details.latitudeMinutes,
-        details.latitudeSeconds,  details.monthIndex,      details.day - 1,
-        details.year,
-    };
-    if (const std::optional<asterine::BirthDetailsProblem> problem =
-            asterine::firstBirthDetailsProblem(typed))
-        return problem->message;
-    stars::ReadingEngine engine;
-    const stars::ReadingOutcome outcome = engine.RequestReading(
-        details.latitudeDegrees.toStdString(), details.latitudeMinutes.toStdString(), details.year);
-    if (!outcome.accepted())
-        return asterine::latitudeRefusal(*outcome.refusedField).message;
-    return std::nullopt;
-}
-
 std::string foldedUtf8(const QString& text) {
     return atlas::foldForSearch(text.toStdString()).value_or(std::string());
 }
@@ -98,7 +79,7 @@ QString folded(const QString& text) {
     return QString::fromStdString(foldedUtf8(text));
 }
 
-QString placeText(const document::BirthDetails& details) {
+QString placeText(const birth::BirthDetails& details) {
     QStringList parts;
     for (const QString& part : {details.city, details.state, details.country}) {
         if (!part.trimmed().isEmpty())

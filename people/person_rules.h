@@ -2,7 +2,8 @@
 #pragma once
 
 // What a person the program remembers is: the birth details the form holds,
-// accepted by the same rules as a reading; and how people are found.
+// accepted by the same rules as a reading (birth::readingProblem); and how
+// people are found.
 
 #include <QString>
 
@@ -10,13 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
 
 namespace people {
-
-// Why `details` cannot be saved, in the words the form uses (its checks,
-// then the engine's two latitude refusals); nothing when they can.
-std::optional<QString> saveProblem(const document::BirthDetails& details);
 
 // The longest name the Name box holds.
 constexpr int kLongestName = 32767;
@@ -41,7 +38,7 @@ QString folded(const QString& text);
 std::string foldedUtf8(const QString& text);
 
 // The place as the list shows it: "City, State, Country", empty parts left out.
-QString placeText(const document::BirthDetails& details);
+QString placeText(const birth::BirthDetails& details);
 
 // Whether `query` (folded) is found in `text` (folded): at the start of one
 // of its words.

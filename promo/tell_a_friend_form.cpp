@@ -37,8 +37,8 @@ const char* const kPlaceholderProperty = "farewellPlaceholder";
 // desktop palette.
 const QColor kNavy(0x00, 0x00, 0x80);
 
-KeyVerdict emailKey(char32_t code) {
-    return code == U' ' ? KeyVerdict::discard() : KeyVerdict::pass();
+birth::KeyVerdict emailKey(char32_t code) {
+    return code == U' ' ? birth::KeyVerdict::discard() : birth::KeyVerdict::pass();
 }
 
 }  // namespace
@@ -176,7 +176,8 @@ QWidget* FrmTellAFriend::buildSoftwaresFrame() {
 
 QLineEdit* FrmTellAFriend::field(const QString& name, const QString& placeholder, bool email,
                                  QWidget* parent) {
-    auto* box = new FilteredLineEdit(name, email ? KeyFilter(emailKey) : KeyFilter(), parent);
+    auto* box =
+        new FilteredLineEdit(name, email ? birth::KeyFilter(emailKey) : birth::KeyFilter(), parent);
     box->setText(placeholder);
     box->setAccessibleName(placeholder);
     box->setProperty(kPlaceholderProperty, placeholder);

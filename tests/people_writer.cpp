@@ -26,7 +26,7 @@ int main(int argc, char* argv[]) {
     for (int n = start;; n += batches ? 500 : 1) {
         const QDateTime now = QDateTime::fromMSecsSinceEpoch(1'800'000'000'000 + n);
         if (batches) {
-            QList<document::BirthDetails> all;
+            QList<birth::BirthDetails> all;
             for (int i = n; i < n + 500; ++i)
                 all << writtenPerson(i);
             if (store.saveAll(all, now, true))

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
 
 // The number written in letters, as the Name box takes them: 0 is A, 9 is J.
 inline QString writtenNumber(int n) {
@@ -23,8 +23,8 @@ inline int numberWritten(const QString& letters) {
     return n;
 }
 
-inline document::BirthDetails writtenPerson(int n) {
-    document::BirthDetails d;
+inline birth::BirthDetails writtenPerson(int n) {
+    birth::BirthDetails d;
     d.name = QStringLiteral("PERSON ") + writtenNumber(n);
     d.monthIndex = n % 12;
     d.day = 1 + n % 28;

@@ -4,12 +4,12 @@
 // A person the checks of documents and of people share: every field given,
 // west of Greenwich.
 
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
 
 namespace asterine::test {
 
-inline document::BirthDetails AdaLovelace() {
-    document::BirthDetails details;
+inline birth::BirthDetails AdaLovelace() {
+    birth::BirthDetails details;
     details.name = QStringLiteral("ADA LOVELACE");
     details.monthIndex = 11;
     details.day = 10;

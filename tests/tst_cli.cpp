@@ -201,7 +201,7 @@ void TestCli::readingsAreTheEnginesAndTheForms() {
                 }
                 QCOMPARE(run.status, 0);
                 // The engine's reading, as a document.
-                document::BirthDetails details;
+                birth::BirthDetails details;
                 details.name.clear();
                 details.dateGiven = false;
                 details.timeGiven = false;
@@ -287,6 +287,17 @@ void TestCli::refusedInput_data() {
     QTest::newRow("a blank name") << reading(
                                          {"--latitude", "51:30N", "--year", "1970", "--name", "  "})
                                   << 2 << "Please Enter Name";
+    // With more than one fault, the first told: the date as it is read, then
+    // the name, then the latitude's star.
+    QTest::newRow("a day February lacks before a blank name")
+        << reading({"--latitude", "51:30N", "--date", "1901-02-29", "--name", "  "}) << 2
+        << "Please Enter Correct Date Or Month!";
+    QTest::newRow("a blank name before minutes above 60")
+        << reading({"--latitude", "45:61N", "--year", "1970", "--name", " "}) << 2
+        << "Please Enter Name";
+    QTest::newRow("a refused letter before minutes above 60")
+        << reading({"--latitude", "45:61N", "--year", "1970", "--name", "O'NEIL"}) << 2
+        << "Please Enter only Letters";
     QTest::newRow("unknown format")
         << reading({"--latitude", "51:30N", "--year", "1970", "--format", "xml"}) << 2
         << "neither text nor json";

@@ -15,7 +15,7 @@
 
 #include <sys/stat.h>
 
-#include "document/birth_details.h"
+#include "birth/birth_details.h"
 #include "document/document_file.h"
 #include "document/paged_document.h"
 #include "document/reading_document.h"
@@ -24,6 +24,7 @@
 #include "stars/reading.h"
 
 using namespace document;
+using birth::BirthDetails;
 
 namespace {
 

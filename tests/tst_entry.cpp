@@ -17,15 +17,12 @@
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "entry/place_suggestions.h"
-#include "entry/validation.h"
 #include "formbase/file_menu.h"
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
 
 using namespace asterine;
 using namespace asterine::test;
-
-Q_DECLARE_METATYPE(asterine::TypedBirthDetails)
 
 namespace {
 
@@ -56,8 +53,6 @@ private slots:
     void validationOrderAndFocus_data();
     void validationOrderAndFocus();
     void blanksOnlyAreBlank();
-    void rulesWithoutTheForm_data();
-    void rulesWithoutTheForm();
     void dateRules_data();
     void dateRules();
     void readingOfAPrincipalStar();
@@ -373,74 +368,6 @@ void TestEntry::blanksOnlyAreBlank() {
     Child<QLineEdit>(form, "txtName")->setText(QStringLiteral("   "));
     Click(form, "cmdRashi");
     QCOMPARE(h->messages.last(), QStringLiteral("Please Enter Name"));
-
-    // A tab is text, not a blank: the name check passes.
-    QVERIFY(!isBlank(QStringLiteral(" \t ")));
-    QVERIFY(isBlank(QString()));
-}
-
-void TestEntry::rulesWithoutTheForm_data() {
-    QTest::addColumn<TypedBirthDetails>("typed");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<int>("box");  // -1: the cursor stays where it is
-    QTest::addColumn<bool>("critical");
-
-    const TypedBirthDetails valid{"ADA", "73", "51", "2", "77", "33", "10", 0, 0, 1980};
-    QTest::newRow("valid") << valid << QString() << -1 << false;
-    TypedBirthDetails empty;
-    QTest::newRow("all empty") << empty << "Please Enter Name" << int(BirthBox::Name) << true;
-    TypedBirthDetails blanks = valid;
-    blanks.name = QStringLiteral("   ");
-    blanks.dayIndex = 30;
-    blanks.monthIndex = 3;
-    QTest::newRow("blank name before a bad date")
-        << blanks << "Please Enter Name" << int(BirthBox::Name) << true;
-    TypedBirthDetails tab = valid;
-    tab.name = QStringLiteral("\t");
-    QTest::newRow("a tab is text") << tab << QString() << -1 << false;
-    TypedBirthDetails lon = valid;
-    lon.lonM.clear();
-    lon.latS = QStringLiteral(" ");
-    QTest::newRow("longitude minutes before latitude seconds")
-        << lon << "Please Enter Minute of Longitude" << int(BirthBox::LonM) << true;
-    TypedBirthDetails lat = valid;
-    lat.latS.clear();
-    lat.monthIndex = 1;
-    lat.dayIndex = 30;
-    QTest::newRow("latitude seconds before the date")
-        << lat << "Please Enter Second of Latitude" << int(BirthBox::LatS) << true;
-    TypedBirthDetails feb = valid;
-    feb.monthIndex = 1;
-    feb.dayIndex = 28;
-    feb.year = 1900;
-    QTest::newRow("29 Feb 1900") << feb << "Please Enter Correct Date Or Month!" << -1 << false;
-    feb.year = 2000;
-    QTest::newRow("29 Feb 2000") << feb << QString() << -1 << false;
-    TypedBirthDetails nov = valid;
-    nov.monthIndex = 10;
-    nov.dayIndex = 30;
-    QTest::newRow("31 Nov") << nov << "Please Enter Correct Date Or Month !" << -1 << false;
-    TypedBirthDetails range = valid;
-    range.lonD = QStringLiteral("200");
-    range.latM = QStringLiteral("75");
-    QTest::newRow("no range check") << range << QString() << -1 << false;
-}
-
-void TestEntry::rulesWithoutTheForm() {
-    QFETCH(TypedBirthDetails, typed);
-    QFETCH(QString, message);
-    QFETCH(int, box);
-    QFETCH(bool, critical);
-
-    const std::optional<BirthDetailsProblem> problem = firstBirthDetailsProblem(typed);
-    if (message.isEmpty()) {
-        QVERIFY(!problem);
-        return;
-    }
-    QVERIFY(problem);
-    QCOMPARE(problem->message, message);
-    QCOMPARE(problem->box ? int(*problem->box) : -1, box);
-    QCOMPARE(problem->icon, critical ? MessageIcon::Critical : MessageIcon::Information);
 }
 
 void TestEntry::dateRules_data() {

@@ -22,7 +22,7 @@
 #include "document/paged_document.h"
 #include "document/reading_document.h"
 #include "entry/main_form.h"
-#include "entry/validation.h"
+#include "birth/key_rules.h"
 #include "promo/tell_a_friend_form.h"
 #include "stars/engine.h"
 #include "stars/lore.h"
@@ -330,7 +330,7 @@ void TestLanguages::nameBoxTakesTheLanguagesLetters() {
     // punctuation with the form's message, in the language.
     QCOMPARE(typed(QStringLiteral("ann")), QStringLiteral("ANN"));
     QCOMPARE(typed(QStringLiteral("a1")), QStringLiteral("A"));
-    QCOMPARE(h->messages.texts(), QStringList{refusedLetterMessage()});
+    QCOMPARE(h->messages.texts(), QStringList{birth::refusedLetterMessage()});
     QCOMPARE(typed(QStringLiteral("a.b")), QStringLiteral("AB"));
     struct Letters {
         const char* language;
@@ -361,7 +361,7 @@ void TestLanguages::nameBoxTakesTheLanguagesLetters() {
     // Digits of other scripts are digits: refused, one message a key.
     for (const QString& digits : {QStringLiteral("\u0967\u0968"), QStringLiteral("\u0661\u0662")}) {
         QCOMPARE(typed(digits), QString());
-        QCOMPARE(h->messages.texts(), QStringList(2, refusedLetterMessage()));
+        QCOMPARE(h->messages.texts(), QStringList(2, birth::refusedLetterMessage()));
     }
     // Punctuation of other scripts too: the danda, the Arabic comma.
     QCOMPARE(typed(QStringLiteral("\u0964\u060c")), QString());
@@ -722,7 +722,7 @@ void TestLanguages::documentKeepsToOneScriptOfDigits() {
     stars::ReadingEngine engine;
     const stars::ReadingOutcome outcome = engine.RequestReading("77", "33", 1970);
     QVERIFY(outcome.accepted());
-    document::BirthDetails details;
+    birth::BirthDetails details;
     details.name = QStringLiteral("ANN");
     details.monthIndex = 11;
     details.day = 10;

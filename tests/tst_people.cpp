@@ -27,7 +27,7 @@
 #include "sample_people.h"
 
 using namespace people;
-using document::BirthDetails;
+using birth::BirthDetails;
 
 namespace {
 
@@ -96,7 +96,6 @@ private slots:
     void replaceAndDelete();
     void recentList();
     void searchFoldsAsTheAtlas();
-    void saveAcceptsWhatTheReadingAccepts();
     void migratesTheFirstLayout();
     void listsByNameFromOneIndex();
     void filesThatAreNotStoresAreKeptAside_data();
@@ -269,26 +268,6 @@ void TestPeople::searchFoldsAsTheAtlas() {
     for (const char* typed : {"urgen", "aulo", "london"})
         QVERIFY2(!matches(search, foldedUtf8(QString::fromUtf8(typed))), typed);
     QVERIFY(matches(search, foldedUtf8(QString())));  // nothing typed: everyone
-}
-
-void TestPeople::saveAcceptsWhatTheReadingAccepts() {
-    QCOMPARE(saveProblem(Ada()), std::nullopt);
-    BirthDetails details = Ada();
-    details.name = QStringLiteral("   ");
-    QCOMPARE(saveProblem(details), QStringLiteral("Please Enter Name"));
-    details = Ada();
-    details.latitudeSeconds.clear();
-    QCOMPARE(saveProblem(details), QStringLiteral("Please Enter Second of Latitude"));
-    details = Ada();
-    details.monthIndex = 3;
-    details.day = 31;
-    QCOMPARE(saveProblem(details), QStringLiteral("Please Enter Correct Date Or Month !"));
-    details = Ada();
-    details.latitudeMinutes = QStringLiteral("61");
-    QCOMPARE(saveProblem(details), QStringLiteral("Please Enter Correct Minute of Latitude"));
-    details = Ada();
-    details.latitudeDegrees = QStringLiteral("4x");  // pasted past the filter
-    QCOMPARE(saveProblem(details), QStringLiteral("Please Enter Correct Degree of Latitude"));
 }
 
 // The people table as the first layout of the store had it.

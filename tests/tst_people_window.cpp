@@ -13,16 +13,16 @@
 #include <QRadioButton>
 #include <QTreeView>
 
+#include "birth/birth_details.h"
 #include "display/display_form.h"
-#include "document/birth_details.h"
 #include "document/reading_document.h"
 #include "entry/main_form.h"
 #include "entry/people_window.h"
 #include "formbase/notice.h"
-#include "translation/translation.h"
 #include "people/people_csv.h"
 #include "people/people_store.h"
 #include "support.h"
+#include "translation/translation.h"
 
 using namespace asterine;
 using namespace asterine::test;
@@ -145,7 +145,7 @@ void TestPeopleWindow::savedAndOpenedExactly() {
     Child<QComboBox>(main, "cboSS")->setCurrentIndex(1);
     Child<QRadioButton>(main, "optLat_1")->setChecked(true);
     Child<QRadioButton>(main, "optLong_1")->setChecked(true);
-    const document::BirthDetails saved = main->birthDetails();
+    const birth::BirthDetails saved = main->birthDetails();
 
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
@@ -198,7 +198,7 @@ void TestPeopleWindow::saveRefusesWhatTheReadingRefuses() {
     for (const auto& spoil : cases) {
         FillValid(form());
         spoil(form());
-        const document::BirthDetails typed = form()->birthDetails();
+        const birth::BirthDetails typed = form()->birthDetails();
         Trigger(form(), "mnuSavePerson");
         QVERIFY2(h->messages.shown.size() == 1, qPrintable(QString::number(&spoil - cases)));
         const ShownMessage said = h->messages.shown.takeFirst();
@@ -237,7 +237,7 @@ void TestPeopleWindow::savingANameAgainAsks() {
     QCOMPARE(h->app->peopleStore().count(), 1);
     // A name saved by an import in small letters is the same person.
     people::PeopleStore::Batch batch(h->app->peopleStore(), h->clock.time, true, false);
-    document::BirthDetails zoe = h->app->peopleStore().personNamed(QStringLiteral("ADA"))->details;
+    birth::BirthDetails zoe = h->app->peopleStore().personNamed(QStringLiteral("ADA"))->details;
     zoe.name = QStringLiteral("zoe smith");
     QCOMPARE(batch.add(zoe), std::nullopt);
     QCOMPARE(batch.commit(), std::nullopt);

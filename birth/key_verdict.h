@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace asterine {
+namespace birth {
 
 // What a key filter makes of a typed character.
 struct KeyVerdict {
@@ -23,4 +23,4 @@ struct KeyVerdict {
 
 using KeyFilter = std::function<KeyVerdict(char32_t code)>;
 
-}  // namespace asterine
+}  // namespace birth
