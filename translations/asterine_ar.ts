@@ -976,25 +976,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>الاسم</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>تاريخ الميلاد</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>مكان الميلاد</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>آخر استخدام</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1720,6 +1701,25 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>%1 «%2» أطول من 3 أرقام</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>تاريخ الميلاد</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>مكان الميلاد</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>آخر استخدام</translation>
     </message>
 </context>
 <context>

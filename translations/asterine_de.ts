@@ -976,25 +976,6 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Geburtsdatum</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>Geburtsort</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>Zuletzt verwendet</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1688,6 +1669,25 @@ Ersetzen? „Nein“ behält die gespeicherten; „Abbrechen“ importiert niema
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>die Angabe „%2“ für %1 hat mehr als 3 Ziffern</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Geburtsort</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Zuletzt verwendet</translation>
     </message>
 </context>
 <context>

@@ -976,25 +976,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Fecha de nacimiento</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>Lugar de nacimiento</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>Último uso</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1688,6 +1669,25 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>«%2» tiene más de 3 dígitos para los %1</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Último uso</translation>
     </message>
 </context>
 <context>

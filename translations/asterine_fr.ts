@@ -976,25 +976,6 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Date de naissance</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>Lieu de naissance</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>Dernière utilisation</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1688,6 +1669,25 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>« %2 » a plus de 3 chiffres (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Lieu de naissance</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Dernière utilisation</translation>
     </message>
 </context>
 <context>

@@ -976,25 +976,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>नाम</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>जन्म दिन</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>जन्म स्थान</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>अंतिम उपयोग</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1688,6 +1669,25 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>%1 का मान “%2” 3 अंकों से लंबा है</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म दिन</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>जन्म स्थान</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>अंतिम उपयोग</translation>
     </message>
 </context>
 <context>

@@ -976,25 +976,6 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Data de nascimento</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>Local de nascimento</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>Último uso</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1688,6 +1669,25 @@ Substituir? “Não” mantém as pessoas salvas; “Cancelar” não importa ni
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>%1: “%2” tem mais de 3 dígitos</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Data de nascimento</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Local de nascimento</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Último uso</translation>
     </message>
 </context>
 <context>
