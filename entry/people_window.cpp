@@ -28,14 +28,12 @@
 #include "formbase/services.h"
 #include "formbase/shell.h"
 #include "people/people_csv.h"
+#include "people/people_import.h"
 #include "people/person_rules.h"
 
 namespace asterine {
 
 namespace {
-
-// The most refused rows one message lists.
-constexpr int kRefusalsShown = 30;
 
 // Rows as tall as the marks above and below the letters of any script the
 // list may show, capitals with accents included, as well as the line.
@@ -324,7 +322,7 @@ void PeopleWindow::importCsv() {
                                 MessageIcon::Critical);
         return;
     }
-    const QByteArray bytes = file.readAll();
+    people::PeopleImport import(shell_.peopleStore(), file.readAll(), path);
     file.close();
 
     // A long import shows its progress and can be cancelled; the window
@@ -339,88 +337,35 @@ void PeopleWindow::importCsv() {
         return !progress.wasCanceled();
     };
 
-    people::PeopleStore& store = shell_.peopleStore();
-    const people::CsvCheck check = people::checkCsv(bytes, path, store.names(), step);
+    const bool checked = import.check(step);
     shell_.tellPeopleNotice(this);
-    if (progress.wasCanceled())
+    if (!checked || progress.wasCanceled())
         return;
-    if (check.notPeople) {
-        services.messages->show(this, *check.notPeople, MessageIcon::Critical);
+    if (import.notPeople()) {
+        services.messages->show(this, *import.notPeople(), MessageIcon::Critical);
         return;
     }
     bool replace = true;
-    if (check.existing > 0) {
+    if (const std::optional<QString> question = import.existingQuestion()) {
         progress.reset();
-        QStringList names;
-        for (const QString& name : check.existingNames)
-            names << QStringLiteral("\u201c%1\u201d").arg(people::shownName(name));
-        QString saved = names.join(QStringLiteral(", "));
-        if (check.existing > check.existingNames.size())
-            saved += QStringLiteral(" ") +
-                     tr("and %n more", nullptr, int(check.existing - check.existingNames.size()));
-        const MessageAnswer answer =
-            services.messages->show(this,
-                                    tr("%n of the people in \u201c%1\u201d are saved already: "
-                                       "%2.\n\nReplace them? No keeps "
-                                       "the saved ones; Cancel imports nobody.",
-                                       nullptr, int(check.existing))
-                                        .arg(QFileInfo(path).fileName(), saved),
-                                    MessageIcon::Information, MessageButtons::YesNoCancel);
+        const MessageAnswer answer = services.messages->show(
+            this, *question, MessageIcon::Information, MessageButtons::YesNoCancel);
         if (answer != MessageAnswer::Yes && answer != MessageAnswer::No)
             return;
         replace = answer == MessageAnswer::Yes;
     }
-    std::optional<QString> problem;
-    bool cancelled = false;
-    if (check.good > 0) {
+    if (import.checked().good > 0) {
         progress.setLabelText(tr("Importing \u201c%1\u201d...").arg(QFileInfo(path).fileName()));
         progress.setValue(0);
-        people::PeopleStore::Batch batch(store, services.clock->now(),
-                                         {.replaceExisting = replace});
-        if (!batch.status())
-            problem = batch.status().message();
-        else
-            problem = people::importCsv(bytes, batch, step, &cancelled);
     }
+    const bool done = import.run(services.clock->now(), replace, step);
     progress.reset();
     reload();
-    if (cancelled)
+    if (!done)
         return;  // nothing of it was kept
-    QString report;
-    qint64 imported = 0;
-    if (problem) {
-        report = *problem;
-    } else {
-        imported = check.good - (replace ? 0 : check.existing);
-        report = tr("%n people imported from \u201c%1\u201d.", nullptr, int(imported))
-                     .arg(QDir::toNativeSeparators(path));
-    }
-    if (!check.ignoredColumns.isEmpty()) {
-        QStringList columns;
-        for (const QString& column : check.ignoredColumns)
-            columns << QStringLiteral("\u201c%1\u201d").arg(column);
-        report += QStringLiteral("\n\n") +
-                  tr("These columns are not of a person and were passed over: %1.")
-                      .arg(columns.join(QStringLiteral(", ")));
-    }
-    if (!check.refused.isEmpty()) {
-        report += QStringLiteral("\n\n") +
-                  tr("%n rows could not be imported:", nullptr, int(check.refused.size()));
-        for (int i = 0; i < std::min<qsizetype>(check.refused.size(), kRefusalsShown); ++i) {
-            report += QStringLiteral("\n") + tr("line %1: %2")
-                                                 .arg(check.refused[i].line)
-                                                 .arg(check.refused[i].reason);
-        }
-        if (check.refused.size() > kRefusalsShown)
-            report += QStringLiteral("\n") + tr("and %n more.", nullptr,
-                                                int(check.refused.size() - kRefusalsShown));
-    }
-    // An error only when nobody could be imported; some rows refused among
-    // people imported is a report.
-    services.messages->show(this, report,
-                            problem || (imported == 0 && !check.refused.isEmpty())
-                                ? MessageIcon::Critical
-                                : MessageIcon::Information);
+    const people::ImportReport report = import.report();
+    services.messages->show(this, report.text,
+                            report.failed ? MessageIcon::Critical : MessageIcon::Information);
 }
 
 void PeopleWindow::exportCsv(bool selectedOnly) {
