@@ -107,7 +107,8 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
         people::PeopleModel::LastUsed,
         std::max(metrics.horizontalAdvance(QLocale().toString(
                      QDateTime(QDate(2050, 12, 28), QTime(23, 59)), QLocale::ShortFormat)),
-                 metrics.horizontalAdvance(tr("Last Used"))) + padding);
+                 metrics.horizontalAdvance(tr("Last Used"))) +
+            padding);
     // No column narrower than its heading, the sort arrow's room included:
     // on a narrow screen the list scrolls rather than cut a heading short.
     int heading = 0;

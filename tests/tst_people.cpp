@@ -30,10 +30,10 @@ using namespace people;
 using document::BirthDetails;
 
 // A store operation that has to work; its failure's words when it does not.
-#define STORED(call)                                                       \
-    do {                                                                   \
-        const StoreResult stored_ = (call);                                \
-        QVERIFY2(stored_.ok(), qPrintable(stored_.message()));             \
+#define STORED(call)                                           \
+    do {                                                       \
+        const StoreResult stored_ = (call);                    \
+        QVERIFY2(stored_.ok(), qPrintable(stored_.message())); \
     } while (false)
 
 namespace {
@@ -96,10 +96,12 @@ QString ListingPlan(const QString& path) {
 QString TableOf(const QString& path) {
     QString made;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("table"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("table"));
         db.setDatabaseName(path);
         QSqlQuery query(db);
-        if (db.open() && query.exec(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'people'")) &&
+        if (db.open() &&
+            query.exec(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'people'")) &&
             query.next())
             made = query.value(0).toString();
     }

@@ -236,7 +236,8 @@ void TestPeopleWindow::savingANameAgainAsks() {
              QStringLiteral("40"));
     QCOMPARE(h->app->peopleStore().count(), 1);
     // A name saved by an import in small letters is the same person.
-    people::PeopleStore::Batch batch(h->app->peopleStore(), h->clock.time, {.replaceExisting = true});
+    people::PeopleStore::Batch batch(h->app->peopleStore(), h->clock.time,
+                                     {.replaceExisting = true});
     document::BirthDetails zoe = h->app->peopleStore().personNamed(QStringLiteral("ADA"))->details;
     zoe.name = QStringLiteral("zoe smith");
     QVERIFY(batch.add(zoe));
