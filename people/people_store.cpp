@@ -40,9 +40,9 @@ QVariant text(const QString& value) {
     return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
 }
 
-// What a column holds: a field of the person's birth details, or something
-// the store keeps of its own.
-enum class Holds { Detail, Own };
+// What a column holds: a field of the person's birth details, the person's
+// id or last use, or something else the store keeps of its own.
+enum class Holds { Detail, Id, LastUsed, Own };
 // What saving a person whose name is saved already does to a column.
 enum class OnReplace {
     Keep,          // the one saved stays (the id, the name as it was typed)
@@ -96,8 +96,9 @@ Column flagField(const char* name) {
             [](BirthDetails& d, const QVariant& v) { d.*Field = v.toInt() != 0; }};
 }
 
-Column own(const char* name, const char* type, int since, OnReplace onReplace) {
-    return {name, type, since, Holds::Own, onReplace};
+Column own(const char* name, const char* type, int since, OnReplace onReplace,
+           Holds holds = Holds::Own) {
+    return {name, type, since, holds, onReplace};
 }
 
 // The table of people, column by column, in the order of the layout: the
@@ -110,7 +111,7 @@ const std::vector<Column>& columns() {
         name.type = "TEXT NOT NULL UNIQUE";
         name.onReplace = OnReplace::Keep;  // what the replaced one was saved as
         return std::vector<Column>{
-            own("id", "INTEGER PRIMARY KEY", 1, OnReplace::Keep),
+            own("id", "INTEGER PRIMARY KEY", 1, OnReplace::Keep, Holds::Id),
             name,
             numberField<&BirthDetails::monthIndex>("month"),
             numberField<&BirthDetails::day>("day"),
@@ -131,7 +132,7 @@ const std::vector<Column>& columns() {
             flagField<&BirthDetails::west>("west"),
             // When the person was last opened or saved, 0 for never
             // (imported and not opened yet).
-            own("last_used", "INTEGER NOT NULL", 1, OnReplace::TakeIfRecent),
+            own("last_used", "INTEGER NOT NULL", 1, OnReplace::TakeIfRecent, Holds::LastUsed),
             // Version 2: the recent list, apart from when a person was last
             // used (so that Clear Recent keeps the order by last use), and
             // the folded name and place people are searched by.
@@ -148,6 +149,17 @@ const std::vector<Column>& columns() {
 
 QString nameOf(const Column& column) {
     return QLatin1String(column.name);
+}
+
+// The named placeholder of each column of columns(), in its order: ":name".
+const QStringList& placeholders() {
+    static const QStringList marks = [] {
+        QStringList made;
+        for (const Column& column : columns())
+            made << QLatin1Char(':') + nameOf(column);
+        return made;
+    }();
+    return marks;
 }
 
 // The first layout, that of version 1: a person and when it was last used.
@@ -209,8 +221,7 @@ QSet<QString> columnsOf(int version) {
 QStringList personColumnList() {
     QStringList read;
     for (const Column& column : columns()) {
-        if (column.holds == Holds::Detail || nameOf(column) == QLatin1String("id") ||
-            nameOf(column) == QLatin1String("last_used"))
+        if (column.holds != Holds::Own)
             read << nameOf(column);
     }
     return read;
@@ -227,9 +238,9 @@ Person personOf(const QSqlQuery& query) {
     for (const Column& column : columns()) {
         if (column.holds == Holds::Detail) {
             column.set(p.details, query.value(at++));
-        } else if (nameOf(column) == QLatin1String("id")) {
+        } else if (column.holds == Holds::Id) {
             p.id = query.value(at++).toLongLong();
-        } else if (nameOf(column) == QLatin1String("last_used")) {
+        } else if (column.holds == Holds::LastUsed) {
             const qint64 lastUsed = query.value(at++).toLongLong();
             if (lastUsed != 0)
                 p.lastUsed = QDateTime::fromMSecsSinceEpoch(lastUsed);
@@ -754,11 +765,11 @@ PeopleStore::Batch::Batch(PeopleStore& store, const QDateTime& now, SaveOptions 
     QStringList marks;
     QStringList updates;
     for (const Column& column : columns()) {
-        const QString name = nameOf(column);
-        if (name == QLatin1String("id"))
+        if (column.holds == Holds::Id)
             continue;
+        const QString name = nameOf(column);
         written << name;
-        marks << QLatin1Char(':') + name;
+        marks << placeholders()[qsizetype(&column - columns().data())];
         // Anyone of the name as the Name box types it is replaced; an
         // import leaves when they were last used as it was.
         if (column.onReplace == OnReplace::Take ||
@@ -811,9 +822,10 @@ StoreResult PeopleStore::Batch::add(const document::BirthDetails& details) {
         }
     }
     QSqlQuery& query = statement_->insert;
-    for (const Column& column : columns()) {
+    for (std::size_t i = 0; i < columns().size(); ++i) {
+        const Column& column = columns()[i];
         if (column.holds == Holds::Detail)
-            query.bindValue(QLatin1Char(':') + nameOf(column), column.get(details));
+            query.bindValue(placeholders()[qsizetype(i)], column.get(details));
     }
     const bool recent = options_.joinRecent;
     query.bindValue(QStringLiteral(":last_used"), recent ? when_ : qint64(0));
