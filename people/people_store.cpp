@@ -104,7 +104,9 @@ Column own(const char* name, const char* type, int since, OnReplace onReplace,
 // The table of people, column by column, in the order of the layout: the
 // first layout's columns (version 1), then those each later version added.
 // The layouts, the statements that write a person and the reading of a
-// person back all follow from it.
+// person back all follow from it. The columns of a version are those of the
+// files that version wrote: they are never changed, moved or taken out; a
+// new column comes last, with the next version, and layOut adds it.
 const std::vector<Column>& columns() {
     static const std::vector<Column> all = [] {
         Column name = textField<&BirthDetails::name>("name");
