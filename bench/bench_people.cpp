@@ -90,7 +90,7 @@ QString FullStore() {
     static const QString path = [] {
         const QString file = folder.filePath(QStringLiteral("people.sqlite"));
         people::PeopleStore store(file);
-        if (store.saveAll(ManyPeople(kPeople), QDateTime::currentDateTime(), true))
+        if (!store.saveAll(ManyPeople(kPeople), QDateTime::currentDateTime(), {}))
             qFatal("The benchmark's store could not be filled");
         return file;
     }();

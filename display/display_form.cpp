@@ -18,8 +18,6 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -34,6 +32,7 @@
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
+#include "formbase/last_folder.h"
 #include "formbase/link_label.h"
 #include "formbase/notice.h"
 #include "formbase/placement.h"
@@ -52,9 +51,6 @@ namespace asterine {
 namespace {
 
 const QColor kNightBlue(0x1c, 0x2b, 0x5a);
-
-// Where the user last saved a reading, in the settings the program keeps.
-const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
 
 // One attribute of the reading: its caption, the label that shows its value
 // and where both sit. The left column holds Latin Name, Designation,
@@ -355,11 +351,8 @@ void FrmDisplay::saveAs(FileKind kind) {
     const document::ReadingDocument reading = readingDocument();
     const bool pdf = kind == FileKind::Pdf;
     const QString extension = pdf ? QStringLiteral("pdf") : QStringLiteral("txt");
-    // The folder the user last saved a reading in, kept with the settings.
-    const std::unique_ptr<QSettings> settings = shell_.services().settings->open();
-    QString folder = settings->value(kLastFolderKey).toString();
-    if (folder.isEmpty() || !QFileInfo(folder).isDir())
-        folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const SettingsLocation& settings = *shell_.services().settings;
+    const QString folder = lastFolder(settings, FolderUse::Readings);
     QString path = shell_.services().files->saveFileName(
         this, pdf ? tr("Export the Reading as PDF") : tr("Save the Reading as Text"),
         QDir(folder).filePath(document::suggestedFileName(reading, extension)),
@@ -368,8 +361,7 @@ void FrmDisplay::saveAs(FileKind kind) {
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + extension;
-    settings->setValue(kLastFolderKey, QFileInfo(path).absolutePath());
-    settings->sync();
+    rememberFolder(settings, FolderUse::Readings, path);
     const QByteArray bytes = pdf ? document::toPdf(reading, document::pageSizeFor(QLocale()))
                                  : document::toText(reading).toUtf8();
     if (const std::optional<QString> problem = document::saveFile(path, bytes))

@@ -171,9 +171,10 @@ void FrmMain::fillRecentMenu() {
             const std::optional<people::Person> chosen = people.person(id);
             if (!chosen)
                 return;
-            if (const std::optional<QString> problem =
-                    people.markUsed(id, shell_.services().clock->now()))
-                shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+            if (const people::StoreResult marked =
+                    people.markUsed(id, shell_.services().clock->now());
+                !marked)
+                shell_.services().messages->show(this, marked.message(), MessageIcon::Critical);
             fill(chosen->details);
         });
     }
@@ -183,8 +184,8 @@ void FrmMain::fillRecentMenu() {
     clear->setObjectName(QStringLiteral("mnuClearRecent"));
     clear->setEnabled(!recent.isEmpty());
     connect(clear, &QAction::triggered, this, [this] {
-        if (const std::optional<QString> problem = shell_.peopleStore().clearRecent())
-            shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+        if (const people::StoreResult cleared = shell_.peopleStore().clearRecent(); !cleared)
+            shell_.services().messages->show(this, cleared.message(), MessageIcon::Critical);
     });
 }
 
@@ -201,8 +202,9 @@ void FrmMain::savePerson() {
             this, tr("\u201c%1\u201d is saved already. Replace it?").arg(people::shownName(details.name)),
             MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
-    if (const std::optional<QString> problem = store.save(details, shell_.services().clock->now()))
-        shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+    if (const people::StoreResult saved = store.save(details, shell_.services().clock->now());
+        !saved)
+        shell_.services().messages->show(this, saved.message(), MessageIcon::Critical);
     else
         showNotice(this, tr("\u201c%1\u201d is saved.").arg(people::shownName(details.name)));
     shell_.tellPeopleNotice(this);

@@ -12,8 +12,6 @@
 #include <QLocale>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QSettings>
-#include <QStandardPaths>
 #include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -22,27 +20,20 @@
 
 #include <algorithm>
 #include <memory>
-#include <numeric>
 
 #include "document/document_file.h"
 #include "formbase/form_font.h"
+#include "formbase/last_folder.h"
 #include "formbase/notice.h"
 #include "formbase/services.h"
 #include "formbase/shell.h"
 #include "people/people_csv.h"
+#include "people/people_import.h"
 #include "people/person_rules.h"
 
 namespace asterine {
 
 namespace {
-
-// Where CSV files of people were read or written last: apart from the
-// folder the reading's files go to, which is suggested first otherwise.
-const QString kPeopleFolderKey = QStringLiteral("Settings/PeopleFolder");
-const QString kLastFolderKey = QStringLiteral("Settings/LastFolder");
-
-// The most refused rows one message lists.
-constexpr int kRefusalsShown = 30;
 
 // Rows as tall as the marks above and below the letters of any script the
 // list may show, capitals with accents included, as well as the line.
@@ -65,128 +56,6 @@ public:
 
 }  // namespace
 
-// ---------------------------------------------------------------------------
-
-PeopleModel::PeopleModel(DetailsSource details, QObject* parent)
-    : QAbstractTableModel(parent), detailsSource_(std::move(details)) {}
-
-void PeopleModel::setListing(people::Listing listing) {
-    beginResetModel();
-    listing_ = std::move(listing);
-    byUse_.clear();
-    shown_.clear();
-    details_.clear();
-    endResetModel();
-    refilter(false);
-}
-
-void PeopleModel::setFilter(const QString& typed) {
-    std::string query = people::foldedUtf8(typed);
-    // Typing on narrows what is shown; anything else looks through everyone.
-    const bool narrowing = !query_.empty() && query.starts_with(query_);
-    query_ = std::move(query);
-    refilter(narrowing);
-}
-
-void PeopleModel::sortBy(Column column) {
-    sortColumn_ = column == LastUsed ? LastUsed : Name;
-    refilter(false);
-}
-
-void PeopleModel::sort(int column, Qt::SortOrder) {
-    sortBy(Column(column));
-}
-
-const std::vector<int>& PeopleModel::order() {
-    if (sortColumn_ == LastUsed && byUse_.empty() && listing_.size() > 0) {
-        byUse_.resize(std::size_t(listing_.size()));
-        std::iota(byUse_.begin(), byUse_.end(), 0);
-        std::stable_sort(byUse_.begin(), byUse_.end(), [this](int a, int b) {
-            return listing_.lastUsed(a) > listing_.lastUsed(b);
-        });
-    }
-    return byUse_;
-}
-
-void PeopleModel::refilter(bool narrowing) {
-    beginResetModel();
-    if (narrowing) {
-        std::erase_if(shown_, [this](int index) {
-            return !people::matches(listing_.search(index), query_);
-        });
-    } else {
-        shown_.clear();
-        const auto keep = [this](int index) {
-            if (people::matches(listing_.search(index), query_))
-                shown_.push_back(index);
-        };
-        if (sortColumn_ == LastUsed) {
-            for (const int index : order())
-                keep(index);
-        } else {
-            for (int index = 0; index < listing_.size(); ++index)
-                keep(index);
-        }
-    }
-    endResetModel();
-}
-
-int PeopleModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : int(shown_.size());
-}
-
-int PeopleModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : ColumnCount;
-}
-
-QVariant PeopleModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::DisplayRole)
-        return {};
-    const int listed = shown_[std::size_t(index.row())];
-    switch (index.column()) {
-    case Name:
-        return listing_.name(listed);
-    case Date:
-    case Place: {
-        const qint64 id = listing_.id(listed);
-        people::ListedDetails* details = details_.object(id);
-        if (!details) {
-            details = new people::ListedDetails(
-                detailsSource_(id).value_or(people::ListedDetails()));
-            details_.insert(id, details);
-        }
-        return index.column() == Date ? details->date : details->place;
-    }
-    case LastUsed:
-        // Imported and never opened: no last use to tell.
-        if (listing_.lastUsed(listed) == 0)
-            return QString();
-        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(listing_.lastUsed(listed)),
-                                  QLocale::ShortFormat);
-    default:
-        return {};
-    }
-}
-
-QVariant PeopleModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
-        return {};
-    switch (section) {
-    case Name:
-        return tr("Name");
-    case Date:
-        return tr("Date of Birth");
-    case Place:
-        return tr("Place of Birth");
-    case LastUsed:
-        return tr("Last Used");
-    default:
-        return {};
-    }
-}
-
-// ---------------------------------------------------------------------------
-
 PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("frmPeople"));
@@ -208,7 +77,7 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
     searchRow->addWidget(txtSearch_, 1);
     layout->addLayout(searchRow);
 
-    model_ = new PeopleModel(
+    model_ = new people::PeopleModel(
         [this](qint64 id) { return shell_.peopleStore().listedDetails(id); }, this);
     lstPeople_ = new QTreeView(this);
     lstPeople_->setObjectName(QStringLiteral("lstPeople"));
@@ -223,22 +92,23 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
     QHeaderView* header = lstPeople_->header();
     header->setSectionsClickable(true);
     header->setSortIndicatorShown(true);
-    header->setSortIndicator(PeopleModel::Name, Qt::AscendingOrder);
+    header->setSortIndicator(people::PeopleModel::Name, Qt::AscendingOrder);
     // The place takes what room there is; the others fit what they hold.
     header->setStretchLastSection(false);
-    header->setSectionResizeMode(PeopleModel::Place, QHeaderView::Stretch);
+    header->setSectionResizeMode(people::PeopleModel::Place, QHeaderView::Stretch);
     const QFontMetrics metrics = lstPeople_->fontMetrics();
     const int padding = 2 * metrics.averageCharWidth() + 2 * scaled(8);
-    header->resizeSection(PeopleModel::Name, scaled(180));
+    header->resizeSection(people::PeopleModel::Name, scaled(180));
+    header->resizeSection(people::PeopleModel::Date,
+                          std::max(metrics.horizontalAdvance(QStringLiteral("September 30, 2050")),
+                                   metrics.horizontalAdvance(tr("Date of Birth"))) +
+                              padding);
     header->resizeSection(
-        PeopleModel::Date,
-        std::max(metrics.horizontalAdvance(QStringLiteral("September 30, 2050")),
-                 metrics.horizontalAdvance(tr("Date of Birth"))) + padding);
-    header->resizeSection(
-        PeopleModel::LastUsed,
+        people::PeopleModel::LastUsed,
         std::max(metrics.horizontalAdvance(QLocale().toString(
                      QDateTime(QDate(2050, 12, 28), QTime(23, 59)), QLocale::ShortFormat)),
-                 metrics.horizontalAdvance(tr("Last Used"))) + padding);
+                 metrics.horizontalAdvance(tr("Last Used"))) +
+            padding);
     // No column narrower than its heading, the sort arrow's room included:
     // on a narrow screen the list scrolls rather than cut a heading short.
     int heading = 0;
@@ -257,11 +127,12 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
     header->setDefaultSectionSize(std::max(header->defaultSectionSize(), heading));
     // By name, or the most recently used first; the other columns keep the order.
     connect(header, &QHeaderView::sectionClicked, this, [this, header](int section) {
-        if (section == PeopleModel::Name || section == PeopleModel::LastUsed)
-            model_->sortBy(PeopleModel::Column(section));
-        header->setSortIndicator(model_->sortColumn(), model_->sortColumn() == PeopleModel::Name
-                                                           ? Qt::AscendingOrder
-                                                           : Qt::DescendingOrder);
+        if (section == people::PeopleModel::Name || section == people::PeopleModel::LastUsed)
+            model_->sortBy(people::PeopleModel::Column(section));
+        header->setSortIndicator(model_->sortColumn(),
+                                 model_->sortColumn() == people::PeopleModel::Name
+                                     ? Qt::AscendingOrder
+                                     : Qt::DescendingOrder);
     });
     layout->addWidget(lstPeople_, 1);
     // Said while nobody is saved, in place of an empty list.
@@ -293,10 +164,9 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
     QPushButton* closeButton = button(tr("&Close"), "cmdClose");
     layout->addLayout(buttons);
 
-    connect(txtSearch_, &QLineEdit::textChanged, model_, &PeopleModel::setFilter);
-    connect(lstPeople_, &QTreeView::activated, this, [this](const QModelIndex& index) {
-        openRow(index.row());
-    });
+    connect(txtSearch_, &QLineEdit::textChanged, model_, &people::PeopleModel::setFilter);
+    connect(lstPeople_, &QTreeView::activated, this,
+            [this](const QModelIndex& index) { openRow(index.row()); });
     connect(cmdOpen_, &QPushButton::clicked, this, &PeopleWindow::openCurrent);
     connect(cmdDelete_, &QPushButton::clicked, this, &PeopleWindow::deleteCurrent);
     connect(import, &QPushButton::clicked, this, &PeopleWindow::importCsv);
@@ -329,9 +199,9 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
 }
 
 void PeopleWindow::reload() {
-    QString problem;
-    model_->setListing(shell_.peopleStore().listing(&problem));
-    problem_ = problem;
+    people::StoreResult read;
+    model_->setListing(shell_.peopleStore().listing(&read));
+    problem_ = read.message();
     if (isVisible())
         tellProblems();
 }
@@ -407,8 +277,10 @@ void PeopleWindow::openRow(int row) {
         reload();
         return;
     }
-    if (const std::optional<QString> problem = store.markUsed(person->id, shell_.services().clock->now()))
-        shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+    if (const people::StoreResult marked =
+            store.markUsed(person->id, shell_.services().clock->now());
+        !marked)
+        shell_.services().messages->show(this, marked.message(), MessageIcon::Critical);
     shell_.openPerson(person->details);
     close();
 }
@@ -425,8 +297,8 @@ void PeopleWindow::deleteCurrent() {
         MessageIcon::Information, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
-    if (const std::optional<QString> problem = shell_.peopleStore().remove(id)) {
-        shell_.services().messages->show(this, *problem, MessageIcon::Critical);
+    if (const people::StoreResult removed = shell_.peopleStore().remove(id); !removed) {
+        shell_.services().messages->show(this, removed.message(), MessageIcon::Critical);
         return;
     }
     const int row = current.row();
@@ -435,29 +307,14 @@ void PeopleWindow::deleteCurrent() {
         lstPeople_->setCurrentIndex(model_->index(std::min(row, model_->rowCount() - 1), 0));
 }
 
-QString PeopleWindow::lastFolder() const {
-    const std::unique_ptr<QSettings> settings = shell_.services().settings->open();
-    for (const QString& key : {kPeopleFolderKey, kLastFolderKey}) {
-        const QString folder = settings->value(key).toString();
-        if (!folder.isEmpty() && QFileInfo(folder).isDir())
-            return folder;
-    }
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-}
-
-void PeopleWindow::rememberFolder(const QString& file) {
-    const std::unique_ptr<QSettings> settings = shell_.services().settings->open();
-    settings->setValue(kPeopleFolderKey, QFileInfo(file).absolutePath());
-    settings->sync();
-}
-
 void PeopleWindow::importCsv() {
     const Services& services = shell_.services();
-    const QString path = services.files->openFileName(this, tr("Import People"), lastFolder(),
-                                                      tr("CSV files (*.csv);;All files (*)"));
+    const QString path = services.files->openFileName(
+        this, tr("Import People"), lastFolder(*services.settings, FolderUse::People),
+        tr("CSV files (*.csv);;All files (*)"));
     if (path.isEmpty())
         return;
-    rememberFolder(path);
+    rememberFolder(*services.settings, FolderUse::People, path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         services.messages->show(this,
@@ -466,7 +323,7 @@ void PeopleWindow::importCsv() {
                                 MessageIcon::Critical);
         return;
     }
-    const QByteArray bytes = file.readAll();
+    people::PeopleImport import(shell_.peopleStore(), file.readAll(), path);
     file.close();
 
     // A long import shows its progress and can be cancelled; the window
@@ -481,85 +338,35 @@ void PeopleWindow::importCsv() {
         return !progress.wasCanceled();
     };
 
-    people::PeopleStore& store = shell_.peopleStore();
-    const people::CsvCheck check = people::checkCsv(bytes, path, store.names(), step);
+    const bool checked = import.check(step);
     shell_.tellPeopleNotice(this);
-    if (progress.wasCanceled())
+    if (!checked || progress.wasCanceled())
         return;
-    if (check.notPeople) {
-        services.messages->show(this, *check.notPeople, MessageIcon::Critical);
+    if (import.notPeople()) {
+        services.messages->show(this, *import.notPeople(), MessageIcon::Critical);
         return;
     }
     bool replace = true;
-    if (check.existing > 0) {
+    if (const std::optional<QString> question = import.existingQuestion()) {
         progress.reset();
-        QStringList names;
-        for (const QString& name : check.existingNames)
-            names << QStringLiteral("\u201c%1\u201d").arg(people::shownName(name));
-        QString saved = names.join(QStringLiteral(", "));
-        if (check.existing > check.existingNames.size())
-            saved += QStringLiteral(" ") + tr("and %n more", nullptr,
-                                              int(check.existing - check.existingNames.size()));
         const MessageAnswer answer = services.messages->show(
-            this,
-            tr("%n of the people in \u201c%1\u201d are saved already: %2.\n\nReplace them? No keeps "
-               "the saved ones; Cancel imports nobody.",
-               nullptr, int(check.existing))
-                .arg(QFileInfo(path).fileName(), saved),
-            MessageIcon::Information, MessageButtons::YesNoCancel);
+            this, *question, MessageIcon::Information, MessageButtons::YesNoCancel);
         if (answer != MessageAnswer::Yes && answer != MessageAnswer::No)
             return;
         replace = answer == MessageAnswer::Yes;
     }
-    std::optional<QString> problem;
-    bool cancelled = false;
-    if (check.good > 0) {
+    if (import.checked().good > 0) {
         progress.setLabelText(tr("Importing \u201c%1\u201d...").arg(QFileInfo(path).fileName()));
         progress.setValue(0);
-        people::PeopleStore::Batch batch(store, services.clock->now(), replace, false);
-        problem = batch.problem();
-        if (!problem)
-            problem = people::importCsv(bytes, batch, step, &cancelled);
     }
+    const bool done = import.run(services.clock->now(), replace, step);
     progress.reset();
     reload();
-    if (cancelled)
+    if (!done)
         return;  // nothing of it was kept
-    QString report;
-    qint64 imported = 0;
-    if (problem) {
-        report = *problem;
-    } else {
-        imported = check.good - (replace ? 0 : check.existing);
-        report = tr("%n people imported from \u201c%1\u201d.", nullptr, int(imported))
-                     .arg(QDir::toNativeSeparators(path));
-    }
-    if (!check.ignoredColumns.isEmpty()) {
-        QStringList columns;
-        for (const QString& column : check.ignoredColumns)
-            columns << QStringLiteral("\u201c%1\u201d").arg(column);
-        report += QStringLiteral("\n\n") +
-                  tr("These columns are not of a person and were passed over: %1.")
-                      .arg(columns.join(QStringLiteral(", ")));
-    }
-    if (!check.refused.isEmpty()) {
-        report += QStringLiteral("\n\n") +
-                  tr("%n rows could not be imported:", nullptr, int(check.refused.size()));
-        for (int i = 0; i < std::min<qsizetype>(check.refused.size(), kRefusalsShown); ++i) {
-            report += QStringLiteral("\n") + tr("line %1: %2")
-                                                 .arg(check.refused[i].line)
-                                                 .arg(check.refused[i].reason);
-        }
-        if (check.refused.size() > kRefusalsShown)
-            report += QStringLiteral("\n") + tr("and %n more.", nullptr,
-                                                int(check.refused.size() - kRefusalsShown));
-    }
-    // An error only when nobody could be imported; some rows refused among
-    // people imported is a report.
-    services.messages->show(this, report,
-                            problem || (imported == 0 && !check.refused.isEmpty())
-                                ? MessageIcon::Critical
-                                : MessageIcon::Information);
+    const people::ImportReport report = import.report();
+    services.messages->show(this, report.text,
+                            report.failed ? MessageIcon::Critical : MessageIcon::Information);
 }
 
 void PeopleWindow::exportCsv(bool selectedOnly) {
@@ -571,14 +378,16 @@ void PeopleWindow::exportCsv(bool selectedOnly) {
         if (ids.isEmpty())
             return;
     }
-    QString path = services.files->saveFileName(
-        this, tr("Export People"), QDir(lastFolder()).filePath(tr("People") + QStringLiteral(".csv")),
-        tr("CSV files (*.csv)"));
+    QString path =
+        services.files->saveFileName(this, tr("Export People"),
+                                     QDir(lastFolder(*services.settings, FolderUse::People))
+                                         .filePath(tr("People") + QStringLiteral(".csv")),
+                                     tr("CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
-    rememberFolder(path);
+    rememberFolder(*services.settings, FolderUse::People, path);
     const QList<people::Person> chosen = shell_.peopleStore().people(ids);
     if (const std::optional<QString> problem = document::saveFile(path, people::writeCsv(chosen)))
         services.messages->show(this, *problem, MessageIcon::Critical);

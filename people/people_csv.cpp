@@ -475,23 +475,25 @@ CsvCheck checkCsv(const QByteArray& bytes, const QString& fileName, const QSet<Q
 
 std::optional<QString> importCsv(const QByteArray& bytes, PeopleStore::Batch& batch,
                                  const CsvProgress& progress, bool* cancelled) {
-    std::optional<QString> problem;
+    StoreResult added;
     const std::optional<QString> notPeople = forEachRow(
         bytes, QString(), progress, cancelled,
         [&](const birth::BirthDetails& details) {
-            problem = batch.add(details);
-            return !problem;
+            added = batch.add(details);
+            return added.ok();
         },
         [](qint64, const QString&) {});
-    if (cancelled && *cancelled && !problem) {
+    if (cancelled && *cancelled && added) {
         batch.cancel();
         return std::nullopt;
     }
-    if (problem)
-        return problem;
+    if (!added)
+        return added.message();
     if (notPeople)
         return notPeople;
-    return batch.commit();
+    if (const StoreResult committed = batch.commit(); !committed)
+        return committed.message();
+    return std::nullopt;
 }
 
 }  // namespace people

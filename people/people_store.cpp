@@ -33,48 +33,162 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(people::PeopleStore)
 };
 
-// The columns of a person, in the order they are bound and read.
-const QStringList kColumns = {
-    QStringLiteral("name"),
-    QStringLiteral("month"),
-    QStringLiteral("day"),
-    QStringLiteral("year"),
-    QStringLiteral("hour"),
-    QStringLiteral("minute"),
-    QStringLiteral("second"),
-    QStringLiteral("city"),
-    QStringLiteral("state"),
-    QStringLiteral("country"),
-    QStringLiteral("latitude_degrees"),
-    QStringLiteral("latitude_minutes"),
-    QStringLiteral("latitude_seconds"),
-    QStringLiteral("south"),
-    QStringLiteral("longitude_degrees"),
-    QStringLiteral("longitude_minutes"),
-    QStringLiteral("longitude_seconds"),
-    QStringLiteral("west"),
+using birth::BirthDetails;
+
+// A text as SQLite keeps it: an empty text is empty, not NULL.
+QVariant text(const QString& value) {
+    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
+}
+
+// What a column holds: a field of the person's birth details, the person's
+// id or last use, or something else the store keeps of its own.
+enum class Holds { Detail, Id, LastUsed, Own };
+// What saving a person whose name is saved already does to a column.
+enum class OnReplace {
+    Keep,          // the one saved stays (the id, the name as it was typed)
+    Take,          // the new one takes its place
+    TakeIfRecent,  // the new one only when the save joins the recent list
 };
 
-// The first layout, that of version 1: a person and when it was last used.
-const char* const kVersion1 =
-    "CREATE TABLE people ("
-    " id INTEGER PRIMARY KEY,"
-    " name TEXT NOT NULL UNIQUE,"
-    " month INTEGER NOT NULL, day INTEGER NOT NULL, year INTEGER NOT NULL,"
-    " hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL,"
-    " city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL,"
-    " latitude_degrees TEXT NOT NULL, latitude_minutes TEXT NOT NULL,"
-    " latitude_seconds TEXT NOT NULL, south INTEGER NOT NULL,"
-    " longitude_degrees TEXT NOT NULL, longitude_minutes TEXT NOT NULL,"
-    " longitude_seconds TEXT NOT NULL, west INTEGER NOT NULL,"
-    " last_used INTEGER NOT NULL)";
+// One column of the table of people: its name and type as the layout
+// declares them, the version of the layout that added it, and for a field
+// of the birth details how it is written and read.
+struct Column {
+    const char* name;
+    const char* type;
+    int since;
+    Holds holds;
+    OnReplace onReplace;
+    QVariant (*get)(const BirthDetails&) = nullptr;
+    void (*set)(BirthDetails&, const QVariant&) = nullptr;
+};
 
-// Version 2 adds the recent list, apart from when a person was last used
-// (so that Clear Recent keeps the order by last use), and the folded name
-// and place people are searched by.
+template <QString BirthDetails::*Field>
+Column textField(const char* name) {
+    return {name,
+            "TEXT NOT NULL",
+            1,
+            Holds::Detail,
+            OnReplace::Take,
+            [](const BirthDetails& d) { return text(d.*Field); },
+            [](BirthDetails& d, const QVariant& v) { d.*Field = v.toString(); }};
+}
+
+template <int BirthDetails::*Field>
+Column numberField(const char* name) {
+    return {name,
+            "INTEGER NOT NULL",
+            1,
+            Holds::Detail,
+            OnReplace::Take,
+            [](const BirthDetails& d) { return QVariant(d.*Field); },
+            [](BirthDetails& d, const QVariant& v) { d.*Field = v.toInt(); }};
+}
+
+template <bool BirthDetails::*Field>
+Column flagField(const char* name) {
+    return {name,
+            "INTEGER NOT NULL",
+            1,
+            Holds::Detail,
+            OnReplace::Take,
+            [](const BirthDetails& d) { return QVariant(d.*Field ? 1 : 0); },
+            [](BirthDetails& d, const QVariant& v) { d.*Field = v.toInt() != 0; }};
+}
+
+Column own(const char* name, const char* type, int since, OnReplace onReplace,
+           Holds holds = Holds::Own) {
+    return {name, type, since, holds, onReplace};
+}
+
+// The table of people, column by column, in the order of the layout: the
+// first layout's columns (version 1), then those each later version added.
+// The layouts, the statements that write a person and the reading of a
+// person back all follow from it. The columns of a version are those of the
+// files that version wrote: they are never changed, moved or taken out; a
+// new column comes last, with the next version, and layOut adds it.
+const std::vector<Column>& columns() {
+    static const std::vector<Column> all = [] {
+        Column name = textField<&BirthDetails::name>("name");
+        name.type = "TEXT NOT NULL UNIQUE";
+        name.onReplace = OnReplace::Keep;  // what the replaced one was saved as
+        return std::vector<Column>{
+            own("id", "INTEGER PRIMARY KEY", 1, OnReplace::Keep, Holds::Id),
+            name,
+            numberField<&BirthDetails::monthIndex>("month"),
+            numberField<&BirthDetails::day>("day"),
+            numberField<&BirthDetails::year>("year"),
+            numberField<&BirthDetails::hour>("hour"),
+            numberField<&BirthDetails::minute>("minute"),
+            numberField<&BirthDetails::second>("second"),
+            textField<&BirthDetails::city>("city"),
+            textField<&BirthDetails::state>("state"),
+            textField<&BirthDetails::country>("country"),
+            textField<&BirthDetails::latitudeDegrees>("latitude_degrees"),
+            textField<&BirthDetails::latitudeMinutes>("latitude_minutes"),
+            textField<&BirthDetails::latitudeSeconds>("latitude_seconds"),
+            flagField<&BirthDetails::south>("south"),
+            textField<&BirthDetails::longitudeDegrees>("longitude_degrees"),
+            textField<&BirthDetails::longitudeMinutes>("longitude_minutes"),
+            textField<&BirthDetails::longitudeSeconds>("longitude_seconds"),
+            flagField<&BirthDetails::west>("west"),
+            // When the person was last opened or saved, 0 for never
+            // (imported and not opened yet).
+            own("last_used", "INTEGER NOT NULL", 1, OnReplace::TakeIfRecent, Holds::LastUsed),
+            // Version 2: the recent list, apart from when a person was last
+            // used (so that Clear Recent keeps the order by last use), and
+            // the folded name and place people are searched by.
+            own("recent_at", "INTEGER", 2, OnReplace::TakeIfRecent),
+            own("search", "TEXT NOT NULL DEFAULT ''", 2, OnReplace::Take),
+            // Version 4: the name as the Name box types it, and the key that
+            // orders names in the desktop's language.
+            own("name_key", "TEXT NOT NULL DEFAULT ''", 4, OnReplace::Take),
+            own("sort_key", "BLOB NOT NULL DEFAULT x''", 4, OnReplace::Take),
+        };
+    }();
+    return all;
+}
+
+QString nameOf(const Column& column) {
+    return QLatin1String(column.name);
+}
+
+// The named placeholder of each column of columns(), in its order: ":name".
+const QStringList& placeholders() {
+    static const QStringList marks = [] {
+        QStringList made;
+        for (const Column& column : columns())
+            made << QLatin1Char(':') + nameOf(column);
+        return made;
+    }();
+    return marks;
+}
+
+// The first layout, that of version 1: a person and when it was last used.
+// Spelt as the first versions of the program wrote it into their files.
+QString firstLayout() {
+    QStringList declared;
+    for (const Column& column : columns()) {
+        if (column.since == 1)
+            declared << nameOf(column) + QLatin1Char(' ') + QLatin1String(column.type);
+    }
+    return QStringLiteral("CREATE TABLE people ( ") + declared.join(QStringLiteral(", ")) +
+           QLatin1Char(')');
+}
+
+// The columns version `version` added to the table, as statements.
+QStringList columnsAddedIn(int version) {
+    QStringList statements;
+    for (const Column& column : columns()) {
+        if (column.since == version)
+            statements << QStringLiteral("ALTER TABLE people ADD COLUMN ") + nameOf(column) +
+                              QLatin1Char(' ') + QLatin1String(column.type);
+    }
+    return statements;
+}
+
+// Version 2 adds the index of the recent list to its columns.
 const char* const kVersion2[] = {
-    "ALTER TABLE people ADD COLUMN recent_at INTEGER",
-    "ALTER TABLE people ADD COLUMN search TEXT NOT NULL DEFAULT ''",
     "CREATE INDEX people_recent ON people(recent_at) WHERE recent_at IS NOT NULL",
 };
 
@@ -84,13 +198,10 @@ const char* const kVersion3[] = {
     "CREATE INDEX people_listing ON people(name, last_used, search)",
 };
 
-// Version 4 lists names in the order of the desktop's language, from a sort
-// key kept beside each name (made anew when the language changes), and tells
-// names apart as the Name box types them. People imported and not yet
-// opened have no last use (0).
+// Version 4 lists names in the order of the desktop's language, from the
+// sort keys its columns keep (made anew when the language changes), and
+// tells names apart as the Name box types them.
 const char* const kVersion4[] = {
-    "ALTER TABLE people ADD COLUMN name_key TEXT NOT NULL DEFAULT ''",
-    "ALTER TABLE people ADD COLUMN sort_key BLOB NOT NULL DEFAULT x''",
     "DROP INDEX people_listing",
     "CREATE INDEX people_listing ON people(sort_key, name, last_used, search)",
     "CREATE INDEX people_names ON people(name_key)",
@@ -100,13 +211,44 @@ const char* const kVersion4[] = {
 
 // The columns of the table of people in each version of the layout.
 QSet<QString> columnsOf(int version) {
-    QStringList columns = QStringList{QStringLiteral("id")} + kColumns;
-    columns << QStringLiteral("last_used");
-    if (version >= 2)
-        columns << QStringLiteral("recent_at") << QStringLiteral("search");
-    if (version >= 4)
-        columns << QStringLiteral("name_key") << QStringLiteral("sort_key");
-    return QSet<QString>(columns.begin(), columns.end());
+    QSet<QString> found;
+    for (const Column& column : columns()) {
+        if (column.since <= version)
+            found.insert(nameOf(column));
+    }
+    return found;
+}
+
+// The columns a person is read from: the id, the birth details, the last use.
+QStringList personColumnList() {
+    QStringList read;
+    for (const Column& column : columns()) {
+        if (column.holds != Holds::Own)
+            read << nameOf(column);
+    }
+    return read;
+}
+
+QString personColumns() {
+    return personColumnList().join(QStringLiteral(", "));
+}
+
+// A person from a row of personColumns().
+Person personOf(const QSqlQuery& query) {
+    Person p;
+    int at = 0;
+    for (const Column& column : columns()) {
+        if (column.holds == Holds::Detail) {
+            column.set(p.details, query.value(at++));
+        } else if (column.holds == Holds::Id) {
+            p.id = query.value(at++).toLongLong();
+        } else if (column.holds == Holds::LastUsed) {
+            const qint64 lastUsed = query.value(at++).toLongLong();
+            if (lastUsed != 0)
+                p.lastUsed = QDateTime::fromMSecsSinceEpoch(lastUsed);
+        }
+    }
+    return p;
 }
 
 // Whether SQLite found the file not to be a database, or a damaged one.
@@ -116,69 +258,6 @@ bool damaged(const QSqlError& error) {
 }
 
 std::atomic<int> gConnections{0};
-
-// A text as SQLite keeps it: an empty text is empty, not NULL.
-QVariant text(const QString& value) {
-    return value.isNull() ? QVariant(QStringLiteral("")) : QVariant(value);
-}
-
-QVariant valueOf(const birth::BirthDetails& d, int column) {
-    switch (column) {
-    case 0: return text(d.name);
-    case 1: return d.monthIndex;
-    case 2: return d.day;
-    case 3: return d.year;
-    case 4: return d.hour;
-    case 5: return d.minute;
-    case 6: return d.second;
-    case 7: return text(d.city);
-    case 8: return text(d.state);
-    case 9: return text(d.country);
-    case 10: return text(d.latitudeDegrees);
-    case 11: return text(d.latitudeMinutes);
-    case 12: return text(d.latitudeSeconds);
-    case 13: return d.south ? 1 : 0;
-    case 14: return text(d.longitudeDegrees);
-    case 15: return text(d.longitudeMinutes);
-    case 16: return text(d.longitudeSeconds);
-    case 17: return d.west ? 1 : 0;
-    default: return {};
-    }
-}
-
-// A person from a row whose first columns are id, then kColumns, then last_used.
-Person personOf(const QSqlQuery& query) {
-    Person p;
-    p.id = query.value(0).toLongLong();
-    birth::BirthDetails& d = p.details;
-    d.name = query.value(1).toString();
-    d.monthIndex = query.value(2).toInt();
-    d.day = query.value(3).toInt();
-    d.year = query.value(4).toInt();
-    d.hour = query.value(5).toInt();
-    d.minute = query.value(6).toInt();
-    d.second = query.value(7).toInt();
-    d.city = query.value(8).toString();
-    d.state = query.value(9).toString();
-    d.country = query.value(10).toString();
-    d.latitudeDegrees = query.value(11).toString();
-    d.latitudeMinutes = query.value(12).toString();
-    d.latitudeSeconds = query.value(13).toString();
-    d.south = query.value(14).toInt() != 0;
-    d.longitudeDegrees = query.value(15).toString();
-    d.longitudeMinutes = query.value(16).toString();
-    d.longitudeSeconds = query.value(17).toString();
-    d.west = query.value(18).toInt() != 0;
-    const qint64 lastUsed = query.value(19).toLongLong();
-    if (lastUsed != 0)
-        p.lastUsed = QDateTime::fromMSecsSinceEpoch(lastUsed);
-    return p;
-}
-
-QString personColumns() {
-    return QStringLiteral("id, ") + kColumns.join(QStringLiteral(", ")) +
-           QStringLiteral(", last_used");
-}
 
 QString searchText(const birth::BirthDetails& details) {
     return folded(details.name) + QLatin1Char(' ') + folded(placeText(details));
@@ -217,9 +296,15 @@ std::optional<QString> PeopleStore::takeNotice() {
     return std::exchange(notice_, std::nullopt);
 }
 
-QString PeopleStore::failure(const QString& reason) const {
+QString StoreResult::message() const {
+    if (ok())
+        return {};
     return Texts::tr("The people could not be kept in \u201c%1\u201d: %2.")
-        .arg(QDir::toNativeSeparators(path_), reason);
+        .arg(QDir::toNativeSeparators(failure_->file), failure_->reason);
+}
+
+StoreResult PeopleStore::failure(const QString& reason) const {
+    return StoreResult(StoreFailure{path_, reason});
 }
 
 void PeopleStore::close() {
@@ -268,7 +353,7 @@ bool PeopleStore::create(QString* reason) {
     return true;
 }
 
-bool PeopleStore::open(Opening opening, QString* problem) {
+bool PeopleStore::open(Opening opening, StoreResult* problem) {
     if (open_)
         return true;
     if (!QFile::exists(path_) && opening == Opening::ForReading)
@@ -386,8 +471,10 @@ bool PeopleStore::layOut(int version, QString* reason) {
         return !error.isValid();
     };
     if (version == 0)
-        run(QLatin1String(kVersion1));
+        run(firstLayout());
     if (version < 2) {
+        for (const QString& statement : columnsAddedIn(2))
+            run(statement);
         for (const char* statement : kVersion2)
             run(QLatin1String(statement));
         // The search text of everyone, and the recent list as their last use.
@@ -414,6 +501,8 @@ bool PeopleStore::layOut(int version, QString* reason) {
             run(QLatin1String(statement));
     }
     if (version < 4) {
+        for (const QString& statement : columnsAddedIn(4))
+            run(statement);
         for (const char* statement : kVersion4)
             run(QLatin1String(statement));
         // The names as the Name box types them; the sort keys follow.
@@ -507,7 +596,7 @@ void Listing::append(qint64 id, QString name, qint64 lastUsed, std::string_view 
     searchAt_.push_back(search_.size());
 }
 
-Listing PeopleStore::listing(QString* problem) {
+Listing PeopleStore::listing(StoreResult* problem) {
     Listing listed;
     if (!open(Opening::ForReading, problem))
         return listed;
@@ -630,27 +719,26 @@ qint64 PeopleStore::count() {
     return query.value(0).toLongLong();
 }
 
-std::optional<QString> PeopleStore::save(const birth::BirthDetails& details, const QDateTime& now) {
-    Batch batch(*this, now, true, true);
-    if (batch.problem())
-        return batch.problem();
-    if (std::optional<QString> problem = batch.add(details))
-        return problem;
+StoreResult PeopleStore::save(const birth::BirthDetails& details, const QDateTime& now) {
+    Batch batch(*this, now, {.replaceExisting = true, .joinRecent = true});
+    if (!batch.status())
+        return batch.status();
+    if (StoreResult added = batch.add(details); !added)
+        return added;
     return batch.commit();
 }
 
-std::optional<QString> PeopleStore::saveAll(const QList<birth::BirthDetails>& all,
-                                            const QDateTime& now, bool replace,
-                                            const std::function<bool(int)>& progress) {
-    Batch batch(*this, now, replace, false);
-    if (batch.problem())
-        return batch.problem();
+StoreResult PeopleStore::saveAll(const QList<birth::BirthDetails>& all, const QDateTime& now,
+                                 SaveOptions options, const std::function<bool(int)>& progress) {
+    Batch batch(*this, now, options);
+    if (!batch.status())
+        return batch.status();
     for (int row = 0; row < all.size(); ++row) {
-        if (std::optional<QString> problem = batch.add(all[row]))
-            return problem;
+        if (StoreResult added = batch.add(all[row]); !added)
+            return added;
         if (progress && (row + 1) % 500 == 0 && !progress(row + 1)) {
             batch.cancel();
-            return std::nullopt;
+            return {};
         }
     }
     return batch.commit();
@@ -661,11 +749,11 @@ struct PeopleStore::Batch::Statement {
     QSqlQuery rename;  // replacing: a name saved in other case takes the new one
 };
 
-PeopleStore::Batch::Batch(PeopleStore& store, const QDateTime& now, bool replace, bool recent)
-    : store_(store), when_(now.toMSecsSinceEpoch()), recent_(recent), replace_(replace) {
-    QString problem;
-    if (!store_.open(Opening::ForWriting, &problem)) {
-        problem_ = problem.isEmpty() ? store_.failure(Texts::tr("it cannot be opened")) : problem;
+PeopleStore::Batch::Batch(PeopleStore& store, const QDateTime& now, SaveOptions options)
+    : store_(store), when_(now.toMSecsSinceEpoch()), options_(options) {
+    StoreResult opened;
+    if (!store_.open(Opening::ForWriting, &opened)) {
+        problem_ = opened ? store_.failure(Texts::tr("it cannot be opened")) : opened;
         return;
     }
     QSqlDatabase db = QSqlDatabase::database(store_.connection_, false);
@@ -674,42 +762,41 @@ PeopleStore::Batch::Batch(PeopleStore& store, const QDateTime& now, bool replace
         return;
     }
     open_ = true;
-    const QStringList columns = kColumns + QStringList{QStringLiteral("last_used"),
-                                                       QStringLiteral("recent_at"),
-                                                       QStringLiteral("search"),
-                                                       QStringLiteral("name_key"),
-                                                       QStringLiteral("sort_key")};
+    // Every column but the id, each bound by its name.
+    QStringList written;
     QStringList marks;
-    for (int i = 0; i < columns.size(); ++i)
-        marks << QStringLiteral("?");
-    QString statement = QStringLiteral("INSERT INTO people (") + columns.join(QStringLiteral(", ")) +
-                        QStringLiteral(") ");
-    if (replace) {
+    QStringList updates;
+    for (const Column& column : columns()) {
+        if (column.holds == Holds::Id)
+            continue;
+        const QString name = nameOf(column);
+        written << name;
+        marks << placeholders()[qsizetype(&column - columns().data())];
         // Anyone of the name as the Name box types it is replaced; an
         // import leaves when they were last used as it was.
-        QStringList updated = kColumns.mid(1);
-        updated << QStringLiteral("search") << QStringLiteral("name_key")
-                << QStringLiteral("sort_key");
-        if (recent_)
-            updated << QStringLiteral("last_used") << QStringLiteral("recent_at");
-        QStringList updates;
-        for (const QString& column : updated)
-            updates << column + QStringLiteral(" = excluded.") + column;
+        if (column.onReplace == OnReplace::Take ||
+            (column.onReplace == OnReplace::TakeIfRecent && options_.joinRecent))
+            updates << name + QStringLiteral(" = excluded.") + name;
+    }
+    QString statement = QStringLiteral("INSERT INTO people (") +
+                        written.join(QStringLiteral(", ")) + QStringLiteral(") ");
+    if (options_.replaceExisting) {
         statement += QStringLiteral("VALUES (") + marks.join(QStringLiteral(", ")) +
                      QStringLiteral(") ON CONFLICT(name) DO UPDATE SET ") +
                      updates.join(QStringLiteral(", "));
     } else {
         statement += QStringLiteral("SELECT ") + marks.join(QStringLiteral(", ")) +
-                     QStringLiteral(" WHERE NOT EXISTS (SELECT 1 FROM people WHERE name_key = ?) "
-                                    "ON CONFLICT(name) DO NOTHING");
+                     QStringLiteral(
+                         " WHERE NOT EXISTS (SELECT 1 FROM people WHERE name_key = "
+                         ":name_key) ON CONFLICT(name) DO NOTHING");
     }
     statement_ = std::make_unique<Statement>(Statement{QSqlQuery(db), QSqlQuery(db)});
     bool prepared = statement_->insert.prepare(statement);
     QSqlError error = statement_->insert.lastError();
-    if (prepared && replace) {
+    if (prepared && options_.replaceExisting) {
         prepared = statement_->rename.prepare(QStringLiteral(
-            "UPDATE people SET name = ? WHERE NOT EXISTS (SELECT 1 FROM people WHERE name = ?) "
-            "AND id = (SELECT min(id) FROM people WHERE name_key = ?)"));
+            "UPDATE people SET name = :name WHERE NOT EXISTS (SELECT 1 FROM people WHERE name = "
+            ":name) AND id = (SELECT min(id) FROM people WHERE name_key = :name_key)"));
         error = statement_->rename.lastError();
     }
     if (!prepared) {
@@ -722,15 +809,14 @@ PeopleStore::Batch::~Batch() {
     cancel();
 }
 
-std::optional<QString> PeopleStore::Batch::add(const birth::BirthDetails& details) {
+StoreResult PeopleStore::Batch::add(const birth::BirthDetails& details) {
     if (!open_)
-        return problem_ ? problem_ : store_.failure(Texts::tr("the save was cancelled"));
+        return !problem_ ? problem_ : store_.failure(Texts::tr("the save was cancelled"));
     const QString key = typedName(details.name);
-    if (replace_) {
+    if (options_.replaceExisting) {
         QSqlQuery& rename = statement_->rename;
-        rename.bindValue(0, text(details.name));
-        rename.bindValue(1, text(details.name));
-        rename.bindValue(2, key);
+        rename.bindValue(QStringLiteral(":name"), text(details.name));
+        rename.bindValue(QStringLiteral(":name_key"), key);
         if (!rename.exec()) {
             problem_ = store_.failure(plainReason(rename.lastError()));
             cancel();
@@ -738,27 +824,28 @@ std::optional<QString> PeopleStore::Batch::add(const birth::BirthDetails& detail
         }
     }
     QSqlQuery& query = statement_->insert;
-    int at = 0;
-    for (int column = 0; column < kColumns.size(); ++column)
-        query.bindValue(at++, valueOf(details, column));
-    query.bindValue(at++, recent_ ? when_ : qint64(0));
-    query.bindValue(at++, recent_ ? QVariant(when_) : QVariant());
-    query.bindValue(at++, searchText(details));
-    query.bindValue(at++, key);
-    query.bindValue(at++, store_.order_->key(details.name));
-    if (!replace_)
-        query.bindValue(at++, key);
+    for (std::size_t i = 0; i < columns().size(); ++i) {
+        const Column& column = columns()[i];
+        if (column.holds == Holds::Detail)
+            query.bindValue(placeholders()[qsizetype(i)], column.get(details));
+    }
+    const bool recent = options_.joinRecent;
+    query.bindValue(QStringLiteral(":last_used"), recent ? when_ : qint64(0));
+    query.bindValue(QStringLiteral(":recent_at"), recent ? QVariant(when_) : QVariant());
+    query.bindValue(QStringLiteral(":search"), searchText(details));
+    query.bindValue(QStringLiteral(":name_key"), key);
+    query.bindValue(QStringLiteral(":sort_key"), store_.order_->key(details.name));
     if (!query.exec()) {
         problem_ = store_.failure(plainReason(query.lastError()));
         cancel();
         return problem_;
     }
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> PeopleStore::Batch::commit() {
+StoreResult PeopleStore::Batch::commit() {
     if (!open_)
-        return problem_ ? problem_ : store_.failure(Texts::tr("the save was cancelled"));
+        return !problem_ ? problem_ : store_.failure(Texts::tr("the save was cancelled"));
     statement_.reset();
     QSqlDatabase db = QSqlDatabase::database(store_.connection_, false);
     open_ = false;
@@ -767,7 +854,7 @@ std::optional<QString> PeopleStore::Batch::commit() {
         db.rollback();
         return problem_;
     }
-    return std::nullopt;
+    return {};
 }
 
 void PeopleStore::Batch::cancel() {
@@ -791,39 +878,39 @@ QSet<QString> PeopleStore::names() {
     return found;
 }
 
-std::optional<QString> PeopleStore::remove(qint64 id) {
-    QString problem;
-    if (!open(Opening::ForWriting, &problem))
-        return problem;
+StoreResult PeopleStore::remove(qint64 id) {
+    StoreResult opened;
+    if (!open(Opening::ForWriting, &opened))
+        return opened;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("DELETE FROM people WHERE id = ?"));
-    query.addBindValue(id);
+    query.prepare(QStringLiteral("DELETE FROM people WHERE id = :id"));
+    query.bindValue(QStringLiteral(":id"), id);
     if (!query.exec())
         return failure(plainReason(query.lastError()));
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> PeopleStore::markUsed(qint64 id, const QDateTime& now) {
-    QString problem;
-    if (!open(Opening::ForWriting, &problem))
-        return problem;
+StoreResult PeopleStore::markUsed(qint64 id, const QDateTime& now) {
+    StoreResult opened;
+    if (!open(Opening::ForWriting, &opened))
+        return opened;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("UPDATE people SET last_used = ?, recent_at = ? WHERE id = ?"));
-    query.addBindValue(now.toMSecsSinceEpoch());
-    query.addBindValue(now.toMSecsSinceEpoch());
-    query.addBindValue(id);
+    query.prepare(
+        QStringLiteral("UPDATE people SET last_used = :now, recent_at = :now WHERE id = :id"));
+    query.bindValue(QStringLiteral(":now"), now.toMSecsSinceEpoch());
+    query.bindValue(QStringLiteral(":id"), id);
     if (!query.exec())
         return failure(plainReason(query.lastError()));
-    return std::nullopt;
+    return {};
 }
 
-std::optional<QString> PeopleStore::clearRecent() {
+StoreResult PeopleStore::clearRecent() {
     if (!open(Opening::ForReading, nullptr))
-        return std::nullopt;
+        return {};
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     if (!query.exec(QStringLiteral("UPDATE people SET recent_at = NULL")))
         return failure(plainReason(query.lastError()));
-    return std::nullopt;
+    return {};
 }
 
 }  // namespace people

@@ -4,6 +4,13 @@
 // The people the program remembers, in an SQLite file of the user's own:
 // created on first save, readable by the user alone, every write one
 // transaction, a file that is not such a store kept aside, never lost.
+//
+// Failures, one way throughout: every write of the store, and the reading
+// of everyone for the list, gives a StoreResult, much as std::expected
+// would: true when it worked, else the StoreFailure, the store's file and
+// why in plain words, which message() makes the sentence the user is
+// shown. Nothing is changed by a write that fails. The other reads give
+// nothing (or an empty list) where they find nothing or cannot read.
 
 #include <QDateTime>
 #include <QList>
@@ -16,6 +23,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "birth/birth_details.h"
@@ -23,6 +31,39 @@
 namespace people {
 
 class NameOrder;
+
+// Why the store failed: its file, and the reason in plain words
+// ("the disk is full").
+struct StoreFailure {
+    QString file;
+    QString reason;
+};
+
+class StoreResult {
+public:
+    StoreResult() = default;  // it worked
+    StoreResult(StoreFailure failure) : failure_(std::move(failure)) {}
+
+    bool ok() const { return !failure_; }
+    explicit operator bool() const { return ok(); }
+    // The failure; only when not ok().
+    const StoreFailure& failure() const { return *failure_; }
+    // "The people could not be kept in “FILE”: REASON.", empty when ok().
+    QString message() const;
+
+private:
+    std::optional<StoreFailure> failure_;
+};
+
+// How a save of many treats the people it holds.
+struct SaveOptions {
+    // People whose names are saved already (as the Name box types them) are
+    // replaced; else they are skipped, and the saved ones stay.
+    bool replaceExisting = true;
+    // The people saved join the recent list and were last used now; else
+    // they keep when they were last used (none for the new ones).
+    bool joinRecent = false;
+};
 
 struct Person {
     qint64 id = 0;
@@ -86,7 +127,7 @@ public:
     // Everyone, lightly, for the list, in the order of their names in the
     // desktop's language; none before the first save.
     // `problem` receives why the store could not be read, if it could not.
-    Listing listing(QString* problem = nullptr);
+    Listing listing(StoreResult* problem = nullptr);
     std::optional<ListedDetails> listedDetails(qint64 id);
     std::optional<Person> person(qint64 id);
     // The person saved under `name` as the Name box types it (typedName),
@@ -98,38 +139,35 @@ public:
     QList<Person> people(const QList<qint64>& ids = {});
     qint64 count();
 
-    // Writes: each one transaction, nothing changed when it fails, and why
-    // it failed, in plain words naming the file.
+    // Writes: each one transaction, nothing changed when it fails.
     // Saves `details` under its name, replacing anyone of that name as the
-    // Name box types it.
-    std::optional<QString> save(const birth::BirthDetails& details, const QDateTime& now);
-    // Saves many at once: all or nothing. People whose names exist are
-    // replaced when `replace`, skipped otherwise; they do not join the recent
-    // list. `progress` is told how many are done now and then, and cancels
-    // the whole when it returns false (then the result is empty and nothing
-    // was saved).
-    std::optional<QString> saveAll(const QList<birth::BirthDetails>& all, const QDateTime& now,
-                                   bool replace, const std::function<bool(int)>& progress = {});
+    // Name box types it; the person joins the recent list.
+    StoreResult save(const birth::BirthDetails& details, const QDateTime& now);
+    // Saves many at once: all or nothing, as `options` say. `progress` is
+    // told how many are done now and then, and cancels the whole when it
+    // returns false (then the result is ok and nothing was saved).
+    StoreResult saveAll(const QList<birth::BirthDetails>& all, const QDateTime& now,
+                        SaveOptions options, const std::function<bool(int)>& progress = {});
 
     // A save of many, one person at a time, as one transaction: what an
     // import writes, without holding every person in memory.
     class Batch {
     public:
-        Batch(PeopleStore& store, const QDateTime& now, bool replace, bool recent);
+        Batch(PeopleStore& store, const QDateTime& now, SaveOptions options);
         ~Batch();  // rolls back what was not committed
-        std::optional<QString> add(const birth::BirthDetails& details);
-        std::optional<QString> commit();
+        StoreResult add(const birth::BirthDetails& details);
+        StoreResult commit();
         void cancel();
-        // Why the batch could not begin; nothing when it began.
-        const std::optional<QString>& problem() const { return problem_; }
+        // Ok while the batch goes on; why it could not begin, or the failure
+        // that ended it.
+        const StoreResult& status() const { return problem_; }
 
     private:
         PeopleStore& store_;
         qint64 when_;
-        bool recent_;
-        bool replace_;
+        SaveOptions options_;
         bool open_ = false;
-        std::optional<QString> problem_;
+        StoreResult problem_;
         struct Statement;
         std::unique_ptr<Statement> statement_;
     };
@@ -137,14 +175,14 @@ public:
     // Every name saved, as the Name box types it (typedName), for telling
     // which people of an import exist.
     QSet<QString> names();
-    std::optional<QString> remove(qint64 id);
+    StoreResult remove(qint64 id);
     // A person opened: first of the recent ones.
-    std::optional<QString> markUsed(qint64 id, const QDateTime& now);
-    std::optional<QString> clearRecent();
+    StoreResult markUsed(qint64 id, const QDateTime& now);
+    StoreResult clearRecent();
 
 private:
     enum class Opening { ForReading, ForWriting };
-    bool open(Opening opening, QString* problem);
+    bool open(Opening opening, StoreResult* problem);
     // The one person whose `column` (id or name_key, the code's own) is
     // `value`, the one named `exactName` first.
     std::optional<Person> personWhere(const QString& column, const QVariant& value,
@@ -160,7 +198,7 @@ private:
     void resort();
     void setAside(const QString& reason);
     void close();
-    QString failure(const QString& reason) const;
+    StoreResult failure(const QString& reason) const;
     // The store's file and its folder, made for the user alone.
     bool create(QString* reason);
 

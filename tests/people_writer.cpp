@@ -29,11 +29,11 @@ int main(int argc, char* argv[]) {
             QList<birth::BirthDetails> all;
             for (int i = n; i < n + 500; ++i)
                 all << writtenPerson(i);
-            if (store.saveAll(all, now, true))
+            if (!store.saveAll(all, now, {.replaceExisting = true}))
                 return 1;
             std::printf("%d\n", n + 500);
         } else {
-            if (store.save(writtenPerson(n), now))
+            if (!store.save(writtenPerson(n), now))
                 return 1;
             std::printf("%d\n", n + 1);
         }

@@ -29,6 +29,13 @@
 using namespace people;
 using birth::BirthDetails;
 
+// A store operation that has to work; its failure's words when it does not.
+#define STORED(call)                                           \
+    do {                                                       \
+        const StoreResult stored_ = (call);                    \
+        QVERIFY2(stored_.ok(), qPrintable(stored_.message())); \
+    } while (false)
+
 namespace {
 
 // Seconds that are not zero, to see them kept.
@@ -84,6 +91,24 @@ QString ListingPlan(const QString& path) {
     return plan;
 }
 
+// The statement the table of people in `path` was made by, as SQLite
+// keeps it: the first layout with the columns added since.
+QString TableOf(const QString& path) {
+    QString made;
+    {
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("table"));
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        if (db.open() &&
+            query.exec(QStringLiteral("SELECT sql FROM sqlite_master WHERE name = 'people'")) &&
+            query.next())
+            made = query.value(0).toString();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("table"));
+    return made;
+}
+
 class TestPeople : public QObject {
     Q_OBJECT
 
@@ -128,11 +153,11 @@ void TestPeople::init() {
 
 void TestPeople::createdOnFirstSaveAndPrivate() {
     PeopleStore store(storePath());
-    QString problem;
-    QCOMPARE(store.listing(&problem).size(), 0);
-    QVERIFY(problem.isEmpty());
+    StoreResult read;
+    QCOMPARE(store.listing(&read).size(), 0);
+    QVERIFY(read.ok());
     QVERIFY(!QFileInfo::exists(storePath()));  // reading creates nothing
-    QCOMPARE(store.save(Ada(), At(0)), std::nullopt);
+    STORED(store.save(Ada(), At(0)));
     QVERIFY(QFileInfo::exists(storePath()));
     QCOMPARE(Mode(QFileInfo(storePath()).absolutePath()), mode_t(0700));
     for (const char* suffix : {"", "-wal", "-shm"}) {
@@ -179,7 +204,7 @@ void TestPeople::everyFieldRoundTrips() {
     details.south = true;
     details.west = false;
     PeopleStore store(storePath());
-    QCOMPARE(store.save(details, At(3)), std::nullopt);
+    STORED(store.save(details, At(3)));
     // Read back by a second store on the same file, as the next run would.
     PeopleStore again(storePath());
     const std::optional<Person> person = again.personNamed(name);
@@ -200,27 +225,27 @@ void TestPeople::everyFieldRoundTrips() {
 
 void TestPeople::replaceAndDelete() {
     PeopleStore store(storePath());
-    QCOMPARE(store.save(Ada(), At(0)), std::nullopt);
+    STORED(store.save(Ada(), At(0)));
     BirthDetails changed = Ada();
     changed.city = QStringLiteral("Paris");
     changed.latitudeDegrees = QStringLiteral("48");
-    QCOMPARE(store.save(changed, At(1)), std::nullopt);
+    STORED(store.save(changed, At(1)));
     QCOMPARE(store.count(), 1);
     QCOMPARE(store.personNamed(Ada().name)->details, changed);
     // Names are compared as the Name box types them: another case is the
     // same person, and the name saved last is the one kept.
     BirthDetails other = Ada();
     other.name = QStringLiteral("Ada Lovelace");
-    QCOMPARE(store.save(other, At(2)), std::nullopt);
+    STORED(store.save(other, At(2)));
     QCOMPARE(store.count(), 1);
     QCOMPARE(store.personNamed(Ada().name)->details.name, QStringLiteral("Ada Lovelace"));
     QCOMPARE(store.names(), QSet<QString>{Ada().name});
     // Another person is another name.
     BirthDetails bob = Ada();
     bob.name = QStringLiteral("BOB");
-    QCOMPARE(store.save(bob, At(3)), std::nullopt);
+    STORED(store.save(bob, At(3)));
     QCOMPARE(store.count(), 2);
-    QCOMPARE(store.remove(store.personNamed(QStringLiteral("ada lovelace"))->id), std::nullopt);
+    STORED(store.remove(store.personNamed(QStringLiteral("ada lovelace"))->id));
     QCOMPARE(store.count(), 1);
     QVERIFY(!store.personNamed(Ada().name));
     QVERIFY(store.personNamed(QStringLiteral("BOB")));
@@ -231,7 +256,7 @@ void TestPeople::recentList() {
     for (int n = 0; n < 12; ++n) {
         BirthDetails details = Ada();
         details.name = QStringLiteral("PERSON %1").arg(n, 2, 10, QLatin1Char('0'));
-        QCOMPARE(store.save(details, At(n)), std::nullopt);
+        STORED(store.save(details, At(n)));
     }
     const auto names = [&store] {
         QStringList found;
@@ -241,15 +266,15 @@ void TestPeople::recentList() {
     };
     QCOMPARE(names(), (QStringList{"11", "10", "09", "08", "07", "06", "05", "04", "03", "02"}));
     // Opened: first.
-    QCOMPARE(store.markUsed(store.personNamed(QStringLiteral("PERSON 00"))->id, At(20)), std::nullopt);
+    STORED(store.markUsed(store.personNamed(QStringLiteral("PERSON 00"))->id, At(20)));
     QCOMPARE(names().first(), QStringLiteral("00"));
     QCOMPARE(names().size(), 10);
     // Cleared: the list is empty, and when each was last used is kept.
-    QCOMPARE(store.clearRecent(), std::nullopt);
+    STORED(store.clearRecent());
     QVERIFY(store.recent().isEmpty());
     QCOMPARE(store.personNamed(QStringLiteral("PERSON 00"))->lastUsed, At(20));
     // An import does not fill the recent list.
-    QCOMPARE(store.saveAll({Ada()}, At(30), true), std::nullopt);
+    STORED(store.saveAll({Ada()}, At(30), {.replaceExisting = true}));
     QVERIFY(store.recent().isEmpty());
 }
 
@@ -260,7 +285,7 @@ void TestPeople::searchFoldsAsTheAtlas() {
     details.city = QStringLiteral("S\u00e3o Paulo");
     details.state = QString();
     details.country = QStringLiteral("Brazil");
-    QCOMPARE(store.save(details, At(0)), std::nullopt);
+    STORED(store.save(details, At(0)));
     const Listing listed = store.listing();
     const std::string_view search = listed.search(0);
     for (const char* typed : {"jurgen", "JÜRG", "muller", "sao p", "SÃO", "brazil", "paulo"})
@@ -270,10 +295,11 @@ void TestPeople::searchFoldsAsTheAtlas() {
     QVERIFY(matches(search, foldedUtf8(QString())));  // nothing typed: everyone
 }
 
-// The people table as the first layout of the store had it.
+// The people table as the first layout of the store had it, spelt as the
+// first versions of the program wrote it.
 static QString firstLayout() {
     return QStringLiteral(
-        "CREATE TABLE people (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE,"
+        "CREATE TABLE people ( id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE,"
         " month INTEGER NOT NULL, day INTEGER NOT NULL, year INTEGER NOT NULL,"
         " hour INTEGER NOT NULL, minute INTEGER NOT NULL, second INTEGER NOT NULL,"
         " city TEXT NOT NULL, state TEXT NOT NULL, country TEXT NOT NULL,"
@@ -328,12 +354,20 @@ void TestPeople::migratesTheFirstLayout() {
     QCOMPARE(store.personNamed(QStringLiteral("Zoë"))->id, 7);
     BirthDetails changed = zoe->details;
     changed.year = 1992;
-    QCOMPARE(store.save(changed, At(0)), std::nullopt);
+    STORED(store.save(changed, At(0)));
     QCOMPARE(store.person(8)->details.year, 1991);
     QCOMPARE(store.person(7)->details.year, 1992);
-    QCOMPARE(store.save(Ada(), At(0)), std::nullopt);
+    STORED(store.save(Ada(), At(0)));
     QCOMPARE(store.count(), 3);
     QCOMPARE(ListingPlan(storePath()), QStringLiteral("SCAN people USING COVERING INDEX people_listing"));
+    // A store made now starts from the same first layout, and ends with the
+    // very table the old one was brought up to.
+    PeopleStore fresh(folder->filePath(QStringLiteral("fresh/people.sqlite")));
+    STORED(fresh.save(Ada(), At(0)));
+    QVERIFY2(TableOf(fresh.path()).startsWith(firstLayout().chopped(1) + QStringLiteral(", ")),
+             qPrintable(TableOf(fresh.path())));
+    QCOMPARE(TableOf(fresh.path()), TableOf(storePath()));
+    QCOMPARE(fresh.person(fresh.personNamed(Ada().name)->id)->details, Ada());
 }
 
 void TestPeople::listsByNameFromOneIndex() {
@@ -356,7 +390,7 @@ void TestPeople::listsByNameFromOneIndex() {
             details.name = name;
             people.append(details);
         }
-        QCOMPARE(store.saveAll(people, At(0), false), std::nullopt);
+        STORED(store.saveAll(people, At(0), {.replaceExisting = false}));
     }
     // In each language as QCollator orders it; the keys are made anew when
     // the desktop's language changes.
@@ -444,7 +478,7 @@ void TestPeople::filesThatAreNotStoresAreKeptAside() {
     QVERIFY(keptFile.open(QIODevice::ReadOnly));
     QCOMPARE(keptFile.readAll(), before);
     // And the store goes on, fresh.
-    QCOMPARE(store.save(Ada(), At(0)), std::nullopt);
+    STORED(store.save(Ada(), At(0)));
     QCOMPARE(store.count(), 1);
 }
 
@@ -491,16 +525,22 @@ void TestPeople::failuresLeaveTheStoreInPlace() {
     QString problem;
     {
         PeopleStore store(storePath());
-        store.listing(&problem);
+        StoreResult read;
+        store.listing(&read);
+        problem = read.message();
         QVERIFY(!store.takeNotice());
         if (!(asRoot && kind == "read-only")) {
+            QVERIFY(!read);
+            QCOMPARE(read.failure().file, storePath());
             QVERIFY2(problem.contains(storePath()), qPrintable(problem));
             QVERIFY2(!problem.contains(QLatin1String("is kept")), qPrintable(problem));
             // The next save says what failed too, and keeps nothing aside.
             BirthDetails details = Ada();
-            const std::optional<QString> refused = store.save(details, At(0));
-            QVERIFY(refused);
-            QVERIFY2(refused->contains(storePath()), qPrintable(*refused));
+            const StoreResult refused = store.save(details, At(0));
+            QVERIFY(!refused);
+            QVERIFY2(refused.message().contains(storePath()), qPrintable(refused.message()));
+            QVERIFY2(refused.message().contains(refused.failure().reason),
+                     qPrintable(refused.message()));
         }
     }
     if (kind == "newer")
@@ -521,7 +561,7 @@ void TestPeople::permissionsOfTheUsersOwn() {
     // A store the user made read-only stays so, and is read.
     {
         PeopleStore store(storePath());
-        QCOMPARE(store.save(Ada(), At(0)), std::nullopt);
+        STORED(store.save(Ada(), At(0)));
     }
     QVERIFY(QFile::setPermissions(storePath(), QFile::ReadOwner));
     {
@@ -530,8 +570,9 @@ void TestPeople::permissionsOfTheUsersOwn() {
         if (::geteuid() != 0) {
             BirthDetails bob = Ada();
             bob.name = QStringLiteral("BOB");
-            const std::optional<QString> refused = store.save(bob, At(1));
-            QVERIFY(refused && refused->contains(storePath()));
+            const StoreResult refused = store.save(bob, At(1));
+            QVERIFY(!refused && refused.message().contains(storePath()));
+            QCOMPARE(refused.failure().file, storePath());
         }
     }
     QCOMPARE(Mode(storePath()), mode_t(0400));
@@ -546,7 +587,7 @@ void TestPeople::permissionsOfTheUsersOwn() {
         PeopleStore store(link);
         BirthDetails bob = Ada();
         bob.name = QStringLiteral("BOB");
-        QCOMPARE(store.save(bob, At(1)), std::nullopt);
+        STORED(store.save(bob, At(1)));
         QCOMPARE(store.count(), 2);
     }
     QCOMPARE(Mode(target), mode_t(0644));
@@ -555,13 +596,13 @@ void TestPeople::permissionsOfTheUsersOwn() {
     for (const mode_t mask : {mode_t(0), mode_t(022), mode_t(0277)}) {
         const QString deep = folder->filePath(QStringLiteral("umask-%1/share/asterine/people.sqlite").arg(mask));
         const mode_t old = ::umask(mask);
-        std::optional<QString> problem;
+        StoreResult saved;
         {
             PeopleStore store(deep);
-            problem = store.save(Ada(), At(0));
+            saved = store.save(Ada(), At(0));
         }
         ::umask(old);
-        QCOMPARE(problem, std::nullopt);
+        QVERIFY2(saved, qPrintable(saved.message()));
         QCOMPARE(Mode(folder->filePath(QStringLiteral("umask-%1").arg(mask))), mode_t(0700));
         QCOMPARE(Mode(QFileInfo(deep).absolutePath()), mode_t(0700));
         QCOMPARE(Mode(deep), mode_t(0600));
@@ -580,27 +621,29 @@ void TestPeople::readOnlyAndFullDisks() {
     const QString path = QDir(mount).filePath(QStringLiteral("people.sqlite"));
     {
         PeopleStore store(path);
-        QCOMPARE(store.save(Ada(), At(0)), std::nullopt);
+        STORED(store.save(Ada(), At(0)));
         // Full: people with long names until the disk takes no more.
-        std::optional<QString> problem;
+        StoreResult stored;
         int saved = 1;
-        for (int n = 0; n < 1000 && !problem; ++n) {
+        for (int n = 0; n < 1000 && stored; ++n) {
             BirthDetails details = Ada();
             details.name = QStringLiteral("%1 %2").arg(QString(2000, QLatin1Char('A'))).arg(n);
-            problem = store.save(details, At(n));
-            saved += problem ? 0 : 1;
+            stored = store.save(details, At(n));
+            saved += stored ? 1 : 0;
         }
-        QVERIFY(problem);
-        QVERIFY2(problem->contains(path) && problem->contains(QLatin1String("full")),
-                 qPrintable(*problem));
+        QVERIFY(!stored);
+        const QString problem = stored.message();
+        QVERIFY2(problem.contains(path) && problem.contains(QLatin1String("full")),
+                 qPrintable(problem));
+        QCOMPARE(stored.failure().reason, QStringLiteral("the disk is full"));
         QCOMPARE(store.count(), saved);
         QVERIFY(store.personNamed(Ada().name));
     }
     {
         // Started again on the full disk: read as it is, nothing set aside.
         PeopleStore store(path);
-        QString problem;
-        QCOMPARE(store.listing(&problem).size(), store.count());
+        StoreResult read;
+        QCOMPARE(store.listing(&read).size(), store.count());
         QVERIFY(!store.takeNotice());
         QVERIFY(QDir(mount).entryList({QStringLiteral("people.sqlite.kept-*")}).isEmpty());
     }
@@ -612,9 +655,9 @@ void TestPeople::readOnlyAndFullDisks() {
         PeopleStore store(path);
         BirthDetails details = Ada();
         details.name = QStringLiteral("ANOTHER");
-        const std::optional<QString> problem = store.save(details, At(0));
-        QVERIFY(problem);
-        QVERIFY2(problem->contains(path), qPrintable(*problem));
+        const StoreResult refused = store.save(details, At(0));
+        QVERIFY(!refused);
+        QVERIFY2(refused.message().contains(path), qPrintable(refused.message()));
         QVERIFY(store.personNamed(Ada().name));
         QVERIFY(!store.takeNotice());
         QVERIFY(QDir(mount).entryList({QStringLiteral("people.sqlite.kept-*")}).isEmpty());
@@ -673,7 +716,7 @@ void TestPeople::csvRoundTrip() {
     }
     all[3].name = QStringLiteral(" LEADING BLANK");
     all[4].state = QStringLiteral("\u6771\u4eac\u90fd");
-    QCOMPARE(store.saveAll(all, At(0), true), std::nullopt);
+    STORED(store.saveAll(all, At(0), {.replaceExisting = true}));
     const QByteArray csv = writeCsv(store.people());
     QVERIFY(csv.startsWith("\xEF\xBB\xBFName,Date of Birth,Time of Birth,"));
     const CsvCheck check = checkCsv(csv, QStringLiteral("people.csv"), {});
@@ -681,7 +724,7 @@ void TestPeople::csvRoundTrip() {
     QCOMPARE(check.good, 30);
     // Into a second store: the same people, byte for byte.
     PeopleStore second(folder->filePath(QStringLiteral("second.sqlite")));
-    PeopleStore::Batch batch(second, At(1), true, false);
+    PeopleStore::Batch batch(second, At(1), {.replaceExisting = true});
     bool cancelled = false;
     QCOMPARE(importCsv(csv, batch, {}, &cancelled), std::nullopt);
     QVERIFY(!cancelled);
@@ -731,7 +774,7 @@ void TestPeople::csvHostileRows() {
              }));
     // The good ones go in, a quoted line break and doubled quotes whole.
     PeopleStore store(storePath());
-    PeopleStore::Batch batch(store, At(0), true, false);
+    PeopleStore::Batch batch(store, At(0), {.replaceExisting = true});
     QCOMPARE(importCsv(csv, batch, {}, nullptr), std::nullopt);
     const std::optional<Person> eve = store.personNamed(QStringLiteral("EVE SMITH"));
     QVERIFY(eve);
@@ -789,7 +832,7 @@ void TestPeople::csvAsSpreadsheetsWriteIt() {
     QCOMPARE(check.ignoredColumns, QStringList{"Notes"});
     PeopleStore store(storePath());
     {
-        PeopleStore::Batch batch(store, At(0), true, false);
+        PeopleStore::Batch batch(store, At(0), {.replaceExisting = true});
         QCOMPARE(importCsv(csv, batch, {}, nullptr), std::nullopt);
     }
     QCOMPARE(store.count(), 6);
@@ -818,12 +861,12 @@ void TestPeople::csvAsSpreadsheetsWriteIt() {
 
     // A saved name in other case is the same person: counted, and replaced;
     // when it was last used stays as it was.
-    QCOMPARE(store.markUsed(store.personNamed(QStringLiteral("FLO"))->id, At(5)), std::nullopt);
+    STORED(store.markUsed(store.personNamed(QStringLiteral("FLO"))->id, At(5)));
     const QByteArray again = Csv({"flo,1990-12-10,12:00:00,Madrid,,,40,25,0,N,3,42,0,W"});
     const CsvCheck same = checkCsv(again, QString(), store.names());
     QCOMPARE(same.existing, 1);
     {
-        PeopleStore::Batch batch(store, At(6), true, false);
+        PeopleStore::Batch batch(store, At(6), {.replaceExisting = true});
         QCOMPARE(importCsv(again, batch, {}, nullptr), std::nullopt);
     }
     QCOMPARE(store.count(), 6);
@@ -832,7 +875,7 @@ void TestPeople::csvAsSpreadsheetsWriteIt() {
     // Skipping keeps the saved one, whatever the case.
     const QByteArray third = Csv({"Flo,1990-12-10,12:00:00,Rome,,,40,25,0,N,3,42,0,W"});
     {
-        PeopleStore::Batch batch(store, At(7), false, false);
+        PeopleStore::Batch batch(store, At(7), {.replaceExisting = false});
         QCOMPARE(importCsv(third, batch, {}, nullptr), std::nullopt);
     }
     QCOMPARE(store.count(), 6);
@@ -859,7 +902,7 @@ void TestPeople::csvCellsAreNotFormulas() {
         details.city = cities[n];
         all << details;
     }
-    QCOMPARE(store.saveAll(all, At(0), true), std::nullopt);
+    STORED(store.saveAll(all, At(0), {.replaceExisting = true}));
     const QByteArray csv = writeCsv(store.people());
     // No cell a spreadsheet would run: those start with an apostrophe.
     for (const QByteArray& line : csv.split('\n').mid(1)) {
@@ -873,7 +916,7 @@ void TestPeople::csvCellsAreNotFormulas() {
     // And read back as they were.
     PeopleStore second(folder->filePath(QStringLiteral("second.sqlite")));
     {
-        PeopleStore::Batch batch(second, At(1), true, false);
+        PeopleStore::Batch batch(second, At(1), {.replaceExisting = true});
         QCOMPARE(importCsv(csv, batch, {}, nullptr), std::nullopt);
     }
     const QList<Person> back = second.people();
@@ -901,7 +944,7 @@ void TestPeople::csvThatIsNotPeople() {
 
 void TestPeople::importIsAllOrNothing() {
     PeopleStore store(storePath());
-    QCOMPARE(store.save(Ada(), At(0)), std::nullopt);
+    STORED(store.save(Ada(), At(0)));
     QByteArrayList rows;
     for (int n = 0; n < 5000; ++n) {
         const BirthDetails d = writtenPerson(n);
@@ -910,7 +953,7 @@ void TestPeople::importIsAllOrNothing() {
     const QByteArray csv = Csv(rows);
     // Cancelled half-way: nothing of it is kept.
     {
-        PeopleStore::Batch batch(store, At(1), true, false);
+        PeopleStore::Batch batch(store, At(1), {.replaceExisting = true});
         bool cancelled = false;
         const auto progress = [](qint64 done, qint64, qint64) { return done < 2500; };
         QCOMPARE(importCsv(csv, batch, progress, &cancelled), std::nullopt);
@@ -922,7 +965,7 @@ void TestPeople::importIsAllOrNothing() {
         BirthDetails ada = Ada();
         ada.city = QStringLiteral("Elsewhere");
         const QByteArray withAda = Csv(rows + QByteArrayList{writeCsv({Person{0, ada, {}}}).split('\n').at(1).trimmed()});
-        PeopleStore::Batch batch(store, At(2), false, false);
+        PeopleStore::Batch batch(store, At(2), {.replaceExisting = false});
         QCOMPARE(importCsv(withAda, batch, {}, nullptr), std::nullopt);
     }
     QCOMPARE(store.count(), 5001);

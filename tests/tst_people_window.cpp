@@ -236,11 +236,12 @@ void TestPeopleWindow::savingANameAgainAsks() {
              QStringLiteral("40"));
     QCOMPARE(h->app->peopleStore().count(), 1);
     // A name saved by an import in small letters is the same person.
-    people::PeopleStore::Batch batch(h->app->peopleStore(), h->clock.time, true, false);
+    people::PeopleStore::Batch batch(h->app->peopleStore(), h->clock.time,
+                                     {.replaceExisting = true});
     birth::BirthDetails zoe = h->app->peopleStore().personNamed(QStringLiteral("ADA"))->details;
     zoe.name = QStringLiteral("zoe smith");
-    QCOMPARE(batch.add(zoe), std::nullopt);
-    QCOMPARE(batch.commit(), std::nullopt);
+    QVERIFY(batch.add(zoe));
+    QVERIFY(batch.commit());
     h->messages.shown.clear();
     h->messages.answer = MessageAnswer::No;
     save(QStringLiteral("ZOE SMITH"));
@@ -363,9 +364,9 @@ void TestPeopleWindow::searchAndKeys() {
         QVERIFY2(names == found, qPrintable(typed + QLatin1String(": ") + names.join(u'|')));
     }
     // By last used: the most recent first.
-    list->header()->sectionClicked(PeopleModel::LastUsed);
+    list->header()->sectionClicked(people::PeopleModel::LastUsed);
     QCOMPARE(people->model()->nameAt(0), QStringLiteral("CAROL"));
-    QCOMPARE(list->header()->sortIndicatorSection(), int(PeopleModel::LastUsed));
+    QCOMPARE(list->header()->sortIndicatorSection(), int(people::PeopleModel::LastUsed));
 
     // Down goes into the list, on the first; Down again, Enter opens.
     QTest::keyClick(search, Qt::Key_Down);
@@ -451,7 +452,7 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     // Not used yet: no last use shown.
     for (int row = 0; row < people->model()->rowCount(); ++row) {
         const QString lastUsed =
-            people->model()->index(row, PeopleModel::LastUsed).data().toString();
+            people->model()->index(row, people::PeopleModel::LastUsed).data().toString();
         QCOMPARE(lastUsed.isEmpty(), people->model()->nameAt(row) != QLatin1String("ADA"));
     }
     // The folder the reading's files are suggested in is not the import's.
@@ -580,7 +581,7 @@ void TestPeopleWindow::exportEveryoneOrTheSelected() {
     people::PeopleStore other(folder.filePath(QStringLiteral("other.sqlite")));
     const people::CsvCheck check = people::checkCsv(everyone, all, other.names());
     QCOMPARE(check.good, 3);
-    people::PeopleStore::Batch batch(other, h->clock.time, true, false);
+    people::PeopleStore::Batch batch(other, h->clock.time, {.replaceExisting = true});
     QCOMPARE(people::importCsv(everyone, batch, {}, nullptr), std::nullopt);
     const QList<people::Person> exported = h->app->peopleStore().people();
     const QList<people::Person> imported = other.people();

@@ -976,25 +976,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>الاسم</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>تاريخ الميلاد</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>مكان الميلاد</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>آخر استخدام</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1068,71 +1049,9 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>Cancel</source>
         <translation>إلغاء</translation>
     </message>
-    <message numerus="yes">
-        <source>%n of the people in “%1” are saved already: %2.
-
-Replace them? No keeps the saved ones; Cancel imports nobody.</source>
-        <translation>
-            <numerusform>لا أحد في «%1» محفوظ من قبل: %2.
-
-أتريد الاستبدال؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
-            <numerusform>في «%1» شخص واحد محفوظ من قبل: %2.
-
-أتريد استبداله؟ اختر «لا» للإبقاء على المحفوظ، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
-            <numerusform>في «%1» شخصان محفوظان من قبل: %2.
-
-أتريد استبدالهما؟ اختر «لا» للإبقاء على المحفوظَين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
-            <numerusform>في «%1» %n أشخاص محفوظون من قبل: %2.
-
-أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
-            <numerusform>في «%1» %n شخصًا محفوظون من قبل: %2.
-
-أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
-            <numerusform>في «%1» %n شخص محفوظون من قبل: %2.
-
-أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Importing “%1”...</source>
         <translation>جارٍ استيراد «%1»...</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n people imported from “%1”.</source>
-        <translation>
-            <numerusform>لم يُستورد أي شخص من «%1».</numerusform>
-            <numerusform>تم استيراد شخص واحد من «%1».</numerusform>
-            <numerusform>تم استيراد شخصين من «%1».</numerusform>
-            <numerusform>تم استيراد %n أشخاص من «%1».</numerusform>
-            <numerusform>تم استيراد %n شخصًا من «%1».</numerusform>
-            <numerusform>تم استيراد %n شخص من «%1».</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows could not be imported:</source>
-        <translation>
-            <numerusform>لا توجد صفوف تعذّر استيرادها:</numerusform>
-            <numerusform>تعذّر استيراد صف واحد:</numerusform>
-            <numerusform>تعذّر استيراد صفّين:</numerusform>
-            <numerusform>تعذّر استيراد %n صفوف:</numerusform>
-            <numerusform>تعذّر استيراد %n صفًّا:</numerusform>
-            <numerusform>تعذّر استيراد %n صف:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>السطر %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more.</source>
-        <translation>
-            <numerusform>ولا صفوف أخرى.</numerusform>
-            <numerusform>وصف آخر.</numerusform>
-            <numerusform>وصفّان آخران.</numerusform>
-            <numerusform>و%n صفوف أخرى.</numerusform>
-            <numerusform>و%n صفًّا آخر.</numerusform>
-            <numerusform>و%n صف آخر.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Export People</source>
@@ -1145,21 +1064,6 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
         <translation>لم يُحفظ أي شخص بعد. لإضافة شخص، اكتب بياناته في النافذة الرئيسية واختر ملف، حفظ الشخص؛ أو استورد أشخاصًا من ملف CSV بزر استيراد.</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>ولا أحد غيرهم</numerusform>
-            <numerusform>وشخص آخر</numerusform>
-            <numerusform>وشخصان آخران</numerusform>
-            <numerusform>و%n أشخاص آخرين</numerusform>
-            <numerusform>و%n شخصًا آخر</numerusform>
-            <numerusform>و%n شخص آخر</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These columns are not of a person and were passed over: %1.</source>
-        <translation>هذه الأعمدة ليست من بيانات الشخص وقد تُجوهلت: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n people exported to “%1”.</source>
@@ -1720,6 +1624,105 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>%1 «%2» أطول من 3 أرقام</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleImport</name>
+    <message numerus="yes">
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
+        <translation>
+            <numerusform>لا أحد في «%1» محفوظ من قبل: %2.
+
+أتريد الاستبدال؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» شخص واحد محفوظ من قبل: %2.
+
+أتريد استبداله؟ اختر «لا» للإبقاء على المحفوظ، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» شخصان محفوظان من قبل: %2.
+
+أتريد استبدالهما؟ اختر «لا» للإبقاء على المحفوظَين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» %n أشخاص محفوظون من قبل: %2.
+
+أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» %n شخصًا محفوظون من قبل: %2.
+
+أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+            <numerusform>في «%1» %n شخص محفوظون من قبل: %2.
+
+أتريد استبدالهم؟ اختر «لا» للإبقاء على المحفوظين، أو «إلغاء» كي لا يُستورد أحد.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>لم يُستورد أي شخص من «%1».</numerusform>
+            <numerusform>تم استيراد شخص واحد من «%1».</numerusform>
+            <numerusform>تم استيراد شخصين من «%1».</numerusform>
+            <numerusform>تم استيراد %n أشخاص من «%1».</numerusform>
+            <numerusform>تم استيراد %n شخصًا من «%1».</numerusform>
+            <numerusform>تم استيراد %n شخص من «%1».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>لا توجد صفوف تعذّر استيرادها:</numerusform>
+            <numerusform>تعذّر استيراد صف واحد:</numerusform>
+            <numerusform>تعذّر استيراد صفّين:</numerusform>
+            <numerusform>تعذّر استيراد %n صفوف:</numerusform>
+            <numerusform>تعذّر استيراد %n صفًّا:</numerusform>
+            <numerusform>تعذّر استيراد %n صف:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>السطر %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>ولا صفوف أخرى.</numerusform>
+            <numerusform>وصف آخر.</numerusform>
+            <numerusform>وصفّان آخران.</numerusform>
+            <numerusform>و%n صفوف أخرى.</numerusform>
+            <numerusform>و%n صفًّا آخر.</numerusform>
+            <numerusform>و%n صف آخر.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>ولا أحد غيرهم</numerusform>
+            <numerusform>وشخص آخر</numerusform>
+            <numerusform>وشخصان آخران</numerusform>
+            <numerusform>و%n أشخاص آخرين</numerusform>
+            <numerusform>و%n شخصًا آخر</numerusform>
+            <numerusform>و%n شخص آخر</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>هذه الأعمدة ليست من بيانات الشخص وقد تُجوهلت: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>تاريخ الميلاد</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>مكان الميلاد</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>آخر استخدام</translation>
     </message>
 </context>
 <context>

@@ -976,25 +976,6 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Geburtsdatum</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>Geburtsort</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>Zuletzt verwendet</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1068,47 +1049,9 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
-    <message numerus="yes">
-        <source>%n of the people in “%1” are saved already: %2.
-
-Replace them? No keeps the saved ones; Cancel imports nobody.</source>
-        <translation>
-            <numerusform>Eine Person in „%1“ ist bereits gespeichert: %2.
-
-Ersetzen? „Nein“ behält die gespeicherte; „Abbrechen“ importiert niemanden.</numerusform>
-            <numerusform>%n Personen in „%1“ sind bereits gespeichert: %2.
-
-Ersetzen? „Nein“ behält die gespeicherten; „Abbrechen“ importiert niemanden.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Importing “%1”...</source>
         <translation>„%1“ wird importiert …</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n people imported from “%1”.</source>
-        <translation>
-            <numerusform>Eine Person aus „%1“ importiert.</numerusform>
-            <numerusform>%n Personen aus „%1“ importiert.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows could not be imported:</source>
-        <translation>
-            <numerusform>Eine Zeile konnte nicht importiert werden:</numerusform>
-            <numerusform>%n Zeilen konnten nicht importiert werden:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more.</source>
-        <translation>
-            <numerusform>und eine weitere.</numerusform>
-            <numerusform>und %n weitere.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Export People</source>
@@ -1121,17 +1064,6 @@ Ersetzen? „Nein“ behält die gespeicherten; „Abbrechen“ importiert niema
     <message>
         <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
         <translation>Noch sind keine Personen gespeichert. Um eine hinzuzufügen, geben Sie die Angaben im Hauptfenster ein und wählen Sie Datei, Person speichern; oder übernehmen Sie Personen aus einer CSV-Datei mit Importieren.</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>und eine weitere</numerusform>
-            <numerusform>und %n weitere</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These columns are not of a person and were passed over: %1.</source>
-        <translation>Diese Spalten gehören nicht zu einer Person und wurden übergangen: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n people exported to “%1”.</source>
@@ -1688,6 +1620,77 @@ Ersetzen? „Nein“ behält die gespeicherten; „Abbrechen“ importiert niema
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>die Angabe „%2“ für %1 hat mehr als 3 Ziffern</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleImport</name>
+    <message numerus="yes">
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
+        <translation>
+            <numerusform>Eine Person in „%1“ ist bereits gespeichert: %2.
+
+Ersetzen? „Nein“ behält die gespeicherte; „Abbrechen“ importiert niemanden.</numerusform>
+            <numerusform>%n Personen in „%1“ sind bereits gespeichert: %2.
+
+Ersetzen? „Nein“ behält die gespeicherten; „Abbrechen“ importiert niemanden.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>Eine Person aus „%1“ importiert.</numerusform>
+            <numerusform>%n Personen aus „%1“ importiert.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>Eine Zeile konnte nicht importiert werden:</numerusform>
+            <numerusform>%n Zeilen konnten nicht importiert werden:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>und eine weitere.</numerusform>
+            <numerusform>und %n weitere.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>und eine weitere</numerusform>
+            <numerusform>und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>Diese Spalten gehören nicht zu einer Person und wurden übergangen: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Geburtsdatum</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Geburtsort</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Zuletzt verwendet</translation>
     </message>
 </context>
 <context>

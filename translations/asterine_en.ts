@@ -4,6 +4,16 @@
 <context>
     <name>asterine::PeopleWindow</name>
     <message numerus="yes">
+        <source>%n people exported to “%1”.</source>
+        <translation>
+            <numerusform>%n person exported to “%1”.</numerusform>
+            <numerusform>%n people exported to “%1”.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleImport</name>
+    <message numerus="yes">
         <source>and %n more</source>
         <translation>
             <numerusform>and %n more</numerusform>
@@ -42,13 +52,6 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</numerusform>
         <translation>
             <numerusform>and %n more.</numerusform>
             <numerusform>and %n more.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n people exported to “%1”.</source>
-        <translation>
-            <numerusform>%n person exported to “%1”.</numerusform>
-            <numerusform>%n people exported to “%1”.</numerusform>
         </translation>
     </message>
 </context>

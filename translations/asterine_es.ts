@@ -976,25 +976,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nombre</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Fecha de nacimiento</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>Lugar de nacimiento</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>Último uso</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1068,47 +1049,9 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message numerus="yes">
-        <source>%n of the people in “%1” are saved already: %2.
-
-Replace them? No keeps the saved ones; Cancel imports nobody.</source>
-        <translation>
-            <numerusform>Una de las personas de «%1» ya está guardada: %2.
-
-¿Desea reemplazarla? «No» conserva la guardada; «Cancelar» no importa a nadie.</numerusform>
-            <numerusform>%n de las personas de «%1» ya están guardadas: %2.
-
-¿Desea reemplazarlas? «No» conserva las guardadas; «Cancelar» no importa a nadie.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Importing “%1”...</source>
         <translation>Importando «%1»...</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n people imported from “%1”.</source>
-        <translation>
-            <numerusform>Una persona importada de «%1».</numerusform>
-            <numerusform>%n personas importadas de «%1».</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows could not be imported:</source>
-        <translation>
-            <numerusform>No se pudo importar una fila:</numerusform>
-            <numerusform>No se pudieron importar %n filas:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more.</source>
-        <translation>
-            <numerusform>y una más.</numerusform>
-            <numerusform>y %n más.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Export People</source>
@@ -1121,17 +1064,6 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
         <translation>Todavía no hay personas guardadas. Para añadir una, escriba los datos en la ventana principal y elija Archivo, Guardar persona; o traiga personas de un archivo CSV con Importar.</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>y una más</numerusform>
-            <numerusform>y %n más</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These columns are not of a person and were passed over: %1.</source>
-        <translation>Estas columnas no son de una persona y se pasaron por alto: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n people exported to “%1”.</source>
@@ -1688,6 +1620,77 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>«%2» tiene más de 3 dígitos para los %1</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleImport</name>
+    <message numerus="yes">
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
+        <translation>
+            <numerusform>Una de las personas de «%1» ya está guardada: %2.
+
+¿Desea reemplazarla? «No» conserva la guardada; «Cancelar» no importa a nadie.</numerusform>
+            <numerusform>%n de las personas de «%1» ya están guardadas: %2.
+
+¿Desea reemplazarlas? «No» conserva las guardadas; «Cancelar» no importa a nadie.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>Una persona importada de «%1».</numerusform>
+            <numerusform>%n personas importadas de «%1».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>No se pudo importar una fila:</numerusform>
+            <numerusform>No se pudieron importar %n filas:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>y una más.</numerusform>
+            <numerusform>y %n más.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>y una más</numerusform>
+            <numerusform>y %n más</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>Estas columnas no son de una persona y se pasaron por alto: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Fecha de nacimiento</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Lugar de nacimiento</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Último uso</translation>
     </message>
 </context>
 <context>

@@ -976,25 +976,6 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nom</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Date de naissance</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>Lieu de naissance</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>Dernière utilisation</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1068,47 +1049,9 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
-    <message numerus="yes">
-        <source>%n of the people in “%1” are saved already: %2.
-
-Replace them? No keeps the saved ones; Cancel imports nobody.</source>
-        <translation>
-            <numerusform>%n personne de « %1 » est déjà enregistrée : %2.
-
-La remplacer ? « Non » conserve la personne enregistrée ; « Annuler » n’importe personne.</numerusform>
-            <numerusform>%n personnes de « %1 » sont déjà enregistrées : %2.
-
-Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Annuler » n’importe personne.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Importing “%1”...</source>
         <translation>Importation de « %1 »…</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n people imported from “%1”.</source>
-        <translation>
-            <numerusform>%n personne importée depuis « %1 ».</numerusform>
-            <numerusform>%n personnes importées depuis « %1 ».</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows could not be imported:</source>
-        <translation>
-            <numerusform>%n ligne n’a pas pu être importée :</numerusform>
-            <numerusform>%n lignes n’ont pas pu être importées :</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more.</source>
-        <translation>
-            <numerusform>et %n autre.</numerusform>
-            <numerusform>et %n autres.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Export People</source>
@@ -1121,17 +1064,6 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     <message>
         <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
         <translation>Aucune personne n’est encore enregistrée. Pour en ajouter une, saisissez ses données dans la fenêtre principale et choisissez Fichier, Enregistrer la personne ; ou reprenez des personnes d’un fichier CSV avec Importer.</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>et %n autre</numerusform>
-            <numerusform>et %n autres</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These columns are not of a person and were passed over: %1.</source>
-        <translation>Ces colonnes ne décrivent pas une personne et ont été ignorées : %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n people exported to “%1”.</source>
@@ -1688,6 +1620,77 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>« %2 » a plus de 3 chiffres (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleImport</name>
+    <message numerus="yes">
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
+        <translation>
+            <numerusform>%n personne de « %1 » est déjà enregistrée : %2.
+
+La remplacer ? « Non » conserve la personne enregistrée ; « Annuler » n’importe personne.</numerusform>
+            <numerusform>%n personnes de « %1 » sont déjà enregistrées : %2.
+
+Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Annuler » n’importe personne.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>%n personne importée depuis « %1 ».</numerusform>
+            <numerusform>%n personnes importées depuis « %1 ».</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>%n ligne n’a pas pu être importée :</numerusform>
+            <numerusform>%n lignes n’ont pas pu être importées :</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>et %n autre.</numerusform>
+            <numerusform>et %n autres.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>et %n autre</numerusform>
+            <numerusform>et %n autres</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>Ces colonnes ne décrivent pas une personne et ont été ignorées : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Date de naissance</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Lieu de naissance</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Dernière utilisation</translation>
     </message>
 </context>
 <context>

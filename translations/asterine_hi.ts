@@ -976,25 +976,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>नाम</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>जन्म दिन</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>जन्म स्थान</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>अंतिम उपयोग</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1068,47 +1049,9 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>Cancel</source>
         <translation>रद्द करें</translation>
     </message>
-    <message numerus="yes">
-        <source>%n of the people in “%1” are saved already: %2.
-
-Replace them? No keeps the saved ones; Cancel imports nobody.</source>
-        <translation>
-            <numerusform>“%1” का %n व्यक्ति पहले से सहेजा हुआ है: %2।
-
-क्या उसे बदल दें? “नहीं” (No) चुनने पर सहेजा हुआ व्यक्ति ही रहेगा; “रद्द करें” (Cancel) चुनने पर किसी का आयात नहीं होगा।</numerusform>
-            <numerusform>“%1” के %n व्यक्ति पहले से सहेजे हुए हैं: %2।
-
-क्या उन्हें बदल दें? “नहीं” (No) चुनने पर सहेजे हुए व्यक्ति ही रहेंगे; “रद्द करें” (Cancel) चुनने पर किसी का आयात नहीं होगा।</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Importing “%1”...</source>
         <translation>“%1” आयात की जा रही है...</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n people imported from “%1”.</source>
-        <translation>
-            <numerusform>“%1” से %n व्यक्ति आयात किया गया।</numerusform>
-            <numerusform>“%1” से %n व्यक्ति आयात किए गए।</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows could not be imported:</source>
-        <translation>
-            <numerusform>%n पंक्ति आयात नहीं की जा सकी:</numerusform>
-            <numerusform>%n पंक्तियाँ आयात नहीं की जा सकीं:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>पंक्ति %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more.</source>
-        <translation>
-            <numerusform>और %n अन्य।</numerusform>
-            <numerusform>और %n अन्य।</numerusform>
-        </translation>
     </message>
     <message>
         <source>Export People</source>
@@ -1121,17 +1064,6 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
         <translation>अभी कोई व्यक्ति सहेजा नहीं गया है। किसी को जोड़ने के लिए मुख्य विंडो में विवरण लिखें और फ़ाइल, व्यक्ति सहेजें चुनें; या आयात करें से किसी CSV फ़ाइल के व्यक्ति ले आएँ।</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>और %n अन्य</numerusform>
-            <numerusform>और %n अन्य</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These columns are not of a person and were passed over: %1.</source>
-        <translation>ये स्तंभ किसी व्यक्ति के नहीं हैं और छोड़ दिए गए: %1।</translation>
     </message>
     <message numerus="yes">
         <source>%n people exported to “%1”.</source>
@@ -1688,6 +1620,77 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>%1 का मान “%2” 3 अंकों से लंबा है</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleImport</name>
+    <message numerus="yes">
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
+        <translation>
+            <numerusform>“%1” का %n व्यक्ति पहले से सहेजा हुआ है: %2।
+
+क्या उसे बदल दें? “नहीं” (No) चुनने पर सहेजा हुआ व्यक्ति ही रहेगा; “रद्द करें” (Cancel) चुनने पर किसी का आयात नहीं होगा।</numerusform>
+            <numerusform>“%1” के %n व्यक्ति पहले से सहेजे हुए हैं: %2।
+
+क्या उन्हें बदल दें? “नहीं” (No) चुनने पर सहेजे हुए व्यक्ति ही रहेंगे; “रद्द करें” (Cancel) चुनने पर किसी का आयात नहीं होगा।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>“%1” से %n व्यक्ति आयात किया गया।</numerusform>
+            <numerusform>“%1” से %n व्यक्ति आयात किए गए।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>%n पंक्ति आयात नहीं की जा सकी:</numerusform>
+            <numerusform>%n पंक्तियाँ आयात नहीं की जा सकीं:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>पंक्ति %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>और %n अन्य।</numerusform>
+            <numerusform>और %n अन्य।</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>और %n अन्य</numerusform>
+            <numerusform>और %n अन्य</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>ये स्तंभ किसी व्यक्ति के नहीं हैं और छोड़ दिए गए: %1।</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>नाम</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>जन्म दिन</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>जन्म स्थान</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>अंतिम उपयोग</translation>
     </message>
 </context>
 <context>

@@ -976,25 +976,6 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
     </message>
 </context>
 <context>
-    <name>asterine::PeopleModel</name>
-    <message>
-        <source>Name</source>
-        <translation>Nome</translation>
-    </message>
-    <message>
-        <source>Date of Birth</source>
-        <translation>Data de nascimento</translation>
-    </message>
-    <message>
-        <source>Place of Birth</source>
-        <translation>Local de nascimento</translation>
-    </message>
-    <message>
-        <source>Last Used</source>
-        <translation>Último uso</translation>
-    </message>
-</context>
-<context>
     <name>asterine::PeopleWindow</name>
     <message>
         <source>People</source>
@@ -1068,47 +1049,9 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <source>Cancel</source>
         <translation>Cancelar</translation>
     </message>
-    <message numerus="yes">
-        <source>%n of the people in “%1” are saved already: %2.
-
-Replace them? No keeps the saved ones; Cancel imports nobody.</source>
-        <translation>
-            <numerusform>%n pessoa em “%1” já está salva: %2.
-
-Substituir? “Não” mantém a pessoa salva; “Cancelar” não importa ninguém.</numerusform>
-            <numerusform>%n pessoas em “%1” já estão salvas: %2.
-
-Substituir? “Não” mantém as pessoas salvas; “Cancelar” não importa ninguém.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Importing “%1”...</source>
         <translation>Importando “%1”...</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n people imported from “%1”.</source>
-        <translation>
-            <numerusform>%n pessoa importada de “%1”.</numerusform>
-            <numerusform>%n pessoas importadas de “%1”.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>%n rows could not be imported:</source>
-        <translation>
-            <numerusform>%n linha não pôde ser importada:</numerusform>
-            <numerusform>%n linhas não puderam ser importadas:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>line %1: %2</source>
-        <translation>linha %1: %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more.</source>
-        <translation>
-            <numerusform>e mais %n.</numerusform>
-            <numerusform>e mais %n.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Export People</source>
@@ -1121,17 +1064,6 @@ Substituir? “Não” mantém as pessoas salvas; “Cancelar” não importa ni
     <message>
         <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
         <translation>Ainda não há pessoas salvas. Para adicionar uma, digite os dados na janela principal e escolha Arquivo, Salvar pessoa; ou traga pessoas de um arquivo CSV com Importar.</translation>
-    </message>
-    <message numerus="yes">
-        <source>and %n more</source>
-        <translation>
-            <numerusform>e mais %n</numerusform>
-            <numerusform>e mais %n</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>These columns are not of a person and were passed over: %1.</source>
-        <translation>Estas colunas não são de uma pessoa e foram ignoradas: %1.</translation>
     </message>
     <message numerus="yes">
         <source>%n people exported to “%1”.</source>
@@ -1688,6 +1620,77 @@ Substituir? “Não” mantém as pessoas salvas; “Cancelar” não importa ni
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
         <translation>%1: “%2” tem mais de 3 dígitos</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleImport</name>
+    <message numerus="yes">
+        <source>%n of the people in “%1” are saved already: %2.
+
+Replace them? No keeps the saved ones; Cancel imports nobody.</source>
+        <translation>
+            <numerusform>%n pessoa em “%1” já está salva: %2.
+
+Substituir? “Não” mantém a pessoa salva; “Cancelar” não importa ninguém.</numerusform>
+            <numerusform>%n pessoas em “%1” já estão salvas: %2.
+
+Substituir? “Não” mantém as pessoas salvas; “Cancelar” não importa ninguém.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n people imported from “%1”.</source>
+        <translation>
+            <numerusform>%n pessoa importada de “%1”.</numerusform>
+            <numerusform>%n pessoas importadas de “%1”.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n rows could not be imported:</source>
+        <translation>
+            <numerusform>%n linha não pôde ser importada:</numerusform>
+            <numerusform>%n linhas não puderam ser importadas:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more.</source>
+        <translation>
+            <numerusform>e mais %n.</numerusform>
+            <numerusform>e mais %n.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>and %n more</source>
+        <translation>
+            <numerusform>e mais %n</numerusform>
+            <numerusform>e mais %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>These columns are not of a person and were passed over: %1.</source>
+        <translation>Estas colunas não são de uma pessoa e foram ignoradas: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>people::PeopleModel</name>
+    <message>
+        <source>Name</source>
+        <translation>Nome</translation>
+    </message>
+    <message>
+        <source>Date of Birth</source>
+        <translation>Data de nascimento</translation>
+    </message>
+    <message>
+        <source>Place of Birth</source>
+        <translation>Local de nascimento</translation>
+    </message>
+    <message>
+        <source>Last Used</source>
+        <translation>Último uso</translation>
     </message>
 </context>
 <context>

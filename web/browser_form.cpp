@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
@@ -75,12 +76,16 @@ FrmBrowser::FrmBrowser(const QString& phrase, UrlOpener& urls, const BrowserSett
     // first tick of the busy timer; the busy state therefore begins with
     // the user's request (navigationRequested) and the engine's reports
     // carry it on until the page is loaded.
-    connect(brwWebBrowser_, &QWebEngineView::loadStarted, this, [this] {
-        engineLoading_ = true;
-        navigationRequested_ = false;
-        showPageArea(true);
-        busyChanged();
-    });
+    connect(brwWebBrowser_->page(), &QWebEnginePage::loadingChanged, this,
+            [this](const QWebEngineLoadingInfo& info) {
+                if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus)
+                    return;
+                busy_.loadStarted(info.url());
+                showPageArea(true);
+                busyChanged();
+            });
+    connect(brwWebBrowser_, &QWebEngineView::loadProgress, this,
+            [this](int percent) { busy_.loadProgress(percent); });
     connect(brwWebBrowser_, &QWebEngineView::loadFinished, this, &FrmBrowser::documentComplete);
     // On a busy machine the engine may tell a page's name only after it has
     // reported the page loaded; the caption then follows.
@@ -244,9 +249,7 @@ QString FrmBrowser::locationName() const {
 }
 
 void FrmBrowser::documentComplete(bool) {
-    // One report ends every load that overlapped it.
-    engineLoading_ = false;
-    navigationRequested_ = false;
+    busy_.loadFinished(brwWebBrowser_->url());
     busyChanged();
     if (brwWebBrowser_->page()->renderProcessPid() > 0)
         showPageArea(true);
@@ -332,8 +335,7 @@ void FrmBrowser::toolbarClicked(const QString& key) {
         brwWebBrowser_->load(settings_.searchPage);
     } else if (key == QLatin1String("Stop")) {
         timTimer_->stop();
-        navigationRequested_ = false;
-        engineLoading_ = false;
+        busy_.stopped();
         brwWebBrowser_->stop();
         busyChanged();
         setWindowTitle(locationName());
@@ -341,19 +343,10 @@ void FrmBrowser::toolbarClicked(const QString& key) {
 }
 
 void FrmBrowser::tick() {
-    // A navigation the engine never begins (it sends no signal at all for
-    // some) ends the busy state once the engine has had time to begin it.
-    // Nor is a load the engine no longer carries on busy, whether or not it
-    // reported its end.
-    const bool loading = brwWebBrowser_->page()->isLoading();
-    if (engineLoading_ && !loading) {
-        engineLoading_ = false;
+    const bool wasBusy = busy();
+    busy_.check(brwWebBrowser_->page()->isLoading());
+    if (busy() != wasBusy)
         busyChanged();
-    }
-    if (navigationRequested_ && !loading && requestedAt_.hasExpired(kNavigationStartMs)) {
-        navigationRequested_ = false;
-        busyChanged();
-    }
     if (busy()) {
         setWindowTitle(tr("Working..."));
         return;
@@ -363,8 +356,7 @@ void FrmBrowser::tick() {
 }
 
 void FrmBrowser::navigationRequested() {
-    navigationRequested_ = true;
-    requestedAt_.start();
+    busy_.navigationRequested();
     busyChanged();
     tick();  // "Working..." from the click on, not from the first tick
 }
@@ -374,12 +366,10 @@ void FrmBrowser::busyChanged() {
 }
 
 void FrmBrowser::urlChanged() {
-    // A move within the page shown (to an anchor, or back and forward
-    // between anchors) changes the address without loading anything.
-    if (navigationRequested_ && !engineLoading_) {
-        navigationRequested_ = false;
+    const bool wasBusy = busy();
+    busy_.urlChanged(brwWebBrowser_->url());
+    if (busy() != wasBusy)
         busyChanged();
-    }
 }
 
 // The page shown is gone with its render process. Its address stays in the
@@ -387,8 +377,7 @@ void FrmBrowser::urlChanged() {
 // box keep what they held, and a notice stands in the page's place until
 // the next page loads.
 void FrmBrowser::renderProcessTerminated() {
-    navigationRequested_ = false;
-    engineLoading_ = false;
+    busy_.stopped();
     busyChanged();
     showPageArea(false);
 }

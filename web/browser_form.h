@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QElapsedTimer>
 #include <QKeySequence>
 #include <QList>
 #include <QWidget>
 
 #include "browser.h"
+#include "browser_busy.h"
 
 class QAction;
 class QComboBox;
@@ -46,9 +46,8 @@ private:
     void toolbarClicked(const QString& key);
     void tick();
 
-    // The busy state: from a navigation the user asks for until the page is
-    // loaded, has failed or is stopped, and whenever the engine loads a page.
-    bool busy() const { return navigationRequested_ || engineLoading_; }
+    // The busy state, kept by busy_ (browser_busy.h).
+    bool busy() const { return busy_.busy(); }
     void navigationRequested();
     void busyChanged();
     void urlChanged();
@@ -67,11 +66,7 @@ private:
     QString SearchPhrase_;
     bool autoFillDone_ = false;
     bool suppressNavigation_ = false;
-    bool navigationRequested_ = false;
-    QElapsedTimer requestedAt_;
-    // How long the engine may take to begin a navigation it was asked for.
-    static constexpr int kNavigationStartMs = 2000;
-    bool engineLoading_ = false;
+    BrowserBusy busy_;
 };
 
 }  // namespace asterine
