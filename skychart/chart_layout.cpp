@@ -421,27 +421,34 @@ std::optional<sky::Horizontal> pathAt(const std::vector<sky::PathPoint>& path, d
 // A label near its point: the first of the places round it where it meets
 // none of the labels placed and stays in the plot, further out when none does.
 TextBox nearPoint(TextBox text, QPointF point, double gap, const QRectF& within,
-                  const std::vector<QRectF>& taken, bool preferBelow) {
+                  const std::vector<QRectF>& taken, const std::vector<QPointF>& lines,
+                  bool preferBelow) {
     const QSizeF size = text.box.size();
-    for (int ring = 0; ring < 12; ++ring) {
-        const double d = gap + ring * size.height() * 0.6;
-        const double dx = size.width() / 2 + d, dy = size.height() / 2 + d;
-        std::vector<QPointF> centres{
-            {point.x(), point.y() - dy},      {point.x(), point.y() + dy},
-            {point.x() + dx, point.y()},      {point.x() - dx, point.y()},
-            {point.x() + dx, point.y() - dy}, {point.x() - dx, point.y() - dy},
-            {point.x() + dx, point.y() + dy}, {point.x() - dx, point.y() + dy}};
-        if (preferBelow)
-            std::swap(centres[0], centres[1]);
-        for (const QPointF& c : centres) {
-            QRectF box(QPointF(), size);
-            box.moveCenter(c);
-            if (!within.contains(box))
-                continue;
-            if (std::none_of(taken.begin(), taken.end(),
-                             [&](const QRectF& t) { return t.intersects(box); })) {
-                text.box = box;
-                return text;
+    // Clear of the paths where it can be, else only of the other labels.
+    for (bool avoidLines : {true, false}) {
+        for (int ring = 0; ring < 12; ++ring) {
+            const double d = gap + ring * size.height() * 0.6;
+            const double dx = size.width() / 2 + d, dy = size.height() / 2 + d;
+            std::vector<QPointF> centres{
+                {point.x(), point.y() - dy},      {point.x(), point.y() + dy},
+                {point.x() + dx, point.y()},      {point.x() - dx, point.y()},
+                {point.x() + dx, point.y() - dy}, {point.x() - dx, point.y() - dy},
+                {point.x() + dx, point.y() + dy}, {point.x() - dx, point.y() + dy}};
+            if (preferBelow)
+                std::swap(centres[0], centres[1]);
+            for (const QPointF& c : centres) {
+                QRectF box(QPointF(), size);
+                box.moveCenter(c);
+                if (!within.contains(box))
+                    continue;
+                if (std::none_of(taken.begin(), taken.end(),
+                                 [&](const QRectF& t) { return t.intersects(box); }) &&
+                    (!avoidLines || std::none_of(lines.begin(), lines.end(), [&](const QPointF& p) {
+                        return box.contains(p);
+                    }))) {
+                    text.box = box;
+                    return text;
+                }
             }
         }
     }
@@ -449,6 +456,22 @@ TextBox nearPoint(TextBox text, QPointF point, double gap, const QRectF& within,
     box.moveCenter({point.x(), point.y() - gap - size.height() / 2});
     text.box = box;
     return text;
+}
+
+// The points of the pieces of paths, at most `step` apart.
+void addDense(std::vector<QPointF>& out, const std::vector<HorizonLayout::Segment>& segments,
+              double step) {
+    for (const HorizonLayout::Segment& s : segments) {
+        for (std::size_t i = 0; i < s.points.size(); ++i) {
+            out.push_back(s.points[i]);
+            if (i == 0)
+                continue;
+            const QPointF d = s.points[i] - s.points[i - 1];
+            const int n = int(std::hypot(d.x(), d.y()) / step);
+            for (int k = 1; k < n; ++k)
+                out.push_back(s.points[i - 1] + d * (double(k) / n));
+        }
+    }
 }
 
 }  // namespace
@@ -549,13 +572,22 @@ HorizonLayout layoutHorizon(const ChartData& data, const QRectF& frame, const Ch
 
     std::vector<QRectF> taken = h.labelBoxes();
     const double gap = unit * 0.012;
-    auto place = [&](const QString& text, const QFont& font, QPointF point,
-                     HorizonLayout::Role role, bool star, bool preferBelow) {
-        TextBox t =
-            nearPoint(textBox(text, font, {}, device), point, gap, h.plot, taken, preferBelow);
-        taken.push_back(t.box);
-        addLabel(t, role, star, point);
+    std::vector<QPointF> lines;
+    addDense(lines, h.starPath, 2.0);
+    addDense(lines, h.sunPath, 2.0);
+    // The marks on the paths stay clear of the labels.
+    const double markSize = std::max(8.0, unit * 0.02);
+    auto markBox = [&](QPointF p) {
+        return QRectF(p.x() - markSize / 2, p.y() - markSize / 2, markSize, markSize);
     };
+    struct Pending {
+        QString text;
+        QFont font;
+        QPointF point;
+        HorizonLayout::Role role;
+        bool star, preferBelow;
+    };
+    std::vector<Pending> pending;
 
     if (day.starEvents) {
         const sky::DayEvents& e = *day.starEvents;
@@ -570,20 +602,25 @@ HorizonLayout layoutHorizon(const ChartData& data, const QRectF& frame, const Ch
                 continue;
             const QPointF p = h.at(m.event.azimuthDeg, m.event.altitudeDeg);
             h.starEvents.push_back(p);
-            place(m.text(hoursOfDay(day, m.event.julianDayUt)), textFont, p,
-                  HorizonLayout::Role::Event, true, false);
+            taken.push_back(markBox(p));
+            pending.push_back({m.text(hoursOfDay(day, m.event.julianDayUt)), textFont, p,
+                               HorizonLayout::Role::Event, true, false});
         }
     }
     if (day.birthJdUt) {
         if (const auto at = pathAt(day.starPath, *day.birthJdUt)) {
             h.starAtBirth = h.at(at->azimuthDeg, at->altitudeDeg);
-            place(ChartTexts::birth(hoursOfDay(day, *day.birthJdUt)), textFont, *h.starAtBirth,
-                  HorizonLayout::Role::Birth, true, true);
+            taken.push_back(markBox(*h.starAtBirth));
+            pending.push_back({ChartTexts::birth(hoursOfDay(day, *day.birthJdUt)), textFont,
+                               *h.starAtBirth, HorizonLayout::Role::Birth, true, true});
         }
-        if (const auto at = pathAt(day.sunPath, *day.birthJdUt))
+        if (const auto at = pathAt(day.sunPath, *day.birthJdUt)) {
             h.sunAtBirth = h.at(at->azimuthDeg, at->altitudeDeg);
+            taken.push_back(markBox(*h.sunAtBirth));
+        }
     }
-    // The names by each path's highest point.
+    // The names along each path, away from its culmination where the times
+    // stand: the star's some hours before it, the Sun's some hours after.
     auto name = [&](const std::vector<sky::PathPoint>& path, const QString& text, bool star) {
         if (path.empty())
             return;
@@ -591,12 +628,23 @@ HorizonLayout layoutHorizon(const ChartData& data, const QRectF& frame, const Ch
             std::max_element(path.begin(), path.end(), [](const auto& a, const auto& b) {
                 return a.horizontal.altitudeDeg < b.horizontal.altitudeDeg;
             });
-        place(text, star ? nameFont : textFont,
-              h.at(top->horizontal.azimuthDeg, top->horizontal.altitudeDeg),
-              HorizonLayout::Role::Name, star, false);
+        const std::ptrdiff_t offset = std::ptrdiff_t(path.size() / 10) * (star ? -1 : 1);
+        const std::ptrdiff_t index = ((top - path.begin() + offset) % std::ptrdiff_t(path.size()) +
+                                      std::ptrdiff_t(path.size())) %
+                                     std::ptrdiff_t(path.size());
+        const sky::Horizontal& at = path[std::size_t(index)].horizontal;
+        pending.push_back({text, star ? nameFont : textFont, h.at(at.azimuthDeg, at.altitudeDeg),
+                           HorizonLayout::Role::Name, star, false});
     };
     name(day.starPath, day.starName, true);
     name(day.sunPath, bodyNameText(sky::Body::Sun), false);
+
+    for (const Pending& p : pending) {
+        const TextBox t = nearPoint(textBox(p.text, p.font, {}, device), p.point, gap, h.plot,
+                                    taken, lines, p.preferBelow);
+        taken.push_back(t.box);
+        addLabel(t, p.role, p.star, p.point);
+    }
     return h;
 }
 

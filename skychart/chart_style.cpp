@@ -81,6 +81,11 @@ ChartStyle screenStyle(const QPalette& palette) {
         QColor::fromRgbF(float(style.background.redF() * (1 - tint) + style.text.redF() * tint),
                          float(style.background.greenF() * (1 - tint) + style.text.greenF() * tint),
                          float(style.background.blueF() * (1 - tint) + style.text.blueF() * tint));
+    // Texts are read on the ground too.
+    style.text = withContrast(style.text, style.ground, kTextContrast);
+    style.star = withContrast(style.star, style.ground, kTextContrast);
+    style.sun = withContrast(style.sun, style.ground, kTextContrast);
+    style.line = withContrast(style.line, style.ground, kLineContrast);
     style.family = QStringLiteral("DejaVu Sans");
     return style;
 }

@@ -89,6 +89,17 @@ void HorizonPainter::paint(QPainter& painter, const QRectF& frame, const ChartSt
 
     for (const HorizonLayout::Label& label : h.labels) {
         const bool sunName = label.role == HorizonLayout::Role::Name && !label.star;
+        // Labels on the plot lift off the lines behind them.
+        if (label.point) {
+            const double horizon = h.yAt(0);
+            const QRectF box = label.text.box;
+            painter.fillRect(
+                box.intersected(QRectF(box.left(), box.top(), box.width(), horizon - box.top())),
+                style.background);
+            painter.fillRect(
+                box.intersected(QRectF(box.left(), horizon, box.width(), box.bottom() - horizon)),
+                style.ground);
+        }
         painter.setPen(label.star ? style.star : sunName ? style.sun : style.text);
         drawTextBox(painter, label.text);
     }

@@ -69,9 +69,18 @@ void WheelPainter::paint(QPainter& painter, const QRectF& frame, const ChartStyl
         const double reach =
             b.box.width() / 2 * std::abs(u.x()) + b.box.height() / 2 * std::abs(u.y());
         const QPointF end = c + u * reach;
-        if (std::hypot(end.x() - truePoint.x(), end.y() - truePoint.y()) > dot * 3) {
+        if (std::abs(sky::normalized180(b.shownDeg - b.longitudeDeg)) > 0.5) {
+            // Along the band between the ticks and the symbols, then in to
+            // the symbol: leaders keep the bodies' order and do not cross.
+            const double band = (w.tickRadius - dot * 2 + w.bodyRadius + reach) / 2;
             painter.setPen(thinPen);
-            painter.drawLine(truePoint, end);
+            QPolygonF leader{truePoint};
+            const double turn = sky::normalized180(b.shownDeg - b.longitudeDeg);
+            const int steps = std::max(2, int(std::abs(turn)));
+            for (int k = 0; k <= steps; ++k)
+                leader << w.at(b.longitudeDeg + turn * k / steps, band);
+            leader << end;
+            painter.drawPolyline(leader);
         }
         painter.setPen(style.text);
         drawTextBox(painter, b.symbol);

@@ -270,8 +270,14 @@ void TestSkyChart::screenStylesKeepTheirContrast() {
         QVERIFY(contrastRatio(style.star, style.background) >= kTextContrast);
         QVERIFY(contrastRatio(style.sun, style.background) >= kTextContrast);
         QVERIFY(contrastRatio(style.line, style.background) >= kLineContrast);
-        // The ground is a tint, not a second background the texts lose against.
-        QVERIFY(contrastRatio(style.text, style.ground) >= kLineContrast);
+        // The texts read on the ground as well, and the ground is not the sky.
+        QVERIFY(contrastRatio(style.text, style.ground) >= kTextContrast);
+        QVERIFY(contrastRatio(style.star, style.ground) >= kTextContrast);
+        QVERIFY(contrastRatio(style.sun, style.ground) >= kTextContrast);
+        QVERIFY(contrastRatio(style.line, style.ground) >= kLineContrast);
+        QVERIFY(style.ground != style.background);
+        QVERIFY(contrastRatio(style.text, style.background) >= kTextContrast);
+        QVERIFY(contrastRatio(style.star, style.background) >= kTextContrast);
     }
     const ChartStyle paper = paperStyle();
     QCOMPARE(paper.background, QColor(Qt::white));
