@@ -205,61 +205,62 @@ QStringList chartLines(const ChartData& data) {
 }
 
 QString ChartTexts::ascendantMark() {
-    return Texts::tr("AC", "the Ascendant on the wheel");
+    return QCoreApplication::translate("SkyChart", "AC", "the Ascendant on the wheel");
 }
 
 QString ChartTexts::midheavenMark() {
-    return Texts::tr("MC", "the Midheaven on the wheel");
+    return QCoreApplication::translate("SkyChart", "MC", "the Midheaven on the wheel");
 }
 
 QString ChartTexts::cardinal(int quarter) {
     switch (((quarter % 4) + 4) % 4) {
     case 0:
-        return Texts::tr("N", "north");
+        return QCoreApplication::translate("SkyChart", "N", "north");
     case 1:
-        return Texts::tr("E", "east");
+        return QCoreApplication::translate("SkyChart", "E", "east");
     case 2:
-        return Texts::tr("S", "south");
+        return QCoreApplication::translate("SkyChart", "S", "south");
     default:
-        return Texts::tr("W", "west");
+        return QCoreApplication::translate("SkyChart", "W", "west");
     }
 }
 
 QString ChartTexts::rises(double hours) {
-    return Texts::tr("rises %1").arg(clockText(hours));
+    return QCoreApplication::translate("SkyChart", "rises %1").arg(clockText(hours));
 }
 
 QString ChartTexts::culminates(double hours) {
-    return Texts::tr("culminates %1").arg(clockText(hours));
+    return QCoreApplication::translate("SkyChart", "culminates %1").arg(clockText(hours));
 }
 
 QString ChartTexts::sets(double hours) {
-    return Texts::tr("sets %1").arg(clockText(hours));
+    return QCoreApplication::translate("SkyChart", "sets %1").arg(clockText(hours));
 }
 
 QString ChartTexts::birth(double hours) {
-    return Texts::tr("birth %1").arg(clockText(hours));
+    return QCoreApplication::translate("SkyChart", "birth %1").arg(clockText(hours));
 }
 
 QString ChartTexts::alwaysAbove(const QString& name) {
-    return Texts::tr("%1 stays above the horizon all day").arg(name);
+    return QCoreApplication::translate("SkyChart", "%1 stays above the horizon all day").arg(name);
 }
 
 QString ChartTexts::alwaysBelow(const QString& name) {
-    return Texts::tr("%1 stays below the horizon all day").arg(name);
+    return QCoreApplication::translate("SkyChart", "%1 stays below the horizon all day").arg(name);
 }
 
 QString ChartTexts::horizonTitle() {
-    return Texts::tr("The sky over the birthplace on the birth day");
+    return QCoreApplication::translate("SkyChart", "The sky over the birthplace on the birth day");
 }
 
 QString ChartTexts::noDay() {
-    return Texts::tr(
+    return QCoreApplication::translate(
+        "SkyChart",
         "The birthplace and the day of birth are needed for the sky over the birthplace.");
 }
 
 QString ChartTexts::noTime() {
-    return Texts::tr("The time of birth is needed for the bodies.");
+    return QCoreApplication::translate("SkyChart", "The time of birth is needed for the bodies.");
 }
 
 }  // namespace skychart

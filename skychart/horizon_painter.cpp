@@ -90,7 +90,7 @@ void HorizonPainter::paint(QPainter& painter, const QRectF& frame, const ChartSt
     for (const HorizonLayout::Label& label : h.labels) {
         const bool sunName = label.role == HorizonLayout::Role::Name && !label.star;
         // Labels on the plot lift off the lines behind them.
-        if (label.point) {
+        if (label.point || label.role == HorizonLayout::Role::Cardinal) {
             const double horizon = h.yAt(0);
             const QRectF box = label.text.box;
             painter.fillRect(
