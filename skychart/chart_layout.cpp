@@ -503,7 +503,11 @@ HorizonLayout layoutHorizon(const ChartData& data, const QRectF& frame, const Ch
                 std::max(1, int(font.pixelSize() * (frame.width() - 2 * margin) / t.box.width())));
             t = textBox(line, smaller, {}, device);
         }
-        t.box.moveTopLeft({frame.left() + margin, y});
+        // A line in a right-to-left script starts on the right.
+        if (line.isRightToLeft())
+            t.box.moveTopRight({frame.right() - margin, y});
+        else
+            t.box.moveTopLeft({frame.left() + margin, y});
         y = t.box.bottom() + margin * 0.3;
         addLabel(t, role, star);
     };

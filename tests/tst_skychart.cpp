@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cmath>
@@ -174,13 +175,17 @@ private slots:
     void horizonShowsStarsThatNeverSetOrRise();
 
     void picturesAreDrawn();
+    void nothingIsDrawnOutsideTheFrame();
     void wheelIsNotMirrored();
+    void picturesInEveryLanguage_data();
+    void picturesInEveryLanguage();
     void textAlternativeNamesEverything();
 
     void svgIsValidAndLooksTheSame();
     void pdfHoldsVectorPaths();
     void pngAtTheSizeAsked();
     void failuresNameTheFile();
+    void startUpNeedsNoQtSvg();
 
 private:
     QString out(const QString& name) const { return outDir_ + QLatin1Char('/') + name; }
@@ -525,6 +530,40 @@ void TestSkyChart::picturesAreDrawn() {
     }
 }
 
+void TestSkyChart::nothingIsDrawnOutsideTheFrame() {
+    // Each picture drawn into a frame inside a larger image, unclipped:
+    // lines, marks and texts all stay in the frame.
+    const QColor sentinel(0, 255, 0);
+    for (const Birth& b : kBirths) {
+        const ChartData data = dataOf(b);
+        const WheelPainter wheel(data);
+        const HorizonPainter horizon(data);
+        for (const ChartPicture* picture : {static_cast<const ChartPicture*>(&wheel),
+                                            static_cast<const ChartPicture*>(&horizon)}) {
+            for (QSizeF size : {QSizeF(800, 800), QSizeF(900, 500), QSizeF(300, 300)}) {
+                QImage image(int(size.width()) + 80, int(size.height()) + 80, QImage::Format_RGB32);
+                image.fill(sentinel);
+                const QRect frame(40, 40, int(size.width()), int(size.height()));
+                {
+                    QPainter painter(&image);
+                    picture->paint(painter, frame, paperStyle());
+                }
+                for (int y = 0; y < image.height(); ++y) {
+                    for (int x = 0; x < image.width(); ++x) {
+                        if (!frame.contains(x, y) && image.pixelColor(x, y) != sentinel)
+                            QFAIL(qPrintable(QStringLiteral("%1 %2x%3: ink at %4,%5")
+                                                 .arg(b.name)
+                                                 .arg(size.width())
+                                                 .arg(size.height())
+                                                 .arg(x)
+                                                 .arg(y)));
+                    }
+                }
+            }
+        }
+    }
+}
+
 void TestSkyChart::wheelIsNotMirrored() {
     const ChartData data = dataOf(kBirths[0]);
     const QImage leftToRight = render(WheelPainter(data), QSize(600, 600), paperStyle());
@@ -532,6 +571,53 @@ void TestSkyChart::wheelIsNotMirrored() {
     const QImage rightToLeft = render(WheelPainter(data), QSize(600, 600), paperStyle());
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QCOMPARE(rightToLeft, leftToRight);
+}
+
+void TestSkyChart::picturesInEveryLanguage_data() {
+    QTest::addColumn<QString>("language");
+    for (const char* language : {"de", "fr", "es", "pt_BR", "hi", "ar"})
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+void TestSkyChart::picturesInEveryLanguage() {
+    // The words of the pictures in the language, laid out as well as in
+    // English: longer words and other scripts overlap nothing and stay inside.
+    QFETCH(QString, language);
+    QTranslator translator;
+    QVERIFY(
+        translator.load(QStringLiteral("asterine_") + language, QStringLiteral(TRANSLATIONS_DIR)));
+    QCoreApplication::installTranslator(&translator);
+    if (language == QLatin1String("ar"))
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+    const QString title = ChartTexts::horizonTitle();
+    const QStringList lines = chartLines(dataOf(kBirths[0]));
+    QStringList problems;
+    for (int birth : {0, 1, 3, 4, 5, 7}) {
+        const ChartData data = dataOf(kBirths[birth]);
+        for (QSize size : {QSize(1000, 625), QSize(560, 400)}) {
+            const QRectF frame(QPointF(0, 0), QSizeF(size));
+            const HorizonLayout h = layoutHorizon(data, frame, paperStyle());
+            const WheelLayout w = layoutWheel(
+                data, QRectF(QPointF(), QSizeF(size.height(), size.height())), paperStyle());
+            for (const QString& problem :
+                 QStringList{overlapping(h.labelBoxes()), outside(h.labelBoxes(), frame),
+                             overlapping(w.labelBoxes())})
+                if (!problem.isEmpty())
+                    problems << QStringLiteral("%1 %2x%3: %4")
+                                    .arg(kBirths[birth].name)
+                                    .arg(size.width())
+                                    .arg(size.height())
+                                    .arg(problem);
+        }
+        render(HorizonPainter(data), QSize(1000, 625), paperStyle())
+            .save(out(QStringLiteral("horizon_%1_%2.png").arg(kBirths[birth].name, language)));
+    }
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QCoreApplication::removeTranslator(&translator);
+    QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1Char('\n'))));
+    // The language's words, not English ones.
+    QVERIFY(title != ChartTexts::horizonTitle());
+    QVERIFY(!lines.join(QLatin1Char(' ')).contains(QStringLiteral("Ascendant: ")));
 }
 
 void TestSkyChart::textAlternativeNamesEverything() {
@@ -678,6 +764,23 @@ void TestSkyChart::failuresNameTheFile() {
     QVERIFY(
         !savePng(WheelPainter(data), paperStyle(), QSize(0, 0), out(QStringLiteral("empty.png")))
              .isEmpty());
+}
+
+void TestSkyChart::startUpNeedsNoQtSvg() {
+    // The program and the window's module it loads to start: Qt SVG is not
+    // among the libraries either needs (the program's own are linked in).
+    const QString readelf = QStandardPaths::findExecutable(QStringLiteral("readelf"));
+    if (readelf.isEmpty())
+        QSKIP("readelf (binutils) is not installed");
+    for (const char* file : {ASTERINE_BINARY, ASTERINE_GUI_MODULE}) {
+        QProcess dynamic;
+        dynamic.start(readelf, {QStringLiteral("--dynamic"), QString::fromUtf8(file)});
+        QVERIFY(dynamic.waitForFinished(60000));
+        QCOMPARE(dynamic.exitCode(), 0);
+        const QByteArray needed = dynamic.readAllStandardOutput();
+        QVERIFY2(needed.contains("libQt6Core.so"), file);
+        QVERIFY2(!needed.contains("libQt6Svg"), file);
+    }
 }
 
 int main(int argc, char** argv) {
