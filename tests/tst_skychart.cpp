@@ -89,13 +89,15 @@ QImage render(const ChartPicture& picture, QSize size, const ChartStyle& style) 
 }
 
 // The share of the picture's pixels that differ from its background.
-double inkShare(const QImage& image, const QColor& background) {
+double inkShare(const QImage& picture, const QColor& background) {
+    const QImage image = picture.convertToFormat(QImage::Format_RGB32);
     qsizetype ink = 0;
     for (int y = 0; y < image.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            if (std::abs(c.red() - background.red()) + std::abs(c.green() - background.green()) +
-                    std::abs(c.blue() - background.blue()) >
+            if (std::abs(qRed(line[x]) - background.red()) +
+                    std::abs(qGreen(line[x]) - background.green()) +
+                    std::abs(qBlue(line[x]) - background.blue()) >
                 60)
                 ++ink;
         }
@@ -549,8 +551,9 @@ void TestSkyChart::nothingIsDrawnOutsideTheFrame() {
                     picture->paint(painter, frame, paperStyle());
                 }
                 for (int y = 0; y < image.height(); ++y) {
+                    const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
                     for (int x = 0; x < image.width(); ++x) {
-                        if (!frame.contains(x, y) && image.pixelColor(x, y) != sentinel)
+                        if (!frame.contains(x, y) && line[x] != sentinel.rgb())
                             QFAIL(qPrintable(QStringLiteral("%1 %2x%3: ink at %4,%5")
                                                  .arg(b.name)
                                                  .arg(size.width())
