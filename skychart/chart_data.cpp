@@ -17,6 +17,15 @@ std::optional<sky::Body> bodyNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// A star the catalogue names with a proper name, not with a designation or
+// a working label of its compilers ("Miz0", "AA11_page_B73").
+bool properlyNamed(const sky::Star& star) {
+    return !star.name.empty() && std::all_of(star.name.begin(), star.name.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == ' ' || c == '-' ||
+               c == '\'';
+    });
+}
+
 QString starName(const sky::Star& star) {
     return QString::fromUtf8(star.name.data(), qsizetype(star.name.size()));
 }
@@ -43,7 +52,8 @@ ChartData chartData(const sky::BirthSkyRequest& request, const sky::BirthSky& bi
         if (!body)
             continue;
         const bool isChosen = c.star == chosen;
-        if (!isChosen && !(c.star->hasMagnitude && c.star->magnitude <= kMarkedMagnitude))
+        if (!isChosen && !(c.star->hasMagnitude && c.star->magnitude <= kMarkedMagnitude &&
+                           properlyNamed(*c.star)))
             continue;
         const QString name = isChosen ? out.stars.front().name : starName(*c.star);
         auto found = std::find_if(out.stars.begin(), out.stars.end(),

@@ -52,7 +52,8 @@ struct ChartData {
 };
 
 // Stars in conjunction with a body are marked when they are at least this
-// bright: the catalogue's faint stars would crowd the wheel.
+// bright, and have a proper name: the catalogue's faint stars would crowd
+// the wheel.
 inline constexpr double kMarkedMagnitude = 2.5;
 
 // The pictures' data for a request and the sky the engine worked out for it.

@@ -339,6 +339,9 @@ void TestSkyChart::theBirthsGiveWhatTheyShould() {
             const sky::Star* s = sky::findStar(star.name.toStdString());
             QVERIFY2(s && s->hasMagnitude && s->magnitude <= kMarkedMagnitude,
                      qPrintable(star.name));
+            // Named, not designated.
+            QVERIFY2(!star.name.contains(QRegularExpression(QStringLiteral("[0-9_]"))),
+                     qPrintable(star.name));
         }
     }
 }
