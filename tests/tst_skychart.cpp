@@ -391,6 +391,14 @@ void TestSkyChart::wheelLabelsApartAndInside() {
         QVERIFY(std::abs(sky::normalized180(screenDeg - (180.0 + sign * 30.0 + 15.0 - left))) <
                 0.5);
     }
+    // Spread apart, the bodies keep their order round the wheel.
+    for (const WheelLayout::Body& a : w.bodies) {
+        for (const WheelLayout::Body& b : w.bodies) {
+            const double apart = sky::normalized180(b.longitudeDeg - a.longitudeDeg);
+            if (std::abs(apart) > 1e-6 && std::abs(apart) < 60)
+                QVERIFY(sky::normalized180(b.shownDeg - a.shownDeg) * apart > 0);
+        }
+    }
     // The bodies between the inner circle and the ticks; the stars' names outside the ring.
     for (const WheelLayout::Body& b : w.bodies) {
         for (QPointF corner :
