@@ -13,7 +13,7 @@ packages=(
     desktop-file-utils appstream dpkg-dev lintian
     dbus at-spi2-core python3-pyatspi python3-xlib xdotool x11-xkb-utils xclip
     openbox weston qt6-wayland qt6-gtk-platformtheme imagemagick python3-pil openssl
-    poppler-utils cups-daemon cups-client
+    poppler-utils cups-daemon cups-client qt6-svg-dev
     tzdata
 )
 

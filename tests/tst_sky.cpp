@@ -16,6 +16,7 @@
 #include "sky/birth_sky.h"
 #include "sky/catalogue.h"
 #include "sky/contacts.h"
+#include "sky/day_path.h"
 #include "sky/horizon.h"
 #include "sky/phases.h"
 #include "sky/positions.h"
@@ -215,6 +216,7 @@ private slots:
     void riseAndSetAsPublished();
     void nearThePoles();
     void altitudeAndAzimuthAtAMoment();
+    void pathsAcrossTheDay();
 
     void arcusVisionisByMagnitude();
     void phaseKinds_data();
@@ -880,6 +882,53 @@ void TestSky::altitudeAndAzimuthAtAMoment() {
     horizontal(m.rightAscensionDeg, m.declinationDeg, lstOf(jd, 57.0, 13.40), 52.52, &alt, &az);
     QVERIFY(alt - moon.altitudeDeg > 0.1 * std::cos(alt * ERFA_DD2R));
     QVERIFY(alt - moon.altitudeDeg < 1.1);
+}
+
+void TestSky::pathsAcrossTheDay() {
+    // Sirius and the Sun over Berlin on 1990 December 10, from 23h UT of the
+    // day before (local midnight): evenly spaced samples over the 24 hours,
+    // each where the test's own trigonometry puts it, the highest and lowest
+    // where the declination says.
+    const sky::SkyDay day(sky::julianDayOf(1990, 12, 10) - 1.0 / 24, {52.52, 13.40});
+    const sky::Star& star = starOf("Sirius");
+    const sky::Apparent sirius = day.starPlace(star);
+    const std::vector<sky::PathPoint> path = sky::starPath(day, sirius, 97);
+    QCOMPARE(path.size(), std::size_t(97));
+    QCOMPARE(path.front().julianDayUt, day.startJdUt());
+    QVERIFY(std::abs(path.back().julianDayUt - (day.startJdUt() + 1.0)) < 1e-9);
+    double highest = -90, lowest = 90;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        QVERIFY(std::abs(path[i].julianDayUt - (day.startJdUt() + double(i) / 96.0)) < 1e-9);
+        double alt = 0, az = 0;
+        horizontal(sirius.rightAscensionDeg, sirius.declinationDeg,
+                   lstOf(path[i].julianDayUt, day.ttMinusUtSeconds(), 13.40), 52.52, &alt, &az);
+        QVERIFY(std::abs(path[i].horizontal.altitudeDeg - alt) < 2e-3);
+        QVERIFY(std::abs(sky::normalized180(path[i].horizontal.azimuthDeg - az)) < 2e-3);
+        highest = std::max(highest, path[i].horizontal.altitudeDeg);
+        lowest = std::min(lowest, path[i].horizontal.altitudeDeg);
+    }
+    // Sampled every quarter of an hour, within 0.1° of the culminations.
+    QVERIFY(std::abs(highest - (90.0 - std::abs(52.52 - sirius.declinationDeg))) < 0.1);
+    QVERIFY(std::abs(lowest - (std::abs(52.52 + sirius.declinationDeg) - 90.0)) < 0.1);
+    // At least two samples.
+    QCOMPARE(sky::starPath(day, sirius, 1).size(), std::size_t(2));
+
+    // The Sun: highest at its culmination of the day, below the horizon
+    // before its rising and after its setting.
+    const std::vector<sky::PathPoint> sun = sky::bodyPath(day, sky::Body::Sun, 289);
+    const sky::DayEvents events = day.bodyEvents(sky::Body::Sun);
+    QCOMPARE(events.culminates.status, sky::EventStatus::Happens);
+    double sunHighest = -90;
+    for (const sky::PathPoint& p : sun) {
+        sunHighest = std::max(sunHighest, p.horizontal.altitudeDeg);
+        if (p.julianDayUt < events.rises.julianDayUt - 0.01 ||
+            p.julianDayUt > events.sets.julianDayUt + 0.01)
+            QVERIFY(p.horizontal.altitudeDeg < sky::kSunHorizonDeg);
+        else if (p.julianDayUt > events.rises.julianDayUt + 0.01 &&
+                 p.julianDayUt < events.sets.julianDayUt - 0.01)
+            QVERIFY(p.horizontal.altitudeDeg > sky::kSunHorizonDeg);
+    }
+    QVERIFY(std::abs(sunHighest - events.culminates.altitudeDeg) < 0.05);
 }
 
 void TestSky::arcusVisionisByMagnitude() {

@@ -125,27 +125,27 @@
     </message>
     <message>
         <source>Leo 29°50&apos;</source>
-        <translation>الأسد ‎29°50'‎</translation>
+        <translation>الأسد ‎29°50&apos;‎</translation>
     </message>
     <message>
         <source>Gemini 09°47&apos;</source>
-        <translation>الجوزاء ‎09°47'‎</translation>
+        <translation>الجوزاء ‎09°47&apos;‎</translation>
     </message>
     <message>
         <source>Sagittarius 09°46&apos;</source>
-        <translation>القوس ‎09°46'‎</translation>
+        <translation>القوس ‎09°46&apos;‎</translation>
     </message>
     <message>
         <source>Pisces 03°52&apos;</source>
-        <translation>الحوت ‎03°52'‎</translation>
+        <translation>الحوت ‎03°52&apos;‎</translation>
     </message>
     <message>
         <source>Taurus 26°10&apos;</source>
-        <translation>الثور ‎26°10'‎</translation>
+        <translation>الثور ‎26°10&apos;‎</translation>
     </message>
     <message>
         <source>Gemini 00°00&apos;</source>
-        <translation>الجوزاء ‎00°00'‎</translation>
+        <translation>الجوزاء ‎00°00&apos;‎</translation>
     </message>
     <message>
         <source>Libra 09°56</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Libra 23°50&apos;</source>
-        <translation>الميزان ‎23°50'‎</translation>
+        <translation>الميزان ‎23°50&apos;‎</translation>
     </message>
     <message>
         <source>Capricorn 15°19</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Pisces 29°22&apos;</source>
-        <translation>الحوت ‎29°22'‎</translation>
+        <translation>الحوت ‎29°22&apos;‎</translation>
     </message>
     <message>
         <source>Jupiter And Mars</source>
@@ -409,6 +409,228 @@
     </message>
 </context>
 <context>
+    <name>SkyChart</name>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>تعذّر حفظ الصورة في %1: %2</translation>
+    </message>
+    <message>
+        <source>the size is empty</source>
+        <translation>الحجم فارغ</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>الصورة كبيرة جدًا</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>تعذّر بدء ملف PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>الشمس</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>عطارد</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>الزهرة</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>المريخ</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>المشتري</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>زحل</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>أورانوس</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>نبتون</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>الحمل</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>الثور</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>الجوزاء</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>السرطان</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>الأسد</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>العذراء</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>الميزان</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>العقرب</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>القوس</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>الجدي</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>الدلو</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>الحوت</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Ascendant: %1</source>
+        <translation>الطالع: %1</translation>
+    </message>
+    <message>
+        <source>Midheaven: %1</source>
+        <translation>وسط السماء: %1</translation>
+    </message>
+    <message>
+        <source>The reading&apos;s star, %1: %2</source>
+        <translation>نجم القراءة، %1: %2</translation>
+    </message>
+    <message>
+        <source>Star %1: %2</source>
+        <translation>النجم %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, in conjunction with %2</source>
+        <translation>%1، في اقتران مع %2</translation>
+    </message>
+    <message>
+        <source>%1 rises at %2, azimuth %3°</source>
+        <translation>يشرق %1 الساعة %2، السمت %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not rise that day</source>
+        <translation>لا يشرق %1 في ذلك اليوم</translation>
+    </message>
+    <message>
+        <source>%1 culminates at %2, altitude %3°</source>
+        <translation>يبلغ %1 ذروته الساعة %2، الارتفاع %3°</translation>
+    </message>
+    <message>
+        <source>%1 sets at %2, azimuth %3°</source>
+        <translation>يغرب %1 الساعة %2، السمت %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not set that day</source>
+        <translation>لا يغرب %1 في ذلك اليوم</translation>
+    </message>
+    <message>
+        <source>At the birth, %1: %2 at altitude %3°, azimuth %4°</source>
+        <translation>عند الولادة، %1: %2 على ارتفاع %3°، السمت %4°</translation>
+    </message>
+    <message>
+        <source>AC</source>
+        <comment>the Ascendant on the wheel</comment>
+        <translation>طالع</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>the Midheaven on the wheel</comment>
+        <translation>و.س</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>ش</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>ق</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>ج</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>غ</translation>
+    </message>
+    <message>
+        <source>rises %1</source>
+        <translation>شروق %1</translation>
+    </message>
+    <message>
+        <source>culminates %1</source>
+        <translation>الذروة %1</translation>
+    </message>
+    <message>
+        <source>sets %1</source>
+        <translation>غروب %1</translation>
+    </message>
+    <message>
+        <source>birth %1</source>
+        <translation>الولادة %1</translation>
+    </message>
+    <message>
+        <source>%1 stays above the horizon all day</source>
+        <translation>يبقى %1 فوق الأفق طوال اليوم</translation>
+    </message>
+    <message>
+        <source>%1 stays below the horizon all day</source>
+        <translation>يبقى %1 تحت الأفق طوال اليوم</translation>
+    </message>
+    <message>
+        <source>The sky over the birthplace on the birth day</source>
+        <translation>السماء فوق مكان الولادة في يوم الولادة</translation>
+    </message>
+    <message>
+        <source>The birthplace and the day of birth are needed for the sky over the birthplace.</source>
+        <translation>يلزم مكان الولادة ويومها لرسم السماء فوق مكان الولادة.</translation>
+    </message>
+    <message>
+        <source>The time of birth is needed for the bodies.</source>
+        <translation>يلزم وقت الولادة لمواضع الكواكب.</translation>
+    </message>
+</context>
+<context>
     <name>asterine</name>
     <message>
         <source>Application is already running</source>
@@ -463,8 +685,8 @@ reading    يطبع قراءة النجم الثابت لخط عرض وسنة، 
   --year YEAR             من 1900 إلى 2050
   --date YYYY-MM-DD       تاريخ الميلاد، وتؤخذ السنة منه
   --name NAME             حروف ومسافات
-  --place PLACE           مكان من الأطلس المحلي، مثل "Pune" أو
-                          "London, Canada"، ويؤخذ خطا عرضه وطوله
+  --place PLACE           مكان من الأطلس المحلي، مثل &quot;Pune&quot; أو
+                          &quot;London, Canada&quot;، ويؤخذ خطا عرضه وطوله
                           ما لم يُعطَ --latitude و--longitude
   --format text|json      text (الافتراضي) أو كائن JSON واحد
 

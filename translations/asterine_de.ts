@@ -125,27 +125,27 @@
     </message>
     <message>
         <source>Leo 29°50&apos;</source>
-        <translation>Löwe 29°50'</translation>
+        <translation>Löwe 29°50&apos;</translation>
     </message>
     <message>
         <source>Gemini 09°47&apos;</source>
-        <translation>Zwillinge 09°47'</translation>
+        <translation>Zwillinge 09°47&apos;</translation>
     </message>
     <message>
         <source>Sagittarius 09°46&apos;</source>
-        <translation>Schütze 09°46'</translation>
+        <translation>Schütze 09°46&apos;</translation>
     </message>
     <message>
         <source>Pisces 03°52&apos;</source>
-        <translation>Fische 03°52'</translation>
+        <translation>Fische 03°52&apos;</translation>
     </message>
     <message>
         <source>Taurus 26°10&apos;</source>
-        <translation>Stier 26°10'</translation>
+        <translation>Stier 26°10&apos;</translation>
     </message>
     <message>
         <source>Gemini 00°00&apos;</source>
-        <translation>Zwillinge 00°00'</translation>
+        <translation>Zwillinge 00°00&apos;</translation>
     </message>
     <message>
         <source>Libra 09°56</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Libra 23°50&apos;</source>
-        <translation>Waage 23°50'</translation>
+        <translation>Waage 23°50&apos;</translation>
     </message>
     <message>
         <source>Capricorn 15°19</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Pisces 29°22&apos;</source>
-        <translation>Fische 29°22'</translation>
+        <translation>Fische 29°22&apos;</translation>
     </message>
     <message>
         <source>Jupiter And Mars</source>
@@ -406,6 +406,228 @@
     <message>
         <source>Interpretation for this Fixed Star will be included in the next version.</source>
         <translation>Die Deutung dieses Fixsterns folgt in der nächsten Version.</translation>
+    </message>
+</context>
+<context>
+    <name>SkyChart</name>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>Das Bild konnte nicht unter %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>the size is empty</source>
+        <translation>die Größe ist leer</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>das Bild ist zu groß</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>das PDF konnte nicht begonnen werden</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptun</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Ascendant: %1</source>
+        <translation>Aszendent: %1</translation>
+    </message>
+    <message>
+        <source>Midheaven: %1</source>
+        <translation>Medium Coeli: %1</translation>
+    </message>
+    <message>
+        <source>The reading&apos;s star, %1: %2</source>
+        <translation>Der Stern der Deutung, %1: %2</translation>
+    </message>
+    <message>
+        <source>Star %1: %2</source>
+        <translation>Stern %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, in conjunction with %2</source>
+        <translation>%1, in Konjunktion mit %2</translation>
+    </message>
+    <message>
+        <source>%1 rises at %2, azimuth %3°</source>
+        <translation>%1 geht um %2 auf, Azimut %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not rise that day</source>
+        <translation>%1 geht an diesem Tag nicht auf</translation>
+    </message>
+    <message>
+        <source>%1 culminates at %2, altitude %3°</source>
+        <translation>%1 kulminiert um %2, Höhe %3°</translation>
+    </message>
+    <message>
+        <source>%1 sets at %2, azimuth %3°</source>
+        <translation>%1 geht um %2 unter, Azimut %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not set that day</source>
+        <translation>%1 geht an diesem Tag nicht unter</translation>
+    </message>
+    <message>
+        <source>At the birth, %1: %2 at altitude %3°, azimuth %4°</source>
+        <translation>Bei der Geburt, %1: %2 in %3° Höhe, Azimut %4°</translation>
+    </message>
+    <message>
+        <source>AC</source>
+        <comment>the Ascendant on the wheel</comment>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>the Midheaven on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>rises %1</source>
+        <translation>Aufgang %1</translation>
+    </message>
+    <message>
+        <source>culminates %1</source>
+        <translation>Kulmination %1</translation>
+    </message>
+    <message>
+        <source>sets %1</source>
+        <translation>Untergang %1</translation>
+    </message>
+    <message>
+        <source>birth %1</source>
+        <translation>Geburt %1</translation>
+    </message>
+    <message>
+        <source>%1 stays above the horizon all day</source>
+        <translation>%1 bleibt den ganzen Tag über dem Horizont</translation>
+    </message>
+    <message>
+        <source>%1 stays below the horizon all day</source>
+        <translation>%1 bleibt den ganzen Tag unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>The sky over the birthplace on the birth day</source>
+        <translation>Der Himmel über dem Geburtsort am Tag der Geburt</translation>
+    </message>
+    <message>
+        <source>The birthplace and the day of birth are needed for the sky over the birthplace.</source>
+        <translation>Für den Himmel über dem Geburtsort werden der Geburtsort und der Tag der Geburt gebraucht.</translation>
+    </message>
+    <message>
+        <source>The time of birth is needed for the bodies.</source>
+        <translation>Für die Himmelskörper wird die Geburtszeit gebraucht.</translation>
     </message>
 </context>
 <context>

@@ -125,27 +125,27 @@
     </message>
     <message>
         <source>Leo 29°50&apos;</source>
-        <translation>Leo 29°50'</translation>
+        <translation>Leo 29°50&apos;</translation>
     </message>
     <message>
         <source>Gemini 09°47&apos;</source>
-        <translation>Géminis 09°47'</translation>
+        <translation>Géminis 09°47&apos;</translation>
     </message>
     <message>
         <source>Sagittarius 09°46&apos;</source>
-        <translation>Sagitario 09°46'</translation>
+        <translation>Sagitario 09°46&apos;</translation>
     </message>
     <message>
         <source>Pisces 03°52&apos;</source>
-        <translation>Piscis 03°52'</translation>
+        <translation>Piscis 03°52&apos;</translation>
     </message>
     <message>
         <source>Taurus 26°10&apos;</source>
-        <translation>Tauro 26°10'</translation>
+        <translation>Tauro 26°10&apos;</translation>
     </message>
     <message>
         <source>Gemini 00°00&apos;</source>
-        <translation>Géminis 00°00'</translation>
+        <translation>Géminis 00°00&apos;</translation>
     </message>
     <message>
         <source>Libra 09°56</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Libra 23°50&apos;</source>
-        <translation>Libra 23°50'</translation>
+        <translation>Libra 23°50&apos;</translation>
     </message>
     <message>
         <source>Capricorn 15°19</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Pisces 29°22&apos;</source>
-        <translation>Piscis 29°22'</translation>
+        <translation>Piscis 29°22&apos;</translation>
     </message>
     <message>
         <source>Jupiter And Mars</source>
@@ -406,6 +406,228 @@
     <message>
         <source>Interpretation for this Fixed Star will be included in the next version.</source>
         <translation>La interpretación de esta estrella fija se incluirá en la próxima versión.</translation>
+    </message>
+</context>
+<context>
+    <name>SkyChart</name>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>No se pudo guardar la imagen en %1: %2</translation>
+    </message>
+    <message>
+        <source>the size is empty</source>
+        <translation>el tamaño está vacío</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>la imagen es demasiado grande</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>no se pudo iniciar el PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptuno</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Tauro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Géminis</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cáncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpio</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitario</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricornio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Acuario</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Piscis</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Ascendant: %1</source>
+        <translation>Ascendente: %1</translation>
+    </message>
+    <message>
+        <source>Midheaven: %1</source>
+        <translation>Medio cielo: %1</translation>
+    </message>
+    <message>
+        <source>The reading&apos;s star, %1: %2</source>
+        <translation>La estrella de la lectura, %1: %2</translation>
+    </message>
+    <message>
+        <source>Star %1: %2</source>
+        <translation>Estrella %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, in conjunction with %2</source>
+        <translation>%1, en conjunción con %2</translation>
+    </message>
+    <message>
+        <source>%1 rises at %2, azimuth %3°</source>
+        <translation>%1 sale a las %2, acimut %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not rise that day</source>
+        <translation>%1 no sale ese día</translation>
+    </message>
+    <message>
+        <source>%1 culminates at %2, altitude %3°</source>
+        <translation>%1 culmina a las %2, altura %3°</translation>
+    </message>
+    <message>
+        <source>%1 sets at %2, azimuth %3°</source>
+        <translation>%1 se pone a las %2, acimut %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not set that day</source>
+        <translation>%1 no se pone ese día</translation>
+    </message>
+    <message>
+        <source>At the birth, %1: %2 at altitude %3°, azimuth %4°</source>
+        <translation>En el nacimiento, %1: %2 a %3° de altura, acimut %4°</translation>
+    </message>
+    <message>
+        <source>AC</source>
+        <comment>the Ascendant on the wheel</comment>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>the Midheaven on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>rises %1</source>
+        <translation>sale %1</translation>
+    </message>
+    <message>
+        <source>culminates %1</source>
+        <translation>culmina %1</translation>
+    </message>
+    <message>
+        <source>sets %1</source>
+        <translation>se pone %1</translation>
+    </message>
+    <message>
+        <source>birth %1</source>
+        <translation>nacimiento %1</translation>
+    </message>
+    <message>
+        <source>%1 stays above the horizon all day</source>
+        <translation>%1 permanece sobre el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>%1 stays below the horizon all day</source>
+        <translation>%1 permanece bajo el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>The sky over the birthplace on the birth day</source>
+        <translation>El cielo sobre el lugar de nacimiento el día del nacimiento</translation>
+    </message>
+    <message>
+        <source>The birthplace and the day of birth are needed for the sky over the birthplace.</source>
+        <translation>Para el cielo sobre el lugar de nacimiento hacen falta el lugar y el día del nacimiento.</translation>
+    </message>
+    <message>
+        <source>The time of birth is needed for the bodies.</source>
+        <translation>Para los astros hace falta la hora de nacimiento.</translation>
     </message>
 </context>
 <context>

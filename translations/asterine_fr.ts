@@ -125,27 +125,27 @@
     </message>
     <message>
         <source>Leo 29°50&apos;</source>
-        <translation>Lion 29°50'</translation>
+        <translation>Lion 29°50&apos;</translation>
     </message>
     <message>
         <source>Gemini 09°47&apos;</source>
-        <translation>Gémeaux 09°47'</translation>
+        <translation>Gémeaux 09°47&apos;</translation>
     </message>
     <message>
         <source>Sagittarius 09°46&apos;</source>
-        <translation>Sagittaire 09°46'</translation>
+        <translation>Sagittaire 09°46&apos;</translation>
     </message>
     <message>
         <source>Pisces 03°52&apos;</source>
-        <translation>Poissons 03°52'</translation>
+        <translation>Poissons 03°52&apos;</translation>
     </message>
     <message>
         <source>Taurus 26°10&apos;</source>
-        <translation>Taureau 26°10'</translation>
+        <translation>Taureau 26°10&apos;</translation>
     </message>
     <message>
         <source>Gemini 00°00&apos;</source>
-        <translation>Gémeaux 00°00'</translation>
+        <translation>Gémeaux 00°00&apos;</translation>
     </message>
     <message>
         <source>Libra 09°56</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>Libra 23°50&apos;</source>
-        <translation>Balance 23°50'</translation>
+        <translation>Balance 23°50&apos;</translation>
     </message>
     <message>
         <source>Capricorn 15°19</source>
@@ -161,7 +161,7 @@
     </message>
     <message>
         <source>Pisces 29°22&apos;</source>
-        <translation>Poissons 29°22'</translation>
+        <translation>Poissons 29°22&apos;</translation>
     </message>
     <message>
         <source>Jupiter And Mars</source>
@@ -409,6 +409,228 @@
     </message>
 </context>
 <context>
+    <name>SkyChart</name>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>L’image n’a pas pu être enregistrée dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the size is empty</source>
+        <translation>la taille est nulle</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>l’image est trop grande</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>le PDF n’a pas pu être commencé</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercure</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vénus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturne</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Bélier</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Taureau</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gémeaux</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Vierge</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Scorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagittaire</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricorne</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Verseau</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Poissons</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message>
+        <source>Ascendant: %1</source>
+        <translation>Ascendant : %1</translation>
+    </message>
+    <message>
+        <source>Midheaven: %1</source>
+        <translation>Milieu du ciel : %1</translation>
+    </message>
+    <message>
+        <source>The reading&apos;s star, %1: %2</source>
+        <translation>L’étoile de l’interprétation, %1 : %2</translation>
+    </message>
+    <message>
+        <source>Star %1: %2</source>
+        <translation>Étoile %1 : %2</translation>
+    </message>
+    <message>
+        <source>%1, in conjunction with %2</source>
+        <translation>%1, en conjonction avec %2</translation>
+    </message>
+    <message>
+        <source>%1 rises at %2, azimuth %3°</source>
+        <translation>%1 se lève à %2, azimut %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not rise that day</source>
+        <translation>%1 ne se lève pas ce jour-là</translation>
+    </message>
+    <message>
+        <source>%1 culminates at %2, altitude %3°</source>
+        <translation>%1 culmine à %2, hauteur %3°</translation>
+    </message>
+    <message>
+        <source>%1 sets at %2, azimuth %3°</source>
+        <translation>%1 se couche à %2, azimut %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not set that day</source>
+        <translation>%1 ne se couche pas ce jour-là</translation>
+    </message>
+    <message>
+        <source>At the birth, %1: %2 at altitude %3°, azimuth %4°</source>
+        <translation>À la naissance, %1 : %2 à %3° de hauteur, azimut %4°</translation>
+    </message>
+    <message>
+        <source>AC</source>
+        <comment>the Ascendant on the wheel</comment>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>the Midheaven on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>E</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>rises %1</source>
+        <translation>lever %1</translation>
+    </message>
+    <message>
+        <source>culminates %1</source>
+        <translation>culmination %1</translation>
+    </message>
+    <message>
+        <source>sets %1</source>
+        <translation>coucher %1</translation>
+    </message>
+    <message>
+        <source>birth %1</source>
+        <translation>naissance %1</translation>
+    </message>
+    <message>
+        <source>%1 stays above the horizon all day</source>
+        <translation>%1 reste au-dessus de l’horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>%1 stays below the horizon all day</source>
+        <translation>%1 reste sous l’horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>The sky over the birthplace on the birth day</source>
+        <translation>Le ciel au-dessus du lieu de naissance le jour de la naissance</translation>
+    </message>
+    <message>
+        <source>The birthplace and the day of birth are needed for the sky over the birthplace.</source>
+        <translation>Le lieu et le jour de naissance sont nécessaires pour le ciel au-dessus du lieu de naissance.</translation>
+    </message>
+    <message>
+        <source>The time of birth is needed for the bodies.</source>
+        <translation>L’heure de naissance est nécessaire pour les astres.</translation>
+    </message>
+</context>
+<context>
     <name>asterine</name>
     <message>
         <source>Application is already running</source>
@@ -476,31 +698,31 @@ trouve aucun lieu ou s’il n’y a pas d’atlas. Voir asterine(1).
     <message>
         <source>asterine reading: %1 Try “asterine --help”.
 </source>
-        <translation>asterine reading : %1 Essayez « asterine --help ».
+        <translation>asterine reading&#xa0;: %1 Essayez «&#xa0;asterine --help&#xa0;».
 </translation>
     </message>
     <message>
         <source>asterine reading: “%1” is not an option. Try “asterine --help”.
 </source>
-        <translation>asterine reading : « %1 » n’est pas une option. Essayez « asterine --help ».
+        <translation>asterine reading&#xa0;: «&#xa0;%1&#xa0;» n’est pas une option. Essayez «&#xa0;asterine --help&#xa0;».
 </translation>
     </message>
     <message>
         <source>asterine reading: --%1 is given more than once.
 </source>
-        <translation>asterine reading : --%1 est indiqué plus d’une fois.
+        <translation>asterine reading&#xa0;: --%1 est indiqué plus d’une fois.
 </translation>
     </message>
     <message>
         <source>asterine: “%1” is not a command. Try “asterine --help”.
 </source>
-        <translation>asterine : « %1 » n’est pas une commande. Essayez « asterine --help ».
+        <translation>asterine&#xa0;: «&#xa0;%1&#xa0;» n’est pas une commande. Essayez «&#xa0;asterine --help&#xa0;».
 </translation>
     </message>
     <message>
         <source>asterine: standard output cannot be written: %1.
 </source>
-        <translation>asterine : la sortie standard ne peut pas être écrite : %1.
+        <translation>asterine&#xa0;: la sortie standard ne peut pas être écrite&#xa0;: %1.
 </translation>
     </message>
     <message>
@@ -510,15 +732,15 @@ This is free software: you are free to change and redistribute it.
 There is NO WARRANTY, to the extent permitted by law.
 </source>
         <translation>Copyright © 2026 Quorvane Softwares.
-Licence GPLv3+ : GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
-Ceci est un logiciel libre : vous êtes libre de le modifier et de le redistribuer.
+Licence GPLv3+&#xa0;: GNU GPL version 3 ou ultérieure &lt;https://gnu.org/licenses/gpl.html&gt;.
+Ceci est un logiciel libre&#xa0;: vous êtes libre de le modifier et de le redistribuer.
 Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
 </translation>
     </message>
     <message>
         <source>asterine: unknown option “%1”. Try “asterine --help”.
 </source>
-        <translation>asterine : option inconnue « %1 ». Essayez « asterine --help ».
+        <translation>asterine&#xa0;: option inconnue «&#xa0;%1&#xa0;». Essayez «&#xa0;asterine --help&#xa0;».
 </translation>
     </message>
 </context>
@@ -551,11 +773,11 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>Copyright © 2026 Quorvane Softwares.
 Asterine is free software: you may convey and modify it under the terms of the GNU General Public License, version 3 or any later version. It comes with ABSOLUTELY NO WARRANTY. Choose Licence to read the licence.</source>
         <translation>Copyright © 2026 Quorvane Softwares.
-Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier selon les termes de la licence publique générale GNU (GNU General Public License), version 3 ou toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE. Choisissez « Licence » pour lire la licence.</translation>
+Asterine est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier selon les termes de la licence publique générale GNU (GNU General Public License), version 3 ou toute version ultérieure. Il est fourni SANS AUCUNE GARANTIE. Choisissez «&#xa0;Licence&#xa0;» pour lire la licence.</translation>
     </message>
     <message>
         <source>Places: GeoNames, CC BY 4.0</source>
-        <translation>Lieux : GeoNames, CC BY 4.0</translation>
+        <translation>Lieux&#xa0;: GeoNames, CC BY 4.0</translation>
     </message>
     <message>
         <source>&amp;Licence</source>
@@ -606,11 +828,11 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
     </message>
     <message>
         <source>Also from Quorvane Softwares: numerology, tarot and more</source>
-        <translation>Également chez Quorvane Softwares : numérologie, tarot et bien plus</translation>
+        <translation>Également chez Quorvane Softwares&#xa0;: numérologie, tarot et bien plus</translation>
     </message>
     <message>
         <source>&amp;Address:</source>
-        <translation>&amp;Adresse :</translation>
+        <translation>&amp;Adresse&#xa0;:</translation>
     </message>
     <message>
         <source>Address</source>
@@ -626,7 +848,7 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
     </message>
     <message>
         <source>Refresh loads it again; Home opens the home page.</source>
-        <translation>« Actualiser » la recharge ; « Accueil » ouvre la page d’accueil.</translation>
+        <translation>«&#xa0;Actualiser&#xa0;» la recharge&#x202f;; «&#xa0;Accueil&#xa0;» ouvre la page d’accueil.</translation>
     </message>
 </context>
 <context>
@@ -752,7 +974,7 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
     </message>
     <message>
         <source>“%1” is saved already. Replace it?</source>
-        <translation>Une personne nommée « %1 » est déjà enregistrée. La remplacer ?</translation>
+        <translation>Une personne nommée «&#xa0;%1&#xa0;» est déjà enregistrée. La remplacer&#x202f;?</translation>
     </message>
     <message>
         <source>Get My Fixed Stars Astrology Reading</source>
@@ -892,7 +1114,7 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
     </message>
     <message>
         <source>“%1” is saved.</source>
-        <translation>Personne « %1 » enregistrée.</translation>
+        <translation>Personne «&#xa0;%1&#xa0;» enregistrée.</translation>
     </message>
 </context>
 <context>
@@ -968,11 +1190,11 @@ Asterine est un logiciel libre : vous pouvez le redistribuer et le modifier sel
 %1
 
 Copy the address to the clipboard, to paste it into a browser yourself?</source>
-        <translation>Le bureau n’a pas pu ouvrir cette adresse dans un navigateur web :
+        <translation>Le bureau n’a pas pu ouvrir cette adresse dans un navigateur web&#xa0;:
 
 %1
 
-Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un navigateur ?</translation>
+Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un navigateur&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -983,7 +1205,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation>&amp;Rechercher :</translation>
+        <translation>&amp;Rechercher&#xa0;:</translation>
     </message>
     <message>
         <source>Search people by name or place</source>
@@ -1027,7 +1249,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>Remove “%1” from the people Asterine remembers?</source>
-        <translation>Retirer « %1 » des personnes mémorisées par Asterine ?</translation>
+        <translation>Retirer «&#xa0;%1&#xa0;» des personnes mémorisées par Asterine&#x202f;?</translation>
     </message>
     <message>
         <source>Import People</source>
@@ -1039,11 +1261,11 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>“%1” could not be read: %2.</source>
-        <translation>« %1 » n’a pas pu être lu : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Reading “%1”...</source>
-        <translation>Lecture de « %1 »…</translation>
+        <translation>Lecture de «&#xa0;%1&#xa0;»…</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1051,7 +1273,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>Importing “%1”...</source>
-        <translation>Importation de « %1 »…</translation>
+        <translation>Importation de «&#xa0;%1&#xa0;»…</translation>
     </message>
     <message>
         <source>Export People</source>
@@ -1063,13 +1285,13 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>No people are saved yet. To add one, type the details on the main window and choose File, Save Person; or bring people from a CSV file with Import.</source>
-        <translation>Aucune personne n’est encore enregistrée. Pour en ajouter une, saisissez ses données dans la fenêtre principale et choisissez Fichier, Enregistrer la personne ; ou reprenez des personnes d’un fichier CSV avec Importer.</translation>
+        <translation>Aucune personne n’est encore enregistrée. Pour en ajouter une, saisissez ses données dans la fenêtre principale et choisissez Fichier, Enregistrer la personne&#x202f;; ou reprenez des personnes d’un fichier CSV avec Importer.</translation>
     </message>
     <message numerus="yes">
         <source>%n people exported to “%1”.</source>
         <translation>
-            <numerusform>%n personne exportée vers « %1 ».</numerusform>
-            <numerusform>%n personnes exportées vers « %1 ».</numerusform>
+            <numerusform>%n personne exportée vers «&#xa0;%1&#xa0;».</numerusform>
+            <numerusform>%n personnes exportées vers «&#xa0;%1&#xa0;».</numerusform>
         </translation>
     </message>
 </context>
@@ -1084,58 +1306,58 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     <name>asterine::Printing</name>
     <message>
         <source>No printer was found. Set one up in the desktop&apos;s printer settings, or choose Export as PDF to save the reading as a file you can print.</source>
-        <translation>Aucune imprimante n’a été trouvée. Configurez-en une dans les paramètres d’impression du bureau, ou choisissez « Exporter en PDF » pour enregistrer l’interprétation dans un fichier que vous pourrez imprimer.</translation>
+        <translation>Aucune imprimante n’a été trouvée. Configurez-en une dans les paramètres d’impression du bureau, ou choisissez «&#xa0;Exporter en PDF&#xa0;» pour enregistrer l’interprétation dans un fichier que vous pourrez imprimer.</translation>
     </message>
     <message>
         <source>Printing is not installed with this copy of Asterine. Export as PDF saves the reading as a file you can print.</source>
-        <translation>L’impression n’est pas installée avec cet exemplaire d’Asterine. « Exporter en PDF » enregistre l’interprétation dans un fichier que vous pourrez imprimer.</translation>
+        <translation>L’impression n’est pas installée avec cet exemplaire d’Asterine. «&#xa0;Exporter en PDF&#xa0;» enregistre l’interprétation dans un fichier que vous pourrez imprimer.</translation>
     </message>
 </context>
 <context>
     <name>asterine::ReadingCommand</name>
     <message>
         <source>asterine reading: the format “%1” is neither text nor json.</source>
-        <translation>asterine reading : le format « %1 » n’est ni text ni json.</translation>
+        <translation>asterine reading&#xa0;: le format «&#xa0;%1&#xa0;» n’est ni text ni json.</translation>
     </message>
     <message>
         <source>asterine reading: --place names no place.</source>
-        <translation>asterine reading : --place ne désigne aucun lieu.</translation>
+        <translation>asterine reading&#xa0;: --place ne désigne aucun lieu.</translation>
     </message>
     <message>
         <source>asterine reading: there is no atlas on this system (Debian&apos;s libgeonames), so --place cannot be looked up.</source>
-        <translation>asterine reading : ce système n’a pas d’atlas (libgeonames de Debian), --place ne peut donc pas être recherché.</translation>
+        <translation>asterine reading&#xa0;: ce système n’a pas d’atlas (libgeonames de Debian), --place ne peut donc pas être recherché.</translation>
     </message>
     <message>
         <source>asterine reading: no place in the atlas matches “%1”.</source>
-        <translation>asterine reading : aucun lieu de l’atlas ne correspond à « %1 ».</translation>
+        <translation>asterine reading&#xa0;: aucun lieu de l’atlas ne correspond à «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>asterine reading: took %1, the most populous of %2 places that match “%3”; to take another, name its state or country too, as in “%4, %5”.</source>
-        <translation>asterine reading : %1 a été retenu, le plus peuplé des %2 lieux correspondant à « %3 » ; pour en choisir un autre, indiquez aussi son État, sa région ou son pays, par exemple « %4, %5 ».</translation>
+        <translation>asterine reading&#xa0;: %1 a été retenu, le plus peuplé des %2 lieux correspondant à «&#xa0;%3&#xa0;»&#x202f;; pour en choisir un autre, indiquez aussi son État, sa région ou son pays, par exemple «&#xa0;%4, %5&#xa0;».</translation>
     </message>
     <message>
         <source>asterine reading: the longitude “%1” is neither degrees, minutes and seconds with E or W (73:51:19E) nor decimal degrees (-73.86).</source>
-        <translation>asterine reading : la longitude « %1 » n’est ni en degrés, minutes et secondes suivis de E ou W (73:51:19E), ni en degrés décimaux (-73.86).</translation>
+        <translation>asterine reading&#xa0;: la longitude «&#xa0;%1&#xa0;» n’est ni en degrés, minutes et secondes suivis de E ou W (73:51:19E), ni en degrés décimaux (-73.86).</translation>
     </message>
     <message>
         <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
-        <translation>asterine reading : l’année « %1 » ne fait pas partie de celles que propose le formulaire, de 1900 à 2050.</translation>
+        <translation>asterine reading&#xa0;: l’année «&#xa0;%1&#xa0;» ne fait pas partie de celles que propose le formulaire, de 1900 à 2050.</translation>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
-        <translation>asterine reading : « %1 » n’est pas une date au format YYYY-MM-DD.</translation>
+        <translation>asterine reading&#xa0;: «&#xa0;%1&#xa0;» n’est pas une date au format YYYY-MM-DD.</translation>
     </message>
     <message>
         <source>asterine reading: the year %1 and the date %2 disagree.</source>
-        <translation>asterine reading : l’année %1 et la date %2 ne concordent pas.</translation>
+        <translation>asterine reading&#xa0;: l’année %1 et la date %2 ne concordent pas.</translation>
     </message>
     <message>
         <source>asterine reading: give the year of birth (--year) or the date (--date).</source>
-        <translation>asterine reading : indiquez l’année de naissance (--year) ou la date (--date).</translation>
+        <translation>asterine reading&#xa0;: indiquez l’année de naissance (--year) ou la date (--date).</translation>
     </message>
     <message>
         <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
-        <translation>asterine reading : la latitude « %1 » n’est ni en degrés, minutes et secondes suivis de N ou S (51:30:26N, 51 30 N, 51°30.5′N), ni en degrés décimaux (-33.87, N51.5).</translation>
+        <translation>asterine reading&#xa0;: la latitude «&#xa0;%1&#xa0;» n’est ni en degrés, minutes et secondes suivis de N ou S (51:30:26N, 51 30 N, 51°30.5′N), ni en degrés décimaux (-33.87, N51.5).</translation>
     </message>
 </context>
 <context>
@@ -1193,7 +1415,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     <name>asterine::UpdatePrompt</name>
     <message>
         <source>There maybe an update to this software available<byte value="xd"/>Do you want to check for an update?</source>
-        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour ?</translation>
+        <translation>Une mise à jour de ce logiciel est peut-être disponible<byte value="xd"/>Voulez-vous rechercher une mise à jour&#x202f;?</translation>
     </message>
 </context>
 <context>
@@ -1228,11 +1450,11 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>Please Enter Correct Date Or Month!</source>
-        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+        <translation>Veuillez saisir un jour ou un mois correct&#x202f;!</translation>
     </message>
     <message>
         <source>Please Enter Correct Date Or Month !</source>
-        <translation>Veuillez saisir un jour ou un mois correct !</translation>
+        <translation>Veuillez saisir un jour ou un mois correct&#x202f;!</translation>
     </message>
     <message>
         <source>Please Enter only Letters</source>
@@ -1259,11 +1481,11 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>The clocks of %1 skipped %2 on %3: was it %4?</source>
-        <translation>Les horloges de %1 ont sauté %2 le %3 : était-ce %4 ?</translation>
+        <translation>Les horloges de %1 ont sauté %2 le %3&#xa0;: était-ce %4&#xa0;?</translation>
     </message>
     <message>
         <source>The clocks of %1 showed %2 twice on %3: was it %4?</source>
-        <translation>Les horloges de %1 ont indiqué %2 deux fois le %3 : était-ce %4 ?</translation>
+        <translation>Les horloges de %1 ont indiqué %2 deux fois le %3&#xa0;: était-ce %4&#xa0;?</translation>
     </message>
     <message>
         <source>The time zone %1 gives no reading of this clock time.</source>
@@ -1279,19 +1501,19 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>The longitude %1 is out of range: longitudes run from 180° west to 180° east.</source>
-        <translation>La longitude %1 est hors limites : les longitudes vont de 180° ouest à 180° est.</translation>
+        <translation>La longitude %1 est hors limites&#xa0;: les longitudes vont de 180° ouest à 180° est.</translation>
     </message>
     <message>
         <source>Daylight saving was in force in %1 on %2: the clocks showed %3.</source>
-        <translation>L’heure d’été était en vigueur dans %1 le %2 : les horloges indiquaient %3.</translation>
+        <translation>L’heure d’été était en vigueur dans %1 le %2&#xa0;: les horloges indiquaient %3.</translation>
     </message>
     <message>
         <source>Daylight saving was not in force in %1 on %2: the clocks showed %3.</source>
-        <translation>L’heure d’été n’était pas en vigueur dans %1 le %2 : les horloges indiquaient %3.</translation>
+        <translation>L’heure d’été n’était pas en vigueur dans %1 le %2&#xa0;: les horloges indiquaient %3.</translation>
     </message>
     <message>
         <source>Daylight saving does not tell %1 apart: give the offset in force.</source>
-        <translation>L’heure d’été ne permet pas de départager %1 : indiquez le décalage en vigueur.</translation>
+        <translation>L’heure d’été ne permet pas de départager %1&#xa0;: indiquez le décalage en vigueur.</translation>
     </message>
     <message>
         <source>The clocks of %1 kept local mean time then, which needs the birthplace&apos;s longitude.</source>
@@ -1302,19 +1524,19 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     <name>birth::Zone</name>
     <message>
         <source>Unknown time zone %1: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
-        <translation>Fuseau horaire %1 inconnu : indiquez un fuseau comme Europe/Berlin, LMT ou UTC+05:30.</translation>
+        <translation>Fuseau horaire %1 inconnu&#xa0;: indiquez un fuseau comme Europe/Berlin, LMT ou UTC+05:30.</translation>
     </message>
     <message>
         <source>%1 is not an offset from UTC: write it as +05:30 or -03:00.</source>
-        <translation>%1 n’est pas un décalage par rapport à UTC : écrivez-le sous la forme +05:30 ou -03:00.</translation>
+        <translation>%1 n’est pas un décalage par rapport à UTC&#xa0;: écrivez-le sous la forme +05:30 ou -03:00.</translation>
     </message>
     <message>
         <source>The offset %1 is not a time: its minutes run from 00 to 59.</source>
-        <translation>Le décalage %1 n’est pas une heure : ses minutes vont de 00 à 59.</translation>
+        <translation>Le décalage %1 n’est pas une heure&#xa0;: ses minutes vont de 00 à 59.</translation>
     </message>
     <message>
         <source>The offset %1 is out of range: offsets from UTC run from -14:00 to +14:00.</source>
-        <translation>Le décalage %1 est hors limites : les décalages par rapport à UTC vont de -14:00 à +14:00.</translation>
+        <translation>Le décalage %1 est hors limites&#xa0;: les décalages par rapport à UTC vont de -14:00 à +14:00.</translation>
     </message>
     <message>
         <source>Local mean time</source>
@@ -1322,19 +1544,19 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>No time zone was given: give a zone such as Europe/Berlin, LMT or UTC+05:30.</source>
-        <translation>Aucun fuseau horaire n’a été indiqué : indiquez un fuseau comme Europe/Berlin, LMT ou UTC+05:30.</translation>
+        <translation>Aucun fuseau horaire n’a été indiqué&#xa0;: indiquez un fuseau comme Europe/Berlin, LMT ou UTC+05:30.</translation>
     </message>
     <message>
         <source>The time zone given is too long to be one (%1 characters; a zone&apos;s name has at most %2).</source>
-        <translation>Le fuseau horaire indiqué est trop long pour en être un (%1 caractères ; le nom d’un fuseau en compte au plus %2).</translation>
+        <translation>Le fuseau horaire indiqué est trop long pour en être un (%1 caractères&#xa0;; le nom d’un fuseau en compte au plus %2).</translation>
     </message>
     <message>
         <source>The offset given is too long to be one: write it as +05:30 or -03:00.</source>
-        <translation>Le décalage indiqué est trop long pour en être un : écrivez-le sous la forme +05:30 ou -03:00.</translation>
+        <translation>Le décalage indiqué est trop long pour en être un&#xa0;: écrivez-le sous la forme +05:30 ou -03:00.</translation>
     </message>
     <message>
         <source>Daylight saving is yes or no, not %1.</source>
-        <translation>L’heure d’été s’indique par « yes » ou « no », pas %1.</translation>
+        <translation>L’heure d’été s’indique par «&#xa0;yes&#xa0;» ou «&#xa0;no&#xa0;», pas %1.</translation>
     </message>
 </context>
 <context>
@@ -1349,11 +1571,11 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>Join the Quorvane forum at www.quorvane.com, a free online discussion forum on esoteric subjects. Click here to visit it now!</source>
-        <translation>Rejoignez le forum Quorvane sur www.quorvane.com, un forum de discussion gratuit en ligne consacré à l’ésotérisme. Cliquez ici pour le visiter dès maintenant !</translation>
+        <translation>Rejoignez le forum Quorvane sur www.quorvane.com, un forum de discussion gratuit en ligne consacré à l’ésotérisme. Cliquez ici pour le visiter dès maintenant&#x202f;!</translation>
     </message>
     <message>
         <source>Co-brand this software for your site.  Increase loyalty and traffic to your site. Put your site&apos;s name &amp;&amp;  link here. See &quot;Help&quot; for details.    Click Here for more info on co-branding.</source>
-        <translation>Associez votre marque à ce logiciel pour votre site.  Fidélisez vos visiteurs et augmentez la fréquentation de votre site. Placez ici le nom &amp;&amp;  le lien de votre site. Voir « Aide » pour plus de détails.    Cliquez ici pour en savoir plus sur le co-branding.</translation>
+        <translation>Associez votre marque à ce logiciel pour votre site.  Fidélisez vos visiteurs et augmentez la fréquentation de votre site. Placez ici le nom &amp;&amp;  le lien de votre site. Voir «&#xa0;Aide&#xa0;» pour plus de détails.    Cliquez ici pour en savoir plus sur le co-branding.</translation>
     </message>
     <message>
         <source>Home Business Opportunity. Start your own Internet business and make money online. Get this software fully branded for your website. Click here for more details.</source>
@@ -1377,14 +1599,14 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>If you enjoyed this program, you will like the other Quorvane Softwares too. They cover astrology, psychic matters, tarot, numerology and the occult, and they are simple, fun and informative. Share them with your friends and family!</source>
-        <translation>Si vous avez aimé ce programme, vous aimerez aussi les autres logiciels Quorvane. Ils traitent d’astrologie, de voyance, de tarot, de numérologie et d’occultisme, et sont simples, ludiques et instructifs. Partagez-les avec vos amis et votre famille !</translation>
+        <translation>Si vous avez aimé ce programme, vous aimerez aussi les autres logiciels Quorvane. Ils traitent d’astrologie, de voyance, de tarot, de numérologie et d’occultisme, et sont simples, ludiques et instructifs. Partagez-les avec vos amis et votre famille&#x202f;!</translation>
     </message>
 </context>
 <context>
     <name>document::DocumentFile</name>
     <message>
         <source>“%1” could not be saved: %2.</source>
-        <translation>« %1 » n’a pas pu être enregistré : %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’a pas pu être enregistré&#xa0;: %2.</translation>
     </message>
     <message>
         <source>a folder of that name is in its place</source>
@@ -1523,7 +1745,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>the date “%1” is not written YYYY-MM-DD</source>
-        <translation>la date « %1 » n’est pas au format YYYY-MM-DD</translation>
+        <translation>la date «&#xa0;%1&#xa0;» n’est pas au format YYYY-MM-DD</translation>
     </message>
     <message>
         <source>the year %1 is not one from 1900 to 2050</source>
@@ -1531,7 +1753,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>“%1” is not a date</source>
-        <translation>« %1 » n’est pas une date</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une date</translation>
     </message>
     <message>
         <source>%1 %2 %3 is not a date</source>
@@ -1539,7 +1761,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>the time “%1” is not HH:MM:SS</source>
-        <translation>l’heure « %1 » n’est pas au format HH:MM:SS</translation>
+        <translation>l’heure «&#xa0;%1&#xa0;» n’est pas au format HH:MM:SS</translation>
     </message>
     <message>
         <source>latitude degrees</source>
@@ -1571,7 +1793,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>%1 “%2” are not a number</source>
-        <translation>« %2 » n’est pas un nombre (%1)</translation>
+        <translation>«&#xa0;%2&#xa0;» n’est pas un nombre (%1)</translation>
     </message>
     <message>
         <source>North</source>
@@ -1583,7 +1805,7 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>the latitude&apos;s side “%1” is neither N nor S</source>
-        <translation>l’hémisphère « %1 » de la latitude n’est ni N ni S</translation>
+        <translation>l’hémisphère «&#xa0;%1&#xa0;» de la latitude n’est ni N ni S</translation>
     </message>
     <message>
         <source>East</source>
@@ -1595,19 +1817,19 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>the longitude&apos;s side “%1” is neither E nor W</source>
-        <translation>l’hémisphère « %1 » de la longitude n’est ni E ni W</translation>
+        <translation>l’hémisphère «&#xa0;%1&#xa0;» de la longitude n’est ni E ni W</translation>
     </message>
     <message>
         <source>“%1” is not a CSV file of people: it is not text.</source>
-        <translation>« %1 » n’est pas un fichier CSV de personnes : ce n’est pas du texte.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier CSV de personnes&#xa0;: ce n’est pas du texte.</translation>
     </message>
     <message>
         <source>“%1” is not a CSV file of people: it has no header row.</source>
-        <translation>« %1 » n’est pas un fichier CSV de personnes : il n’a pas de ligne d’en-tête.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier CSV de personnes&#xa0;: il n’a pas de ligne d’en-tête.</translation>
     </message>
     <message>
         <source>“%1” is not a CSV file of people: its first line is not the header “%2”.</source>
-        <translation>« %1 » n’est pas un fichier CSV de personnes : sa première ligne n’est pas l’en-tête « %2 ».</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier CSV de personnes&#xa0;: sa première ligne n’est pas l’en-tête «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>a quoted field is not closed, or goes on after its closing quote</source>
@@ -1615,11 +1837,11 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     </message>
     <message>
         <source>the name “%1” is also on line %2</source>
-        <translation>le nom « %1 » figure aussi à la ligne %2</translation>
+        <translation>le nom «&#xa0;%1&#xa0;» figure aussi à la ligne %2</translation>
     </message>
     <message>
         <source>%1 “%2” are longer than 3 digits</source>
-        <translation>« %2 » a plus de 3 chiffres (%1)</translation>
+        <translation>«&#xa0;%2&#xa0;» a plus de 3 chiffres (%1)</translation>
     </message>
 </context>
 <context>
@@ -1629,31 +1851,31 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
 
 Replace them? No keeps the saved ones; Cancel imports nobody.</source>
         <translation>
-            <numerusform>%n personne de « %1 » est déjà enregistrée : %2.
+            <numerusform>%n personne de «&#xa0;%1&#xa0;» est déjà enregistrée&#xa0;: %2.
 
-La remplacer ? « Non » conserve la personne enregistrée ; « Annuler » n’importe personne.</numerusform>
-            <numerusform>%n personnes de « %1 » sont déjà enregistrées : %2.
+La remplacer&#x202f;? «&#xa0;Non&#xa0;» conserve la personne enregistrée&#x202f;; «&#xa0;Annuler&#xa0;» n’importe personne.</numerusform>
+            <numerusform>%n personnes de «&#xa0;%1&#xa0;» sont déjà enregistrées&#xa0;: %2.
 
-Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Annuler » n’importe personne.</numerusform>
+Les remplacer&#x202f;? «&#xa0;Non&#xa0;» conserve celles qui sont enregistrées&#x202f;; «&#xa0;Annuler&#xa0;» n’importe personne.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n people imported from “%1”.</source>
         <translation>
-            <numerusform>%n personne importée depuis « %1 ».</numerusform>
-            <numerusform>%n personnes importées depuis « %1 ».</numerusform>
+            <numerusform>%n personne importée depuis «&#xa0;%1&#xa0;».</numerusform>
+            <numerusform>%n personnes importées depuis «&#xa0;%1&#xa0;».</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n rows could not be imported:</source>
         <translation>
-            <numerusform>%n ligne n’a pas pu être importée :</numerusform>
-            <numerusform>%n lignes n’ont pas pu être importées :</numerusform>
+            <numerusform>%n ligne n’a pas pu être importée&#xa0;:</numerusform>
+            <numerusform>%n lignes n’ont pas pu être importées&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message numerus="yes">
         <source>and %n more.</source>
@@ -1671,7 +1893,7 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     </message>
     <message>
         <source>These columns are not of a person and were passed over: %1.</source>
-        <translation>Ces colonnes ne décrivent pas une personne et ont été ignorées : %1.</translation>
+        <translation>Ces colonnes ne décrivent pas une personne et ont été ignorées&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
@@ -1709,7 +1931,7 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     </message>
     <message>
         <source>The people could not be kept in “%1”: %2.</source>
-        <translation>Les personnes n’ont pas pu être enregistrées dans « %1 » : %2.</translation>
+        <translation>Les personnes n’ont pas pu être enregistrées dans «&#xa0;%1&#xa0;»&#xa0;: %2.</translation>
     </message>
     <message>
         <source>its folder cannot be made</source>
@@ -1721,7 +1943,7 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     </message>
     <message>
         <source>it is not an SQLite database, or a damaged one: %1</source>
-        <translation>ce n’est pas une base de données SQLite, ou elle est endommagée : %1</translation>
+        <translation>ce n’est pas une base de données SQLite, ou elle est endommagée&#xa0;: %1</translation>
     </message>
     <message>
         <source>it was made by a newer version of Asterine, which this one cannot use</source>
@@ -1733,7 +1955,7 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     </message>
     <message>
         <source>it could not be brought up to date: %1</source>
-        <translation>il n’a pas pu être mis à jour : %1</translation>
+        <translation>il n’a pas pu être mis à jour&#xa0;: %1</translation>
     </message>
     <message>
         <source>its table of people is not the one Asterine keeps</source>
@@ -1741,11 +1963,11 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     </message>
     <message>
         <source>“%1” is not a store of people that Asterine can use (%2). It is kept, unchanged, as “%3”, and a new, empty store takes its place.</source>
-        <translation>« %1 » n’est pas un fichier de personnes utilisable par Asterine (%2). Il est conservé tel quel sous le nom « %3 », et un nouveau fichier vide le remplace.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier de personnes utilisable par Asterine (%2). Il est conservé tel quel sous le nom «&#xa0;%3&#xa0;», et un nouveau fichier vide le remplace.</translation>
     </message>
     <message>
         <source>“%1” is not a store of people that Asterine can use (%2), and it cannot be set aside; it is left as it is, and no people can be kept until it is moved.</source>
-        <translation>« %1 » n’est pas un fichier de personnes utilisable par Asterine (%2), et il ne peut pas être mis de côté ; il est laissé tel quel, et aucune personne ne pourra être enregistrée tant qu’il n’aura pas été déplacé.</translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas un fichier de personnes utilisable par Asterine (%2), et il ne peut pas être mis de côté&#x202f;; il est laissé tel quel, et aucune personne ne pourra être enregistrée tant qu’il n’aura pas été déplacé.</translation>
     </message>
     <message>
         <source>it cannot be opened</source>
@@ -1757,7 +1979,7 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     </message>
     <message>
         <source>another program is using it; try again when it is done</source>
-        <translation>un autre programme l’utilise ; réessayez quand il aura terminé</translation>
+        <translation>un autre programme l’utilise&#x202f;; réessayez quand il aura terminé</translation>
     </message>
 </context>
 <context>
@@ -1768,7 +1990,7 @@ Les remplacer ? « Non » conserve celles qui sont enregistrées ; « Ann
     </message>
     <message>
         <source>the name has “%1” (%2), which the Name box does not take</source>
-        <translation>le nom contient « %1 » (%2), que la case Nom n’accepte pas</translation>
+        <translation>le nom contient «&#xa0;%1&#xa0;» (%2), que la case Nom n’accepte pas</translation>
     </message>
     <message>
         <source>the name has the character %1, which the Name box does not take</source>

@@ -409,6 +409,228 @@
     </message>
 </context>
 <context>
+    <name>SkyChart</name>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>चित्र %1 में सहेजा नहीं जा सका: %2</translation>
+    </message>
+    <message>
+        <source>the size is empty</source>
+        <translation>आकार खाली है</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>चित्र बहुत बड़ा है</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>PDF शुरू नहीं किया जा सका</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्रमा</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>बृहस्पति</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>अरुण</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>वरुण</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>मेष</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>वृषभ</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>मिथुन</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>कर्क</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>कन्या</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>तुला</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>वृश्चिक</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>धनु</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>मकर</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>कुंभ</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>मीन</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Ascendant: %1</source>
+        <translation>लग्न: %1</translation>
+    </message>
+    <message>
+        <source>Midheaven: %1</source>
+        <translation>दशम भाव (मध्याकाश): %1</translation>
+    </message>
+    <message>
+        <source>The reading&apos;s star, %1: %2</source>
+        <translation>पाठ का तारा, %1: %2</translation>
+    </message>
+    <message>
+        <source>Star %1: %2</source>
+        <translation>तारा %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, in conjunction with %2</source>
+        <translation>%1, %2 के साथ युति में</translation>
+    </message>
+    <message>
+        <source>%1 rises at %2, azimuth %3°</source>
+        <translation>%1 %2 बजे उदय होता है, दिगंश %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not rise that day</source>
+        <translation>%1 उस दिन उदय नहीं होता</translation>
+    </message>
+    <message>
+        <source>%1 culminates at %2, altitude %3°</source>
+        <translation>%1 %2 बजे याम्योत्तर पर चरम पर होता है, उन्नतांश %3°</translation>
+    </message>
+    <message>
+        <source>%1 sets at %2, azimuth %3°</source>
+        <translation>%1 %2 बजे अस्त होता है, दिगंश %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not set that day</source>
+        <translation>%1 उस दिन अस्त नहीं होता</translation>
+    </message>
+    <message>
+        <source>At the birth, %1: %2 at altitude %3°, azimuth %4°</source>
+        <translation>जन्म के समय, %1: %2 उन्नतांश %3° पर, दिगंश %4°</translation>
+    </message>
+    <message>
+        <source>AC</source>
+        <comment>the Ascendant on the wheel</comment>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>the Midheaven on the wheel</comment>
+        <translation>दशम</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>उ</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>पू</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>द</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>प</translation>
+    </message>
+    <message>
+        <source>rises %1</source>
+        <translation>उदय %1</translation>
+    </message>
+    <message>
+        <source>culminates %1</source>
+        <translation>चरम %1</translation>
+    </message>
+    <message>
+        <source>sets %1</source>
+        <translation>अस्त %1</translation>
+    </message>
+    <message>
+        <source>birth %1</source>
+        <translation>जन्म %1</translation>
+    </message>
+    <message>
+        <source>%1 stays above the horizon all day</source>
+        <translation>%1 पूरे दिन क्षितिज के ऊपर रहता है</translation>
+    </message>
+    <message>
+        <source>%1 stays below the horizon all day</source>
+        <translation>%1 पूरे दिन क्षितिज के नीचे रहता है</translation>
+    </message>
+    <message>
+        <source>The sky over the birthplace on the birth day</source>
+        <translation>जन्म के दिन जन्मस्थान के ऊपर का आकाश</translation>
+    </message>
+    <message>
+        <source>The birthplace and the day of birth are needed for the sky over the birthplace.</source>
+        <translation>जन्मस्थान के ऊपर के आकाश के लिए जन्मस्थान और जन्म का दिन चाहिए।</translation>
+    </message>
+    <message>
+        <source>The time of birth is needed for the bodies.</source>
+        <translation>ग्रहों के लिए जन्म का समय चाहिए।</translation>
+    </message>
+</context>
+<context>
     <name>asterine</name>
     <message>
         <source>Application is already running</source>
@@ -463,8 +685,8 @@ reading    किसी अक्षांश और वर्ष का स्�
   --year YEAR             1900 से 2050
   --date YYYY-MM-DD       जन्म दिन; वर्ष इसी से लिया जाता है
   --name NAME             अक्षर और रिक्त स्थान
-  --place PLACE           ऑफ़लाइन एटलस का कोई स्थान, जैसे "Pune" या
-                          "London, Canada"; --latitude और --longitude न दिए
+  --place PLACE           ऑफ़लाइन एटलस का कोई स्थान, जैसे &quot;Pune&quot; या
+                          &quot;London, Canada&quot;; --latitude और --longitude न दिए
                           जाने पर उसके अक्षांश और देशांतर लिए जाते हैं
   --format text|json      text (डिफ़ॉल्ट) या एक JSON ऑब्जेक्ट
 

@@ -409,6 +409,228 @@
     </message>
 </context>
 <context>
+    <name>SkyChart</name>
+    <message>
+        <source>The picture could not be saved to %1: %2</source>
+        <translation>Não foi possível salvar a imagem em %1: %2</translation>
+    </message>
+    <message>
+        <source>the size is empty</source>
+        <translation>o tamanho está vazio</translation>
+    </message>
+    <message>
+        <source>the picture is too large</source>
+        <translation>a imagem é grande demais</translation>
+    </message>
+    <message>
+        <source>the PDF could not be started</source>
+        <translation>não foi possível iniciar o PDF</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lua</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercúrio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vênus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Netuno</translation>
+    </message>
+    <message>
+        <source>Aries</source>
+        <translation>Áries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Touro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gêmeos</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Câncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leão</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgem</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpião</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitário</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricórnio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Aquário</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Peixes</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Ascendant: %1</source>
+        <translation>Ascendente: %1</translation>
+    </message>
+    <message>
+        <source>Midheaven: %1</source>
+        <translation>Meio do céu: %1</translation>
+    </message>
+    <message>
+        <source>The reading&apos;s star, %1: %2</source>
+        <translation>A estrela da leitura, %1: %2</translation>
+    </message>
+    <message>
+        <source>Star %1: %2</source>
+        <translation>Estrela %1: %2</translation>
+    </message>
+    <message>
+        <source>%1, in conjunction with %2</source>
+        <translation>%1, em conjunção com %2</translation>
+    </message>
+    <message>
+        <source>%1 rises at %2, azimuth %3°</source>
+        <translation>%1 nasce às %2, azimute %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not rise that day</source>
+        <translation>%1 não nasce nesse dia</translation>
+    </message>
+    <message>
+        <source>%1 culminates at %2, altitude %3°</source>
+        <translation>%1 culmina às %2, altura %3°</translation>
+    </message>
+    <message>
+        <source>%1 sets at %2, azimuth %3°</source>
+        <translation>%1 se põe às %2, azimute %3°</translation>
+    </message>
+    <message>
+        <source>%1 does not set that day</source>
+        <translation>%1 não se põe nesse dia</translation>
+    </message>
+    <message>
+        <source>At the birth, %1: %2 at altitude %3°, azimuth %4°</source>
+        <translation>No nascimento, %1: %2 a %3° de altura, azimute %4°</translation>
+    </message>
+    <message>
+        <source>AC</source>
+        <comment>the Ascendant on the wheel</comment>
+        <translation>AC</translation>
+    </message>
+    <message>
+        <source>MC</source>
+        <comment>the Midheaven on the wheel</comment>
+        <translation>MC</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <comment>north</comment>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <comment>east</comment>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <comment>south</comment>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <comment>west</comment>
+        <translation>O</translation>
+    </message>
+    <message>
+        <source>rises %1</source>
+        <translation>nasce %1</translation>
+    </message>
+    <message>
+        <source>culminates %1</source>
+        <translation>culmina %1</translation>
+    </message>
+    <message>
+        <source>sets %1</source>
+        <translation>se põe %1</translation>
+    </message>
+    <message>
+        <source>birth %1</source>
+        <translation>nascimento %1</translation>
+    </message>
+    <message>
+        <source>%1 stays above the horizon all day</source>
+        <translation>%1 fica acima do horizonte o dia todo</translation>
+    </message>
+    <message>
+        <source>%1 stays below the horizon all day</source>
+        <translation>%1 fica abaixo do horizonte o dia todo</translation>
+    </message>
+    <message>
+        <source>The sky over the birthplace on the birth day</source>
+        <translation>O céu sobre o local de nascimento no dia do nascimento</translation>
+    </message>
+    <message>
+        <source>The birthplace and the day of birth are needed for the sky over the birthplace.</source>
+        <translation>Para o céu sobre o local de nascimento são necessários o local e o dia do nascimento.</translation>
+    </message>
+    <message>
+        <source>The time of birth is needed for the bodies.</source>
+        <translation>Para os astros é necessária a hora do nascimento.</translation>
+    </message>
+</context>
+<context>
     <name>asterine</name>
     <message>
         <source>Application is already running</source>
@@ -463,8 +685,8 @@ reading    mostra a leitura de estrela fixa para uma latitude e um ano, como
   --year ANO              de 1900 a 2050
   --date YYYY-MM-DD       a data de nascimento; o ano é tirado dela
   --name NOME             letras e espaços
-  --place LOCAL           um local do atlas offline, como "Pune" ou
-                          "London, Canada"; usa a latitude e a longitude dele
+  --place LOCAL           um local do atlas offline, como &quot;Pune&quot; ou
+                          &quot;London, Canada&quot;; usa a latitude e a longitude dele
                           quando --latitude e --longitude não são dados
   --format text|json      text (o padrão) ou um objeto JSON
 
