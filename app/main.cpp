@@ -17,7 +17,7 @@
 
 #include "cli/command_line.h"
 #include "formbase/program_module.h"
-#include "translation/translation.h"
+#include "language/translation.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 #include "command_line.h"
 #include "document/reading_document.h"
 #include "entry/validation.h"
+#include "language/translation.h"
 #include "stars/catalogues.h"
 #include "stars/engine.h"
 #include "terminal_text.h"
-#include "translation/translation.h"
 
 namespace asterine::cli {
 

@@ -19,7 +19,7 @@
 #include "entry/main_form.h"
 #include "entry/people_window.h"
 #include "formbase/notice.h"
-#include "translation/translation.h"
+#include "language/translation.h"
 #include "people/people_csv.h"
 #include "people/people_store.h"
 #include "support.h"
