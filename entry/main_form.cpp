@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "atlas/atlas.h"
+#include "browser/browser_search.h"
 #include "document/birth_details.h"
 #include "document/reading_document.h"
 #include "people/people_store.h"
@@ -36,7 +37,6 @@
 #include "stars/engine.h"
 #include "validation.h"
 #include "web/brand.h"
-#include "web/browser_search.h"
 #include "web/help_menus.h"
 #include "web/links.h"
 #include "web/strips.h"

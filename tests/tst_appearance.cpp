@@ -27,6 +27,7 @@
 
 #include <cmath>
 
+#include "browser/browser.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "formbase/colours.h"
@@ -34,7 +35,6 @@
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
 #include "web/about_box.h"
-#include "web/browser.h"
 
 using namespace asterine;
 using namespace asterine::test;

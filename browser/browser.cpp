@@ -4,10 +4,10 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include "brand.h"
 #include "formbase/form_font.h"
 #include "formbase/program_module.h"
-#include "links.h"
+#include "web/brand.h"
+#include "web/links.h"
 
 namespace asterine {
 
