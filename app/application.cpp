@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "birth/birth_details.h"
+#include "browser/browser.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "entry/people_window.h"
@@ -17,7 +18,6 @@
 #include "promo/tell_a_friend_form.h"
 #include "single_instance.h"
 #include "web/about_box.h"
-#include "web/browser.h"
 #include "web/update_prompt.h"
 
 namespace asterine {

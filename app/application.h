@@ -10,11 +10,11 @@
 
 #include <memory>
 
+#include "browser/browser.h"
 #include "formbase/services.h"
 #include "people/people_store.h"
 #include "formbase/shell.h"
 #include "stars/engine.h"
-#include "web/browser.h"
 
 namespace asterine {
 

@@ -13,11 +13,11 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <functional>
 
 #include "cli/command_line.h"
 #include "formbase/program_module.h"
-#include "translation/translation.h"
+#include "gui_module.h"
+#include "language/translation.h"
 
 namespace {
 
@@ -53,9 +53,7 @@ int main(int argc, char* argv[]) {
         translation::useDesktopLanguage();
         return asterine::cli::runCommand(invocation, QCoreApplication::arguments());
     }
-    using Run = int (*)(int, char**, const std::function<void()>*);
-    const auto run =
-        reinterpret_cast<Run>(asterine::programModuleFunction("asterine_gui", "asterine_run"));
+    const auto run = ASTERINE_MODULE_ENTRY(asterine::guiModuleName, asterine_run);
     if (!run) {
         std::fputs(
             "Asterine's window is not installed: its module, lib/asterine/asterine_gui.so "

@@ -11,10 +11,10 @@
 #include "cli/terminal_text.h"
 #include "desktop_services.h"
 #include "formbase/program_icon.h"
+#include "language/translation.h"
 #include "platform_start.h"
 #include "single_instance.h"
 #include "termination_signals.h"
-#include "translation/translation.h"
 
 namespace asterine {
 

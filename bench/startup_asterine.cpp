@@ -9,12 +9,11 @@
 #include <cstdio>
 #include <functional>
 
+#include "app/gui_module.h"
 #include "formbase/program_module.h"
 
 int main(int argc, char* argv[]) {
-    using Run = int (*)(int, char**, const std::function<void()>*);
-    const auto run =
-        reinterpret_cast<Run>(asterine::programModuleFunction("asterine_gui", "asterine_run"));
+    const auto run = ASTERINE_MODULE_ENTRY(asterine::guiModuleName, asterine_run);
     if (!run) {
         std::fputs("no window module beside the benchmark\n", stderr);
         return 1;

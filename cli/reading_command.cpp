@@ -17,10 +17,10 @@
 #include "birth/key_rules.h"
 #include "command_line.h"
 #include "document/reading_document.h"
+#include "language/translation.h"
 #include "stars/catalogues.h"
 #include "stars/engine.h"
 #include "terminal_text.h"
-#include "translation/translation.h"
 
 namespace asterine::cli {
 

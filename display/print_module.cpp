@@ -2,6 +2,8 @@
 // The printing module: Qt's print dialog and print preview for one reading,
 // loaded when the user first prints.
 
+#include "print_module.h"
+
 #include <QCoreApplication>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -13,7 +15,6 @@
 #include "document/paged_document.h"
 #include "document/reading_document.h"
 #include "formbase/services.h"
-#include "printing.h"
 
 namespace {
 
@@ -24,10 +25,9 @@ struct Texts {
 
 }  // namespace
 
-extern "C" Q_DECL_EXPORT void asterine_put_on_paper(QWidget* parent,
-                                                    const document::ReadingDocument& reading,
-                                                    asterine::PaperAction action,
-                                                    asterine::MessageService& messages) {
+extern "C" void asterine_put_on_paper(QWidget* parent, const document::ReadingDocument& reading,
+                                      asterine::PaperAction action,
+                                      asterine::MessageService& messages) {
     QPrinter printer(QPrinter::HighResolution);
     // The paper of the user's country and the document's margins, as the
     // PDF has them; the dialogs can change them.

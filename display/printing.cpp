@@ -5,20 +5,13 @@
 
 #include "formbase/program_module.h"
 #include "formbase/services.h"
+#include "print_module.h"
 
 namespace asterine {
 
-namespace {
-
-using PrintFunction = void (*)(QWidget*, const document::ReadingDocument&, PaperAction,
-                               MessageService&);
-
-}  // namespace
-
 void putOnPaper(QWidget* parent, const document::ReadingDocument& reading, PaperAction action,
                 MessageService& messages) {
-    static const auto print = reinterpret_cast<PrintFunction>(
-        programModuleFunction("asterine_print", "asterine_put_on_paper"));
+    static const auto print = ASTERINE_MODULE_ENTRY(printModuleName, asterine_put_on_paper);
     if (!print) {
         messages.show(parent,
                       QCoreApplication::translate("asterine::Printing",

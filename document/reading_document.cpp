@@ -8,8 +8,8 @@
 
 #include <array>
 
+#include "language/translation.h"
 #include "stars/reading.h"
-#include "translation/translation.h"
 
 namespace document {
 

@@ -19,7 +19,7 @@
 #include <vector>
 
 #include "atlas/atlas.h"
-#include "translation/translation.h"
+#include "language/translation.h"
 
 class QLineEdit;
 

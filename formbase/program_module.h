@@ -13,3 +13,11 @@ namespace asterine {
 void* programModuleFunction(const char* name, const char* symbol);
 
 }  // namespace asterine
+
+// The entry point `function` of the program's module `name`, typed as the
+// module's header declares it, or null. Each module's header declares its
+// entry point, the module defines it and its loader names it only through
+// this: a module and its loader that disagree on the function's name or type
+// do not compile.
+#define ASTERINE_MODULE_ENTRY(name, function) \
+    reinterpret_cast<decltype(&function)>(::asterine::programModuleFunction(name, #function))

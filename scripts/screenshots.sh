@@ -7,7 +7,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh test
 source scripts/env.sh
 
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DASTERINE_WERROR=ON >/dev/null

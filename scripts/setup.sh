@@ -1,21 +1,52 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Installs the Debian packages Asterine needs to build, run and test, and only
-# those that are missing. Runs apt-get as root, or through sudo.
+# Installs the Debian packages Asterine needs, and only those that are
+# missing. Runs apt-get as root, or through sudo.
+#
+#   scripts/setup.sh run    what building and running the program needs
+#   scripts/setup.sh test   that, and what the tests, the package check, the
+#                           screenshots and the benchmarks need
 set -euo pipefail
 
-packages=(
+# Building the program and running it.
+run_packages=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
-    libqt6sql6-sqlite libsqlite3-dev libicu-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libbenchmark-dev libgeonames-dev liberfa-dev swe-basic-data
-    xvfb xauth x11-utils fonts-dejavu-core fonts-lohit-deva fonts-noto-core locales
-    desktop-file-utils appstream dpkg-dev lintian
-    dbus at-spi2-core python3-pyatspi python3-xlib xdotool x11-xkb-utils xclip
-    openbox weston qt6-wayland qt6-gtk-platformtheme imagemagick python3-pil openssl
-    poppler-utils cups-daemon cups-client qt6-svg-dev
-    tzdata
+    qt6-base-dev qt6-base-dev-tools qt6-webengine-dev qt6-svg-dev libgl-dev
+    libqt6sql6-sqlite libsqlite3-dev libicu-dev
+    # The translations: lupdate and lrelease, and Qt's own texts in each language.
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    # The atlas, the sky's arithmetic and its star catalogue.
+    libgeonames-dev liberfa-dev swe-basic-data
+    # The zones of the world's clocks; the Devanagari and Arabic letters; the
+    # window on a Wayland desktop.
+    tzdata fonts-noto-core qt6-wayland
 )
+
+# The tests, on top of those.
+test_packages=(
+    python3 libbenchmark-dev
+    # The layout every source is checked against.
+    clang-format
+    # Virtual displays, and the real program driven through them: real X
+    # events in, what screen readers are told out.
+    xvfb xauth x11-utils x11-xkb-utils xdotool xclip openbox weston
+    dbus at-spi2-core python3-pyatspi python3-xlib qt6-gtk-platformtheme
+    # The fonts and locales the forms are drawn in.
+    fonts-dejavu-core fonts-lohit-deva locales
+    # Screenshots, images, documents and printing.
+    imagemagick python3-pil librsvg2-bin poppler-utils qpdf cups-daemon cups-client openssl
+    # The Debian package and its metadata.
+    dpkg-dev lintian desktop-file-utils appstream libxml2-utils
+)
+
+case "${1:-}" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do

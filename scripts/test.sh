@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/setup.sh
+scripts/setup.sh test
 source scripts/env.sh
 export QT_QPA_PLATFORM=offscreen
 

@@ -27,14 +27,14 @@
 
 #include <cmath>
 
+#include "browser/browser.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "formbase/colours.h"
+#include "language/translation.h"
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
-#include "translation/translation.h"
 #include "web/about_box.h"
-#include "web/browser.h"
 
 using namespace asterine;
 using namespace asterine::test;

@@ -25,10 +25,10 @@
 #include <functional>
 #include <utility>
 
+#include "browser/browser.h"
+#include "browser/browser_form.h"
 #include "entry/main_form.h"
 #include "support.h"
-#include "web/browser.h"
-#include "web/browser_form.h"
 
 using namespace asterine;
 using namespace asterine::test;

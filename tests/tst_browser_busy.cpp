@@ -5,7 +5,7 @@
 
 #include <QtTest>
 
-#include "web/browser_busy.h"
+#include "browser/browser_busy.h"
 
 using namespace asterine;
 

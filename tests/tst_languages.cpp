@@ -23,12 +23,12 @@
 #include "document/reading_document.h"
 #include "entry/main_form.h"
 #include "birth/key_rules.h"
+#include "language/lore_texts.h"
+#include "language/translation.h"
 #include "promo/tell_a_friend_form.h"
 #include "stars/engine.h"
 #include "stars/lore.h"
 #include "support.h"
-#include "translation/lore_texts.h"
-#include "translation/translation.h"
 #include "web/about_box.h"
 
 using namespace asterine;

@@ -19,10 +19,10 @@
 #include "entry/main_form.h"
 #include "entry/people_window.h"
 #include "formbase/notice.h"
+#include "language/translation.h"
 #include "people/people_csv.h"
 #include "people/people_store.h"
 #include "support.h"
-#include "translation/translation.h"
 
 using namespace asterine;
 using namespace asterine::test;

@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "browser/browser.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "formbase/placement.h"
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
-#include "web/browser.h"
 
 using namespace asterine;
 using namespace asterine::test;

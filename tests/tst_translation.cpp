@@ -15,9 +15,9 @@
 
 #include "display/display_form.h"
 #include "entry/main_form.h"
+#include "language/translation.h"
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
-#include "translation/translation.h"
 #include "web/about_box.h"
 
 using namespace asterine;

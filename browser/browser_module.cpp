@@ -2,13 +2,15 @@
 // The entry point of the browser module, which the program loads when the
 // browser is first opened.
 
+#include "browser_module.h"
+
 #include <QOpenGLContext>
 #include <QQuickWindow>
 
 #include "browser_form.h"
 
-extern "C" Q_DECL_EXPORT QWidget* asterine_create_browser(
-    const QString& phrase, asterine::UrlOpener& urls, const asterine::BrowserSettings& settings) {
+extern "C" QWidget* asterine_create_browser(const QString& phrase, asterine::UrlOpener& urls,
+                                            const asterine::BrowserSettings& settings) {
     // Without OpenGL (the program starts without it, see app/platform_start),
     // the shared context exists but was never made, and the web engine's
     // scene graph draws in software; the user's own choice of scene graph

@@ -19,11 +19,11 @@
 #include <QWebEnginePage>
 #include <QWebEngineView>
 
-#include "brand.h"
 #include "formbase/colours.h"
 #include "formbase/form_font.h"
 #include "formbase/link_label.h"
-#include "links.h"
+#include "web/brand.h"
+#include "web/links.h"
 
 namespace asterine {
 

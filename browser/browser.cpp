@@ -4,22 +4,20 @@
 #include <QCoreApplication>
 #include <QLabel>
 
-#include "brand.h"
+#include "browser_module.h"
 #include "formbase/form_font.h"
 #include "formbase/program_module.h"
-#include "links.h"
+#include "web/brand.h"
+#include "web/links.h"
 
 namespace asterine {
 
 namespace {
 
-using CreateBrowserFunction = QWidget* (*)(const QString&, UrlOpener&, const BrowserSettings&);
-
 // The browser lives in a module of its own, loaded when it is first opened,
 // so that the program does not pay for the web engine at start-up.
-CreateBrowserFunction loadBrowserModule() {
-    static const auto create = reinterpret_cast<CreateBrowserFunction>(
-        programModuleFunction("asterine_browser", "asterine_create_browser"));
+auto loadBrowserModule() {
+    static const auto create = ASTERINE_MODULE_ENTRY(browserModuleName, asterine_create_browser);
     return create;
 }
 
@@ -37,7 +35,7 @@ BrowserSettings BrowserSettings::standard() {
 }
 
 QWidget* createBrowser(const QString& phrase, UrlOpener& urls, const BrowserSettings& settings) {
-    if (CreateBrowserFunction create = loadBrowserModule())
+    if (const auto create = loadBrowserModule())
         return create(phrase, urls, settings);
     // Without its module the browser window still opens, and says why it is empty.
     auto* missing = new QLabel(QCoreApplication::translate(

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The entry points of the program's three modules, defined as their headers
+// declare them; compiled with the program and never run. The module_entries
+// test compiles this file again with one definition changed (STRAY_GUI,
+// STRAY_BROWSER, STRAY_PRINT), as a module and its loader that drifted apart
+// would be, and wants the compiler to refuse it.
+
+#include "app/gui_module.h"
+#include "browser/browser_module.h"
+#include "display/print_module.h"
+
+#ifdef STRAY_GUI
+// Without the call once the form is shown.
+extern "C" int asterine_run(int, char*[]) {
+    return 0;
+}
+#else
+extern "C" int asterine_run(int, char*[], const std::function<void()>*) {
+    return 0;
+}
+#endif
+
+#ifdef STRAY_BROWSER
+// Without the browser's settings.
+extern "C" QWidget* asterine_create_browser(const QString&, asterine::UrlOpener&) {
+    return nullptr;
+}
+#else
+extern "C" QWidget* asterine_create_browser(const QString&, asterine::UrlOpener&,
+                                            const asterine::BrowserSettings&) {
+    return nullptr;
+}
+#endif
+
+#ifdef STRAY_PRINT
+// The action as a plain number.
+extern "C" void asterine_put_on_paper(QWidget*, const document::ReadingDocument&, int,
+                                      asterine::MessageService&) {}
+#else
+extern "C" void asterine_put_on_paper(QWidget*, const document::ReadingDocument&,
+                                      asterine::PaperAction, asterine::MessageService&) {}
+#endif
