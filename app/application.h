@@ -12,8 +12,8 @@
 
 #include "browser/browser.h"
 #include "formbase/services.h"
-#include "people/people_store.h"
 #include "formbase/shell.h"
+#include "people/people_store.h"
 #include "stars/engine.h"
 
 namespace asterine {

@@ -90,8 +90,8 @@ std::vector<MessageCatalogue> cataloguesFor(const std::vector<std::string>& lang
             if (std::find(read.begin(), read.end(), name) != read.end())
                 continue;
             read.push_back(name);
-            std::optional<MessageCatalogue> catalogue = MessageCatalogue::read(
-                localeFolder + "/" + name + "/LC_MESSAGES/geonames.mo");
+            std::optional<MessageCatalogue> catalogue =
+                MessageCatalogue::read(localeFolder + "/" + name + "/LC_MESSAGES/geonames.mo");
             if (catalogue && catalogue->size() > 0)
                 catalogues.push_back(std::move(*catalogue));
         }
@@ -138,8 +138,8 @@ Place readRecord(GeonamesCity* city, const std::vector<MessageCatalogue>& catalo
     const std::string english = place.name;
     const std::string code = textOf(countryCode);
     place.name = translated(catalogues, textOf(id), english);
-    place.state = translated(catalogues, code.empty() ? std::string() : code + "." + textOf(stateCode),
-                             place.state);
+    place.state = translated(
+        catalogues, code.empty() ? std::string() : code + "." + textOf(stateCode), place.state);
     place.country = translated(catalogues, code, place.country);
     for (const MessageCatalogue& catalogue : catalogues) {
         if (const std::optional<std::string_view> other = catalogue.find(textOf(id)))

@@ -52,7 +52,8 @@ std::optional<MessageCatalogue> MessageCatalogue::parse(std::string bytes) {
     const std::uint32_t keys = *word(12, swap);
     const std::uint32_t translations = *word(16, swap);
     const auto text = [&](std::uint32_t table, std::uint32_t i) -> std::optional<std::string_view> {
-        const std::optional<std::uint32_t> length = word(std::size_t(table) + 8 * std::size_t(i), swap);
+        const std::optional<std::uint32_t> length =
+            word(std::size_t(table) + 8 * std::size_t(i), swap);
         const std::optional<std::uint32_t> offset =
             word(std::size_t(table) + 8 * std::size_t(i) + 4, swap);
         if (!length || !offset || *offset > data.size() || data.size() - *offset < *length)

@@ -42,10 +42,10 @@ double Percentile(std::vector<double> values, double share) {
 // People with names made of syllables and places of a short list, the same
 // on every run.
 QList<birth::BirthDetails> ManyPeople(int count) {
-    static const char* const syllables[] = {"an", "ra", "vi", "ku", "mar", "zo", "el", "sil",
-                                            "va", "ja", "mes", "ni", "ta", "ro", "de", "li"};
+    static const char* const syllables[] = {"an", "ra", "vi",  "ku", "mar", "zo", "el", "sil",
+                                            "va", "ja", "mes", "ni", "ta",  "ro", "de", "li"};
     static const char* const places[][3] = {
-        {"S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil"}, {"Pune", "Maharashtra", "India"},
+        {"S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil"},  {"Pune", "Maharashtra", "India"},
         {"Lyon", "Auvergne-Rh\u00f4ne-Alpes", "France"}, {"Cork", "Munster", "Ireland"},
         {"K\u00f8benhavn", "Hovedstaden", "Denmark"},    {"Toronto", "Ontario", "Canada"}};
     std::mt19937 draw(1815);

@@ -293,7 +293,8 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
     int effectHeight = effect->fontMetrics().lineSpacing() * 4;
     for (const stars::PrincipalStar& star : stars::FillPrincipalStarLore()) {
         // The longest effect in the reader's language sets the height.
-        const QString text = translation::loreText(stars::loreValue(star, stars::Attribute::Effect));
+        const QString text =
+            translation::loreText(stars::loreValue(star, stars::Attribute::Effect));
         effectHeight = std::max(effectHeight, effect->fontMetrics()
                                                   .boundingRect(QRect(0, 0, effectWidth, 1 << 20),
                                                                 Qt::TextWordWrap, text)
@@ -302,8 +303,7 @@ void FrmDisplay::fixLayout(QGridLayout* grid) {
     effect->setFixedHeight(effectHeight);
 
     const int rowWidth = widths[0] + effectWidth + grid->horizontalSpacing();
-    const QString twoLines =
-        QStringLiteral("M\n") + translation::loreText(stars::laterVersionText);
+    const QString twoLines = QStringLiteral("M\n") + translation::loreText(stars::laterVersionText);
     lblFixedStar_->setFixedHeight(
         lblFixedStar_->fontMetrics()
             .boundingRect(QRect(0, 0, rowWidth, 1 << 20), Qt::TextWordWrap, twoLines)

@@ -45,10 +45,11 @@ extern "C" void asterine_put_on_paper(QWidget* parent, const document::ReadingDo
         return;
     }
     if (QPrinterInfo::availablePrinters().isEmpty()) {
-        messages.show(parent,
-                      Texts::tr("No printer was found. Set one up in the desktop's printer settings, "
-                         "or choose Export as PDF to save the reading as a file you can print."),
-                      asterine::MessageIcon::Information);
+        messages.show(
+            parent,
+            Texts::tr("No printer was found. Set one up in the desktop's printer settings, "
+                      "or choose Export as PDF to save the reading as a file you can print."),
+            asterine::MessageIcon::Information);
         return;
     }
     QPrintDialog dialog(&printer, parent);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_form.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -8,7 +9,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QAction>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -199,7 +199,8 @@ void FrmMain::savePerson() {
     shell_.tellPeopleNotice(this);
     if (exists &&
         shell_.services().messages->show(
-            this, tr("\u201c%1\u201d is saved already. Replace it?").arg(people::shownName(details.name)),
+            this,
+            tr("\u201c%1\u201d is saved already. Replace it?").arg(people::shownName(details.name)),
             MessageIcon::Information, MessageButtons::YesNo) != MessageAnswer::Yes)
         return;
     if (const people::StoreResult saved = store.save(details, shell_.services().clock->now());

@@ -44,9 +44,9 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         const QFontMetrics metrics(option.font);
-        static const QString tallest =
-            QStringLiteral("\u00c5\u00c9\u00dc\u01fa\u1ebe\u0130\u00c7\u0122gjpqy|"
-                           "\u0915\u093f\u0915\u0941\u0902 \u0625\u0644\u0651\u064e\u0647\u064f");
+        static const QString tallest = QStringLiteral(
+            "\u00c5\u00c9\u00dc\u01fa\u1ebe\u0130\u00c7\u0122gjpqy|"
+            "\u0915\u093f\u0915\u0941\u0902 \u0625\u0644\u0651\u064e\u0647\u064f");
         const int needed = std::max(metrics.height(), metrics.boundingRect(tallest).height()) +
                            2 * std::max(2, metrics.height() / 6);
         size.setHeight(std::max(size.height(), needed));
@@ -117,10 +117,10 @@ PeopleWindow::PeopleWindow(Shell& shell) : shell_(shell) {
         option.initFrom(header);
         option.text = model_->headerData(section, Qt::Horizontal, Qt::DisplayRole).toString();
         option.sortIndicator = QStyleOptionHeader::SortDown;
-        heading = std::max(heading, header->style()
-                                        ->sizeFromContents(QStyle::CT_HeaderSection, &option,
-                                                           QSize(), header)
-                                        .width());
+        heading = std::max(
+            heading, header->style()
+                         ->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header)
+                         .width());
     }
     header->setMinimumSectionSize(heading);
     // What the stretched column keeps when the others leave it no room.

@@ -87,23 +87,55 @@ const std::vector<const char*>& loreTexts() {
         QT_TRANSLATE_NOOP("Lore", "Inspiration, Riches, Fame, Popularity"),
         QT_TRANSLATE_NOOP("Lore", "Dignity, Literacy, Brilliance, Scandals"),
         QT_TRANSLATE_NOOP("Lore", "Extreme Good Luck or Bad Luck"),
-        QT_TRANSLATE_NOOP("Lore", "You can hope to accomplish all your goals. You may become famous in your professional life."),
-        QT_TRANSLATE_NOOP("Lore", "This star has an effect of bestowing courage, intelligence and honor in whichever part of the birth chart it is present in. "),
-        QT_TRANSLATE_NOOP("Lore", "You will be very emotional and easily get into fights because of your brash nature."),
-        QT_TRANSLATE_NOOP("Lore", "You will have a lot of creative mental energy which may be positive or negative."),
-        QT_TRANSLATE_NOOP("Lore", "You will be excessively obsessed with whichever field of the birth chart this star occupies."),
-        QT_TRANSLATE_NOOP("Lore", "You may face some sadness in life. You will need to let go of being attached to people."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You can hope to accomplish all your goals. You may become famous in "
+                          "your professional life."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "This star has an effect of bestowing courage, intelligence and honor in "
+                          "whichever part of the birth chart it is present in. "),
+        QT_TRANSLATE_NOOP(
+            "Lore",
+            "You will be very emotional and easily get into fights because of your brash nature."),
+        QT_TRANSLATE_NOOP(
+            "Lore",
+            "You will have a lot of creative mental energy which may be positive or negative."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You will be excessively obsessed with whichever field of the birth "
+                          "chart this star occupies."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You may face some sadness in life. You will need to let go of being "
+                          "attached to people."),
         QT_TRANSLATE_NOOP("Lore", "This star gives you good luck and success in whatever you do."),
-        QT_TRANSLATE_NOOP("Lore", "This star shows your idealistic, optimistic and positive way of dealing with things."),
-        QT_TRANSLATE_NOOP("Lore", "You will be prone to looking at the negative part of any situation than looking at the positive side."),
-        QT_TRANSLATE_NOOP("Lore", "You have a tendency to day dream and will enjoy poetry and fantasies."),
-        QT_TRANSLATE_NOOP("Lore", "This is also known as the Dog Star. This shows that you may advance much farther in life than you have expected if you put in the hard work."),
-        QT_TRANSLATE_NOOP("Lore", "You will have a love for learning and will be studious. You will succeed in material enterprises."),
-        QT_TRANSLATE_NOOP("Lore", "This star will make you hasty, jealous and stubborn. It will also give you a sharp and active mind."),
-        QT_TRANSLATE_NOOP("Lore", "This star causes a lot of sickness and problems. It may give you spiritual powers and you will be respected."),
-        QT_TRANSLATE_NOOP("Lore", "You will accomplish a lot on life and will be successful and prosperous. But you may also strive to acquire justice through power."),
-        QT_TRANSLATE_NOOP("Lore", "You may have artistic abilities. You will be dignified and honorable. You may be tempted to fall into bad company."),
-        QT_TRANSLATE_NOOP("Lore", "You may be very aggressive by nature. You may be patient and understanding or selfish and crafty."),
+        QT_TRANSLATE_NOOP(
+            "Lore",
+            "This star shows your idealistic, optimistic and positive way of dealing with things."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You will be prone to looking at the negative part of any situation than "
+                          "looking at the positive side."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You have a tendency to day dream and will enjoy poetry and fantasies."),
+        QT_TRANSLATE_NOOP(
+            "Lore",
+            "This is also known as the Dog Star. This shows that you may advance much farther in "
+            "life than you have expected if you put in the hard work."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You will have a love for learning and will be studious. You will "
+                          "succeed in material enterprises."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "This star will make you hasty, jealous and stubborn. It will also give "
+                          "you a sharp and active mind."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "This star causes a lot of sickness and problems. It may give you "
+                          "spiritual powers and you will be respected."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You will accomplish a lot on life and will be successful and "
+                          "prosperous. But you may also strive to acquire justice through power."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You may have artistic abilities. You will be dignified and honorable. "
+                          "You may be tempted to fall into bad company."),
+        QT_TRANSLATE_NOOP("Lore",
+                          "You may be very aggressive by nature. You may be patient and "
+                          "understanding or selfish and crafty."),
         QT_TRANSLATE_NOOP("Lore", "Raphael"),
         QT_TRANSLATE_NOOP("Lore", "Michael"),
         QT_TRANSLATE_NOOP("Lore", "Oriel"),
@@ -113,7 +145,8 @@ const std::vector<const char*>& loreTexts() {
         QT_TRANSLATE_NOOP("Lore", "West"),
         QT_TRANSLATE_NOOP("Lore", "South"),
         QT_TRANSLATE_NOOP("Lore", "NA"),
-        QT_TRANSLATE_NOOP("Lore", "Interpretation for this Fixed Star will be included in the next version."),
+        QT_TRANSLATE_NOOP(
+            "Lore", "Interpretation for this Fixed Star will be included in the next version."),
     };
     return texts;
 }

@@ -72,30 +72,28 @@ std::optional<QByteArray> verifiedTranslation(const QString& language, const QSt
     const QByteArray bytes = file.readAll();
     QFile sums(QDir::cleanPath(QDir(folder).filePath(QLatin1String(kSumsFile))));
     if (!sums.open(QIODevice::ReadOnly))
-        return refuse(QStringLiteral("the translation %1 cannot be checked: %2 is missing")
-                          .arg(QDir::toNativeSeparators(path),
-                               QDir::toNativeSeparators(sums.fileName())));
+        return refuse(
+            QStringLiteral("the translation %1 cannot be checked: %2 is missing")
+                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(sums.fileName())));
     // Small: one line for each language.
     for (const QByteArray& line : sums.read(64 * 1024).split('\n')) {
         const QList<QByteArray> fields = line.trimmed().split(' ');
         if (fields.size() != 3 || fields[2] != name.toUtf8())
             continue;
-        const QByteArray sum =
-            QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+        const QByteArray sum = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
         if (fields[0] == QByteArray::number(bytes.size()) && fields[1].toLower() == sum)
             return bytes;
         return refuse(QStringLiteral("the translation %1 is damaged: it is not the file "
                                      "the program was built with")
                           .arg(QDir::toNativeSeparators(path)));
     }
-    return refuse(QStringLiteral("the translation %1 cannot be checked: %2 does not list it")
-                      .arg(QDir::toNativeSeparators(path),
-                           QDir::toNativeSeparators(sums.fileName())));
+    return refuse(
+        QStringLiteral("the translation %1 cannot be checked: %2 does not list it")
+            .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(sums.fileName())));
 }
 
-
 QStringList languages() {
-    return {QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
+    return {QStringLiteral("de"),    QStringLiteral("fr"), QStringLiteral("es"),
             QStringLiteral("pt_BR"), QStringLiteral("hi"), QStringLiteral("ar")};
 }
 

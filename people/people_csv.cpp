@@ -161,16 +161,33 @@ struct CompassWord {
     bool negative;
 };
 const CompassWord kLatitudeWords[] = {
-    {"N", false},        {"S", true},         {"North", false},    {"South", true},
-    {"Nord", false},     {"S\u00fcd", true},  {"Sud", true},       {"Norte", false},
-    {"Sur", true},       {"Sul", true},       {"\u0634\u0645\u0627\u0644", false},
-    {"\u062c\u0646\u0648\u0628", true},       {"\u0909\u0924\u094d\u0924\u0930", false},
+    {"N", false},
+    {"S", true},
+    {"North", false},
+    {"South", true},
+    {"Nord", false},
+    {"S\u00fcd", true},
+    {"Sud", true},
+    {"Norte", false},
+    {"Sur", true},
+    {"Sul", true},
+    {"\u0634\u0645\u0627\u0644", false},
+    {"\u062c\u0646\u0648\u0628", true},
+    {"\u0909\u0924\u094d\u0924\u0930", false},
     {"\u0926\u0915\u094d\u0937\u093f\u0923", true},
 };
 const CompassWord kLongitudeWords[] = {
-    {"E", false},        {"W", true},         {"East", false},     {"West", true},
-    {"Ost", false},      {"Est", false},      {"Ouest", true},     {"Este", false},
-    {"Oeste", true},     {"\u0634\u0631\u0642", false},            {"\u063a\u0631\u0628", true},
+    {"E", false},
+    {"W", true},
+    {"East", false},
+    {"West", true},
+    {"Ost", false},
+    {"Est", false},
+    {"Ouest", true},
+    {"Este", false},
+    {"Oeste", true},
+    {"\u0634\u0631\u0642", false},
+    {"\u063a\u0631\u0628", true},
     {"\u092a\u0942\u0930\u094d\u0935", false},
     {"\u092a\u0936\u094d\u091a\u093f\u092e", true},
 };
@@ -211,7 +228,8 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns&
 
     const QRegularExpressionMatch dateMatch = birth::writtenDatePattern().match(fields[1]);
     if (!dateMatch.hasMatch())
-        return Texts::tr("the date \u201c%1\u201d is not written YYYY-MM-DD").arg(fields[1].left(40));
+        return Texts::tr("the date \u201c%1\u201d is not written YYYY-MM-DD")
+            .arg(fields[1].left(40));
     const std::optional<int> year =
         number(dateMatch.captured(1), birth::kFirstYear, birth::kLastYear);
     if (!year)
@@ -230,13 +248,13 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns&
     details.year = *year;
 
     // Seconds may be left out, as spreadsheets write a time: 7:07.
-    static const QRegularExpression time(
-        QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
+    static const QRegularExpression time(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
     const QRegularExpressionMatch timeMatch = time.match(fields[2]);
     const std::optional<int> hour = number(timeMatch.captured(1), 0, 23);
     const std::optional<int> minute = number(timeMatch.captured(2), 0, 59);
-    const std::optional<int> second =
-        timeMatch.captured(3).isEmpty() ? std::optional<int>(0) : number(timeMatch.captured(3), 0, 59);
+    const std::optional<int> second = timeMatch.captured(3).isEmpty()
+                                          ? std::optional<int>(0)
+                                          : number(timeMatch.captured(3), 0, 59);
     if (!timeMatch.hasMatch() || !hour || !minute || !second)
         return Texts::tr("the time \u201c%1\u201d is not HH:MM:SS").arg(fields[2].left(40));
     details.hour = *hour;
@@ -290,14 +308,18 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns&
         }
         return std::nullopt;
     };
-    const std::optional<bool> south = side(fields[9], QT_TRANSLATE_NOOP("people::Csv", "North"),
-                                           QT_TRANSLATE_NOOP("people::Csv", "South"), kLatitudeWords);
+    const std::optional<bool> south =
+        side(fields[9], QT_TRANSLATE_NOOP("people::Csv", "North"),
+             QT_TRANSLATE_NOOP("people::Csv", "South"), kLatitudeWords);
     if (!south)
-        return Texts::tr("the latitude's side \u201c%1\u201d is neither N nor S").arg(fields[9].left(20));
-    const std::optional<bool> west = side(fields[13], QT_TRANSLATE_NOOP("people::Csv", "East"),
-                                          QT_TRANSLATE_NOOP("people::Csv", "West"), kLongitudeWords);
+        return Texts::tr("the latitude's side \u201c%1\u201d is neither N nor S")
+            .arg(fields[9].left(20));
+    const std::optional<bool> west =
+        side(fields[13], QT_TRANSLATE_NOOP("people::Csv", "East"),
+             QT_TRANSLATE_NOOP("people::Csv", "West"), kLongitudeWords);
     if (!west)
-        return Texts::tr("the longitude's side \u201c%1\u201d is neither E nor W").arg(fields[13].left(20));
+        return Texts::tr("the longitude's side \u201c%1\u201d is neither E nor W")
+            .arg(fields[13].left(20));
     details.south = *south;
     details.west = *west;
 
@@ -332,14 +354,16 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
         *cancelled = false;
     const QString shownName = QDir::toNativeSeparators(fileName);
     if (bytes.left(4096).contains('\0'))
-        return Texts::tr("\u201c%1\u201d is not a CSV file of people: it is not text.").arg(shownName);
+        return Texts::tr("\u201c%1\u201d is not a CSV file of people: it is not text.")
+            .arg(shownName);
     Records records(bytes);
     records.setSeparator(separatorOf(bytes));
     QList<QByteArray> fields;
     qint64 line = 0;
     bool malformed = false;
     if (!records.next(fields, line, malformed) || malformed)
-        return Texts::tr("\u201c%1\u201d is not a CSV file of people: it has no header row.").arg(shownName);
+        return Texts::tr("\u201c%1\u201d is not a CSV file of people: it has no header row.")
+            .arg(shownName);
     const QStringList names = csvHeader();
     Columns columns;
     columns.at.fill(-1);
@@ -357,8 +381,9 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
             *ignored << title.left(40);
     }
     if (std::find(columns.at.begin(), columns.at.end(), -1) != columns.at.end())
-        return Texts::tr("\u201c%1\u201d is not a CSV file of people: its first line is not the header "
-                  "\u201c%2\u201d.")
+        return Texts::tr(
+                   "\u201c%1\u201d is not a CSV file of people: its first line is not the header "
+                   "\u201c%2\u201d.")
             .arg(shownName, csvHeader().join(QLatin1Char(',')));
 
     QHash<QString, qint64> seen;

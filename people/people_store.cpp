@@ -415,7 +415,8 @@ PeopleStore::Layout PeopleStore::checkLayout(QString* reason) {
     const int version = query.value(0).toInt();
     query.finish();
     if (version > schemaVersion) {
-        *reason = Texts::tr("it was made by a newer version of Asterine, which this one cannot use");
+        *reason =
+            Texts::tr("it was made by a newer version of Asterine, which this one cannot use");
         return Layout::Failed;
     }
     QSet<QString> tables;
@@ -460,7 +461,8 @@ bool PeopleStore::layOut(int version, QString* reason) {
     // step, in one transaction.
     QSqlDatabase db = QSqlDatabase::database(connection_, false);
     if (!db.transaction()) {
-        *reason = Texts::tr("it could not be brought up to date: %1").arg(plainReason(db.lastError()));
+        *reason =
+            Texts::tr("it could not be brought up to date: %1").arg(plainReason(db.lastError()));
         return false;
     }
     QSqlQuery query(db);
@@ -486,8 +488,9 @@ bool PeopleStore::layOut(int version, QString* reason) {
             }
         }
         QSqlQuery update(db);
-        if (!error.isValid() && !update.prepare(QStringLiteral(
-                "UPDATE people SET search = ?, recent_at = last_used WHERE id = ?")))
+        if (!error.isValid() &&
+            !update.prepare(
+                QStringLiteral("UPDATE people SET search = ?, recent_at = last_used WHERE id = ?")))
             error = update.lastError();
         for (const auto& [id, text] : texts) {
             update.addBindValue(text);
@@ -577,15 +580,17 @@ void PeopleStore::setAside(const QString& reason) {
         if (QFile::exists(file))
             moved = QFile::rename(file, kept + QLatin1String(suffix)) && moved;
     }
-    notice_ = moved ? Texts::tr("\u201c%1\u201d is not a store of people that Asterine can use (%2). It "
-                         "is kept, unchanged, as \u201c%3\u201d, and a new, empty store takes its "
-                         "place.")
-                          .arg(QDir::toNativeSeparators(path_), reason,
-                               QDir::toNativeSeparators(kept))
-                    : Texts::tr("\u201c%1\u201d is not a store of people that Asterine can use (%2), and "
-                         "it cannot be set aside; it is left as it is, and no people can be kept "
-                         "until it is moved.")
-                          .arg(QDir::toNativeSeparators(path_), reason);
+    notice_ =
+        moved ? Texts::tr(
+                    "\u201c%1\u201d is not a store of people that Asterine can use (%2). It "
+                    "is kept, unchanged, as \u201c%3\u201d, and a new, empty store takes its "
+                    "place.")
+                    .arg(QDir::toNativeSeparators(path_), reason, QDir::toNativeSeparators(kept))
+              : Texts::tr(
+                    "\u201c%1\u201d is not a store of people that Asterine can use (%2), and "
+                    "it cannot be set aside; it is left as it is, and no people can be kept "
+                    "until it is moved.")
+                    .arg(QDir::toNativeSeparators(path_), reason);
 }
 
 void Listing::append(qint64 id, QString name, qint64 lastUsed, std::string_view search) {
@@ -614,14 +619,15 @@ Listing PeopleStore::listing(StoreResult* problem) {
                                    "ORDER BY sort_key, name",
                                    -1, &statement, nullptr) != SQLITE_OK) {
         if (problem)
-            *problem = failure(raw ? plainReason(QSqlError(QString(),
-                                                       QString::fromUtf8(sqlite3_errmsg(raw))))
-                               : Texts::tr("it cannot be read"));
+            *problem = failure(
+                raw ? plainReason(QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(raw))))
+                    : Texts::tr("it cannot be read"));
         return listed;
     }
     const auto text = [statement](int column) {
-        return std::string_view(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
-                                std::size_t(sqlite3_column_bytes(statement, column)));
+        return std::string_view(
+            reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+            std::size_t(sqlite3_column_bytes(statement, column)));
     };
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
@@ -641,8 +647,9 @@ std::optional<ListedDetails> PeopleStore::listedDetails(qint64 id) {
     if (!open(Opening::ForReading, nullptr))
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT month, day, year, city, state, country FROM people "
-                                 "WHERE id = ?"));
+    query.prepare(
+        QStringLiteral("SELECT month, day, year, city, state, country FROM people "
+                       "WHERE id = ?"));
     query.addBindValue(id);
     if (!query.exec() || !query.next())
         return std::nullopt;
@@ -650,9 +657,9 @@ std::optional<ListedDetails> PeopleStore::listedDetails(qint64 id) {
     place.city = query.value(3).toString();
     place.state = query.value(4).toString();
     place.country = query.value(5).toString();
-    return ListedDetails{document::dateText(query.value(0).toInt(), query.value(1).toInt(),
-                                            query.value(2).toInt()),
-                         placeText(place)};
+    return ListedDetails{
+        document::dateText(query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()),
+        placeText(place)};
 }
 
 std::optional<Person> PeopleStore::person(qint64 id) {
@@ -668,8 +675,9 @@ std::optional<Person> PeopleStore::personWhere(const QString& column, const QVar
     if (!open(Opening::ForReading, nullptr))
         return std::nullopt;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
-    query.prepare(QStringLiteral("SELECT ") + personColumns() + QStringLiteral(" FROM people WHERE ") +
-                  column + QStringLiteral(" = ? ORDER BY name = ? DESC, id LIMIT 1"));
+    query.prepare(QStringLiteral("SELECT ") + personColumns() +
+                  QStringLiteral(" FROM people WHERE ") + column +
+                  QStringLiteral(" = ? ORDER BY name = ? DESC, id LIMIT 1"));
     query.addBindValue(value);
     query.addBindValue(exactName);
     if (!query.exec() || !query.next())

@@ -83,9 +83,8 @@ public:
     qint64 lastUsed(int i) const { return lastUsed_[std::size_t(i)]; }  // ms since 1970
     // The folded name and place, as UTF-8.
     std::string_view search(int i) const {
-        return std::string_view(search_).substr(searchAt_[std::size_t(i)],
-                                                searchAt_[std::size_t(i) + 1] -
-                                                    searchAt_[std::size_t(i)]);
+        return std::string_view(search_).substr(
+            searchAt_[std::size_t(i)], searchAt_[std::size_t(i) + 1] - searchAt_[std::size_t(i)]);
     }
 
     void append(qint64 id, QString name, qint64 lastUsed, std::string_view search);

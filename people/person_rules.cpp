@@ -50,11 +50,15 @@ std::optional<QString> nameProblem(const QString& name, QString* typed) {
         if (verdict.action == birth::KeyVerdict::Discard) {
             const QChar::Category category = QChar::category(code);
             const bool visible = QChar::isPrint(code) && category != QChar::Separator_Space;
-            const QString shown = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
-            return visible ? Texts::tr("the name has \u201c%1\u201d (%2), which the Name box does not take")
-                                 .arg(QString::fromUcs4(&code, 1), shown)
-                           : Texts::tr("the name has the character %1, which the Name box does not take")
-                                 .arg(shown);
+            const QString shown =
+                QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+            return visible
+                       ? Texts::tr(
+                             "the name has \u201c%1\u201d (%2), which the Name box does not take")
+                             .arg(QString::fromUcs4(&code, 1), shown)
+                       : Texts::tr(
+                             "the name has the character %1, which the Name box does not take")
+                             .arg(shown);
         }
         if (verdict.action == birth::KeyVerdict::Replace)
             accepted += verdict.replacement;

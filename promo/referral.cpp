@@ -16,8 +16,8 @@ struct Texts {
 }  // namespace
 
 ReferralDetails referralPlaceholders() {
-    return {Texts::tr("Your Name"), Texts::tr("Your Email Address"), Texts::tr("Your Message"), Texts::tr("Friend's Name"),
-            Texts::tr("Friend's Email Address")};
+    return {Texts::tr("Your Name"), Texts::tr("Your Email Address"), Texts::tr("Your Message"),
+            Texts::tr("Friend's Name"), Texts::tr("Friend's Email Address")};
 }
 
 QString trimBlanks(const QString& text) {

@@ -162,8 +162,8 @@ struct Harness {
     Harness() {
         // The update prompt has run before: no question at start-up.
         settings.setDuration(clock.time.toString(Qt::ISODate));
-        app = std::make_unique<Application>(Services{&messages, &urls, &clock, &random, &settings,
-                                                     &ender, &files, &printing});
+        app = std::make_unique<Application>(
+            Services{&messages, &urls, &clock, &random, &settings, &ender, &files, &printing});
         // The people are kept beside the settings, in the test's own folder.
         app->setPeopleStorePath(peoplePath());
     }

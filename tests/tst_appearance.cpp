@@ -126,7 +126,8 @@ QStringList Unreadable(QWidget* form) {
 QStringList Overlapping(QWidget* form) {
     QStringList found;
     const auto control = [](const QWidget* widget) {
-        return qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
+        return qobject_cast<const QLabel*>(widget) ||
+               qobject_cast<const QAbstractButton*>(widget) ||
                qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget);
     };
     QList<QWidget*> containers = form->findChildren<QWidget*>();
@@ -196,8 +197,8 @@ QStringList Clipped(QWidget* form) {
                 lines.setPlainText(label->text());
             else
                 lines.setHtml(label->text());
-            const int room = label->contentsRect().width() - 2 * label->margin() -
-                             std::max(label->indent(), 0);
+            const int room =
+                label->contentsRect().width() - 2 * label->margin() - std::max(label->indent(), 0);
             lines.setTextWidth(room);
             if (lines.idealWidth() > room + 1)
                 found << QStringLiteral("%1 (a word of %2 in a line of %3)")
@@ -218,8 +219,8 @@ QStringList Clipped(QWidget* form) {
             const QRect title = group->style()->subControlRect(QStyle::CC_GroupBox, &option,
                                                                QStyle::SC_GroupBoxLabel, group);
             const int wide = Advance(group->font(), Readable(group->title()));
-            const int room = group->isRightToLeft() ? title.right() + 1
-                                                    : group->width() - title.left();
+            const int room =
+                group->isRightToLeft() ? title.right() + 1 : group->width() - title.left();
             if (wide > room)
                 found << QStringLiteral("%1: title \"%2\" of %3 in %4")
                              .arg(group->objectName(), group->title())
@@ -229,8 +230,8 @@ QStringList Clipped(QWidget* form) {
             QStyleOptionComboBox option;
             option.initFrom(list);
             option.editable = list->isEditable();
-            const QRect field = list->style()->subControlRect(
-                QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list);
+            const QRect field = list->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxEditField, list);
             for (int i = 0; i < list->count(); ++i) {
                 const int wide = Advance(list->font(), list->itemText(i));
                 if (wide > field.width())
@@ -246,10 +247,9 @@ QStringList Clipped(QWidget* form) {
                 continue;
             QStyleOptionFrame option;
             option.initFrom(box);
-            option.lineWidth = box->hasFrame()
-                                   ? box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
-                                                               &option, box)
-                                   : 0;
+            option.lineWidth = box->hasFrame() ? box->style()->pixelMetric(
+                                                     QStyle::PM_DefaultFrameWidth, &option, box)
+                                               : 0;
             const QRect field =
                 box->style()->subElementRect(QStyle::SE_LineEditContents, &option, box) -
                 box->textMargins();
@@ -314,8 +314,7 @@ QList<std::pair<QString, QFont>> ShownTexts(QWidget* form) {
         } else if (auto* header = qobject_cast<QHeaderView*>(widget)) {
             for (int section = 0; section < header->count(); ++section)
                 texts.append(
-                    {header->model()->headerData(section, header->orientation()).toString(),
-                     font});
+                    {header->model()->headerData(section, header->orientation()).toString(), font});
         } else if (auto* menu = qobject_cast<QMenu*>(widget)) {
             for (const QAction* action : menu->actions())
                 texts.append({Readable(action->text()), menu->font()});
@@ -491,8 +490,8 @@ QList<QWidget*> TestAppearance::openEveryForm(const QString& latitude) {
     h->app->showPeople();
     // Lists lay out their columns once the events of their showing are seen.
     Harness::settle();
-    return {main, display, h->app->tellAFriendForm(), about.get(), browser.get(),
-            h->app->peopleWindow()};
+    return {main,        display,       h->app->tellAFriendForm(),
+            about.get(), browser.get(), h->app->peopleWindow()};
 }
 
 void TestAppearance::everyTextIsReadable_data() {
@@ -647,8 +646,8 @@ void TestAppearance::emptyBoxesAreFound() {
     int found = 0;
     for (QWidget* form : openEveryForm())
         found += int(EmptyBoxes(form).size());
-    QCOMPARE(found > 20, QLocale().language() == QLocale::Hindi ||
-                             QLocale().language() == QLocale::Arabic);
+    QCOMPARE(found > 20,
+             QLocale().language() == QLocale::Hindi || QLocale().language() == QLocale::Arabic);
 }
 
 void TestAppearance::resultWindowKeepsOneSize() {

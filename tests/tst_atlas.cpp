@@ -739,13 +739,31 @@ void TestAtlas::placesInTheUsersLanguages_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("country");
-    QTest::newRow("German") << "de" << "Münch" << "München" << "Deutschland";
-    QTest::newRow("German, by the English name") << "de" << "munich" << "München" << "Deutschland";
-    QTest::newRow("Hindi") << "hi" << "म्यून" << "म्यूनिख" << "जर्मनी";
-    QTest::newRow("Arabic") << "ar" << "ميون" << "ميونخ" << "ألمانيا";
-    QTest::newRow("French") << "fr" << "munich" << "Munich" << "Allemagne";
+    QTest::newRow("German") << "de"
+                            << "Münch"
+                            << "München"
+                            << "Deutschland";
+    QTest::newRow("German, by the English name") << "de"
+                                                 << "munich"
+                                                 << "München"
+                                                 << "Deutschland";
+    QTest::newRow("Hindi") << "hi"
+                           << "म्यून"
+                           << "म्यूनिख"
+                           << "जर्मनी";
+    QTest::newRow("Arabic") << "ar"
+                            << "ميون"
+                            << "ميونخ"
+                            << "ألمانيا";
+    QTest::newRow("French") << "fr"
+                            << "munich"
+                            << "Munich"
+                            << "Allemagne";
     // Brazilian Portuguese has almost no names of its own: Portuguese's.
-    QTest::newRow("Brazilian Portuguese") << "pt_BR" << "muniq" << "Munique" << "Alemanha";
+    QTest::newRow("Brazilian Portuguese") << "pt_BR"
+                                          << "muniq"
+                                          << "Munique"
+                                          << "Alemanha";
 }
 
 void TestAtlas::placesInTheUsersLanguages() {
@@ -788,11 +806,14 @@ void TestAtlas::catalogueReadsWhatItCanAndNothingElse() {
     // in either byte order.
     const auto catalogue = [](bool bigEndian) {
         const std::vector<std::pair<std::string, std::string>> messages = {
-            {"", "Content-Type: text/plain; charset=UTF-8\n"}, {"2867714", "München"}, {"DE", "Deutschland"}};
+            {"", "Content-Type: text/plain; charset=UTF-8\n"},
+            {"2867714", "München"},
+            {"DE", "Deutschland"}};
         std::string bytes;
         const auto word = [&bytes, bigEndian](std::uint32_t value) {
             for (int i = 0; i < 4; ++i)
-                bytes += char(bigEndian ? (value >> (24 - 8 * i)) & 0xff : (value >> (8 * i)) & 0xff);
+                bytes +=
+                    char(bigEndian ? (value >> (24 - 8 * i)) & 0xff : (value >> (8 * i)) & 0xff);
         };
         const auto n = std::uint32_t(messages.size());
         const std::uint32_t keys = 28, translations = keys + 8 * n, strings = translations + 8 * n;

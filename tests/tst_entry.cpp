@@ -6,10 +6,10 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QInputMethodEvent>
-#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -808,8 +808,8 @@ void TestEntry::screenReadersHearNamesNotValues() {
     QAccessibleInterface* menu = QAccessible::queryAccessibleInterface(file);
     QCOMPARE(menu->role(), QAccessible::PopupMenu);
     QCOMPARE(menu->childCount(), int(file->actions().size()));
-    const int reading = int(file->actions().indexOf(
-        form->findChild<QAction*>(QStringLiteral("mnuNext"))));
+    const int reading =
+        int(file->actions().indexOf(form->findChild<QAction*>(QStringLiteral("mnuNext"))));
     QVERIFY(reading > 0);
     QCOMPARE(menu->child(reading)->text(QAccessible::Name),
              QStringLiteral("Get My Fixed Stars Astrology Reading"));

@@ -17,12 +17,12 @@
 #include <QTemporaryDir>
 #include <QTextLayout>
 
+#include "birth/key_rules.h"
 #include "display/display_form.h"
 #include "document/document_file.h"
 #include "document/paged_document.h"
 #include "document/reading_document.h"
 #include "entry/main_form.h"
-#include "birth/key_rules.h"
 #include "language/lore_texts.h"
 #include "language/translation.h"
 #include "promo/tell_a_friend_form.h"

@@ -78,11 +78,13 @@ bool Mount(const QString& folder, const QString& options) {
 QString ListingPlan(const QString& path) {
     QString plan;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plan"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plan"));
         db.setDatabaseName(path);
         QSqlQuery query(db);
-        if (db.open() && query.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT id, name, "
-                                                   "last_used, search FROM people ORDER BY sort_key, name"))) {
+        if (db.open() &&
+            query.exec(QStringLiteral("EXPLAIN QUERY PLAN SELECT id, name, "
+                                      "last_used, search FROM people ORDER BY sort_key, name"))) {
             while (query.next())
                 plan += query.value(3).toString();
         }
@@ -183,14 +185,20 @@ void TestPeople::createdOnFirstSaveAndPrivate() {
 void TestPeople::everyFieldRoundTrips_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("place");
-    QTest::newRow("plain") << "ADA LOVELACE" << "London";
-    QTest::newRow("quotes and semicolons") << "O'NEIL \"THE\"; KID" << "Rock'n;Roll \"City\"";
-    QTest::newRow("SQL") << "X'); DROP TABLE people; --" << "' OR 1=1 --";
-    QTest::newRow("Qt's longest box") << QString(32767, QLatin1Char('A')) << QString(255, u'\u00e9');
+    QTest::newRow("plain") << "ADA LOVELACE"
+                           << "London";
+    QTest::newRow("quotes and semicolons") << "O'NEIL \"THE\"; KID"
+                                           << "Rock'n;Roll \"City\"";
+    QTest::newRow("SQL") << "X'); DROP TABLE people; --"
+                         << "' OR 1=1 --";
+    QTest::newRow("Qt's longest box")
+        << QString(32767, QLatin1Char('A')) << QString(255, u'\u00e9');
     QTest::newRow("right to left") << "\u0645\u062d\u0645\u062f \u0639\u0644\u064a"
                                    << "\u05ea\u05dc \u05d0\u05d1\u05d9\u05d1";
-    QTest::newRow("emoji and joiners") << "\U0001F469\u200D\U0001F680 ANN" << "\U0001F30D Earth";
-    QTest::newRow("control characters") << "A\tB\u0001C" << "line\none";
+    QTest::newRow("emoji and joiners") << "\U0001F469\u200D\U0001F680 ANN"
+                                       << "\U0001F30D Earth";
+    QTest::newRow("control characters") << "A\tB\u0001C"
+                                        << "line\none";
 }
 
 void TestPeople::everyFieldRoundTrips() {
@@ -313,7 +321,8 @@ static QString firstLayout() {
 void TestPeople::migratesTheFirstLayout() {
     QDir().mkpath(QFileInfo(storePath()).absolutePath());
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("old"));
         db.setDatabaseName(storePath());
         QVERIFY(db.open());
         QSqlQuery query(db);
@@ -359,7 +368,8 @@ void TestPeople::migratesTheFirstLayout() {
     QCOMPARE(store.person(7)->details.year, 1992);
     STORED(store.save(Ada(), At(0)));
     QCOMPARE(store.count(), 3);
-    QCOMPARE(ListingPlan(storePath()), QStringLiteral("SCAN people USING COVERING INDEX people_listing"));
+    QCOMPARE(ListingPlan(storePath()),
+             QStringLiteral("SCAN people USING COVERING INDEX people_listing"));
     // A store made now starts from the same first layout, and ends with the
     // very table the old one was brought up to.
     PeopleStore fresh(folder->filePath(QStringLiteral("fresh/people.sqlite")));
@@ -394,25 +404,28 @@ void TestPeople::listsByNameFromOneIndex() {
     }
     // In each language as QCollator orders it; the keys are made anew when
     // the desktop's language changes.
-    for (const QLocale& locale : {QLocale(QLocale::English, QLocale::UnitedStates),
-                                  QLocale(QLocale::Swedish, QLocale::Sweden),
-                                  QLocale(QLocale::German, QLocale::Germany)}) {
+    for (const QLocale& locale :
+         {QLocale(QLocale::English, QLocale::UnitedStates),
+          QLocale(QLocale::Swedish, QLocale::Sweden), QLocale(QLocale::German, QLocale::Germany)}) {
         QLocale::setDefault(locale);
         QStringList expected = all;
         const QCollator collator(locale);
-        std::sort(expected.begin(), expected.end(),
-                  [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
+        std::sort(
+            expected.begin(), expected.end(),
+            [&collator](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
         QCOMPARE(listedNames(), expected);
     }
     // Swedish has Å and Ä after Z; English and German among the A.
     QLocale::setDefault(QLocale(QLocale::Swedish, QLocale::Sweden));
     QCOMPARE(listedNames().mid(7), (QStringList{"ÅSA", "Ärger"}));
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    QCOMPARE(listedNames(), (QStringList{"ada", "Ärger", "ÅSA", "BOB", "Émile", "EVA", "OTTO", "zed", "ZOË"}));
+    QCOMPARE(listedNames(),
+             (QStringList{"ada", "Ärger", "ÅSA", "BOB", "Émile", "EVA", "OTTO", "zed", "ZOË"}));
     QLocale::setDefault(before);
     // The list is read from the index alone: a hundred thousand people in
     // tens of milliseconds rather than hundreds.
-    QCOMPARE(ListingPlan(storePath()), QStringLiteral("SCAN people USING COVERING INDEX people_listing"));
+    QCOMPARE(ListingPlan(storePath()),
+             QStringLiteral("SCAN people USING COVERING INDEX people_listing"));
 }
 
 void TestPeople::filesThatAreNotStoresAreKeptAside_data() {
@@ -440,7 +453,8 @@ void TestPeople::filesThatAreNotStoresAreKeptAside() {
         }
         file.write(bytes);
     } else {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
+        QSqlDatabase db =
+            QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("other"));
         db.setDatabaseName(storePath());
         QVERIFY(db.open());
         QSqlQuery query(db);
@@ -470,8 +484,8 @@ void TestPeople::filesThatAreNotStoresAreKeptAside() {
     QVERIFY2(notice->contains(storePath()), qPrintable(*notice));
     QVERIFY(!store.takeNotice());  // told once
     // Kept, byte for byte, under another name beside it.
-    const QStringList kept =
-        QDir(QFileInfo(storePath()).absolutePath()).entryList({QStringLiteral("people.sqlite.kept-*")});
+    const QStringList kept = QDir(QFileInfo(storePath()).absolutePath())
+                                 .entryList({QStringLiteral("people.sqlite.kept-*")});
     QCOMPARE(kept.size(), 1);
     QVERIFY2(notice->contains(kept.first()), qPrintable(*notice));
     QFile keptFile(QFileInfo(storePath()).absoluteDir().filePath(kept.first()));
@@ -501,8 +515,8 @@ void TestPeople::failuresLeaveTheStoreInPlace() {
         QVERIFY(db.open());
         QSqlQuery query(db);
         QVERIFY(query.exec(firstLayout()));
-        QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = %1")
-                               .arg(kind == "newer" ? 99 : 1)));
+        QVERIFY(
+            query.exec(QStringLiteral("PRAGMA user_version = %1").arg(kind == "newer" ? 99 : 1)));
         query.finish();
         if (kind == "locked") {
             // Another process holding the file for longer than the store waits.
@@ -546,7 +560,8 @@ void TestPeople::failuresLeaveTheStoreInPlace() {
     if (kind == "newer")
         QVERIFY2(problem.contains(QLatin1String("newer version")), qPrintable(problem));
     if (kind == "locked")
-        QVERIFY2(problem.contains(QLatin1String("another program is using it")), qPrintable(problem));
+        QVERIFY2(problem.contains(QLatin1String("another program is using it")),
+                 qPrintable(problem));
     QSqlDatabase::database(connection, false).close();
     QSqlDatabase::removeDatabase(connection);
     QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -579,8 +594,8 @@ void TestPeople::permissionsOfTheUsersOwn() {
     // Through a link: the file it points to keeps its mode.
     const QString target = folder->filePath(QStringLiteral("elsewhere.sqlite"));
     QVERIFY(QFile::copy(storePath(), target));
-    QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                              QFile::ReadOther));
+    QVERIFY(QFile::setPermissions(
+        target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther));
     const QString link = folder->filePath(QStringLiteral("data/linked.sqlite"));
     QVERIFY(QFile::link(target, link));
     {
@@ -594,7 +609,8 @@ void TestPeople::permissionsOfTheUsersOwn() {
     // Folders made for the store are the user's alone under any umask, and
     // so is the file.
     for (const mode_t mask : {mode_t(0), mode_t(022), mode_t(0277)}) {
-        const QString deep = folder->filePath(QStringLiteral("umask-%1/share/asterine/people.sqlite").arg(mask));
+        const QString deep =
+            folder->filePath(QStringLiteral("umask-%1/share/asterine/people.sqlite").arg(mask));
         const mode_t old = ::umask(mask);
         StoreResult saved;
         {
@@ -739,21 +755,24 @@ void TestPeople::csvRoundTrip() {
 
 void TestPeople::csvHostileRows() {
     const QByteArray good = "ADA,1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W";
-    const QByteArray csv = "\xEF\xBB\xBF" + Csv({
-        good,                                                                  // line 2
-        "BOB,1990-12-10,13:05:09,London,England,UK,51,4x,26,N,0,7,39,W",       // 3
-        "CAROL,2001-04-31,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",     // 4
-        "DAN,1990-12-10,13:05:09,London",                                      // 5
-        "\"EVE SMITH\",1990-12-10,13:05:09,\"a \"\"quoted\"\",\ntown\",,,51,30,26,S,0,7,39,E",  // 6, 7
-        "FAY,1990-12-10,13:05:09,Z\xfcrich,,,51,30,26,N,0,7,39,W",             // 8: Latin-1
-        "ADA,1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",       // 9: again
-        "GUS,1990-12-10,25:00:00,London,England,UK,51,30,26,N,0,7,39,W",       // 10
-        "HAL,1990-12-10,13:05:09,London,England,UK,51,61,26,N,0,7,39,W",       // 11
-        "IDA,1990-12-10,13:05:09,London,England,UK,51,30,26,X,0,7,39,W",       // 12
-        " ,1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",         // 13
-        "\"JO\"E,1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",   // 14
-        "KIM,1899-01-01,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",       // 15
-    });
+    const QByteArray csv =
+        "\xEF\xBB\xBF" +
+        Csv({
+            good,                                                               // line 2
+            "BOB,1990-12-10,13:05:09,London,England,UK,51,4x,26,N,0,7,39,W",    // 3
+            "CAROL,2001-04-31,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",  // 4
+            "DAN,1990-12-10,13:05:09,London",                                   // 5
+            "\"EVE SMITH\",1990-12-10,13:05:09,\"a "
+            "\"\"quoted\"\",\ntown\",,,51,30,26,S,0,7,39,E",                      // 6, 7
+            "FAY,1990-12-10,13:05:09,Z\xfcrich,,,51,30,26,N,0,7,39,W",            // 8: Latin-1
+            "ADA,1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",      // 9: again
+            "GUS,1990-12-10,25:00:00,London,England,UK,51,30,26,N,0,7,39,W",      // 10
+            "HAL,1990-12-10,13:05:09,London,England,UK,51,61,26,N,0,7,39,W",      // 11
+            "IDA,1990-12-10,13:05:09,London,England,UK,51,30,26,X,0,7,39,W",      // 12
+            " ,1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",        // 13
+            "\"JO\"E,1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",  // 14
+            "KIM,1899-01-01,13:05:09,London,England,UK,51,30,26,N,0,7,39,W",      // 15
+        });
     const CsvCheck check = checkCsv(csv, QStringLiteral("people.csv"), {QStringLiteral("ADA")});
     QCOMPARE(check.notPeople, std::nullopt);
     QCOMPARE(check.good, 2);  // ADA and EVE SMITH
@@ -799,10 +818,12 @@ void TestPeople::namesAsTheNameBoxTakesThem() {
              QStringLiteral("the name has the character U+0001, which the Name box does not take"));
     QCOMPARE(nameProblem(QString(QStringLiteral("A") + QChar(0) + QStringLiteral("B")), &typed),
              QStringLiteral("the name has the character U+0000, which the Name box does not take"));
-    QCOMPARE(nameProblem(QStringLiteral("<img src=x>"), &typed),
-             QStringLiteral("the name has \u201c<\u201d (U+003C), which the Name box does not take"));
-    QCOMPARE(nameProblem(QStringLiteral("ANN 2"), &typed),
-             QStringLiteral("the name has \u201c2\u201d (U+0032), which the Name box does not take"));
+    QCOMPARE(
+        nameProblem(QStringLiteral("<img src=x>"), &typed),
+        QStringLiteral("the name has \u201c<\u201d (U+003C), which the Name box does not take"));
+    QCOMPARE(
+        nameProblem(QStringLiteral("ANN 2"), &typed),
+        QStringLiteral("the name has \u201c2\u201d (U+0032), which the Name box does not take"));
     QVERIFY(nameProblem(QStringLiteral("J\u00fcrgen"), &typed));  // not a letter of the English box
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QCOMPARE(nameProblem(QStringLiteral("J\u00fcrgen"), &typed), std::nullopt);
@@ -825,7 +846,8 @@ void TestPeople::csvAsSpreadsheetsWriteIt() {
         "W;GUS;;1990-12-10;12:00;x;;;9999;25;0;N;3;42;0\r";
     const CsvCheck check = checkCsv(csv, QStringLiteral("sheet.csv"), {QStringLiteral("BEA")});
     QCOMPARE(check.notPeople, std::nullopt);
-    QCOMPARE(Refused(check), QStringList{"8: latitude degrees \u201c9999\u201d are longer than 3 digits"});
+    QCOMPARE(Refused(check),
+             QStringList{"8: latitude degrees \u201c9999\u201d are longer than 3 digits"});
     QCOMPARE(check.good, 6);
     QCOMPARE(check.existing, 1);
     QCOMPARE(check.existingNames, QStringList{"BEA"});
@@ -852,7 +874,8 @@ void TestPeople::csvAsSpreadsheetsWriteIt() {
         return QString(QLatin1Char(d.south ? 'S' : 'N')) + QLatin1Char(d.west ? 'W' : 'E');
     };
     QCOMPARE(sides("BEA"), QStringLiteral("SW"));
-    QCOMPARE(store.personNamed(QStringLiteral("BEA"))->details.latitudeMinutes, QStringLiteral("51"));
+    QCOMPARE(store.personNamed(QStringLiteral("BEA"))->details.latitudeMinutes,
+             QStringLiteral("51"));
     QCOMPARE(store.personNamed(QStringLiteral("BEA"))->details.second, 30);
     QCOMPARE(sides("CY"), QStringLiteral("SW"));
     QCOMPARE(sides("DI"), QStringLiteral("NE"));
@@ -886,17 +909,24 @@ void TestPeople::csvAsSpreadsheetsWriteIt() {
         "\"A\x01\",1990-12-10,12:00:00,x,,,40,25,0,N,3,42,0,W",
         QByteArray(40000, 'A') + ",1990-12-10,12:00:00,x,,,40,25,0,N,3,42,0,W",
     });
-    QCOMPARE(Refused(checkCsv(hostile, QString(), {})),
-             (QStringList{"2: the name has \u201c<\u201d (U+003C), which the Name box does not take",
-                          "3: the name has the character U+0001, which the Name box does not take",
-                          "4: the name is longer than the 32,767 characters the Name box takes"}));
+    QCOMPARE(
+        Refused(checkCsv(hostile, QString(), {})),
+        (QStringList{"2: the name has \u201c<\u201d (U+003C), which the Name box does not take",
+                     "3: the name has the character U+0001, which the Name box does not take",
+                     "4: the name is longer than the 32,767 characters the Name box takes"}));
 }
 
 void TestPeople::csvCellsAreNotFormulas() {
     PeopleStore store(storePath());
     QList<BirthDetails> all;
-    const QStringList cities = {"=HYPERLINK(\"http://x\")", "+1", "-2+3", "@SUM(A1)", "'=quoted",
-                                "''+two", "'plain", "a=b"};
+    const QStringList cities = {"=HYPERLINK(\"http://x\")",
+                                "+1",
+                                "-2+3",
+                                "@SUM(A1)",
+                                "'=quoted",
+                                "''+two",
+                                "'plain",
+                                "a=b"};
     for (int n = 0; n < cities.size(); ++n) {
         BirthDetails details = writtenPerson(n);
         details.city = cities[n];
@@ -911,7 +941,8 @@ void TestPeople::csvCellsAreNotFormulas() {
             QVERIFY2(bare.isEmpty() || !QByteArray("=+-@").contains(bare[0]), line.constData());
         }
     }
-    for (const char* written : {",\"'=HYPERLINK(", ",'+1,", ",''=quoted,", ",'''+two,", ",'plain,", ",a=b,"})
+    for (const char* written :
+         {",\"'=HYPERLINK(", ",'+1,", ",''=quoted,", ",'''+two,", ",'plain,", ",a=b,"})
         QVERIFY2(csv.contains(written), written);
     // And read back as they were.
     PeopleStore second(folder->filePath(QStringLiteral("second.sqlite")));
@@ -964,7 +995,8 @@ void TestPeople::importIsAllOrNothing() {
     {
         BirthDetails ada = Ada();
         ada.city = QStringLiteral("Elsewhere");
-        const QByteArray withAda = Csv(rows + QByteArrayList{writeCsv({Person{0, ada, {}}}).split('\n').at(1).trimmed()});
+        const QByteArray withAda =
+            Csv(rows + QByteArrayList{writeCsv({Person{0, ada, {}}}).split('\n').at(1).trimmed()});
         PeopleStore::Batch batch(store, At(2), {.replaceExisting = false});
         QCOMPARE(importCsv(withAda, batch, {}, nullptr), std::nullopt);
     }

@@ -44,8 +44,7 @@ bool ForTheUserAlone(const QString& path) {
     const QFile::Permissions others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup |
                                       QFile::ReadOther | QFile::WriteOther | QFile::ExeOther;
     const QFile::Permissions permissions = QFile::permissions(path);
-    return permissions.testFlags(QFile::ReadOwner | QFile::WriteOwner) &&
-           !(permissions & others);
+    return permissions.testFlags(QFile::ReadOwner | QFile::WriteOwner) && !(permissions & others);
 }
 
 }  // namespace
@@ -113,8 +112,8 @@ void TestPeopleWindow::fileMenuOrderAndKeys() {
     QStringList items;
     for (const QAction* action : file->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
-    QCOMPARE(items, (QStringList{"mnuOpenPerson", "mnuSavePerson", "mnuRecentMenu", "-",
-                                 "mnuNext", "mnuExit"}));
+    QCOMPARE(items, (QStringList{"mnuOpenPerson", "mnuSavePerson", "mnuRecentMenu", "-", "mnuNext",
+                                 "mnuExit"}));
     const auto action = [this](const char* name) {
         return form()->findChild<QAction*>(QLatin1String(name));
     };
@@ -130,16 +129,18 @@ void TestPeopleWindow::savedAndOpenedExactly() {
     // Whatever reached the boxes is kept as they hold it.
     FrmMain* main = form();
     FillValid(main, QStringLiteral("77"));
-    const QString name = QStringLiteral("O'BRIEN; DROP TABLE people; -- \u05d3\u05e0\u05d4 \U0001F31F");
+    const QString name =
+        QStringLiteral("O'BRIEN; DROP TABLE people; -- \u05d3\u05e0\u05d4 \U0001F31F");
     Child<QLineEdit>(main, "txtName")->setText(name);
     Child<QLineEdit>(main, "txtLatM")->setText(QStringLiteral("33"));
     Child<QLineEdit>(main, "txtMCity")->setText(QStringLiteral("Z\u00fcrich \"Altstadt\""));
-    Child<QLineEdit>(main, "txtMState")->setText(QStringLiteral("\u0627\u0644\u0642\u0627\u0647\u0631\u0629"));
+    Child<QLineEdit>(main, "txtMState")
+        ->setText(QStringLiteral("\u0627\u0644\u0642\u0627\u0647\u0631\u0629"));
     Child<QLineEdit>(main, "txtMCountry")->setText(QString(255, QLatin1Char('C')));
     Child<QComboBox>(main, "cboMonth")->setCurrentIndex(11);
     Child<QComboBox>(main, "cboDate")->setCurrentIndex(30);
-    Child<QComboBox>(main, "cboYear")->setCurrentIndex(
-        Child<QComboBox>(main, "cboYear")->findText(QStringLiteral("1987")));
+    Child<QComboBox>(main, "cboYear")
+        ->setCurrentIndex(Child<QComboBox>(main, "cboYear")->findText(QStringLiteral("1987")));
     Child<QComboBox>(main, "cboHH")->setCurrentIndex(23);
     Child<QComboBox>(main, "cboMM")->setCurrentIndex(59);
     Child<QComboBox>(main, "cboSS")->setCurrentIndex(1);
@@ -245,7 +246,8 @@ void TestPeopleWindow::savingANameAgainAsks() {
     h->messages.shown.clear();
     h->messages.answer = MessageAnswer::No;
     save(QStringLiteral("ZOE SMITH"));
-    QCOMPARE(h->messages.texts(), QStringList{"\u201cZOE SMITH\u201d is saved already. Replace it?"});
+    QCOMPARE(h->messages.texts(),
+             QStringList{"\u201cZOE SMITH\u201d is saved already. Replace it?"});
     QCOMPARE(h->app->peopleStore().count(), 2);
 }
 
@@ -296,9 +298,9 @@ void TestPeopleWindow::recentMenu() {
     for (const QAction* action : recent->actions())
         shown << (action->isSeparator() ? QStringLiteral("-") : action->text());
     // The last ten, the most recent first; an ampersand stays a letter.
-    QCOMPARE(shown, (QStringList{"R&&D", "PERSON L", "PERSON K", "PERSON J", "PERSON I",
-                                 "PERSON H", "PERSON G", "PERSON F", "PERSON E", "PERSON D", "-",
-                                 "&Clear Recent"}));
+    QCOMPARE(shown,
+             (QStringList{"R&&D", "PERSON L", "PERSON K", "PERSON J", "PERSON I", "PERSON H",
+                          "PERSON G", "PERSON F", "PERSON E", "PERSON D", "-", "&Clear Recent"}));
     // Opening one fills the form and puts it first.
     h->clock.time = h->clock.time.addSecs(60);
     recent->actions().at(4)->trigger();
@@ -418,12 +420,12 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     save(QStringLiteral("ADA"));
     const QString csv = folder.filePath(QStringLiteral("friends.csv"));
     const QByteArray row = ",1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W\r\n";
-    QVERIFY(Write(csv, people::csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" +
-                           "ADA" + row +                                                // 2
+    QVERIFY(Write(csv, people::csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" + "ADA" +
+                           row +                                                         // 2
                            "BOB,1990-12-10,13:05:09,London,,,51,4x,26,N,0,7,39,W\r\n" +  // 3
-                           "CAROL" + row +                                              // 4
+                           "CAROL" + row +                                               // 4
                            "DAN,2001-04-31,13:05:09,London,,,51,30,26,N,0,7,39,W\r\n" +  // 5
-                           "EVE" + row));                                               // 6
+                           "EVE" + row));                                                // 6
     h->files.answer = csv;
     Trigger(form(), "mnuOpenPerson");
     PeopleWindow* people = peopleWindow();
@@ -433,8 +435,9 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     QCOMPARE(h->messages.shown.size(), 2);
     QCOMPARE(h->messages.shown[0].buttons, MessageButtons::YesNoCancel);
     QCOMPARE(h->messages.shown[0].text,
-             QStringLiteral("1 of the people in \u201cfriends.csv\u201d is saved already: \u201cADA\u201d."
-                            "\n\nReplace it? No keeps the saved one; Cancel imports nobody."));
+             QStringLiteral(
+                 "1 of the people in \u201cfriends.csv\u201d is saved already: \u201cADA\u201d."
+                 "\n\nReplace it? No keeps the saved one; Cancel imports nobody."));
     // Some people imported, some rows refused: a report, not an error.
     QCOMPARE(h->messages.shown[1].icon, MessageIcon::Information);
     const QString report = h->messages.shown[1].text;
@@ -473,7 +476,8 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
              QStringLiteral("London"));
     QCOMPARE(h->app->peopleStore().count(), 3);
     QCOMPARE(h->messages.shown.size(), 2);
-    QVERIFY2(h->messages.shown[0].text.contains(QStringLiteral("saved already: \u201cADA\u201d, \u201cCAROL\u201d.")),
+    QVERIFY2(h->messages.shown[0].text.contains(
+                 QStringLiteral("saved already: \u201cADA\u201d, \u201cCAROL\u201d.")),
              qPrintable(h->messages.shown[0].text));
 }
 
@@ -488,9 +492,10 @@ void TestPeopleWindow::importIsTextAndTellsWhatItPassedOver() {
     Click(people, "cmdImport");
     QCOMPARE(h->messages.shown.size(), 1);
     const QString report = h->messages.last();
-    QVERIFY2(report.contains(QStringLiteral("line 2: the name has \u201c<\u201d (U+003C), which the "
-                                            "Name box does not take")),
-             qPrintable(report));
+    QVERIFY2(
+        report.contains(QStringLiteral("line 2: the name has \u201c<\u201d (U+003C), which the "
+                                       "Name box does not take")),
+        qPrintable(report));
     QVERIFY2(report.contains(QStringLiteral("These columns are not of a person and were passed "
                                             "over: \u201cNotes\u201d.")),
              qPrintable(report));
@@ -552,7 +557,8 @@ void TestPeopleWindow::exportEveryoneOrTheSelected() {
     Click(people, "cmdExportAll");
     QVERIFY2(h->messages.shown.isEmpty(), qPrintable(h->messages.last()));
     QVERIFY(shownNotice(people));
-    QCOMPARE(shownNotice(people)->text(), QStringLiteral("3 people exported to \u201ceveryone.csv\u201d."));
+    QCOMPARE(shownNotice(people)->text(),
+             QStringLiteral("3 people exported to \u201ceveryone.csv\u201d."));
     QCOMPARE(h->files.asked.last().filter, QStringLiteral("CSV files (*.csv)"));
     const QByteArray everyone = Read(all + QStringLiteral(".csv"));
     QVERIFY(everyone.startsWith("\xEF\xBB\xBF"));
@@ -569,13 +575,15 @@ void TestPeopleWindow::exportEveryoneOrTheSelected() {
     Click(people, "cmdExportSelected");
     const QByteArray two = Read(chosen);
     QCOMPARE(two.count("\r\n"), 3);
-    QCOMPARE(shownNotice(people)->text(), QStringLiteral("2 people exported to \u201cchosen.csv\u201d."));
+    QCOMPARE(shownNotice(people)->text(),
+             QStringLiteral("2 people exported to \u201cchosen.csv\u201d."));
     QVERIFY(two.contains("\r\nADA,") && two.contains("\r\nCAROL,") && !two.contains("BOB"));
     list->selectionModel()->select(people->model()->index(0, 0),
                                    QItemSelectionModel::Deselect | QItemSelectionModel::Rows);
     h->files.answer = folder.filePath(QStringLiteral("one.csv"));
     Click(people, "cmdExportSelected");
-    QCOMPARE(shownNotice(people)->text(), QStringLiteral("1 person exported to \u201cone.csv\u201d."));
+    QCOMPARE(shownNotice(people)->text(),
+             QStringLiteral("1 person exported to \u201cone.csv\u201d."));
 
     // What was exported comes back whole into another store.
     people::PeopleStore other(folder.filePath(QStringLiteral("other.sqlite")));
@@ -603,8 +611,8 @@ void TestPeopleWindow::aDamagedStoreIsKeptAsideAndReadingsGoOn() {
     QVERIFY2(h->messages.last().contains(h->peoplePath()), qPrintable(h->messages.last()));
     QCOMPARE(peopleWindow()->model()->rowCount(), 0);
     // Kept aside, whole, under the date.
-    const QStringList kept = QDir(QFileInfo(h->peoplePath()).path())
-                                 .entryList({QStringLiteral("people.sqlite.kept-*")});
+    const QStringList kept =
+        QDir(QFileInfo(h->peoplePath()).path()).entryList({QStringLiteral("people.sqlite.kept-*")});
     QCOMPARE(kept.size(), 1);
     QCOMPARE(Read(QFileInfo(h->peoplePath()).dir().filePath(kept[0])), garbage);
     peopleWindow()->close();

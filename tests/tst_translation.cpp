@@ -83,8 +83,7 @@ bool Write(const QString& path, const QByteArray& bytes) {
 
 // A copy of the built translations in `folder`, the German one changed by
 // `damage` and the list of sums by `sums`.
-bool CopyTranslations(const QString& folder,
-                      const std::function<void(QByteArray&)>& damage = {},
+bool CopyTranslations(const QString& folder, const std::function<void(QByteArray&)>& damage = {},
                       const std::function<void(QByteArray&)>& sums = {}) {
     const QDir built(translation::translationsFolder());
     if (!QDir().mkpath(folder))
@@ -127,16 +126,14 @@ void TestTranslation::onlyAnIntactTranslationIsRead_data() {
         << "is damaged";
     QTest::newRow("the first byte changed")
         << Change([](QByteArray& b) { b[0] = char(b[0] ^ 1); }) << none << "is damaged";
-    QTest::newRow("cut short") << Change([](QByteArray& b) { b.chop(1); }) << none
-                               << "is damaged";
+    QTest::newRow("cut short") << Change([](QByteArray& b) { b.chop(1); }) << none << "is damaged";
     QTest::newRow("a byte more") << Change([](QByteArray& b) { b.append('\0'); }) << none
                                  << "is damaged";
-    QTest::newRow("not listed")
-        << none
-        << Change([](QByteArray& s) { s.replace("asterine_de.qm", "asterine_xx.qm"); })
-        << "does not list it";
-    QTest::newRow("no sums")
-        << none << Change([](QByteArray& s) { s.clear(); }) << "does not list it";
+    QTest::newRow("not listed") << none << Change([](QByteArray& s) {
+        s.replace("asterine_de.qm", "asterine_xx.qm");
+    }) << "does not list it";
+    QTest::newRow("no sums") << none << Change([](QByteArray& s) { s.clear(); })
+                             << "does not list it";
 }
 
 void TestTranslation::onlyAnIntactTranslationIsRead() {
@@ -182,8 +179,8 @@ void TestTranslation::aDamagedTranslationLeavesTheProgramInEnglish() {
     QVERIFY(QFile::copy(QStringLiteral(ASTERINE_BINARY), program));
     const QString translations = tree.filePath(QStringLiteral("share/asterine/translations"));
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL",
-                                 "LC_MESSAGES"})
+    for (const char* variable :
+         {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "LC_ALL", "LC_MESSAGES"})
         environment.remove(QLatin1String(variable));
     environment.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
     environment.insert(QStringLiteral("LANG"), QStringLiteral("C.UTF-8"));
@@ -191,9 +188,9 @@ void TestTranslation::aDamagedTranslationLeavesTheProgramInEnglish() {
     const auto reading = [&](QString* errors) {
         QProcess run;
         run.setProcessEnvironment(environment);
-        run.start(program, {QStringLiteral("reading"), QStringLiteral("--latitude"),
-                            QStringLiteral("77:33N"), QStringLiteral("--year"),
-                            QStringLiteral("1970")});
+        run.start(program,
+                  {QStringLiteral("reading"), QStringLiteral("--latitude"),
+                   QStringLiteral("77:33N"), QStringLiteral("--year"), QStringLiteral("1970")});
         if (!run.waitForFinished(30000) || run.exitStatus() != QProcess::NormalExit ||
             run.exitCode() != 0)
             return QStringLiteral("ended badly: ") + QString::fromUtf8(run.readAllStandardError());
@@ -209,10 +206,11 @@ void TestTranslation::aDamagedTranslationLeavesTheProgramInEnglish() {
     QVERIFY2(text.contains(QStringLiteral("Angel: Raphael")), qPrintable(text));
     // One line, naming the file.
     QCOMPARE(errors.count(QLatin1Char('\n')), 1);
-    QVERIFY2(errors.startsWith(QStringLiteral("asterine: ")) &&
-                 errors.contains(QDir::cleanPath(translations + QStringLiteral("/asterine_de.qm"))) &&
-                 errors.contains(QStringLiteral("English")),
-             qPrintable(errors));
+    QVERIFY2(
+        errors.startsWith(QStringLiteral("asterine: ")) &&
+            errors.contains(QDir::cleanPath(translations + QStringLiteral("/asterine_de.qm"))) &&
+            errors.contains(QStringLiteral("English")),
+        qPrintable(errors));
 
     QVERIFY(CopyTranslations(translations));
     text = reading(&errors);

@@ -59,18 +59,20 @@ QString fullyBrandedOffer() {
 
 QStringList supportMessages() {
     return {
-        Texts::tr("Programs like this one can be created and maintained only with your support. The "
-           "best way to support Quorvane is to visit its forum at www.quorvane.com regularly "
-           "and take part in the discussions and other activities on the board."),
+        Texts::tr(
+            "Programs like this one can be created and maintained only with your support. The "
+            "best way to support Quorvane is to visit its forum at www.quorvane.com regularly "
+            "and take part in the discussions and other activities on the board."),
         Texts::tr("Please visit the Quorvane forum at www.quorvane.com regularly and support it by "
-           "taking part in the discussions and other activities. These programs cannot be "
-           "supported and maintained without your regular visits."),
+                  "taking part in the discussions and other activities. These programs cannot be "
+                  "supported and maintained without your regular visits."),
         Texts::tr("The Quorvane forum at www.quorvane.com is a free online discussion forum on "
-           "esoteric subjects. To help develop and maintain this program, please visit it "
-           "regularly."),
-        Texts::tr("The Quorvane forum at www.quorvane.com needs your help. Visiting it regularly and "
-           "taking part in its discussions and activities helps maintain and develop more "
-           "Quorvane Softwares."),
+                  "esoteric subjects. To help develop and maintain this program, please visit it "
+                  "regularly."),
+        Texts::tr(
+            "The Quorvane forum at www.quorvane.com needs your help. Visiting it regularly and "
+            "taking part in its discussions and activities helps maintain and develop more "
+            "Quorvane Softwares."),
     };
 }
 
