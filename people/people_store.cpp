@@ -913,8 +913,11 @@ StoreResult PeopleStore::markUsed(qint64 id, const QDateTime& now) {
 }
 
 StoreResult PeopleStore::clearRecent() {
-    if (!open(Opening::ForReading, nullptr))
-        return {};
+    // Nothing to clear when nobody was saved yet; a store that cannot be
+    // opened says so.
+    StoreResult problem;
+    if (!open(Opening::ForReading, &problem))
+        return problem;
     QSqlQuery query(QSqlDatabase::database(connection_, false));
     if (!query.exec(QStringLiteral("UPDATE people SET recent_at = NULL")))
         return failure(plainReason(query.lastError()));

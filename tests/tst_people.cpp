@@ -555,6 +555,10 @@ void TestPeople::failuresLeaveTheStoreInPlace() {
             QVERIFY2(refused.message().contains(storePath()), qPrintable(refused.message()));
             QVERIFY2(refused.message().contains(refused.failure().reason),
                      qPrintable(refused.message()));
+            // So does clearing the recent list.
+            const StoreResult cleared = store.clearRecent();
+            QVERIFY(!cleared);
+            QVERIFY2(cleared.message().contains(storePath()), qPrintable(cleared.message()));
         }
     }
     if (kind == "newer")

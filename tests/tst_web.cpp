@@ -123,7 +123,7 @@ void TestWeb::aboutBoxCarriesTheLegalNotices() {
     QTimer::singleShot(0, this, [&] {
         QWidget* about = QApplication::activeModalWidget();
         QVERIFY(about);
-        // The Part's texts stay; the notices come below them.
+        // The About box's own texts stay; the notices come below them.
         QVERIFY(Child<QLabel>(about, "lblHomePage"));
         const QString notice = Child<QLabel>(about, "lblLicence")->text();
         for (const char* part : {"Copyright \u00a9 2026 Quorvane Softwares",
