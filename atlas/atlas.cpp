@@ -72,8 +72,8 @@ Atlas Atlas::fromPlaces(std::vector<Place> places) {
         atlas.entries_.push_back({intern(place.name), intern(place.state), intern(place.country),
                                   intern(place.englishName), intern(place.englishState),
                                   intern(place.englishCountry), intern(place.stateCode),
-                                  intern(place.countryCode), place.population, place.latitude,
-                                  place.longitude});
+                                  intern(place.countryCode), intern(place.timeZone),
+                                  place.population, place.latitude, place.longitude});
         // A name that is not valid UTF-8 is kept but cannot be found.
         foldedNames[i] = foldForSearch(place.name).value_or(std::string());
         for (const std::string& other : place.otherNames) {
@@ -151,7 +151,8 @@ Place Atlas::placeOf(const Entry& entry) const {
             std::string(text(entry.englishState)),
             std::string(text(entry.englishCountry)),
             std::string(text(entry.stateCode)),
-            std::string(text(entry.countryCode))};
+            std::string(text(entry.countryCode)),
+            std::string(text(entry.timeZone))};
 }
 
 Place Atlas::place(std::size_t index) const {

@@ -31,6 +31,9 @@ struct Place {
     std::string englishCountry;
     std::string stateCode;
     std::string countryCode;
+    // The IANA id of the zone its clocks keep ("Europe/Berlin"); empty where
+    // the atlas has none.
+    std::string timeZone;
 
     bool operator==(const Place&) const = default;
 };
@@ -165,6 +168,7 @@ private:
         Span englishCountry;
         Span stateCode;
         Span countryCode;
+        Span timeZone;
         std::uint32_t population = 0;
         double latitude = 0.0;
         double longitude = 0.0;

@@ -32,6 +32,7 @@ struct Library {
     decltype(&geonames_city_get_latitude) latitude = nullptr;
     decltype(&geonames_city_get_longitude) longitude = nullptr;
     decltype(&geonames_city_get_population) population = nullptr;
+    decltype(&geonames_city_get_timezone) timeZone = nullptr;
 };
 
 template <typename Function>
@@ -56,6 +57,7 @@ const Library& library() {
         resolve(handle, "geonames_city_get_latitude", l.latitude);
         resolve(handle, "geonames_city_get_longitude", l.longitude);
         resolve(handle, "geonames_city_get_population", l.population);
+        resolve(handle, "geonames_city_get_timezone", l.timeZone);
         return l;
     }();
     return opened;
@@ -118,10 +120,11 @@ Place readRecord(GeonamesCity* city, const std::vector<MessageCatalogue>& catalo
     const gchar* state = nullptr;
     const gchar* countryCode = nullptr;
     const gchar* country = nullptr;
+    const gchar* timeZone = nullptr;
     guint32 population = 0;
     Place place;
     g_variant_get(city, "(&s&s&s&s&s&s&sudd)", &id, &name, &stateCode, &state, &countryCode,
-                  &country, nullptr, &population, &place.latitude, &place.longitude);
+                  &country, &timeZone, &population, &place.latitude, &place.longitude);
     place.name = textOf(name);
     place.state = textOf(state);
     place.country = textOf(country);
@@ -131,6 +134,7 @@ Place readRecord(GeonamesCity* city, const std::vector<MessageCatalogue>& catalo
     place.englishCountry = place.country;
     place.stateCode = textOf(stateCode);
     place.countryCode = textOf(countryCode);
+    place.timeZone = textOf(timeZone);
     if (catalogues.empty())
         return place;
     // Each field in the user's language where a catalogue has it; the
@@ -159,6 +163,7 @@ Place readTranslated(GeonamesCity* city) {
     place.latitude = l.latitude(city);
     place.longitude = l.longitude(city);
     place.population = l.population(city);
+    place.timeZone = textOf(l.timeZone(city));
     return place;
 }
 

@@ -9,6 +9,8 @@
 
 #include <QString>
 
+#include <optional>
+
 #include "birth/calendar.h"
 
 namespace birth {
@@ -34,6 +36,13 @@ struct BirthDetails {
     QString longitudeMinutes{};
     QString longitudeSeconds{};
     bool west = false;
+    // The zone the birthplace's clocks kept, as birth::Zone::text() writes
+    // it ("Europe/Berlin", "LMT", "UTC+05:30"); empty when none was given.
+    QString zone{};
+    // The offset from UTC in force at the birth, in seconds east, where the
+    // clock time alone does not tell it: a time the clocks skipped or showed
+    // twice, answered; or a record that gives its offset. Overrides the zone.
+    std::optional<int> utcOffsetSeconds{};
 
     bool operator==(const BirthDetails&) const = default;
 };

@@ -187,6 +187,7 @@ private slots:
     void libraryKnownPlaces_data();
     void libraryKnownPlaces();
     void libraryTextsAreTheLibrarysOwn();
+    void libraryZonesAreTheSystems();
     void libraryNamesIgnoreTheUsersLanguage();
     void placesInTheUsersLanguages_data();
     void placesInTheUsersLanguages();
@@ -695,6 +696,8 @@ void TestAtlas::libraryTextsAreTheLibrarysOwn() {
         expected.englishState = expected.state;
         expected.englishCountry = expected.country;
         expected.countryCode = geonames_city_get_country_code(city);
+        // Its clocks' zone, for the moment of a birth there.
+        expected.timeZone = geonames_city_get_timezone(city);
         geonames_city_free(city);
         const Place place = library_.place(i);
         // The state's code has no accessor to hold it against (the command
@@ -703,6 +706,30 @@ void TestAtlas::libraryTextsAreTheLibrarysOwn() {
         if (!(place == expected))
             QCOMPARE(place, expected);
     }
+}
+
+void TestAtlas::libraryZonesAreTheSystems() {
+    // Every place's zone is one the system's tzdata reads, so that taking a
+    // place never sets a zone the moment cannot be worked out in.
+    std::size_t without = 0;
+    for (std::size_t i = 0; i < library_.size(); ++i) {
+        const Place place = library_.place(i);
+        if (place.timeZone.empty()) {
+            ++without;
+            continue;
+        }
+        QVERIFY2(QTimeZone(QByteArray::fromStdString(place.timeZone)).isValid(),
+                 (place.name + ": " + place.timeZone).c_str());
+    }
+    QVERIFY2(without < library_.size() / 100, std::to_string(without).c_str());
+    const auto zoneOf = [this](const char* typed) {
+        const std::vector<Place> found = library_.suggestions(typed);
+        return found.empty() ? std::string() : found.front().timeZone;
+    };
+    QCOMPARE(zoneOf("Pune"), std::string("Asia/Kolkata"));
+    QCOMPARE(zoneOf("new york"), std::string("America/New_York"));
+    QCOMPARE(zoneOf("Zürich"), std::string("Europe/Zurich"));
+    QCOMPARE(zoneOf("sao paulo"), std::string("America/Sao_Paulo"));
 }
 
 void TestAtlas::libraryNamesIgnoreTheUsersLanguage() {

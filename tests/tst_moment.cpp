@@ -18,6 +18,7 @@
 #include <cmath>
 #include <limits>
 
+#include "birth/details_moment.h"
 #include "birth/moment.h"
 #include "birth/zone.h"
 
@@ -78,6 +79,10 @@ private slots:
     void badInputRefused();
     void zoneList();
     void translated();
+    void detailsAngles();
+    void detailsMoment();
+    void dayStartOnClockChanges();
+    void detailsSkyRequest();
 
 private:
     QJsonArray cases_;
@@ -625,6 +630,137 @@ void TestMoment::translated() {
              qPrintable(spring.question->message));
     QVERIFY2(refused.startsWith(QLatin1String("Fuseau horaire")), qPrintable(refused));
     QCOMPARE(label, QStringLiteral("Temps moyen local"));
+}
+
+namespace {
+
+BirthDetails berlinDetails() {
+    return {.name = QStringLiteral("Ada"),
+            .monthIndex = 11,
+            .day = 10,
+            .year = 1990,
+            .hour = 14,
+            .minute = 30,
+            .latitudeDegrees = QStringLiteral("52"),
+            .latitudeMinutes = QStringLiteral("31"),
+            .latitudeSeconds = QStringLiteral("12"),
+            .longitudeDegrees = QStringLiteral("13"),
+            .longitudeMinutes = QStringLiteral("24"),
+            .longitudeSeconds = QStringLiteral("18"),
+            .zone = QStringLiteral("Europe/Berlin")};
+}
+
+}  // namespace
+
+void TestMoment::detailsAngles() {
+    BirthDetails details = berlinDetails();
+    QCOMPARE(*latitudeOf(details), 52 + 31 / 60.0 + 12 / 3600.0);
+    QCOMPARE(*longitudeOf(details), 13 + 24 / 60.0 + 18 / 3600.0);
+    details.south = true;
+    details.west = true;
+    QVERIFY(*latitudeOf(details) < -52.5);
+    QVERIFY(*longitudeOf(details) < -13.4);
+    // Minutes and seconds left blank count as none; degrees left blank,
+    // text that is not a number, or an angle past the pole are no angle.
+    details.longitudeMinutes.clear();
+    details.longitudeSeconds = QStringLiteral("  ");
+    QCOMPARE(*longitudeOf(details), -13.0);
+    details.longitudeDegrees.clear();
+    QVERIFY(!longitudeOf(details));
+    details.latitudeMinutes = QStringLiteral("3x");
+    QVERIFY(!latitudeOf(details));
+    details.latitudeMinutes = QStringLiteral("-3");
+    QVERIFY(!latitudeOf(details));
+    details.latitudeMinutes = QStringLiteral("30");
+    details.latitudeDegrees = QStringLiteral("90");
+    QVERIFY(!latitudeOf(details));
+}
+
+void TestMoment::detailsMoment() {
+    BirthDetails details = berlinDetails();
+    const MomentResult given = momentOfDetails(details);
+    QVERIFY2(given.moment, qPrintable(given.error));
+    QCOMPARE(given.moment->universalIso(), QStringLiteral("1990-12-10T13:30:00Z"));
+    QCOMPARE(given.moment->text(), QStringLiteral("14:30 CET (UTC+01:00) · 13:30 UT"));
+
+    // Without the time, the date or the zone there is no moment, and nothing is wrong.
+    for (const auto& without : {+[](BirthDetails& d) { d.timeGiven = false; },
+                                +[](BirthDetails& d) { d.dateGiven = false; },
+                                +[](BirthDetails& d) { d.zone = QStringLiteral(" "); }}) {
+        BirthDetails partial = details;
+        without(partial);
+        const MomentResult none = momentOfDetails(partial);
+        QVERIFY(!none.moment && !none.question);
+        QVERIFY2(none.error.isEmpty(), qPrintable(none.error));
+    }
+    details.zone = QStringLiteral("Europe/Atlantis");
+    QVERIFY(momentOfDetails(details).error.contains(QLatin1String("Europe/Atlantis")));
+
+    // The local mean time of the birthplace's own longitude, and the
+    // question of a clock time the clocks showed twice.
+    details.zone = QStringLiteral("LMT");
+    const MomentResult sun = momentOfDetails(details);
+    QVERIFY2(sun.moment, qPrintable(sun.error));
+    QCOMPARE(sun.moment->state.offsetSeconds, 53 * 60 + 37);
+    details.zone = QStringLiteral("Europe/Berlin");
+    details.year = 2021;
+    details.monthIndex = 9;
+    details.day = 31;
+    details.hour = 2;
+    QVERIFY(momentOfDetails(details).question);
+    QVERIFY(momentOfDetails(details, {.offsetSeconds = 3600, .daylightSaving = {}}).moment);
+    details.utcOffsetSeconds = 7200;
+    const MomentResult answered = momentOfDetails(details);
+    QVERIFY2(answered.moment, qPrintable(answered.error));
+    QCOMPARE(answered.moment->universalIso(), QStringLiteral("2021-10-31T00:30:00Z"));
+}
+
+void TestMoment::dayStartOnClockChanges() {
+    BirthDetails details = berlinDetails();
+    const auto startOf = [&details](int year, int month, int day) {
+        details.year = year;
+        details.monthIndex = month - 1;
+        details.day = day;
+        const std::optional<double> start = dayStartJdUt(details);
+        return start ? QDateTime::fromMSecsSinceEpoch(
+                           std::llround((*start - 2440587.5) * 86400000.0), Qt::UTC)
+                     : QDateTime();
+    };
+    const auto utc = [](const char* iso) {
+        return QDateTime::fromString(QLatin1String(iso), Qt::ISODate);
+    };
+    QCOMPARE(startOf(1990, 12, 10), utc("1990-12-09T23:00:00Z"));
+    QCOMPARE(startOf(1990, 7, 10), utc("1990-07-09T22:00:00Z"));
+    // The midnights before the clocks went forward and back: still the
+    // offset the clocks showed at midnight.
+    QCOMPARE(startOf(2021, 3, 28), utc("2021-03-27T23:00:00Z"));
+    QCOMPARE(startOf(2021, 10, 31), utc("2021-10-30T22:00:00Z"));
+    // A zone that put its clocks back from 24:00 to 23:00 (Santiago, 2 April
+    // 2022): the clocks first showed the next midnight on winter time.
+    details.zone = QStringLiteral("America/Santiago");
+    QCOMPARE(startOf(2022, 4, 3), utc("2022-04-03T04:00:00Z"));
+    // Local mean time needs the longitude; no date, no day.
+    details.zone = QStringLiteral("LMT");
+    details.longitudeDegrees.clear();
+    QVERIFY(!startOf(1990, 12, 10).isValid());
+    details.zone = QStringLiteral("UTC+05:30");
+    details.dateGiven = false;
+    QVERIFY(!dayStartJdUt(details));
+}
+
+void TestMoment::detailsSkyRequest() {
+    const BirthDetails details = berlinDetails();
+    const MomentResult moment = momentOfDetails(details);
+    const sky::BirthSkyRequest request = skyRequest(details, moment.moment, "Regulus");
+    QCOMPARE(request.year, 1990);
+    QCOMPARE(request.latitudeDeg, *latitudeOf(details));
+    QCOMPARE(*request.eastLongitudeDeg, *longitudeOf(details));
+    QCOMPARE(*request.julianDayUt, moment.moment->julianDayUt);
+    QCOMPARE(*request.dayStartJdUt, *dayStartJdUt(details));
+    QCOMPARE(request.chosenStar, std::string_view("Regulus"));
+    const sky::BirthSkyRequest timeless = skyRequest(details, std::nullopt, "Regulus");
+    QVERIFY(!timeless.julianDayUt);
+    QVERIFY(timeless.dayStartJdUt);
 }
 
 QTEST_GUILESS_MAIN(TestMoment)
