@@ -33,7 +33,8 @@ fi
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins \
-    libgeonames0 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlite libsqlite3-0 fonts-noto-core; do
+    libgeonames0 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlite libsqlite3-0 fonts-noto-core \
+    tzdata liberfa1; do
     grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
