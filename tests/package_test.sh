@@ -57,6 +57,7 @@ done
 test -s "$root/usr/lib/asterine/asterine_browser.so"
 test -s "$root/usr/lib/asterine/asterine_print.so"
 test -s "$root/usr/lib/asterine/asterine_gui.so"
+test -s "$root/usr/lib/asterine/asterine_chart.so"
 bash -n "$root/usr/share/bash-completion/completions/asterine"
 test -s "$root/usr/share/doc/asterine/copyright"
 gzip -t "$root/usr/share/doc/asterine/changelog.gz"

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The wheel of a birth's sky written to a file for the command line.
+
+#include "chart_module.h"
+
+#include <QFileInfo>
+#include <QGuiApplication>
+
+#include "skychart/chart_data.h"
+#include "skychart/chart_files.h"
+#include "skychart/chart_picture.h"
+#include "skychart/svg_file.h"
+
+QCoreApplication* asterine_chart_application(int& argc, char** argv) {
+    // The picture is painted off screen whatever display there is, or none.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QGuiApplication(argc, argv);
+}
+
+QString asterine_write_chart(const sky::BirthSkyRequest& request, const sky::BirthSky& sky,
+                             const QString& path, int pixels) {
+    const skychart::WheelPainter wheel(skychart::chartData(request, sky));
+    const QSize size(pixels, pixels);
+    if (QFileInfo(path).suffix().compare(QLatin1String("svg"), Qt::CaseInsensitive) == 0)
+        return skychart::saveSvg(wheel, skychart::paperStyle(), size, path,
+                                 QStringLiteral("Asterine"));
+    return skychart::savePng(wheel, skychart::paperStyle(), size, path);
+}
