@@ -116,7 +116,8 @@ bool narrowedBy(const atlas::Place& place, const std::string& folded) {
 
 QString readingJson(const stars::StarReading& reading, const birth::BirthDetails& details,
                     double colatitudeKey, const QString& catalogue, const QDate& madeOn,
-                    const std::optional<birth::Moment>& moment, const QJsonObject& sky) {
+                    const std::optional<birth::Moment>& moment,
+                    const std::optional<QJsonObject>& sky) {
     const document::ReadingDocument text = document::makeDocument(reading, details, madeOn);
     QJsonObject json{
         {QStringLiteral("program"), QStringLiteral("Asterine")},
@@ -174,8 +175,8 @@ QString readingJson(const stars::StarReading& reading, const birth::BirthDetails
     }
     if (moment)
         json.insert(QStringLiteral("moment"), momentJson(*moment));
-    if (!sky.isEmpty())
-        json.insert(QStringLiteral("sky"), sky);
+    if (sky)
+        json.insert(QStringLiteral("sky"), *sky);
     return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
 }
 
@@ -518,7 +519,7 @@ ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& re
 
     // The real sky, worked out once for the JSON and the chart.
     const bool json = request.format == QLatin1String("json");
-    QJsonObject skyObject;
+    std::optional<QJsonObject> skyObject;
     if (json || request.chart) {
         const std::string& line = outcome.reading->starLine;
         const std::string star = line.substr(0, line.find('\r'));

@@ -81,6 +81,6 @@ bool narrowedBy(const atlas::Place& place, const std::string& folded);
 QString readingJson(const stars::StarReading& reading, const birth::BirthDetails& details,
                     double colatitudeKey, const QString& catalogue, const QDate& madeOn,
                     const std::optional<birth::Moment>& moment = std::nullopt,
-                    const QJsonObject& sky = {});
+                    const std::optional<QJsonObject>& sky = std::nullopt);
 
 }  // namespace asterine::cli
