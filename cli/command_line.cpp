@@ -82,10 +82,9 @@ QString usage() {
         "  --chart-size PIXELS     its width and height, 200 to 8000 (default 1000)\n"
         "  --format text|json      text (the default) or one JSON object\n"
         "\n"
-        "Exit status: 0 for a reading, 1 when the output or the chart cannot be written, 2 for "
-        "input\n"
-        "refused or an unknown option, 3 when --place finds no place or there is no\n"
-        "atlas. See asterine(1).\n");
+        "Exit status: 0 for a reading, 1 when the output or the chart cannot be\n"
+        "written, 2 for input refused or an unknown option, 3 when --place finds no\n"
+        "place or there is no atlas. See asterine(1).\n");
 }
 
 // The copyright and the licence, as --help and --version end.
