@@ -11,10 +11,30 @@
 #include "skychart/chart_picture.h"
 #include "skychart/svg_file.h"
 
+namespace {
+
+QtMessageHandler shownBefore = nullptr;
+
+// Qt's word that there is no runtime folder (as under cron or ssh) is no
+// concern of a command that only writes a picture: it is not shown.
+void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& context,
+                                  const QString& message) {
+    if (type == QtWarningMsg &&
+        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        return;
+    if (shownBefore)
+        shownBefore(type, context, message);
+}
+
+}  // namespace
+
 QCoreApplication* asterine_chart_application(int& argc, char** argv) {
     // The picture is painted off screen whatever display there is, or none.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QGuiApplication(argc, argv);
+    shownBefore = qInstallMessageHandler(withoutRuntimeFolderWarnings);
+    auto* application = new QGuiApplication(argc, argv);
+    qInstallMessageHandler(shownBefore);
+    return application;
 }
 
 QString asterine_write_chart(const sky::BirthSkyRequest& request, const sky::BirthSky& sky,

@@ -133,6 +133,12 @@ def sky_shape():
     if {"rises_ut", "culminates_ut", "sets_ut", "altitude_deg", "azimuth_deg"} & \
             set(timeless["sky"]["star"]):
         fail(f"the star without a day: {timeless['sky']['star']}")
+    # English under every language, the numbers as they are.
+    for language in ("de", "ar", "hi"):
+        again = reading("--latitude", "52:31N", "--longitude", "13:24E", "--date", "1990-12-10",
+                        "--time", "14:30", "--zone", "Europe/Berlin", language=language)
+        if again["sky"] != sky or again["moment"] != berlin["moment"]:
+            fail(f"the sky or the moment under {language} is not the English one")
     placeless = reading("--latitude", "52:31N", "--date", "1990-12-10", "--time", "14:30",
                         "--zone", "Europe/Berlin")
     if set(placeless["sky"]) != {"star", "bodies", "conjunctions"}:
