@@ -69,7 +69,9 @@ int main(int argc, char* argv[]) {
         }
         QCoreApplication::setApplicationVersion(QStringLiteral(ASTERINE_VERSION));
         translation::useDesktopLanguage();
-        return asterine::cli::runCommand(invocation, QCoreApplication::arguments());
+        // The arguments as given: the chart's application takes Qt's options
+        // out of its own, and `invocation` counts them in.
+        return asterine::cli::runCommand(invocation, arguments);
     }
     const auto run = ASTERINE_MODULE_ENTRY(asterine::guiModuleName, asterine_run);
     if (!run) {

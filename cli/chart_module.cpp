@@ -6,6 +6,9 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 
+#include <string_view>
+#include <vector>
+
 #include "skychart/chart_data.h"
 #include "skychart/chart_files.h"
 #include "skychart/chart_picture.h"
@@ -29,10 +32,24 @@ void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& cont
 }  // namespace
 
 QCoreApplication* asterine_chart_application(int& argc, char** argv) {
-    // The picture is painted off screen whatever display there is, or none.
+    // The picture is painted off screen whatever display there is, or none,
+    // and whatever platform Qt's options before the command name: they are
+    // the window's.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    static std::vector<char*> arguments;
+    static int count = 0;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        if ((argument == "-platform" || argument == "--platform") && i + 1 < argc) {
+            ++i;
+            continue;
+        }
+        arguments.push_back(argv[i]);
+    }
+    count = int(arguments.size());
+    arguments.push_back(nullptr);
     shownBefore = qInstallMessageHandler(withoutRuntimeFolderWarnings);
-    auto* application = new QGuiApplication(argc, argv);
+    auto* application = new QGuiApplication(count, arguments.data());
     qInstallMessageHandler(shownBefore);
     return application;
 }

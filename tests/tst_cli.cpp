@@ -1290,6 +1290,14 @@ void TestCli::charts() {
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(taken), qPrintable(run.err));
     QVERIFY(QFileInfo(taken).isDir());
+    // Qt's options before the command are the window's: the chart is
+    // painted off screen, with no display, whatever platform they name.
+    const QString behind = folder.filePath(QStringLiteral("behind.svg"));
+    run = Asterine(Words({"-platform", "xcb", "-reverse"}) + birth +
+                   QStringList{QStringLiteral("--chart"), behind});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains(QLatin1String("Date of Birth")));
+    QVERIFY(QFileInfo(behind).size() > 0);
     // Without a time the wheel has its stars and no bodies; it is drawn all the same.
     const QString timeless = folder.filePath(QStringLiteral("timeless.png"));
     run = Asterine(Words({"reading", "--latitude", "51:30N", "--year", "1990", "--chart"}) +
