@@ -391,6 +391,12 @@ std::optional<ReadingResult> readClock(const ReadingRequest& request, ReadDetail
         if (!zone.value)
             return refusedBecause(zone.error);
         details.zone = zone.value->text();
+        if (request.time && zone.value->kind == birth::Zone::Kind::LocalMeanTime &&
+            !birth::longitudeOf(details))
+            return refused(
+                Texts::tr("asterine reading: --zone LMT is the local mean time of "
+                          "the birthplace's longitude: give --longitude or --place "
+                          "too."));
     } else {
         details.zone = read.placeZone;
     }

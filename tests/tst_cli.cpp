@@ -398,6 +398,12 @@ void TestCli::refusedInput_data() {
     QTest::newRow("local mean time without a longitude")
         << reading(
                {"--latitude", "27:42N", "--date", "1900-06-01", "--time", "12:00", "--zone", "LMT"})
+        << 2
+        << "--zone LMT is the local mean time of the birthplace's longitude: give "
+           "--longitude or --place too.";
+    QTest::newRow("a zone's local mean time without a longitude")
+        << reading({"--latitude", "27:42N", "--date", "1900-06-01", "--time", "12:00", "--zone",
+                    "Asia/Kathmandu"})
         << 2 << "longitude";
     QTest::newRow("a negative orb")
         << reading({"--latitude", "51:30N", "--year", "1990", "--orb", "-1"}) << 2

@@ -1422,7 +1422,7 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>asterine reading: --chart-size is the size of the chart: give --chart too.</source>
-        <translation>asterine reading: ‏--chart-size هو حجم الخريطة: أعطِ --chart أيضًا.</translation>
+        <translation>asterine reading: --chart-size هو حجم الخريطة: أعطِ --chart أيضًا.</translation>
     </message>
     <message>
         <source>asterine reading: --chart names no file.</source>
@@ -1430,11 +1430,11 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     </message>
     <message>
         <source>asterine reading: the chart “%1” has no extension: name it .svg or .png.</source>
-        <translation>asterine reading: الخريطة «%1» بلا امتداد: سمِّها ‎.svg أو ‎.png.</translation>
+        <translation>asterine reading: الخريطة «%1» بلا امتداد: سمِّها .svg أو .png.</translation>
     </message>
     <message>
         <source>asterine reading: the chart is written as .svg or .png, not as “.%1”.</source>
-        <translation>asterine reading: تُكتب الخريطة بصيغة ‎.svg أو ‎.png، لا ‎«.%1».</translation>
+        <translation>asterine reading: تُكتب الخريطة بصيغة .svg أو .png، لا «.%1».</translation>
     </message>
     <message>
         <source>asterine reading: the chart size “%1” is not a number of pixels from 200 to 8000.</source>
@@ -1447,6 +1447,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
         <translation>asterine reading: %1 بيّن أيهما بـ --offset %2 أو --offset %3، أو بـ --dst yes أو --dst no.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT هو التوقيت الشمسي المتوسط لخط طول مكان الميلاد: أعطِ --longitude أو --place أيضًا.</translation>
     </message>
 </context>
 <context>

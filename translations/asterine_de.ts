@@ -1445,6 +1445,10 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
         <translation>asterine reading: %1 Sagen Sie, welche, mit --offset %2 oder --offset %3 oder mit --dst yes oder --dst no.</translation>
     </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT ist die mittlere Ortszeit der Länge des Geburtsortes: geben Sie auch --longitude oder --place an.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::Referral</name>

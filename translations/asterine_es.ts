@@ -1445,6 +1445,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
         <translation>asterine reading: %1 Indique cuál con --offset %2 o --offset %3, o con --dst yes o --dst no.</translation>
     </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT es el tiempo medio local de la longitud del lugar de nacimiento: indique también --longitude o --place.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::Referral</name>

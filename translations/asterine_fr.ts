@@ -1445,6 +1445,10 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
         <translation>asterine reading&#xa0;: %1 Dites laquelle avec --offset %2 ou --offset %3, ou avec --dst yes ou --dst no.</translation>
     </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading&#xa0;: --zone LMT est le temps moyen local de la longitude du lieu de naissance&#xa0;: donnez aussi --longitude ou --place.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::Referral</name>

@@ -1445,6 +1445,10 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
         <translation>asterine reading: %1 --offset %2 या --offset %3 से, या --dst yes या --dst no से बताएँ कि कौन-सा।</translation>
     </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT जन्मस्थान के देशांतर का स्थानीय माध्य समय है: --longitude या --place भी दें।</translation>
+    </message>
 </context>
 <context>
     <name>asterine::Referral</name>

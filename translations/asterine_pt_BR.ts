@@ -1445,6 +1445,10 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
         <translation>asterine reading: %1 Diga qual com --offset %2 ou --offset %3, ou com --dst yes ou --dst no.</translation>
     </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT é o tempo médio local da longitude do local de nascimento: informe também --longitude ou --place.</translation>
+    </message>
 </context>
 <context>
     <name>asterine::Referral</name>
