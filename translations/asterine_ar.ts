@@ -737,7 +737,8 @@ place or there is no atlas. See asterine(1).
                         (--year YEAR | --date YYYY-MM-DD)
                         [--longitude LONGITUDE] [--name NAME] [--format text|json]
                         [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
-                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]
+                        [--dst yes|no]] [--orb DEGREES]
+                        [--paran-minutes MINUTES]
                         [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
        asterine --help | --version
 
@@ -756,7 +757,7 @@ reading    يطبع قراءة النجم الثابت لخط عرض وسنة، 
                           ما لم يُعطَ --latitude و--longitude
   --time HH:MM[:SS]       وقت الميلاد على الساعة، ويحتاج إلى --date ومنطقة زمنية
   --zone ZONE             المنطقة الزمنية التي اتبعتها الساعات: Europe/Berlin
-                          أو LMT (التوقيت الشمسي المتوسط لخط الطول) أو UTC+05:30،
+                          أو LMT (التوقيت المتوسط لخط الطول) أو UTC+05:30،
                           ومع --place منطقة المكان ما لم تُعطَ
   --offset ±HH:MM         فرق التوقيت عن UTC الساري حينها، مقدَّمًا على المنطقة
   --dst yes|no            هل كان التوقيت الصيفي ساريًا، لوقت تخطّته المنطقة

@@ -758,11 +758,11 @@ reading    muestra la lectura de la estrella fija para una latitud y un año,
   --zone ZONA             la zona que seguían los relojes: Europe/Berlin, LMT
                           (el tiempo medio local de la longitud) o UTC+05:30;
                           con --place, la del lugar si no se da
-  --offset ±HH:MM         el desfase respecto de UTC en vigor, sobre el de la zona
+  --offset ±HH:MM         el desfase de UTC en vigor, antes que el de la zona
   --dst yes|no            si regía el horario de verano, para una hora que la
                           zona saltó o mostró dos veces
   --orb GRADOS            el orbe de las conjunciones, de 0 a 10 (por omisión 1)
-  --paran-minutes MINUTOS la tolerancia de los paranes, de 0 a 60 (por omisión 4)
+  --paran-minutes MINUTOS la tolerancia de los paranes, 0 a 60 (por omisión 4)
   --chart ARCHIVO         escribe la rueda del cielo natal, en SVG o PNG según
                           la extensión del archivo
   --chart-size PÍXELES    su ancho y alto, de 200 a 8000 (por omisión 1000)

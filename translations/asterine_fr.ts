@@ -737,7 +737,8 @@ place or there is no atlas. See asterine(1).
                          (--year ANNÉE | --date YYYY-MM-DD)
                          [--longitude LONGITUDE] [--name NOM] [--format text|json]
                          [--time HH:MM[:SS] [--zone FUSEAU] [--offset ±HH:MM]
-                         [--dst yes|no]] [--orb DEGRÉS] [--paran-minutes MINUTES]
+                         [--dst yes|no]] [--orb DEGRÉS]
+                         [--paran-minutes MINUTES]
                          [--chart FICHIER.svg|FICHIER.png [--chart-size PIXELS]]
         asterine --help | --version
 
@@ -758,14 +759,14 @@ reading    affiche l’interprétation de l’étoile fixe pour une latitude et 
   --zone FUSEAU           le fuseau que suivaient les horloges&#xa0;: Europe/Berlin,
                           LMT (le temps moyen local de la longitude) ou
                           UTC+05:30&#xa0;; avec --place, celui du lieu à défaut
-  --offset ±HH:MM         le décalage sur UTC en vigueur, prioritaire sur le fuseau
+  --offset ±HH:MM         le décalage sur UTC en vigueur, avant celui du fuseau
   --dst yes|no            si l’heure d’été était en vigueur, pour une heure que
                           le fuseau a sautée ou montrée deux fois
   --orb DEGRÉS            l’orbe des conjonctions, de 0 à 10 (1 par défaut)
   --paran-minutes MINUTES la tolérance des parans, de 0 à 60 (4 par défaut)
   --chart FICHIER         écrit la roue du ciel de naissance, en SVG ou en PNG
                           selon l’extension du fichier
-  --chart-size PIXELS     sa largeur et sa hauteur, de 200 à 8000 (1000 par défaut)
+  --chart-size PIXELS     sa largeur et sa hauteur, 200 à 8000 (1000 par défaut)
   --format text|json      text (par défaut) ou un objet JSON
 
 Code de sortie&#xa0;: 0 pour une interprétation, 1 si la sortie ou la carte ne

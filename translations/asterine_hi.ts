@@ -737,7 +737,8 @@ place or there is no atlas. See asterine(1).
                         (--year YEAR | --date YYYY-MM-DD)
                         [--longitude LONGITUDE] [--name NAME] [--format text|json]
                         [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
-                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]
+                        [--dst yes|no]] [--orb DEGREES]
+                        [--paran-minutes MINUTES]
                         [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
        asterine --help | --version
 
