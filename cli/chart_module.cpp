@@ -18,12 +18,16 @@ namespace {
 
 QtMessageHandler shownBefore = nullptr;
 
-// Qt's word that there is no runtime folder (as under cron or ssh) is no
-// concern of a command that only writes a picture: it is not shown.
-void withoutRuntimeFolderWarnings(QtMsgType type, const QMessageLogContext& context,
-                                  const QString& message) {
+// Two of Qt's warnings are no concern of a command that only writes a
+// picture, and are not shown on its standard error: that there is no
+// runtime folder (as under cron or ssh), and that the chart's type face has
+// no shaping tables of its own for a script, whose letters then come,
+// shaped, from a face that has them (Devanagari under Hindi).
+void withoutIdleWarnings(QtMsgType type, const QMessageLogContext& context,
+                         const QString& message) {
     if (type == QtWarningMsg &&
-        message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+        (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")) ||
+         message.trimmed().startsWith(QLatin1String("OpenType support missing for"))))
         return;
     if (shownBefore)
         shownBefore(type, context, message);
@@ -48,10 +52,8 @@ QCoreApplication* asterine_chart_application(int& argc, char** argv) {
     }
     count = int(arguments.size());
     arguments.push_back(nullptr);
-    shownBefore = qInstallMessageHandler(withoutRuntimeFolderWarnings);
-    auto* application = new QGuiApplication(count, arguments.data());
-    qInstallMessageHandler(shownBefore);
-    return application;
+    shownBefore = qInstallMessageHandler(withoutIdleWarnings);
+    return new QGuiApplication(count, arguments.data());
 }
 
 QString asterine_write_chart(const sky::BirthSkyRequest& request, const sky::BirthSky& sky,

@@ -1296,6 +1296,13 @@ void TestCli::charts() {
     QCOMPARE(run.out, QString());
     QVERIFY2(run.err.contains(taken), qPrintable(run.err));
     QVERIFY(QFileInfo(taken).isDir());
+    // In Hindi, the chart's texts in Devanagari, and nothing on standard error.
+    const QString hindi = folder.filePath(QStringLiteral("hindi.png"));
+    run = Asterine(birth + QStringList{QStringLiteral("--chart"), hindi},
+                   Language(QStringLiteral("hi")));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(QImage(hindi).size(), QSize(1000, 1000));
     // Qt's options before the command are the window's: the chart is
     // painted off screen, with no display, whatever platform they name.
     const QString behind = folder.filePath(QStringLiteral("behind.svg"));
