@@ -534,14 +534,22 @@ ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& re
         skyRequest.paranMinutes = read.paranMinutes;
         const sky::BirthSky sky = sky::birthSky(skyRequest);
         if (request.chart) {
-            if (!writeChart)
-                return refused(Texts::tr("asterine reading: the chart cannot be drawn: the "
-                                         "chart module, lib/asterine/asterine_chart.so beside "
-                                         "the program's folder, is missing."),
-                               Failure);
+            // The notes on the place first, as for a reading.
+            if (!writeChart) {
+                ReadingResult failed =
+                    refused(Texts::tr("asterine reading: the chart cannot be drawn: the chart "
+                                      "module, lib/asterine/asterine_chart.so beside the "
+                                      "program's folder, is missing."),
+                            Failure);
+                failed.messages.prepend(read.notes);
+                return failed;
+            }
             const QString error = writeChart(skyRequest, sky, *request.chart, read.chartPixels);
-            if (!error.isEmpty())
-                return refusedBecause(error, Failure);
+            if (!error.isEmpty()) {
+                ReadingResult failed = refusedBecause(error, Failure);
+                failed.messages.prepend(read.notes);
+                return failed;
+            }
         }
         skyObject = skyJson(skyRequest, sky);
     }
