@@ -13,7 +13,9 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <memory>
 
+#include "cli/chart_module.h"
 #include "cli/command_line.h"
 #include "formbase/program_module.h"
 #include "gui_module.h"
@@ -48,10 +50,28 @@ int main(int argc, char* argv[]) {
     // such, not as a missing display.
     const asterine::cli::Invocation invocation = asterine::cli::commandOf(arguments);
     if (invocation.command != asterine::cli::Command::Window) {
-        QCoreApplication application(argc, argv);
+        // A command that draws runs in the chart module's application, which
+        // paints without a display; the others in Qt Core alone.
+        std::unique_ptr<QCoreApplication> application;
+        if (asterine::cli::drawsPictures(invocation, arguments)) {
+            const auto make =
+                ASTERINE_MODULE_ENTRY(asterine::chartModuleName, asterine_chart_application);
+            if (!make) {
+                std::fputs(
+                    "asterine reading: the chart cannot be drawn: the chart module, "
+                    "lib/asterine/asterine_chart.so beside the program's folder, is missing.\n",
+                    stderr);
+                return 1;
+            }
+            application.reset(make(argc, argv));
+        } else {
+            application = std::make_unique<QCoreApplication>(argc, argv);
+        }
         QCoreApplication::setApplicationVersion(QStringLiteral(ASTERINE_VERSION));
         translation::useDesktopLanguage();
-        return asterine::cli::runCommand(invocation, QCoreApplication::arguments());
+        // The arguments as given: the chart's application takes Qt's options
+        // out of its own, and `invocation` counts them in.
+        return asterine::cli::runCommand(invocation, arguments);
     }
     const auto run = ASTERINE_MODULE_ENTRY(asterine::guiModuleName, asterine_run);
     if (!run) {

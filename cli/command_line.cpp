@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "chart_module.h"
+#include "formbase/program_module.h"
 #include "reading_command.h"
 #include "terminal_text.h"
 
@@ -48,6 +50,9 @@ QString usage() {
         "       asterine reading (--latitude LATITUDE | --place PLACE)\n"
         "                        (--year YEAR | --date YYYY-MM-DD)\n"
         "                        [--longitude LONGITUDE] [--name NAME] [--format text|json]\n"
+        "                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]\n"
+        "                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]\n"
+        "                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]\n"
         "       asterine --help | --version\n"
         "\n"
         "Without a command, Asterine opens its window; Qt's own options, such as\n"
@@ -63,11 +68,23 @@ QString usage() {
         "  --place PLACE           a place of the offline atlas, such as \"Pune\" or\n"
         "                          \"London, Canada\"; its latitude and longitude are\n"
         "                          taken where --latitude and --longitude are not given\n"
+        "  --time HH:MM[:SS]       the clock time of birth; needs --date and a zone\n"
+        "  --zone ZONE             the zone the clocks kept: Europe/Berlin, LMT (the\n"
+        "                          local mean time of the longitude) or UTC+05:30;\n"
+        "                          with --place, the place's zone unless given\n"
+        "  --offset ±HH:MM         the offset from UTC in force, over the zone's\n"
+        "  --dst yes|no            whether daylight saving was in force, for a clock\n"
+        "                          time the zone skipped or showed twice\n"
+        "  --orb DEGREES           the orb of the conjunctions, 0 to 10 (default 1)\n"
+        "  --paran-minutes MINUTES the tolerance of the parans, 0 to 60 (default 4)\n"
+        "  --chart FILE            writes the wheel of the birth's sky, SVG or PNG by\n"
+        "                          the file's extension\n"
+        "  --chart-size PIXELS     its width and height, 200 to 8000 (default 1000)\n"
         "  --format text|json      text (the default) or one JSON object\n"
         "\n"
-        "Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input\n"
-        "refused or an unknown option, 3 when --place finds no place or there is no\n"
-        "atlas. See asterine(1).\n");
+        "Exit status: 0 for a reading, 1 when the output or the chart cannot be\n"
+        "written, 2 for input refused or an unknown option, 3 when --place finds no\n"
+        "place or there is no atlas. See asterine(1).\n");
 }
 
 // The copyright and the licence, as --help and --version end.
@@ -105,9 +122,20 @@ int reading(const QStringList& arguments) {
     const QCommandLineOption place(QStringLiteral("place"), QString(), QStringLiteral("PLACE"));
     const QCommandLineOption format(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"),
                                     QStringLiteral("text"));
+    const QCommandLineOption time(QStringLiteral("time"), QString(), QStringLiteral("TIME"));
+    const QCommandLineOption zone(QStringLiteral("zone"), QString(), QStringLiteral("ZONE"));
+    const QCommandLineOption offset(QStringLiteral("offset"), QString(), QStringLiteral("OFFSET"));
+    const QCommandLineOption dst(QStringLiteral("dst"), QString(), QStringLiteral("DST"));
+    const QCommandLineOption orb(QStringLiteral("orb"), QString(), QStringLiteral("DEGREES"));
+    const QCommandLineOption paranMinutes(QStringLiteral("paran-minutes"), QString(),
+                                          QStringLiteral("MINUTES"));
+    const QCommandLineOption chart(QStringLiteral("chart"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption chartSize(QStringLiteral("chart-size"), QString(),
+                                       QStringLiteral("PIXELS"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
-    parser.addOptions({latitude, longitude, year, date, name, place, format, help, version});
+    parser.addOptions({latitude, longitude, year, date, name, place, format, time, zone, offset,
+                       dst, orb, paranMinutes, chart, chartSize, help, version});
     parser.addPositionalArgument(QStringLiteral("reading"), QString());
 
     if (!parser.parse(arguments))
@@ -122,7 +150,8 @@ int reading(const QStringList& arguments) {
                           .arg(terminalText(parser.positionalArguments().value(1))));
     // One value each: a repeated option is a mistake, not a choice.
     for (const QCommandLineOption* option :
-         {&latitude, &longitude, &year, &date, &name, &place, &format}) {
+         {&latitude, &longitude, &year, &date, &name, &place, &format, &time, &zone, &offset, &dst,
+          &orb, &paranMinutes, &chart, &chartSize}) {
         if (parser.values(*option).size() > 1)
             return refuse(Texts::tr("asterine reading: --%1 is given more than once.\n")
                               .arg(option->names().constFirst()));
@@ -141,8 +170,21 @@ int reading(const QStringList& arguments) {
     request.name = given(name);
     request.place = given(place);
     request.format = parser.value(format);
+    request.time = given(time);
+    request.zone = given(zone);
+    request.offset = given(offset);
+    request.dst = given(dst);
+    request.orb = given(orb);
+    request.paranMinutes = given(paranMinutes);
+    request.chart = given(chart);
+    request.chartSize = given(chartSize);
 
-    const ReadingResult result = makeReading(request, QDate::currentDate(), &atlasPlaces);
+    // The chart's module, in the application main() made for drawing.
+    ChartWriter writeChart = nullptr;
+    if (request.chart && QCoreApplication::instance()->inherits("QGuiApplication"))
+        writeChart = ASTERINE_MODULE_ENTRY(chartModuleName, asterine_write_chart);
+    const ReadingResult result =
+        makeReading(request, QDate::currentDate(), &atlasPlaces, writeChart);
     if (!result.messages.isEmpty())
         write(stderr, result.messages);
     if (result.status != Success)
@@ -209,6 +251,20 @@ Invocation commandOf(const QStringList& arguments) {
             return {Command::UnknownOption, at};
     }
     return {};
+}
+
+bool drawsPictures(const Invocation& invocation, const QStringList& arguments) {
+    if (invocation.command != Command::Reading)
+        return false;
+    for (const QString& argument : arguments.mid(invocation.at + 1)) {
+        if (argument == QLatin1String("--"))
+            break;
+        for (const QLatin1String option : {QLatin1String("--chart"), QLatin1String("-chart")}) {
+            if (argument == option || argument.startsWith(option + QLatin1Char('=')))
+                return true;
+        }
+    }
+    return false;
 }
 
 int runCommand(const Invocation& invocation, const QStringList& arguments) {

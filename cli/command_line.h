@@ -39,6 +39,10 @@ enum ExitStatus {
 // command's own, so that "--name -v" is a name.
 Invocation commandOf(const QStringList& arguments);
 
+// Whether `invocation` draws a picture (reading --chart): it then runs in
+// the chart module's application, which can paint, rather than in Qt Core's.
+bool drawsPictures(const Invocation& invocation, const QStringList& arguments);
+
 // Runs `invocation` (not Window) for `arguments`; writes to standard output
 // and error; returns the exit status. When standard output cannot be
 // written, standard error says so and the status is Failure.

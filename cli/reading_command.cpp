@@ -2,6 +2,7 @@
 #include "reading_command.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -9,15 +10,18 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <cmath>
 #include <stdexcept>
 
 #include "angle.h"
 #include "birth/birth_rules.h"
 #include "birth/calendar.h"
+#include "birth/details_moment.h"
 #include "birth/key_rules.h"
 #include "command_line.h"
 #include "document/reading_document.h"
 #include "language/translation.h"
+#include "sky_output.h"
 #include "stars/catalogues.h"
 #include "stars/engine.h"
 #include "terminal_text.h"
@@ -111,7 +115,9 @@ bool narrowedBy(const atlas::Place& place, const std::string& folded) {
 }
 
 QString readingJson(const stars::StarReading& reading, const birth::BirthDetails& details,
-                    double colatitudeKey, const QString& catalogue, const QDate& madeOn) {
+                    double colatitudeKey, const QString& catalogue, const QDate& madeOn,
+                    const std::optional<birth::Moment>& moment,
+                    const std::optional<QJsonObject>& sky) {
     const document::ReadingDocument text = document::makeDocument(reading, details, madeOn);
     QJsonObject json{
         {QStringLiteral("program"), QStringLiteral("Asterine")},
@@ -167,6 +173,10 @@ QString readingJson(const stars::StarReading& reading, const birth::BirthDetails
     } else {
         json.insert(QStringLiteral("attributes"), QJsonValue());
     }
+    if (moment)
+        json.insert(QStringLiteral("moment"), momentJson(*moment));
+    if (sky)
+        json.insert(QStringLiteral("sky"), *sky);
     return QString::fromUtf8(QJsonDocument(json).toJson(QJsonDocument::Indented));
 }
 
@@ -179,6 +189,11 @@ struct ReadDetails {
     QString notes;  // for standard error, before anything else
     // The place as the JSON gives it: in English, whatever the language.
     QString englishCity, englishState, englishCountry;
+    QString placeZone;             // the zone the atlas gives the place, when it gives one
+    birth::Resolution resolution;  // --dst
+    double orbDeg = 1.0;
+    double paranMinutes = 4.0;
+    int chartPixels = 1000;
 };
 
 // The place, from the atlas: the one the form's atlas would offer first,
@@ -212,6 +227,7 @@ std::optional<ReadingResult> readPlace(const QString& given, PlaceFinder findPla
     read.englishCity = english(place.englishName, details.city);
     read.englishState = english(place.englishState, details.state);
     read.englishCountry = english(place.englishCountry, details.country);
+    read.placeZone = QString::fromStdString(place.timeZone);
     const auto angle = [](double value) {
         const atlas::Dms dms = atlas::toDms(value);
         return TypedAngle{QString::number(dms.degrees), QString::number(dms.minutes),
@@ -330,6 +346,127 @@ std::optional<ReadingResult> readDate(const ReadingRequest& request, birth::Birt
     return std::nullopt;
 }
 
+// A message of birth/ (which names what it read) as the command's own.
+ReadingResult refusedBecause(const QString& message, int status = 2) {
+    return refused(Texts::tr("asterine reading: %1").arg(terminalText(message, 240)), status);
+}
+
+// A number from `text` between `lowest` and `highest`; nothing when it is
+// not one, or outside them.
+std::optional<double> numberOf(const QString& text, double lowest, double highest) {
+    bool ok = false;
+    double value = text.trimmed().toDouble(&ok);
+    if (!ok)
+        value = QLocale().toDouble(text.trimmed(), &ok);
+    if (!ok || !std::isfinite(value) || value < lowest || value > highest)
+        return std::nullopt;
+    return value;
+}
+
+// The clock time, the zone and what answers its questions, into the
+// details; the orb, the paran tolerance and the chart's file and size.
+std::optional<ReadingResult> readClock(const ReadingRequest& request, ReadDetails& read) {
+    birth::BirthDetails& details = read.details;
+    if (request.time) {
+        if (!request.date)
+            return refused(
+                Texts::tr("asterine reading: --time needs the date of birth: give --date too."));
+        static const QRegularExpression pattern(
+            QStringLiteral("^\\s*(\\d{1,2}):(\\d{2})(?::(\\d{2}))?\\s*$"));
+        const QRegularExpressionMatch match = pattern.match(*request.time);
+        const int hour = match.captured(1).toInt();
+        const int minute = match.captured(2).toInt();
+        const int second = match.captured(3).toInt();
+        if (!match.hasMatch() || hour > 23 || minute > 59 || second > 59)
+            return refused(Texts::tr("asterine reading: the time \u201c%1\u201d is not a time of "
+                                     "day written HH:MM or HH:MM:SS, from 00:00 to 23:59:59.")
+                               .arg(terminalText(*request.time)));
+        details.timeGiven = true;
+        details.hour = hour;
+        details.minute = minute;
+        details.second = second;
+    }
+    if (request.zone) {
+        const birth::Parsed<birth::Zone> zone = birth::parseZone(*request.zone);
+        if (!zone.value)
+            return refusedBecause(zone.error);
+        details.zone = zone.value->text();
+        if (request.time && zone.value->kind == birth::Zone::Kind::LocalMeanTime &&
+            !birth::longitudeOf(details))
+            return refused(
+                Texts::tr("asterine reading: --zone LMT is the local mean time of "
+                          "the birthplace's longitude: give --longitude or --place "
+                          "too."));
+    } else {
+        details.zone = read.placeZone;
+    }
+    for (const auto& [given, option] :
+         {std::pair{&request.offset, "offset"}, std::pair{&request.dst, "dst"}}) {
+        if (*given && !request.time)
+            return refused(Texts::tr("asterine reading: --%1 tells the offset of a clock time: "
+                                     "give the time of birth (--time) too.")
+                               .arg(QLatin1String(option)));
+    }
+    if (request.offset) {
+        const birth::Parsed<int> offset = birth::parseOffset(*request.offset);
+        if (!offset.value)
+            return refusedBecause(offset.error);
+        details.utcOffsetSeconds = offset.value;
+    }
+    if (request.dst) {
+        const birth::Parsed<bool> dst = birth::parseDaylightSaving(*request.dst);
+        if (!dst.value)
+            return refusedBecause(dst.error);
+        read.resolution.daylightSaving = dst.value;
+    }
+    if (request.time && details.zone.isEmpty())
+        return refused(
+            Texts::tr("asterine reading: --time needs the zone the clocks kept: give --zone, "
+                      "such as Europe/Berlin, LMT or UTC+05:30."));
+    if (request.orb) {
+        const std::optional<double> orb = numberOf(*request.orb, 0, 10);
+        if (!orb)
+            return refused(Texts::tr("asterine reading: the orb \u201c%1\u201d is not a number "
+                                     "of degrees from 0 to 10.")
+                               .arg(terminalText(*request.orb)));
+        read.orbDeg = *orb;
+    }
+    if (request.paranMinutes) {
+        const std::optional<double> minutes = numberOf(*request.paranMinutes, 0, 60);
+        if (!minutes)
+            return refused(Texts::tr("asterine reading: the paran tolerance \u201c%1\u201d is "
+                                     "not a number of minutes from 0 to 60.")
+                               .arg(terminalText(*request.paranMinutes)));
+        read.paranMinutes = *minutes;
+    }
+    if (request.chartSize && !request.chart)
+        return refused(Texts::tr(
+            "asterine reading: --chart-size is the size of the chart: give --chart too."));
+    if (request.chart) {
+        const QString suffix = QFileInfo(*request.chart).suffix().toLower();
+        if (request.chart->isEmpty())
+            return refused(Texts::tr("asterine reading: --chart names no file."));
+        if (suffix.isEmpty())
+            return refused(Texts::tr("asterine reading: the chart \u201c%1\u201d has no "
+                                     "extension: name it .svg or .png.")
+                               .arg(terminalText(*request.chart)));
+        if (suffix != QLatin1String("svg") && suffix != QLatin1String("png"))
+            return refused(Texts::tr("asterine reading: the chart is written as .svg or .png, "
+                                     "not as \u201c.%1\u201d.")
+                               .arg(terminalText(QFileInfo(*request.chart).suffix())));
+    }
+    if (request.chartSize) {
+        static const QRegularExpression digits(QStringLiteral("^\\s*\\d{1,5}\\s*$"));
+        const int pixels = request.chartSize->trimmed().toInt();
+        if (!digits.match(*request.chartSize).hasMatch() || pixels < 200 || pixels > 8000)
+            return refused(Texts::tr("asterine reading: the chart size \u201c%1\u201d is not a "
+                                     "number of pixels from 200 to 8000.")
+                               .arg(terminalText(*request.chartSize)));
+        read.chartPixels = pixels;
+    }
+    return std::nullopt;
+}
+
 // Everything the request gives, read in the order the options are told
 // apart: the place, the angles, the year and date, the name. Whether the
 // details can give a reading is checkDetails's to say.
@@ -350,6 +487,8 @@ std::optional<ReadingResult> parseRequest(const ReadingRequest& request, PlaceFi
     if (std::optional<ReadingResult> refusal = readAngles(request, read, latitude, longitude))
         return refusal;
     if (std::optional<ReadingResult> refusal = readDate(request, read.details))
+        return refusal;
+    if (std::optional<ReadingResult> refusal = readClock(request, read))
         return refusal;
     if (request.name) {
         // A blank name reads as one; the check below refuses it.
@@ -373,7 +512,8 @@ std::optional<ReadingResult> checkDetails(const ReadingRequest& request,
 
 // The reading of details that passed the check, as text or JSON.
 ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& read,
-                            const QDate& madeOn) {
+                            const std::optional<birth::Moment>& moment, const QDate& madeOn,
+                            ChartWriter writeChart) {
     const birth::BirthDetails& details = read.details;
     // The engine, as the form asks it: degrees and minutes as given, the
     // year; the hemisphere does not enter the reading.
@@ -383,9 +523,40 @@ ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& re
     if (!outcome.accepted())  // not once the check has passed: it asked the same
         return refused(birth::latitudeRefusal(*outcome.refusedField).message);
 
+    // The real sky, worked out once for the JSON and the chart.
+    const bool json = request.format == QLatin1String("json");
+    std::optional<QJsonObject> skyObject;
+    if (json || request.chart) {
+        const std::string& line = outcome.reading->starLine;
+        const std::string star = line.substr(0, line.find('\r'));
+        sky::BirthSkyRequest skyRequest = birth::skyRequest(details, moment, star);
+        skyRequest.orbDeg = read.orbDeg;
+        skyRequest.paranMinutes = read.paranMinutes;
+        const sky::BirthSky sky = sky::birthSky(skyRequest);
+        if (request.chart) {
+            // The notes on the place first, as for a reading.
+            if (!writeChart) {
+                ReadingResult failed =
+                    refused(Texts::tr("asterine reading: the chart cannot be drawn: the chart "
+                                      "module, lib/asterine/asterine_chart.so beside the "
+                                      "program's folder, is missing."),
+                            Failure);
+                failed.messages.prepend(read.notes);
+                return failed;
+            }
+            const QString error = writeChart(skyRequest, sky, *request.chart, read.chartPixels);
+            if (!error.isEmpty()) {
+                ReadingResult failed = refusedBecause(error, Failure);
+                failed.messages.prepend(read.notes);
+                return failed;
+            }
+        }
+        skyObject = skyJson(skyRequest, sky);
+    }
+
     ReadingResult result;
     result.messages = read.notes;
-    if (request.format == QLatin1String("json")) {
+    if (json) {
         const int degrees = details.latitudeDegrees.toInt();
         birth::BirthDetails inEnglish = details;
         if (request.place) {
@@ -393,9 +564,9 @@ ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& re
             inEnglish.state = read.englishState;
             inEnglish.country = read.englishCountry;
         }
-        result.output =
-            readingJson(*outcome.reading, inEnglish, engine.ColatitudeKey(),
-                        catalogueName(stars::catalogueFor(degrees, details.year)), madeOn);
+        result.output = readingJson(*outcome.reading, inEnglish, engine.ColatitudeKey(),
+                                    catalogueName(stars::catalogueFor(degrees, details.year)),
+                                    madeOn, moment, skyObject);
     } else {
         // The text is the reader's, in their language; the JSON is for
         // programs, and keeps the engine's English.
@@ -408,13 +579,24 @@ ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& re
 }  // namespace
 
 ReadingResult makeReading(const ReadingRequest& request, const QDate& madeOn,
-                          PlaceFinder findPlaces) {
+                          PlaceFinder findPlaces, ChartWriter writeChart) {
     ReadDetails read;
     if (std::optional<ReadingResult> refusal = parseRequest(request, findPlaces, read))
         return *refusal;
     if (std::optional<ReadingResult> refusal = checkDetails(request, read.details))
         return *refusal;
-    return renderReading(request, read, madeOn);
+    // The moment of birth: a clock time the zone skipped or showed twice is
+    // asked about, unless --offset or --dst answers it.
+    const birth::MomentResult moment = birth::momentOfDetails(read.details, read.resolution);
+    if (moment.question)
+        return refused(Texts::tr("asterine reading: %1 Say which with --offset %2 or --offset "
+                                 "%3, or with --dst yes or --dst no.")
+                           .arg(terminalText(moment.question->message, 240),
+                                birth::offsetText(moment.question->before.offsetSeconds),
+                                birth::offsetText(moment.question->after.offsetSeconds)));
+    if (!moment.error.isEmpty())
+        return refusedBecause(moment.error);
+    return renderReading(request, read, moment.moment, madeOn, writeChart);
 }
 
 }  // namespace asterine::cli

@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The entry points of the program's three modules, defined as their headers
+// The entry points of the program's four modules, defined as their headers
 // declare them; compiled with the program and never run. The module_entries
 // test compiles this file again with one definition changed (STRAY_GUI,
-// STRAY_BROWSER, STRAY_PRINT), as a module and its loader that drifted apart
-// would be, and wants the compiler to refuse it.
+// STRAY_BROWSER, STRAY_PRINT, STRAY_CHART), as a module and its loader that
+// drifted apart would be, and wants the compiler to refuse it.
 
 #include "app/gui_module.h"
 #include "browser/browser_module.h"
+#include "cli/chart_module.h"
 #include "display/print_module.h"
 
 #ifdef STRAY_GUI
@@ -39,4 +40,20 @@ extern "C" void asterine_put_on_paper(QWidget*, const document::ReadingDocument&
 #else
 extern "C" void asterine_put_on_paper(QWidget*, const document::ReadingDocument&,
                                       asterine::PaperAction, asterine::MessageService&) {}
+#endif
+
+extern "C" QCoreApplication* asterine_chart_application(int&, char**) {
+    return nullptr;
+}
+
+#ifdef STRAY_CHART
+// Without the sky worked out.
+extern "C" QString asterine_write_chart(const sky::BirthSkyRequest&, const QString&, int) {
+    return {};
+}
+#else
+extern "C" QString asterine_write_chart(const sky::BirthSkyRequest&, const sky::BirthSky&,
+                                        const QString&, int) {
+    return {};
+}
 #endif

@@ -33,8 +33,8 @@ fi
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6webenginewidgets6 qt6-qpa-plugins \
-    libgeonames0 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlite libsqlite3-0 fonts-noto-core \
-    tzdata liberfa1; do
+    libgeonames0 libqt6printsupport6 libqt6sql6 libqt6sql6-sqlite libsqlite3-0 libqt6svg6 \
+    fonts-noto-core tzdata liberfa1; do
     grep -q "\b$needed\b" <<<"$depends" || fail "the package does not depend on $needed"
 done
 recommends=$(dpkg-deb -f "$deb" Recommends)
@@ -58,6 +58,7 @@ done
 test -s "$root/usr/lib/asterine/asterine_browser.so"
 test -s "$root/usr/lib/asterine/asterine_print.so"
 test -s "$root/usr/lib/asterine/asterine_gui.so"
+test -s "$root/usr/lib/asterine/asterine_chart.so"
 bash -n "$root/usr/share/bash-completion/completions/asterine"
 test -s "$root/usr/share/doc/asterine/copyright"
 gzip -t "$root/usr/share/doc/asterine/changelog.gz"
@@ -85,6 +86,10 @@ done
 (unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
     LANGUAGE=de LANG=C.UTF-8 "$root/usr/bin/asterine" reading --latitude 77:33N --year 1970 |
         grep -q "^Fixstern: Regulus$" || fail "the extracted program does not speak German")
+# Its chart module, from where the package puts it, off screen.
+(unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM
+    "$root/usr/bin/asterine" reading --latitude 51:30N --year 1990 --chart "$work/wheel.svg" \
+        >/dev/null && grep -q '<svg' "$work/wheel.svg") || fail "the extracted program drew no chart"
 grep -q '^Comment\[de\]=' "$root/usr/share/applications/com.quorvane.Asterine.desktop" ||
     fail "the desktop entry has no German comment"
 # Its completion offers the reading command's options.

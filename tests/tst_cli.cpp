@@ -4,6 +4,8 @@
 // engine's own result and the form's.
 
 #include <QComboBox>
+#include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLineEdit>
@@ -14,6 +16,7 @@
 
 #include <stdexcept>
 
+#include "birth/zone.h"
 #include "cli/reading_command.h"
 #include "cli/terminal_text.h"
 #include "display/display_form.h"
@@ -115,6 +118,27 @@ std::vector<atlas::Place> NoAtlas(const QString&) {
 
 }  // namespace
 
+namespace {
+
+// The reading of `more` as JSON, from the real program; the status too.
+QJsonObject JsonReading(const QStringList& more, int* status = nullptr) {
+    const Run run = Asterine(
+        QStringList{QStringLiteral("reading"), QStringLiteral("--format"), QStringLiteral("json")} +
+        more);
+    if (status)
+        *status = run.status;
+    return Json(run);
+}
+
+QStringList Words(std::initializer_list<const char*> words) {
+    QStringList list;
+    for (const char* word : words)
+        list << QString::fromUtf8(word);
+    return list;
+}
+
+}  // namespace
+
 class TestCli : public QObject {
     Q_OBJECT
 
@@ -136,6 +160,15 @@ private slots:
     void narrowingByStateOrCountry();
     void theCLocaleSpeaksEnglish();
     void completion();
+    void theMomentOfBirth();
+    void thePlaceGivesTheZone();
+    void clockTimesSkippedOrShownTwice_data();
+    void clockTimesSkippedOrShownTwice();
+    void localMeanTime();
+    void whatTheSkyNeedsIsLeftOutWithoutIt();
+    void orbAndParanMinutes();
+    void aZoneOfTenMegabytes();
+    void charts();
 };
 
 void TestCli::helpAndVersionWithoutADisplay() {
@@ -314,6 +347,112 @@ void TestCli::refusedInput_data() {
     QTest::newRow("an option twice")
         << reading({"--latitude", "51:30N", "--latitude", "52:00N", "--year", "1970"}) << 2
         << "more than once";
+
+    // The moment of birth: a time needs a date and a zone, and every value
+    // is checked before anything is worked out.
+    const auto at = [&reading](std::initializer_list<const char*> more) {
+        QStringList arguments =
+            reading({"--latitude", "52:31N", "--longitude", "13:24E", "--date", "1990-12-10"});
+        for (const char* argument : more)
+            arguments << QString::fromUtf8(argument);
+        return arguments;
+    };
+    QTest::newRow("a time without a date")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--time", "14:30", "--zone",
+                    "Europe/Berlin"})
+        << 2 << "--time needs the date of birth: give --date too.";
+    QTest::newRow("a time without a zone") << at({"--time", "14:30"}) << 2 << "give --zone";
+    QTest::newRow("25 o'clock") << at({"--time", "25:00", "--zone", "Europe/Berlin"}) << 2
+                                << "the time \u201c25:00\u201d is not a time of day";
+    QTest::newRow("61 minutes") << at({"--time", "14:61", "--zone", "Europe/Berlin"}) << 2
+                                << "the time \u201c14:61\u201d";
+    QTest::newRow("a time of words")
+        << at({"--time", "noon", "--zone", "Europe/Berlin"}) << 2 << "HH:MM or HH:MM:SS";
+    QTest::newRow("an unknown zone") << at({"--time", "14:30", "--zone", "Mars/Olympus"}) << 2
+                                     << "Unknown time zone \u201cMars/Olympus\u201d";
+    QTest::newRow("an empty zone")
+        << at({"--time", "14:30", "--zone", ""}) << 2 << "No time zone was given";
+    QTest::newRow("a zone too long")
+        << at({"--time", "14:30", "--zone", QByteArray(100000, 'a').constData()}) << 2
+        << "too long to be one (100000 characters";
+    QTest::newRow("a fixed offset beyond 14 hours")
+        << at({"--time", "14:30", "--zone", "UTC+15:00"}) << 2 << "out of range";
+    QTest::newRow("an offset of 30 hours")
+        << at({"--time", "14:30", "--zone", "Europe/Berlin", "--offset", "+30:00"}) << 2
+        << "The offset \u201c+30:00\u201d is out of range";
+    QTest::newRow("an offset without a sign")
+        << at({"--time", "14:30", "--zone", "Europe/Berlin", "--offset", "01:00"}) << 2
+        << "not an offset from UTC";
+    QTest::newRow("an offset without a time")
+        << at({"--zone", "Europe/Berlin", "--offset", "+01:00"}) << 2
+        << "--offset tells the offset of a clock time";
+    QTest::newRow("daylight saving without a time")
+        << at({"--zone", "Europe/Berlin", "--dst", "no"}) << 2
+        << "--dst tells the offset of a clock time";
+    QTest::newRow("daylight saving neither yes nor no")
+        << at({"--time", "14:30", "--zone", "Europe/Berlin", "--dst", "maybe"}) << 2
+        << "Daylight saving is yes or no, not \u201cmaybe\u201d.";
+    QTest::newRow("daylight saving the zone did not keep")
+        << at({"--time", "14:30", "--zone", "Europe/Berlin", "--dst", "yes"}) << 2
+        << "Daylight saving was not in force in Europe/Berlin on 1990-12-10";
+    QTest::newRow("local mean time without a longitude")
+        << reading(
+               {"--latitude", "27:42N", "--date", "1900-06-01", "--time", "12:00", "--zone", "LMT"})
+        << 2
+        << "--zone LMT is the local mean time of the birthplace's longitude: give "
+           "--longitude or --place too.";
+    QTest::newRow("a zone's local mean time without a longitude")
+        << reading({"--latitude", "27:42N", "--date", "1900-06-01", "--time", "12:00", "--zone",
+                    "Asia/Kathmandu"})
+        << 2 << "longitude";
+    QTest::newRow("a negative orb")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--orb", "-1"}) << 2
+        << "the orb \u201c-1\u201d is not a number of degrees";
+    QTest::newRow("an orb over 10")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--orb", "10.5"}) << 2
+        << "from 0 to 10";
+    QTest::newRow("an orb of words")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--orb", "wide"}) << 2
+        << "the orb \u201cwide\u201d";
+    QTest::newRow("an infinite orb")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--orb", "inf"}) << 2
+        << "the orb \u201cinf\u201d";
+    QTest::newRow("negative paran minutes")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--paran-minutes", "-4"}) << 2
+        << "the paran tolerance \u201c-4\u201d is not a number of minutes from 0 to 60";
+    QTest::newRow("paran minutes over 60")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--paran-minutes", "61"}) << 2
+        << "from 0 to 60";
+    QTest::newRow("paran minutes of words")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--paran-minutes", "four"}) << 2
+        << "the paran tolerance \u201cfour\u201d";
+    QTest::newRow("a chart as JPEG")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--chart", "wheel.jpg"}) << 2
+        << "not as \u201c.jpg\u201d";
+    QTest::newRow("a chart without an extension")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--chart", "wheel"}) << 2
+        << "has no extension";
+    QTest::newRow("a chart too small")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--chart", "wheel.png",
+                    "--chart-size", "199"})
+        << 2 << "the chart size \u201c199\u201d is not a number of pixels from 200 to 8000";
+    QTest::newRow("a chart too large") << reading({"--latitude", "51:30N", "--year", "1990",
+                                                   "--chart", "wheel.png", "--chart-size", "8001"})
+                                       << 2 << "from 200 to 8000";
+    QTest::newRow("a chart size of words")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--chart", "wheel.png",
+                    "--chart-size", "big"})
+        << 2 << "the chart size \u201cbig\u201d";
+    QTest::newRow("a chart size without a chart")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--chart-size", "500"}) << 2
+        << "give --chart too";
+    QTest::newRow("a chart in a folder that is not there")
+        << reading({"--latitude", "51:30N", "--year", "1990", "--chart",
+                    "/nonexistent folder/wheel.svg"})
+        << 1 << "/nonexistent folder/wheel.svg";
+    QTest::newRow("a time twice") << at({"--time", "14:30", "--time", "15:30", "--zone",
+                                         "Europe/Berlin"})
+                                  << 2 << "--time is given more than once";
 }
 
 void TestCli::refusedInput() {
@@ -323,7 +462,7 @@ void TestCli::refusedInput() {
     const Run run = Asterine(arguments);
     QCOMPARE(run.status, status);
     QCOMPARE(run.out, QString());  // no reading for refused input
-    QVERIFY2(run.err.contains(message), qPrintable(run.err));
+    QVERIFY2(run.err.contains(message), qPrintable(run.err.left(400)));
     QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
 }
 
@@ -774,20 +913,410 @@ void TestCli::completion() {
     QCOMPARE(offered(reading + QStringList{QStringLiteral("--place"), QString()}), QStringList());
     // The options not given yet.
     QCOMPARE(offered(reading + QStringList{QStringLiteral("--")}),
-             QStringList({QStringLiteral("--latitude"), QStringLiteral("--longitude"),
-                          QStringLiteral("--year"), QStringLiteral("--date"),
-                          QStringLiteral("--name"), QStringLiteral("--place"),
-                          QStringLiteral("--format"), QStringLiteral("--help")}));
+             Words({"--latitude", "--longitude", "--year", "--date", "--name", "--place", "--time",
+                    "--zone", "--offset", "--dst", "--orb", "--paran-minutes", "--chart",
+                    "--chart-size", "--format", "--help"}));
     QCOMPARE(
         offered(reading + QStringList{QStringLiteral("--latitude"), QStringLiteral("51:30N"),
                                       QStringLiteral("--format=json"), QStringLiteral("--year"),
                                       QStringLiteral("1970"), QStringLiteral("--")}),
-        QStringList({QStringLiteral("--longitude"), QStringLiteral("--date"),
-                     QStringLiteral("--name"), QStringLiteral("--place"),
-                     QStringLiteral("--help")}));
+        Words({"--longitude", "--date", "--name", "--place", "--time", "--zone", "--offset",
+               "--dst", "--orb", "--paran-minutes", "--chart", "--chart-size", "--help"}));
     QCOMPARE(offered(reading + QStringList{QStringLiteral("--format"), QStringLiteral("="),
                                            QStringLiteral("text"), QStringLiteral("--f")}),
              QStringList());
+    // Daylight saving's two answers; the zones of the system's database, by
+    // their first letters, and LMT.
+    QCOMPARE(offered(reading + Words({"--dst", ""})), Words({"yes", "no"}));
+    QCOMPARE(offered(reading + Words({"--dst=n"})), Words({"--dst=no"}));
+    const QStringList berlin = offered(reading + Words({"--zone", "Europe/Berl"}));
+    QCOMPARE(berlin, Words({"Europe/Berlin"}));
+    QVERIFY(offered(reading + Words({"--zone", "Asia/"})).contains(QLatin1String("Asia/Kolkata")));
+    QCOMPARE(offered(reading + Words({"--zone", "LM"})), Words({"LMT"}));
+    // Every zone offered is one the program takes.
+    for (const QString& zone : offered(reading + Words({"--zone", "America/A"})))
+        QVERIFY2(birth::parseZone(zone).value.has_value(), qPrintable(zone));
+    // The chart: folders, and pictures.
+    QTemporaryDir folder;
+    for (const char* name : {"wheel.svg", "wheel.png", "notes.txt"}) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("pictures")));
+    QStringList files =
+        offered(reading + QStringList{QStringLiteral("--chart"), folder.path() + QLatin1Char('/')});
+    files.sort();
+    QCOMPARE(files, QStringList({folder.filePath(QStringLiteral("pictures")),
+                                 folder.filePath(QStringLiteral("wheel.png")),
+                                 folder.filePath(QStringLiteral("wheel.svg"))}));
+    // No value offered for the numbers.
+    QCOMPARE(offered(reading + Words({"--time", ""})), QStringList());
+    QCOMPARE(offered(reading + Words({"--chart-size", ""})), QStringList());
+}
+
+void TestCli::theMomentOfBirth() {
+    // Berlin, 10 December 1990, 14:30 CET: 13:30 UT.
+    int status = -1;
+    const QJsonObject json =
+        JsonReading(Words({"--latitude", "52:31N", "--longitude", "13:24E", "--date", "1990-12-10",
+                           "--time", "14:30", "--zone", "europe/berlin"}),
+                    &status);
+    QCOMPARE(status, 0);
+    const QJsonObject moment = json.value(QLatin1String("moment")).toObject();
+    QCOMPARE(moment.value(QLatin1String("local")).toString(),
+             QStringLiteral("1990-12-10T14:30:00"));
+    QCOMPARE(moment.value(QLatin1String("zone")).toString(), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(moment.value(QLatin1String("utc_offset_seconds")).toInt(), 3600);
+    QCOMPARE(moment.value(QLatin1String("universal_time")).toString(),
+             QStringLiteral("1990-12-10T13:30:00Z"));
+    QCOMPARE(moment.value(QLatin1String("julian_day_ut")).toDouble(), 2448236.0625);
+    QCOMPARE(moment.value(QLatin1String("daylight_saving")).toBool(false), false);
+    QVERIFY(moment.value(QLatin1String("daylight_saving")).isBool());
+    // In summer, daylight saving, with seconds.
+    const QJsonObject summer = JsonReading(Words({"--latitude", "52:31N", "--date", "1990-07-10",
+                                                  "--time", "14:30:15", "--zone", "Europe/Berlin"}))
+                                   .value(QLatin1String("moment"))
+                                   .toObject();
+    QCOMPARE(summer.value(QLatin1String("universal_time")).toString(),
+             QStringLiteral("1990-07-10T12:30:15Z"));
+    QCOMPARE(summer.value(QLatin1String("utc_offset_seconds")).toInt(), 7200);
+    QCOMPARE(summer.value(QLatin1String("daylight_saving")).toBool(), true);
+    // A fixed offset, as an old record gives it; and an offset in force
+    // over the zone's.
+    const QJsonObject fixed = JsonReading(Words({"--latitude", "18:31N", "--date", "1990-12-10",
+                                                 "--time", "14:30", "--zone", "UTC+05:30"}))
+                                  .value(QLatin1String("moment"))
+                                  .toObject();
+    QCOMPARE(fixed.value(QLatin1String("zone")).toString(), QStringLiteral("UTC+05:30"));
+    QCOMPARE(fixed.value(QLatin1String("universal_time")).toString(),
+             QStringLiteral("1990-12-10T09:00:00Z"));
+    const QJsonObject offset =
+        JsonReading(Words({"--latitude", "52:31N", "--date", "1990-12-10", "--time", "14:30",
+                           "--zone", "Europe/Berlin", "--offset", "+02:00"}))
+            .value(QLatin1String("moment"))
+            .toObject();
+    QCOMPARE(offset.value(QLatin1String("utc_offset_seconds")).toInt(), 7200);
+    QCOMPARE(offset.value(QLatin1String("universal_time")).toString(),
+             QStringLiteral("1990-12-10T12:30:00Z"));
+    // The text still reads, the time given.
+    const Run text = Asterine(Words({"reading", "--latitude", "52:31N", "--date", "1990-12-10",
+                                     "--time", "14:30", "--zone", "Europe/Berlin"}));
+    QCOMPARE(text.status, 0);
+    QCOMPARE(text.err, QString());
+    QVERIFY2(text.out.contains(QLatin1String("Date of Birth")), qPrintable(text.out));
+}
+
+void TestCli::thePlaceGivesTheZone() {
+    // Pune's clocks keep India's time, as the atlas says.
+    const QJsonObject pune =
+        JsonReading(Words({"--place", "Pune", "--date", "1990-12-10", "--time", "14:30"}));
+    const QJsonObject moment = pune.value(QLatin1String("moment")).toObject();
+    QCOMPARE(moment.value(QLatin1String("zone")).toString(), QStringLiteral("Asia/Kolkata"));
+    QCOMPARE(moment.value(QLatin1String("utc_offset_seconds")).toInt(), 19800);
+    QCOMPARE(moment.value(QLatin1String("universal_time")).toString(),
+             QStringLiteral("1990-12-10T09:00:00Z"));
+    // A zone given is the one taken.
+    const QJsonObject given = JsonReading(Words(
+        {"--place", "Pune", "--date", "1990-12-10", "--time", "14:30", "--zone", "UTC+05:00"}));
+    QCOMPARE(given.value(QLatin1String("moment"))
+                 .toObject()
+                 .value(QLatin1String("universal_time"))
+                 .toString(),
+             QStringLiteral("1990-12-10T09:30:00Z"));
+    // Without a time, no moment; the place's zone still gives the birth day
+    // and its parans.
+    const QJsonObject day = JsonReading(Words({"--place", "Pune", "--date", "1990-12-10"}));
+    QVERIFY(!day.contains(QLatin1String("moment")));
+    QVERIFY(day.value(QLatin1String("sky")).toObject().contains(QLatin1String("parans")));
+}
+
+void TestCli::clockTimesSkippedOrShownTwice_data() {
+    QTest::addColumn<QString>("date");
+    QTest::addColumn<QStringList>("answer");
+    QTest::addColumn<QString>("universal");
+    // Paris put its clocks forward over 02:00 to 03:00 on 25 March 1990,
+    // and back over 02:00 to 03:00 on 30 September.
+    const QString skipped = QStringLiteral("1990-03-25");
+    const QString repeated = QStringLiteral("1990-09-30");
+    QTest::newRow("skipped") << skipped << QStringList() << QString();
+    QTest::newRow("skipped, summer time's offset")
+        << skipped << Words({"--offset", "+02:00"}) << QStringLiteral("1990-03-25T00:30:00Z");
+    QTest::newRow("skipped, winter time's offset")
+        << skipped << Words({"--offset", "+01:00"}) << QStringLiteral("1990-03-25T01:30:00Z");
+    QTest::newRow("skipped, daylight saving")
+        << skipped << Words({"--dst", "yes"}) << QStringLiteral("1990-03-25T00:30:00Z");
+    QTest::newRow("skipped, no daylight saving")
+        << skipped << Words({"--dst", "no"}) << QStringLiteral("1990-03-25T01:30:00Z");
+    QTest::newRow("repeated") << repeated << QStringList() << QString();
+    QTest::newRow("repeated, the first")
+        << repeated << Words({"--offset", "+02:00"}) << QStringLiteral("1990-09-30T00:30:00Z");
+    QTest::newRow("repeated, the second")
+        << repeated << Words({"--offset", "+01:00"}) << QStringLiteral("1990-09-30T01:30:00Z");
+    QTest::newRow("repeated, daylight saving")
+        << repeated << Words({"--dst", "yes"}) << QStringLiteral("1990-09-30T00:30:00Z");
+    QTest::newRow("repeated, no daylight saving")
+        << repeated << Words({"--dst", "no"}) << QStringLiteral("1990-09-30T01:30:00Z");
+}
+
+void TestCli::clockTimesSkippedOrShownTwice() {
+    QFETCH(QString, date);
+    QFETCH(QStringList, answer);
+    QFETCH(QString, universal);
+    const QStringList arguments =
+        Words({"reading", "--latitude", "48:51N", "--longitude", "2:21E", "--time", "02:30",
+               "--zone", "Europe/Paris", "--format", "json", "--date"}) +
+        QStringList{date} + answer;
+    const Run run = Asterine(arguments);
+    if (answer.isEmpty()) {
+        // Never read one way in silence: the question, and how to answer it.
+        QCOMPARE(run.status, 2);
+        QCOMPARE(run.out, QString());
+        const QString question = date == QLatin1String("1990-03-25")
+                                     ? QStringLiteral(
+                                           "The clocks of Europe/Paris skipped 02:30 "
+                                           "on 1990-03-25: was it 02:30 CET (UTC+1) or "
+                                           "02:30 CEST (UTC+2)?")
+                                     : QStringLiteral(
+                                           "The clocks of Europe/Paris showed 02:30 "
+                                           "twice on 1990-09-30: was it 02:30 CEST "
+                                           "(UTC+2) or 02:30 CET (UTC+1)?");
+        QVERIFY2(run.err.contains(question), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QLatin1String("--offset UTC+01:00")) &&
+                     run.err.contains(QLatin1String("--offset UTC+02:00")) &&
+                     run.err.contains(QLatin1String("--dst")),
+                 qPrintable(run.err));
+        QCOMPARE(run.err.count(QLatin1Char('\n')), 1);
+        return;
+    }
+    QCOMPARE(run.status, 0);
+    QCOMPARE(Json(run)
+                 .value(QLatin1String("moment"))
+                 .toObject()
+                 .value(QLatin1String("universal_time"))
+                 .toString(),
+             universal);
+}
+
+void TestCli::localMeanTime() {
+    // Kathmandu kept the local mean time of its longitude until 1920: in
+    // 1900 its zone gives the sun's time at 85° 19' E, 5:41:16 ahead.
+    const QJsonObject kathmandu =
+        JsonReading(Words({"--latitude", "27:42N", "--longitude", "85:19E", "--date", "1900-06-01",
+                           "--time", "12:00", "--zone", "Asia/Kathmandu"}))
+            .value(QLatin1String("moment"))
+            .toObject();
+    QCOMPARE(kathmandu.value(QLatin1String("zone")).toString(), QStringLiteral("Asia/Kathmandu"));
+    QCOMPARE(kathmandu.value(QLatin1String("utc_offset_seconds")).toInt(), 20476);
+    QCOMPARE(kathmandu.value(QLatin1String("universal_time")).toString(),
+             QStringLiteral("1900-06-01T06:18:44Z"));
+    // The same asked for as LMT.
+    const QJsonObject lmt =
+        JsonReading(Words({"--latitude", "27:42N", "--longitude", "85:19E", "--date", "1900-06-01",
+                           "--time", "12:00", "--zone", "LMT"}))
+            .value(QLatin1String("moment"))
+            .toObject();
+    QCOMPARE(lmt.value(QLatin1String("zone")).toString(), QStringLiteral("LMT"));
+    QCOMPARE(lmt.value(QLatin1String("universal_time")).toString(),
+             QStringLiteral("1900-06-01T06:18:44Z"));
+    // In 1990 it keeps Nepal's time, 5:45 ahead.
+    const QJsonObject later =
+        JsonReading(Words({"--latitude", "27:42N", "--longitude", "85:19E", "--date", "1990-06-01",
+                           "--time", "12:00", "--zone", "Asia/Kathmandu"}))
+            .value(QLatin1String("moment"))
+            .toObject();
+    QCOMPARE(later.value(QLatin1String("utc_offset_seconds")).toInt(), 20700);
+}
+
+void TestCli::whatTheSkyNeedsIsLeftOutWithoutIt() {
+    const QString star = QStringLiteral("star");
+    const auto keys = [](const QJsonValue& value) {
+        QStringList list = value.toObject().keys();
+        list.sort();
+        return list;
+    };
+    // The latitude and the year: the star's place, visibility and phase.
+    QJsonObject json = JsonReading(Words({"--latitude", "51:30N", "--year", "1990"}));
+    QVERIFY(!json.contains(QLatin1String("moment")));
+    QJsonObject sky = json.value(QLatin1String("sky")).toObject();
+    QCOMPARE(sky.keys(), QStringList{star});
+    QCOMPARE(keys(sky.value(star)), Words({"declination_deg", "ecliptic_longitude_deg", "magnitude",
+                                           "name", "phase", "right_ascension_deg", "visibility"}));
+    QCOMPARE(sky.value(star).toObject().value(QLatin1String("name")).toString(),
+             QStringLiteral("Vega"));
+    QCOMPARE(sky.value(star).toObject().value(QLatin1String("visibility")).toString(),
+             QStringLiteral("circumpolar"));
+    // A time and a zone without the longitude: the bodies and their
+    // conjunctions, no angles, no day.
+    json = JsonReading(Words({"--latitude", "51:30N", "--date", "1990-12-10", "--time", "14:30",
+                              "--zone", "Europe/London"}));
+    sky = json.value(QLatin1String("sky")).toObject();
+    QCOMPARE(keys(sky), Words({"bodies", "conjunctions", "star"}));
+    QCOMPARE(sky.value(QLatin1String("bodies")).toArray().size(), 9);
+    QCOMPARE(keys(sky.value(QLatin1String("bodies")).toArray().first()),
+             Words({"declination_deg", "ecliptic_longitude_deg", "name", "right_ascension_deg"}));
+    QCOMPARE(sky.value(QLatin1String("bodies"))
+                 .toArray()
+                 .first()
+                 .toObject()
+                 .value(QLatin1String("name"))
+                 .toString(),
+             QStringLiteral("Sun"));
+    // Everything: the day's events of the star (Vega in London never sets),
+    // its place at the birth, the angles and the parans.
+    json = JsonReading(Words({"--latitude", "51:30N", "--longitude", "0:07W", "--date",
+                              "1990-12-10", "--time", "14:30", "--zone", "Europe/London"}));
+    sky = json.value(QLatin1String("sky")).toObject();
+    QCOMPARE(keys(sky), Words({"angles", "bodies", "conjunctions", "parans", "star"}));
+    QCOMPARE(keys(sky.value(QLatin1String("angles"))), Words({"ascendant_deg", "midheaven_deg"}));
+    QCOMPARE(keys(sky.value(star)), Words({"altitude_deg", "azimuth_deg", "culminates_ut",
+                                           "declination_deg", "ecliptic_longitude_deg", "magnitude",
+                                           "name", "phase", "right_ascension_deg", "visibility"}));
+    QVERIFY(sky.value(star)
+                .toObject()
+                .value(QLatin1String("culminates_ut"))
+                .toString()
+                .startsWith(QLatin1String("1990-12-10T")));
+    const QJsonArray parans = sky.value(QLatin1String("parans")).toArray();
+    QVERIFY(!parans.isEmpty());
+    QCOMPARE(keys(parans.first()), Words({"star", "star_event", "ut", "with", "with_event"}));
+    const QStringList events = Words({"rises", "culminates", "sets", "anti-culminates"});
+    for (const QJsonValue& paran : parans) {
+        QVERIFY(events.contains(paran.toObject().value(QLatin1String("star_event")).toString()));
+        QVERIFY(events.contains(paran.toObject().value(QLatin1String("with_event")).toString()));
+    }
+    // A star that rises and sets: all three.
+    json = JsonReading(Words({"--latitude", "18:31N", "--longitude", "73:51E", "--date",
+                              "1990-12-10", "--time", "14:30", "--zone", "Asia/Kolkata"}));
+    const QJsonObject risesAndSets =
+        json.value(QLatin1String("sky")).toObject().value(star).toObject();
+    if (risesAndSets.value(QLatin1String("visibility")).toString() ==
+        QLatin1String("rises and sets")) {
+        QVERIFY(risesAndSets.contains(QLatin1String("rises_ut")));
+        QVERIFY(risesAndSets.contains(QLatin1String("sets_ut")));
+    }
+    // Copula, the star of 42° 30' N in 1950, is not in the star catalogue:
+    // no star, the rest as ever.
+    json = JsonReading(Words({"--latitude", "42:30N", "--date", "1950-12-10", "--time", "14:30",
+                              "--zone", "UTC+01:00"}));
+    QCOMPARE(json.value(QLatin1String("star")).toString(), QStringLiteral("COPULA"));
+    QCOMPARE(keys(json.value(QLatin1String("sky"))), Words({"bodies", "conjunctions"}));
+    json = JsonReading(Words({"--latitude", "42:30N", "--year", "1950"}));
+    QCOMPARE(json.value(QLatin1String("sky")).toObject(), QJsonObject());
+}
+
+void TestCli::orbAndParanMinutes() {
+    const QStringList birth = Words({"--latitude", "51:30N", "--longitude", "0:07W", "--date",
+                                     "1990-12-10", "--time", "14:30", "--zone", "Europe/London"});
+    const auto sky = [&birth](const QStringList& more) {
+        return JsonReading(birth + more).value(QLatin1String("sky")).toObject();
+    };
+    const auto widest = [](const QJsonArray& conjunctions) {
+        double widest = 0;
+        for (const QJsonValue& conjunction : conjunctions)
+            widest =
+                std::max(widest, conjunction.toObject().value(QLatin1String("orb_deg")).toDouble());
+        return widest;
+    };
+    // One degree unless told; a narrower orb keeps the closer ones only.
+    const QJsonArray usual = sky({}).value(QLatin1String("conjunctions")).toArray();
+    const QJsonArray narrow =
+        sky(Words({"--orb", "0.25"})).value(QLatin1String("conjunctions")).toArray();
+    QVERIFY(widest(usual) <= 1.0 && widest(usual) > 0.5);
+    QVERIFY(widest(narrow) <= 0.25);
+    QVERIFY(narrow.size() < usual.size() && !narrow.isEmpty());
+    // Four minutes unless told.
+    const qsizetype four = sky({}).value(QLatin1String("parans")).toArray().size();
+    const qsizetype one =
+        sky(Words({"--paran-minutes", "1"})).value(QLatin1String("parans")).toArray().size();
+    const qsizetype ten =
+        sky(Words({"--paran-minutes", "10"})).value(QLatin1String("parans")).toArray().size();
+    QVERIFY2(one < four && four < ten,
+             qPrintable(QStringLiteral("%1 %2 %3").arg(one).arg(four).arg(ten)));
+}
+
+void TestCli::aZoneOfTenMegabytes() {
+    // More than a command line holds, as a program may pass it.
+    cli::ReadingRequest request;
+    request.latitude = QStringLiteral("52:31N");
+    request.date = QStringLiteral("1990-12-10");
+    request.time = QStringLiteral("14:30");
+    request.zone = QString(10 * 1024 * 1024, QLatin1Char('x'));
+    const cli::ReadingResult result = cli::makeReading(request, QDate(2026, 12, 8), &NoAtlas);
+    QCOMPARE(result.status, 2);
+    QVERIFY(result.output.isEmpty());
+    QVERIFY2(result.messages.contains(QLatin1String("too long")), qPrintable(result.messages));
+    QVERIFY(result.messages.size() < 400);
+}
+
+void TestCli::charts() {
+    QTemporaryDir folder;
+    const QStringList birth =
+        Words({"reading", "--latitude", "51:30N", "--longitude", "0:07W", "--date", "1990-12-10",
+               "--time", "14:30", "--zone", "Europe/London"});
+    // A PNG of the size asked, beside the text.
+    const QString png = folder.filePath(QStringLiteral("wheel.png"));
+    Run run = Asterine(birth + QStringList{QStringLiteral("--chart"), png,
+                                           QStringLiteral("--chart-size"), QStringLiteral("640")});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains(QLatin1String("Date of Birth")));
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(640, 640));
+    // Not blank: the wheel's lines on the white paper.
+    QCOMPARE(image.pixelColor(5, 5), QColor(Qt::white));
+    int drawn = 0;
+    for (int y = 0; y < image.height(); y += 4) {
+        for (int x = 0; x < image.width(); x += 4)
+            drawn += image.pixelColor(x, y).lightness() < 128;
+    }
+    QVERIFY2(drawn > 200, qPrintable(QString::number(drawn)));
+    // 1000 pixels unless told; an SVG beside the JSON, its capitals aside.
+    const QString svg = folder.filePath(QStringLiteral("wheel.SVG"));
+    run = Asterine(birth + Words({"--format", "json", "--chart"}) + QStringList{svg});
+    QCOMPARE(run.status, 0);
+    QVERIFY(Json(run).contains(QLatin1String("moment")));
+    QFile file(svg);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray content = file.readAll();
+    QVERIFY(content.contains("<svg"));
+    QVERIFY(content.contains("viewBox=\"0 0 1000 1000\""));
+    QVERIFY(content.trimmed().endsWith("</svg>"));
+    const QString defaultPng = folder.filePath(QStringLiteral("default.png"));
+    // As from cron, without a runtime folder: nothing on standard error.
+    run = Asterine(birth + QStringList{QStringLiteral("--chart"), defaultPng},
+                   {{QStringLiteral("XDG_RUNTIME_DIR"), QString()}});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(QImage(defaultPng).size(), QSize(1000, 1000));
+    // A file that cannot be written (a folder of the name): named, status
+    // 1, nothing printed, the folder as it was.
+    const QString taken = folder.filePath(QStringLiteral("taken.png"));
+    QVERIFY(QDir().mkdir(taken));
+    run = Asterine(birth + Words({"--format", "json", "--chart"}) + QStringList{taken});
+    QCOMPARE(run.status, 1);
+    QCOMPARE(run.out, QString());
+    QVERIFY2(run.err.contains(taken), qPrintable(run.err));
+    QVERIFY(QFileInfo(taken).isDir());
+    // In Hindi, the chart's texts in Devanagari, and nothing on standard error.
+    const QString hindi = folder.filePath(QStringLiteral("hindi.png"));
+    run = Asterine(birth + QStringList{QStringLiteral("--chart"), hindi},
+                   Language(QStringLiteral("hi")));
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
+    QCOMPARE(QImage(hindi).size(), QSize(1000, 1000));
+    // Qt's options before the command are the window's: the chart is
+    // painted off screen, with no display, whatever platform they name.
+    const QString behind = folder.filePath(QStringLiteral("behind.svg"));
+    run = Asterine(Words({"-platform", "xcb", "-reverse"}) + birth +
+                   QStringList{QStringLiteral("--chart"), behind});
+    QCOMPARE(run.status, 0);
+    QVERIFY(run.out.contains(QLatin1String("Date of Birth")));
+    QVERIFY(QFileInfo(behind).size() > 0);
+    // Without a time the wheel has its stars and no bodies; it is drawn all the same.
+    const QString timeless = folder.filePath(QStringLiteral("timeless.png"));
+    run = Asterine(Words({"reading", "--latitude", "51:30N", "--year", "1990", "--chart"}) +
+                   QStringList{timeless});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(QImage(timeless).size(), QSize(1000, 1000));
 }
 
 QTEST_MAIN(TestCli)

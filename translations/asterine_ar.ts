@@ -644,58 +644,6 @@
 <context>
     <name>asterine::CommandLine</name>
     <message>
-        <source>Usage: asterine [QT-OPTION...]
-       asterine reading (--latitude LATITUDE | --place PLACE)
-                        (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
-       asterine --help | --version
-
-Without a command, Asterine opens its window; Qt&apos;s own options, such as
--platform and -style, apply to it.
-
-reading    prints the fixed-star reading for a latitude and a year, as the
-           result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
-  --year YEAR             1900 to 2050
-  --date YYYY-MM-DD       the date of birth; the year comes from it
-  --name NAME             letters and blanks
-  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its latitude and longitude are
-                          taken where --latitude and --longitude are not given
-  --format text|json      text (the default) or one JSON object
-
-Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
-refused or an unknown option, 3 when --place finds no place or there is no
-atlas. See asterine(1).
-</source>
-        <translation>الاستخدام: asterine [QT-OPTION...]
-       asterine reading (--latitude LATITUDE | --place PLACE)
-                        (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
-       asterine --help | --version
-
-دون أمر يفتح Asterine نافذته، وتسري عليها خيارات Qt نفسها، مثل
--platform و-style.
-
-reading    يطبع قراءة النجم الثابت لخط عرض وسنة، كما تعرضها نافذة
-           النتائج، دون فتح نافذة
-  --latitude LATITUDE     51:30:26N أو 51 30 N أو 51°30.5′N أو N51.5 أو -33.87
-  --longitude LONGITUDE   0:07:39W أو 0 7 39 W أو 0°7.65′W أو W0.13 أو 151.21
-  --year YEAR             من 1900 إلى 2050
-  --date YYYY-MM-DD       تاريخ الميلاد، وتؤخذ السنة منه
-  --name NAME             حروف ومسافات
-  --place PLACE           مكان من الأطلس المحلي، مثل &quot;Pune&quot; أو
-                          &quot;London, Canada&quot;، ويؤخذ خطا عرضه وطوله
-                          ما لم يُعطَ --latitude و--longitude
-  --format text|json      text (الافتراضي) أو كائن JSON واحد
-
-حالة الخروج: 0 عند إخراج قراءة، و1 عندما يتعذّر كتابة المخرجات، و2 عند رفض
-المدخلات أو خيار غير معروف، و3 عندما لا يجد --place أي مكان أو لا يوجد أطلس.
-انظر asterine(1).
-</translation>
-    </message>
-    <message>
         <source>asterine reading: %1 Try “asterine --help”.
 </source>
         <translation>asterine reading: %1 جرّب «asterine --help».
@@ -741,6 +689,88 @@ There is NO WARRANTY, to the extent permitted by law.
         <source>asterine: unknown option “%1”. Try “asterine --help”.
 </source>
         <translation>asterine: خيار غير معروف «%1». جرّب «asterine --help».
+</translation>
+    </message>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
+                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]
+                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
+  --time HH:MM[:SS]       the clock time of birth; needs --date and a zone
+  --zone ZONE             the zone the clocks kept: Europe/Berlin, LMT (the
+                          local mean time of the longitude) or UTC+05:30;
+                          with --place, the place&apos;s zone unless given
+  --offset ±HH:MM         the offset from UTC in force, over the zone&apos;s
+  --dst yes|no            whether daylight saving was in force, for a clock
+                          time the zone skipped or showed twice
+  --orb DEGREES           the orb of the conjunctions, 0 to 10 (default 1)
+  --paran-minutes MINUTES the tolerance of the parans, 0 to 60 (default 4)
+  --chart FILE            writes the wheel of the birth&apos;s sky, SVG or PNG by
+                          the file&apos;s extension
+  --chart-size PIXELS     its width and height, 200 to 8000 (default 1000)
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 1 when the output or the chart cannot be
+written, 2 for input refused or an unknown option, 3 when --place finds no
+place or there is no atlas. See asterine(1).
+</source>
+        <translation>الاستخدام: asterine [QT-OPTION...]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
+                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                        [--dst yes|no]] [--orb DEGREES]
+                        [--paran-minutes MINUTES]
+                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
+       asterine --help | --version
+
+دون أمر يفتح Asterine نافذته، وتسري عليها خيارات Qt نفسها، مثل
+-platform و-style.
+
+reading    يطبع قراءة النجم الثابت لخط عرض وسنة، كما تعرضها نافذة
+           النتائج، دون فتح نافذة
+  --latitude LATITUDE     51:30:26N أو 51 30 N أو 51°30.5′N أو N51.5 أو -33.87
+  --longitude LONGITUDE   0:07:39W أو 0 7 39 W أو 0°7.65′W أو W0.13 أو 151.21
+  --year YEAR             من 1900 إلى 2050
+  --date YYYY-MM-DD       تاريخ الميلاد، وتؤخذ السنة منه
+  --name NAME             حروف ومسافات
+  --place PLACE           مكان من الأطلس المحلي، مثل &quot;Pune&quot; أو
+                          &quot;London, Canada&quot;، ويؤخذ خطا عرضه وطوله
+                          ما لم يُعطَ --latitude و--longitude
+  --time HH:MM[:SS]       وقت الميلاد على الساعة، ويحتاج إلى --date ومنطقة زمنية
+  --zone ZONE             المنطقة الزمنية التي اتبعتها الساعات: Europe/Berlin
+                          أو LMT (التوقيت المتوسط لخط الطول) أو UTC+05:30،
+                          ومع --place منطقة المكان ما لم تُعطَ
+  --offset ±HH:MM         فرق التوقيت عن UTC الساري حينها، مقدَّمًا على المنطقة
+  --dst yes|no            هل كان التوقيت الصيفي ساريًا، لوقت تخطّته المنطقة
+                          أو أظهرته مرتين
+  --orb DEGREES           هامش الاقترانات، من 0 إلى 10 (الافتراضي 1)
+  --paran-minutes MINUTES سماحية البارانات، من 0 إلى 60 (الافتراضي 4)
+  --chart FILE            يكتب دائرة سماء الميلاد، SVG أو PNG بحسب امتداد الملف
+  --chart-size PIXELS     عرضها وارتفاعها، من 200 إلى 8000 (الافتراضي 1000)
+  --format text|json      text (الافتراضي) أو كائن JSON واحد
+
+حالة الخروج: 0 عند إخراج قراءة، و1 عندما يتعذّر كتابة المخرجات أو الخريطة، و2
+عند رفض المدخلات أو خيار غير معروف، و3 عندما لا يجد --place أي مكان أو لا يوجد
+أطلس. انظر asterine(1).
 </translation>
     </message>
 </context>
@@ -1362,6 +1392,66 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
         <translation>asterine reading: خط العرض «%1» ليس درجات ودقائق وثواني مع N أو S (51:30:26N أو 51 30 N أو 51°30.5′N) ولا درجات عشرية (-33.87 أو N51.5).</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1</source>
+        <translation>asterine reading: %1</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the date of birth: give --date too.</source>
+        <translation>asterine reading: يحتاج --time إلى تاريخ الميلاد: أعطِ --date أيضًا.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the time “%1” is not a time of day written HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>asterine reading: الوقت «%1» ليس وقتًا من اليوم مكتوبًا HH:MM أو HH:MM:SS، من 00:00 إلى 23:59:59.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 tells the offset of a clock time: give the time of birth (--time) too.</source>
+        <translation>asterine reading: يبيّن --%1 فرق وقتٍ على الساعة عن UTC: أعطِ وقت الميلاد (--time) أيضًا.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the zone the clocks kept: give --zone, such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>asterine reading: يحتاج --time إلى المنطقة الزمنية التي اتبعتها الساعات: أعطِ --zone، مثل Europe/Berlin أو LMT أو UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the orb “%1” is not a number of degrees from 0 to 10.</source>
+        <translation>asterine reading: الهامش «%1» ليس عددًا من الدرجات من 0 إلى 10.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the paran tolerance “%1” is not a number of minutes from 0 to 60.</source>
+        <translation>asterine reading: سماحية البارانات «%1» ليست عددًا من الدقائق من 0 إلى 60.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart-size is the size of the chart: give --chart too.</source>
+        <translation>asterine reading: --chart-size هو حجم الخريطة: أعطِ --chart أيضًا.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart names no file.</source>
+        <translation>asterine reading: لم يُذكر أي ملف بعد --chart.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart “%1” has no extension: name it .svg or .png.</source>
+        <translation>asterine reading: الخريطة «%1» بلا امتداد: سمِّها .svg أو .png.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart is written as .svg or .png, not as “.%1”.</source>
+        <translation>asterine reading: تُكتب الخريطة بصيغة .svg أو .png، لا «.%1».</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart size “%1” is not a number of pixels from 200 to 8000.</source>
+        <translation>asterine reading: حجم الخريطة «%1» ليس عددًا من البكسلات من 200 إلى 8000.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart cannot be drawn: the chart module, lib/asterine/asterine_chart.so beside the program&apos;s folder, is missing.</source>
+        <translation>asterine reading: تعذّر رسم الخريطة: وحدة الخرائط lib/asterine/asterine_chart.so بجوار مجلد البرنامج مفقودة.</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
+        <translation>asterine reading: %1 بيّن أيهما بـ --offset %2 أو --offset %3، أو بـ --dst yes أو --dst no.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT هو التوقيت الشمسي المتوسط لخط طول مكان الميلاد: أعطِ --longitude أو --place أيضًا.</translation>
     </message>
 </context>
 <context>

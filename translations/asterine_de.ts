@@ -644,58 +644,6 @@
 <context>
     <name>asterine::CommandLine</name>
     <message>
-        <source>Usage: asterine [QT-OPTION...]
-       asterine reading (--latitude LATITUDE | --place PLACE)
-                        (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
-       asterine --help | --version
-
-Without a command, Asterine opens its window; Qt&apos;s own options, such as
--platform and -style, apply to it.
-
-reading    prints the fixed-star reading for a latitude and a year, as the
-           result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
-  --year YEAR             1900 to 2050
-  --date YYYY-MM-DD       the date of birth; the year comes from it
-  --name NAME             letters and blanks
-  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its latitude and longitude are
-                          taken where --latitude and --longitude are not given
-  --format text|json      text (the default) or one JSON object
-
-Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
-refused or an unknown option, 3 when --place finds no place or there is no
-atlas. See asterine(1).
-</source>
-        <translation>Aufruf: asterine [QT-OPTION …]
-        asterine reading (--latitude BREITE | --place ORT)
-                         (--year JAHR | --date YYYY-MM-DD)
-                         [--longitude LÄNGE] [--name NAME] [--format text|json]
-        asterine --help | --version
-
-Ohne Befehl öffnet Asterine sein Fenster; dafür gelten die Qt-eigenen
-Optionen wie -platform und -style.
-
-reading    gibt die Fixstern-Deutung für eine Breite und ein Jahr so aus,
-           wie das Ergebnisfenster sie zeigt, ohne Fenster
-  --latitude BREITE       51:30:26N, 51 30 N, 51°30.5′N, N51.5 oder -33.87
-  --longitude LÄNGE       0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 oder 151.21
-  --year JAHR             1900 bis 2050
-  --date YYYY-MM-DD       das Geburtsdatum; das Jahr wird daraus genommen
-  --name NAME             Buchstaben und Leerzeichen
-  --place ORT             ein Ort des Offline-Atlas, etwa „Pune“ oder
-                          „London, Canada“; seine Breite und Länge werden
-                          übernommen, wo --latitude und --longitude fehlen
-  --format text|json      text (Standard) oder ein JSON-Objekt
-
-Exit-Status: 0 bei einer Deutung, 1, wenn die Ausgabe nicht geschrieben werden
-kann, 2 bei abgelehnter Eingabe oder unbekannter Option, 3, wenn --place keinen
-Ort findet oder kein Atlas vorhanden ist. Siehe asterine(1).
-</translation>
-    </message>
-    <message>
         <source>asterine reading: %1 Try “asterine --help”.
 </source>
         <translation>asterine reading: %1 Versuchen Sie „asterine --help“.
@@ -741,6 +689,88 @@ Es gibt KEINE GARANTIE, soweit das Gesetz es zulässt.
         <source>asterine: unknown option “%1”. Try “asterine --help”.
 </source>
         <translation>asterine: Unbekannte Option „%1“. Versuchen Sie „asterine --help“.
+</translation>
+    </message>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
+                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]
+                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
+  --time HH:MM[:SS]       the clock time of birth; needs --date and a zone
+  --zone ZONE             the zone the clocks kept: Europe/Berlin, LMT (the
+                          local mean time of the longitude) or UTC+05:30;
+                          with --place, the place&apos;s zone unless given
+  --offset ±HH:MM         the offset from UTC in force, over the zone&apos;s
+  --dst yes|no            whether daylight saving was in force, for a clock
+                          time the zone skipped or showed twice
+  --orb DEGREES           the orb of the conjunctions, 0 to 10 (default 1)
+  --paran-minutes MINUTES the tolerance of the parans, 0 to 60 (default 4)
+  --chart FILE            writes the wheel of the birth&apos;s sky, SVG or PNG by
+                          the file&apos;s extension
+  --chart-size PIXELS     its width and height, 200 to 8000 (default 1000)
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 1 when the output or the chart cannot be
+written, 2 for input refused or an unknown option, 3 when --place finds no
+place or there is no atlas. See asterine(1).
+</source>
+        <translation>Aufruf: asterine [QT-OPTION …]
+        asterine reading (--latitude BREITE | --place ORT)
+                         (--year JAHR | --date YYYY-MM-DD)
+                         [--longitude LÄNGE] [--name NAME] [--format text|json]
+                         [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                         [--dst yes|no]] [--orb GRAD] [--paran-minutes MINUTEN]
+                         [--chart DATEI.svg|DATEI.png [--chart-size PIXEL]]
+        asterine --help | --version
+
+Ohne Befehl öffnet Asterine sein Fenster; dafür gelten die Qt-eigenen
+Optionen wie -platform und -style.
+
+reading    gibt die Fixstern-Deutung für eine Breite und ein Jahr so aus,
+           wie das Ergebnisfenster sie zeigt, ohne Fenster
+  --latitude BREITE       51:30:26N, 51 30 N, 51°30.5′N, N51.5 oder -33.87
+  --longitude LÄNGE       0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 oder 151.21
+  --year JAHR             1900 bis 2050
+  --date YYYY-MM-DD       das Geburtsdatum; das Jahr wird daraus genommen
+  --name NAME             Buchstaben und Leerzeichen
+  --place ORT             ein Ort des Offline-Atlas, etwa „Pune“ oder
+                          „London, Canada“; seine Breite und Länge werden
+                          übernommen, wo --latitude und --longitude fehlen
+  --time HH:MM[:SS]       die Uhrzeit der Geburt; braucht --date und eine Zone
+  --zone ZONE             die Zone, nach der die Uhren gingen: Europe/Berlin,
+                          LMT (die mittlere Ortszeit der Länge) oder UTC+05:30;
+                          mit --place die des Ortes, wenn keine angegeben ist
+  --offset ±HH:MM         der geltende Abstand zu UTC, vor dem der Zone
+  --dst yes|no            ob Sommerzeit galt, für eine Uhrzeit, die die Zone
+                          übersprang oder zweimal zeigte
+  --orb GRAD              der Orbis der Konjunktionen, 0 bis 10 (Standard 1)
+  --paran-minutes MINUTEN die Toleranz der Parans, 0 bis 60 (Standard 4)
+  --chart DATEI           schreibt das Rad des Geburtshimmels, als SVG oder
+                          PNG nach der Dateiendung
+  --chart-size PIXEL      seine Breite und Höhe, 200 bis 8000 (Standard 1000)
+  --format text|json      text (Standard) oder ein JSON-Objekt
+
+Exit-Status: 0 bei einer Deutung, 1, wenn die Ausgabe oder das Bild nicht
+geschrieben werden kann, 2 bei abgelehnter Eingabe oder unbekannter Option, 3,
+wenn --place keinen Ort findet oder kein Atlas vorhanden ist. Siehe asterine(1).
 </translation>
     </message>
 </context>
@@ -1358,6 +1388,66 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
     <message>
         <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
         <translation>asterine reading: Die Breite „%1“ ist weder in Grad, Minuten und Sekunden mit N oder S (51:30:26N, 51 30 N, 51°30.5′N) noch in Dezimalgrad (-33.87, N51.5) angegeben.</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1</source>
+        <translation>asterine reading: %1</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the date of birth: give --date too.</source>
+        <translation>asterine reading: --time braucht das Geburtsdatum: geben Sie auch --date an.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the time “%1” is not a time of day written HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>asterine reading: Die Zeit „%1“ ist keine Uhrzeit in der Form HH:MM oder HH:MM:SS von 00:00 bis 23:59:59.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 tells the offset of a clock time: give the time of birth (--time) too.</source>
+        <translation>asterine reading: --%1 gibt den Abstand einer Uhrzeit zu UTC an: geben Sie auch die Geburtszeit (--time) an.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the zone the clocks kept: give --zone, such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>asterine reading: --time braucht die Zone, nach der die Uhren gingen: geben Sie --zone an, etwa Europe/Berlin, LMT oder UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the orb “%1” is not a number of degrees from 0 to 10.</source>
+        <translation>asterine reading: Der Orbis „%1“ ist keine Gradzahl von 0 bis 10.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the paran tolerance “%1” is not a number of minutes from 0 to 60.</source>
+        <translation>asterine reading: Die Paran-Toleranz „%1“ ist keine Minutenzahl von 0 bis 60.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart-size is the size of the chart: give --chart too.</source>
+        <translation>asterine reading: --chart-size ist die Größe des Bildes: geben Sie auch --chart an.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart names no file.</source>
+        <translation>asterine reading: --chart nennt keine Datei.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart “%1” has no extension: name it .svg or .png.</source>
+        <translation>asterine reading: Das Bild „%1“ hat keine Dateiendung: nennen Sie es .svg oder .png.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart is written as .svg or .png, not as “.%1”.</source>
+        <translation>asterine reading: Das Bild wird als .svg oder .png geschrieben, nicht als „.%1“.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart size “%1” is not a number of pixels from 200 to 8000.</source>
+        <translation>asterine reading: Die Bildgröße „%1“ ist keine Pixelzahl von 200 bis 8000.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart cannot be drawn: the chart module, lib/asterine/asterine_chart.so beside the program&apos;s folder, is missing.</source>
+        <translation>asterine reading: Das Bild kann nicht gezeichnet werden: das Bildmodul lib/asterine/asterine_chart.so neben dem Ordner des Programms fehlt.</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
+        <translation>asterine reading: %1 Sagen Sie, welche, mit --offset %2 oder --offset %3 oder mit --dst yes oder --dst no.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT ist die mittlere Ortszeit der Länge des Geburtsortes: geben Sie auch --longitude oder --place an.</translation>
     </message>
 </context>
 <context>

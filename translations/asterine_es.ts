@@ -644,58 +644,6 @@
 <context>
     <name>asterine::CommandLine</name>
     <message>
-        <source>Usage: asterine [QT-OPTION...]
-       asterine reading (--latitude LATITUDE | --place PLACE)
-                        (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
-       asterine --help | --version
-
-Without a command, Asterine opens its window; Qt&apos;s own options, such as
--platform and -style, apply to it.
-
-reading    prints the fixed-star reading for a latitude and a year, as the
-           result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
-  --year YEAR             1900 to 2050
-  --date YYYY-MM-DD       the date of birth; the year comes from it
-  --name NAME             letters and blanks
-  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its latitude and longitude are
-                          taken where --latitude and --longitude are not given
-  --format text|json      text (the default) or one JSON object
-
-Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
-refused or an unknown option, 3 when --place finds no place or there is no
-atlas. See asterine(1).
-</source>
-        <translation>Uso: asterine [OPCIÓN-QT...]
-     asterine reading (--latitude LATITUD | --place LUGAR)
-                      (--year AÑO | --date YYYY-MM-DD)
-                      [--longitude LONGITUD] [--name NOMBRE] [--format text|json]
-     asterine --help | --version
-
-Sin un comando, Asterine abre su ventana; se le aplican las opciones propias
-de Qt, como -platform y -style.
-
-reading    muestra la lectura de la estrella fija para una latitud y un año,
-           tal como la presenta la ventana de resultados, pero sin ventana
-  --latitude LATITUD      51:30:26N, 51 30 N, 51°30.5′N, N51.5 o -33.87
-  --longitude LONGITUD    0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 o 151.21
-  --year AÑO              de 1900 a 2050
-  --date YYYY-MM-DD       la fecha de nacimiento; el año se toma de ella
-  --name NOMBRE           letras y espacios
-  --place LUGAR           un lugar del atlas sin conexión, como «Pune» o
-                          «London, Canada»; se toman su latitud y su longitud
-                          cuando no se dan --latitude ni --longitude
-  --format text|json      text (el predeterminado) o un único objeto JSON
-
-Estado de salida: 0 si hay lectura; 1 si no se puede escribir la salida; 2 si
-se rechazan los datos o una opción es desconocida; 3 si --place no encuentra
-ningún lugar o no hay atlas. Véase asterine(1).
-</translation>
-    </message>
-    <message>
         <source>asterine reading: %1 Try “asterine --help”.
 </source>
         <translation>asterine reading: %1 Pruebe «asterine --help».
@@ -741,6 +689,88 @@ NO hay NINGUNA GARANTÍA, en la medida en que lo permita la ley.
         <source>asterine: unknown option “%1”. Try “asterine --help”.
 </source>
         <translation>asterine: opción desconocida «%1». Pruebe «asterine --help».
+</translation>
+    </message>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
+                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]
+                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
+  --time HH:MM[:SS]       the clock time of birth; needs --date and a zone
+  --zone ZONE             the zone the clocks kept: Europe/Berlin, LMT (the
+                          local mean time of the longitude) or UTC+05:30;
+                          with --place, the place&apos;s zone unless given
+  --offset ±HH:MM         the offset from UTC in force, over the zone&apos;s
+  --dst yes|no            whether daylight saving was in force, for a clock
+                          time the zone skipped or showed twice
+  --orb DEGREES           the orb of the conjunctions, 0 to 10 (default 1)
+  --paran-minutes MINUTES the tolerance of the parans, 0 to 60 (default 4)
+  --chart FILE            writes the wheel of the birth&apos;s sky, SVG or PNG by
+                          the file&apos;s extension
+  --chart-size PIXELS     its width and height, 200 to 8000 (default 1000)
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 1 when the output or the chart cannot be
+written, 2 for input refused or an unknown option, 3 when --place finds no
+place or there is no atlas. See asterine(1).
+</source>
+        <translation>Uso: asterine [OPCIÓN-QT...]
+     asterine reading (--latitude LATITUD | --place LUGAR)
+                      (--year AÑO | --date YYYY-MM-DD)
+                      [--longitude LONGITUD] [--name NOMBRE] [--format text|json]
+                      [--time HH:MM[:SS] [--zone ZONA] [--offset ±HH:MM]
+                      [--dst yes|no]] [--orb GRADOS] [--paran-minutes MINUTOS]
+                      [--chart ARCHIVO.svg|ARCHIVO.png [--chart-size PÍXELES]]
+     asterine --help | --version
+
+Sin un comando, Asterine abre su ventana; se le aplican las opciones propias
+de Qt, como -platform y -style.
+
+reading    muestra la lectura de la estrella fija para una latitud y un año,
+           tal como la presenta la ventana de resultados, pero sin ventana
+  --latitude LATITUD      51:30:26N, 51 30 N, 51°30.5′N, N51.5 o -33.87
+  --longitude LONGITUD    0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 o 151.21
+  --year AÑO              de 1900 a 2050
+  --date YYYY-MM-DD       la fecha de nacimiento; el año se toma de ella
+  --name NOMBRE           letras y espacios
+  --place LUGAR           un lugar del atlas sin conexión, como «Pune» o
+                          «London, Canada»; se toman su latitud y su longitud
+                          cuando no se dan --latitude ni --longitude
+  --time HH:MM[:SS]       la hora de nacimiento; necesita --date y una zona
+  --zone ZONA             la zona que seguían los relojes: Europe/Berlin, LMT
+                          (el tiempo medio local de la longitud) o UTC+05:30;
+                          con --place, la del lugar si no se da
+  --offset ±HH:MM         el desfase de UTC en vigor, antes que el de la zona
+  --dst yes|no            si regía el horario de verano, para una hora que la
+                          zona saltó o mostró dos veces
+  --orb GRADOS            el orbe de las conjunciones, de 0 a 10 (por omisión 1)
+  --paran-minutes MINUTOS la tolerancia de los paranes, 0 a 60 (por omisión 4)
+  --chart ARCHIVO         escribe la rueda del cielo natal, en SVG o PNG según
+                          la extensión del archivo
+  --chart-size PÍXELES    su ancho y alto, de 200 a 8000 (por omisión 1000)
+  --format text|json      text (el predeterminado) o un único objeto JSON
+
+Estado de salida: 0 si hay lectura; 1 si no se puede escribir la salida o la
+carta; 2 si se rechazan los datos o una opción es desconocida; 3 si --place no
+encuentra ningún lugar o no hay atlas. Véase asterine(1).
 </translation>
     </message>
 </context>
@@ -1358,6 +1388,66 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
         <translation>asterine reading: la latitud «%1» no está ni en grados, minutos y segundos con N o S (51:30:26N, 51 30 N, 51°30.5′N) ni en grados decimales (-33.87, N51.5).</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1</source>
+        <translation>asterine reading: %1</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the date of birth: give --date too.</source>
+        <translation>asterine reading: --time necesita la fecha de nacimiento: indique también --date.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the time “%1” is not a time of day written HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>asterine reading: la hora «%1» no es una hora del día escrita HH:MM o HH:MM:SS, de 00:00 a 23:59:59.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 tells the offset of a clock time: give the time of birth (--time) too.</source>
+        <translation>asterine reading: --%1 indica el desfase de una hora de reloj: indique también la hora de nacimiento (--time).</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the zone the clocks kept: give --zone, such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>asterine reading: --time necesita la zona que seguían los relojes: indique --zone, como Europe/Berlin, LMT o UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the orb “%1” is not a number of degrees from 0 to 10.</source>
+        <translation>asterine reading: el orbe «%1» no es un número de grados de 0 a 10.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the paran tolerance “%1” is not a number of minutes from 0 to 60.</source>
+        <translation>asterine reading: la tolerancia de los paranes «%1» no es un número de minutos de 0 a 60.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart-size is the size of the chart: give --chart too.</source>
+        <translation>asterine reading: --chart-size es el tamaño de la carta: indique también --chart.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart names no file.</source>
+        <translation>asterine reading: --chart no indica ningún archivo.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart “%1” has no extension: name it .svg or .png.</source>
+        <translation>asterine reading: la carta «%1» no tiene extensión: llámela .svg o .png.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart is written as .svg or .png, not as “.%1”.</source>
+        <translation>asterine reading: la carta se escribe como .svg o .png, no como «.%1».</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart size “%1” is not a number of pixels from 200 to 8000.</source>
+        <translation>asterine reading: el tamaño de carta «%1» no es un número de píxeles de 200 a 8000.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart cannot be drawn: the chart module, lib/asterine/asterine_chart.so beside the program&apos;s folder, is missing.</source>
+        <translation>asterine reading: no se puede dibujar la carta: falta el módulo de cartas, lib/asterine/asterine_chart.so junto a la carpeta del programa.</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
+        <translation>asterine reading: %1 Indique cuál con --offset %2 o --offset %3, o con --dst yes o --dst no.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT es el tiempo medio local de la longitud del lugar de nacimiento: indique también --longitude o --place.</translation>
     </message>
 </context>
 <context>

@@ -644,58 +644,6 @@
 <context>
     <name>asterine::CommandLine</name>
     <message>
-        <source>Usage: asterine [QT-OPTION...]
-       asterine reading (--latitude LATITUDE | --place PLACE)
-                        (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
-       asterine --help | --version
-
-Without a command, Asterine opens its window; Qt&apos;s own options, such as
--platform and -style, apply to it.
-
-reading    prints the fixed-star reading for a latitude and a year, as the
-           result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
-  --year YEAR             1900 to 2050
-  --date YYYY-MM-DD       the date of birth; the year comes from it
-  --name NAME             letters and blanks
-  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its latitude and longitude are
-                          taken where --latitude and --longitude are not given
-  --format text|json      text (the default) or one JSON object
-
-Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
-refused or an unknown option, 3 when --place finds no place or there is no
-atlas. See asterine(1).
-</source>
-        <translation>Usage : asterine [OPTION-QT...]
-        asterine reading (--latitude LATITUDE | --place LIEU)
-                         (--year ANNÉE | --date YYYY-MM-DD)
-                         [--longitude LONGITUDE] [--name NOM] [--format text|json]
-        asterine --help | --version
-
-Sans commande, Asterine ouvre sa fenêtre ; les options propres à Qt, comme
--platform et -style, s’y appliquent.
-
-reading    affiche l’interprétation de l’étoile fixe pour une latitude et une
-           année, telle que la fenêtre de résultats la présente, sans fenêtre
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 ou -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 ou 151.21
-  --year ANNÉE            de 1900 à 2050
-  --date YYYY-MM-DD       la date de naissance ; l’année en est tirée
-  --name NOM              lettres et espaces
-  --place LIEU            un lieu de l’atlas hors ligne, comme « Pune » ou
-                          « London, Canada » ; sa latitude et sa longitude
-                          servent à défaut de --latitude et de --longitude
-  --format text|json      text (par défaut) ou un objet JSON
-
-Code de sortie : 0 pour une interprétation, 1 si la sortie ne peut pas être
-écrite, 2 pour une saisie refusée ou une option inconnue, 3 si --place ne
-trouve aucun lieu ou s’il n’y a pas d’atlas. Voir asterine(1).
-</translation>
-    </message>
-    <message>
         <source>asterine reading: %1 Try “asterine --help”.
 </source>
         <translation>asterine reading&#xa0;: %1 Essayez «&#xa0;asterine --help&#xa0;».
@@ -741,6 +689,89 @@ Il n’y a AUCUNE GARANTIE, dans la mesure permise par la loi.
         <source>asterine: unknown option “%1”. Try “asterine --help”.
 </source>
         <translation>asterine&#xa0;: option inconnue «&#xa0;%1&#xa0;». Essayez «&#xa0;asterine --help&#xa0;».
+</translation>
+    </message>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
+                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]
+                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
+  --time HH:MM[:SS]       the clock time of birth; needs --date and a zone
+  --zone ZONE             the zone the clocks kept: Europe/Berlin, LMT (the
+                          local mean time of the longitude) or UTC+05:30;
+                          with --place, the place&apos;s zone unless given
+  --offset ±HH:MM         the offset from UTC in force, over the zone&apos;s
+  --dst yes|no            whether daylight saving was in force, for a clock
+                          time the zone skipped or showed twice
+  --orb DEGREES           the orb of the conjunctions, 0 to 10 (default 1)
+  --paran-minutes MINUTES the tolerance of the parans, 0 to 60 (default 4)
+  --chart FILE            writes the wheel of the birth&apos;s sky, SVG or PNG by
+                          the file&apos;s extension
+  --chart-size PIXELS     its width and height, 200 to 8000 (default 1000)
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 1 when the output or the chart cannot be
+written, 2 for input refused or an unknown option, 3 when --place finds no
+place or there is no atlas. See asterine(1).
+</source>
+        <translation>Usage : asterine [OPTION-QT...]
+        asterine reading (--latitude LATITUDE | --place LIEU)
+                         (--year ANNÉE | --date YYYY-MM-DD)
+                         [--longitude LONGITUDE] [--name NOM] [--format text|json]
+                         [--time HH:MM[:SS] [--zone FUSEAU] [--offset ±HH:MM]
+                         [--dst yes|no]] [--orb DEGRÉS]
+                         [--paran-minutes MINUTES]
+                         [--chart FICHIER.svg|FICHIER.png [--chart-size PIXELS]]
+        asterine --help | --version
+
+Sans commande, Asterine ouvre sa fenêtre ; les options propres à Qt, comme
+-platform et -style, s’y appliquent.
+
+reading    affiche l’interprétation de l’étoile fixe pour une latitude et une
+           année, telle que la fenêtre de résultats la présente, sans fenêtre
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 ou -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 ou 151.21
+  --year ANNÉE            de 1900 à 2050
+  --date YYYY-MM-DD       la date de naissance ; l’année en est tirée
+  --name NOM              lettres et espaces
+  --place LIEU            un lieu de l’atlas hors ligne, comme « Pune » ou
+                          « London, Canada » ; sa latitude et sa longitude
+                          servent à défaut de --latitude et de --longitude
+  --time HH:MM[:SS]       l’heure de naissance&#xa0;; demande --date et un fuseau
+  --zone FUSEAU           le fuseau que suivaient les horloges&#xa0;: Europe/Berlin,
+                          LMT (le temps moyen local de la longitude) ou
+                          UTC+05:30&#xa0;; avec --place, celui du lieu à défaut
+  --offset ±HH:MM         le décalage sur UTC en vigueur, avant celui du fuseau
+  --dst yes|no            si l’heure d’été était en vigueur, pour une heure que
+                          le fuseau a sautée ou montrée deux fois
+  --orb DEGRÉS            l’orbe des conjonctions, de 0 à 10 (1 par défaut)
+  --paran-minutes MINUTES la tolérance des parans, de 0 à 60 (4 par défaut)
+  --chart FICHIER         écrit la roue du ciel de naissance, en SVG ou en PNG
+                          selon l’extension du fichier
+  --chart-size PIXELS     sa largeur et sa hauteur, 200 à 8000 (1000 par défaut)
+  --format text|json      text (par défaut) ou un objet JSON
+
+Code de sortie&#xa0;: 0 pour une interprétation, 1 si la sortie ou la carte ne
+peut pas être écrite, 2 pour une saisie refusée ou une option inconnue, 3 si
+--place ne trouve aucun lieu ou s’il n’y a pas d’atlas. Voir asterine(1).
 </translation>
     </message>
 </context>
@@ -1358,6 +1389,66 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
     <message>
         <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
         <translation>asterine reading&#xa0;: la latitude «&#xa0;%1&#xa0;» n’est ni en degrés, minutes et secondes suivis de N ou S (51:30:26N, 51 30 N, 51°30.5′N), ni en degrés décimaux (-33.87, N51.5).</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1</source>
+        <translation>asterine reading&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the date of birth: give --date too.</source>
+        <translation>asterine reading&#xa0;: --time a besoin de la date de naissance&#xa0;: donnez aussi --date.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the time “%1” is not a time of day written HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>asterine reading&#xa0;: l’heure «&#xa0;%1&#xa0;» n’est pas une heure du jour écrite HH:MM ou HH:MM:SS, de 00:00 à 23:59:59.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 tells the offset of a clock time: give the time of birth (--time) too.</source>
+        <translation>asterine reading&#xa0;: --%1 indique le décalage d’une heure d’horloge&#xa0;: donnez aussi l’heure de naissance (--time).</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the zone the clocks kept: give --zone, such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>asterine reading&#xa0;: --time a besoin du fuseau que suivaient les horloges&#xa0;: donnez --zone, comme Europe/Berlin, LMT ou UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the orb “%1” is not a number of degrees from 0 to 10.</source>
+        <translation>asterine reading&#xa0;: l’orbe «&#xa0;%1&#xa0;» n’est pas un nombre de degrés de 0 à 10.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the paran tolerance “%1” is not a number of minutes from 0 to 60.</source>
+        <translation>asterine reading&#xa0;: la tolérance des parans «&#xa0;%1&#xa0;» n’est pas un nombre de minutes de 0 à 60.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart-size is the size of the chart: give --chart too.</source>
+        <translation>asterine reading&#xa0;: --chart-size est la taille de la carte&#xa0;: donnez aussi --chart.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart names no file.</source>
+        <translation>asterine reading&#xa0;: --chart ne désigne aucun fichier.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart “%1” has no extension: name it .svg or .png.</source>
+        <translation>asterine reading&#xa0;: la carte «&#xa0;%1&#xa0;» n’a pas d’extension&#xa0;: nommez-la .svg ou .png.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart is written as .svg or .png, not as “.%1”.</source>
+        <translation>asterine reading&#xa0;: la carte s’écrit en .svg ou en .png, pas en «&#xa0;.%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart size “%1” is not a number of pixels from 200 to 8000.</source>
+        <translation>asterine reading&#xa0;: la taille de carte «&#xa0;%1&#xa0;» n’est pas un nombre de pixels de 200 à 8000.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart cannot be drawn: the chart module, lib/asterine/asterine_chart.so beside the program&apos;s folder, is missing.</source>
+        <translation>asterine reading&#xa0;: la carte ne peut pas être dessinée&#xa0;: le module des cartes, lib/asterine/asterine_chart.so à côté du dossier du programme, est absent.</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
+        <translation>asterine reading&#xa0;: %1 Dites laquelle avec --offset %2 ou --offset %3, ou avec --dst yes ou --dst no.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading&#xa0;: --zone LMT est le temps moyen local de la longitude du lieu de naissance&#xa0;: donnez aussi --longitude ou --place.</translation>
     </message>
 </context>
 <context>

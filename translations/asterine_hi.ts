@@ -644,58 +644,6 @@
 <context>
     <name>asterine::CommandLine</name>
     <message>
-        <source>Usage: asterine [QT-OPTION...]
-       asterine reading (--latitude LATITUDE | --place PLACE)
-                        (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
-       asterine --help | --version
-
-Without a command, Asterine opens its window; Qt&apos;s own options, such as
--platform and -style, apply to it.
-
-reading    prints the fixed-star reading for a latitude and a year, as the
-           result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
-  --year YEAR             1900 to 2050
-  --date YYYY-MM-DD       the date of birth; the year comes from it
-  --name NAME             letters and blanks
-  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its latitude and longitude are
-                          taken where --latitude and --longitude are not given
-  --format text|json      text (the default) or one JSON object
-
-Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
-refused or an unknown option, 3 when --place finds no place or there is no
-atlas. See asterine(1).
-</source>
-        <translation>उपयोग: asterine [QT-OPTION...]
-       asterine reading (--latitude LATITUDE | --place PLACE)
-                        (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
-       asterine --help | --version
-
-कोई कमांड न देने पर Asterine अपनी विंडो खोलता है; Qt के अपने विकल्प, जैसे
--platform और -style, उस पर लागू होते हैं।
-
-reading    किसी अक्षांश और वर्ष का स्थिर तारा फलादेश, जैसा परिणाम फ़ॉर्म
-           उसे दिखाता है, बिना विंडो खोले लिखता है
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 या -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 या 151.21
-  --year YEAR             1900 से 2050
-  --date YYYY-MM-DD       जन्म दिन; वर्ष इसी से लिया जाता है
-  --name NAME             अक्षर और रिक्त स्थान
-  --place PLACE           ऑफ़लाइन एटलस का कोई स्थान, जैसे &quot;Pune&quot; या
-                          &quot;London, Canada&quot;; --latitude और --longitude न दिए
-                          जाने पर उसके अक्षांश और देशांतर लिए जाते हैं
-  --format text|json      text (डिफ़ॉल्ट) या एक JSON ऑब्जेक्ट
-
-निकास स्थिति: फलादेश मिलने पर 0, आउटपुट न लिखा जा सकने पर 1, अस्वीकृत इनपुट
-या अज्ञात विकल्प पर 2, --place से कोई स्थान न मिलने या एटलस न होने पर 3।
-देखें asterine(1)।
-</translation>
-    </message>
-    <message>
         <source>asterine reading: %1 Try “asterine --help”.
 </source>
         <translation>asterine reading: %1 “asterine --help” चलाकर देखें।
@@ -741,6 +689,89 @@ There is NO WARRANTY, to the extent permitted by law.
         <source>asterine: unknown option “%1”. Try “asterine --help”.
 </source>
         <translation>asterine: अज्ञात विकल्प “%1”। “asterine --help” चलाकर देखें।
+</translation>
+    </message>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
+                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]
+                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
+  --time HH:MM[:SS]       the clock time of birth; needs --date and a zone
+  --zone ZONE             the zone the clocks kept: Europe/Berlin, LMT (the
+                          local mean time of the longitude) or UTC+05:30;
+                          with --place, the place&apos;s zone unless given
+  --offset ±HH:MM         the offset from UTC in force, over the zone&apos;s
+  --dst yes|no            whether daylight saving was in force, for a clock
+                          time the zone skipped or showed twice
+  --orb DEGREES           the orb of the conjunctions, 0 to 10 (default 1)
+  --paran-minutes MINUTES the tolerance of the parans, 0 to 60 (default 4)
+  --chart FILE            writes the wheel of the birth&apos;s sky, SVG or PNG by
+                          the file&apos;s extension
+  --chart-size PIXELS     its width and height, 200 to 8000 (default 1000)
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 1 when the output or the chart cannot be
+written, 2 for input refused or an unknown option, 3 when --place finds no
+place or there is no atlas. See asterine(1).
+</source>
+        <translation>उपयोग: asterine [QT-OPTION...]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
+                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                        [--dst yes|no]] [--orb DEGREES]
+                        [--paran-minutes MINUTES]
+                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
+       asterine --help | --version
+
+कोई कमांड न देने पर Asterine अपनी विंडो खोलता है; Qt के अपने विकल्प, जैसे
+-platform और -style, उस पर लागू होते हैं।
+
+reading    किसी अक्षांश और वर्ष का स्थिर तारा फलादेश, जैसा परिणाम फ़ॉर्म
+           उसे दिखाता है, बिना विंडो खोले लिखता है
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 या -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 या 151.21
+  --year YEAR             1900 से 2050
+  --date YYYY-MM-DD       जन्म दिन; वर्ष इसी से लिया जाता है
+  --name NAME             अक्षर और रिक्त स्थान
+  --place PLACE           ऑफ़लाइन एटलस का कोई स्थान, जैसे &quot;Pune&quot; या
+                          &quot;London, Canada&quot;; --latitude और --longitude न दिए
+                          जाने पर उसके अक्षांश और देशांतर लिए जाते हैं
+  --time HH:MM[:SS]       जन्म का घड़ी-समय; इसके लिए --date और समय क्षेत्र चाहिए
+  --zone ZONE             वह समय क्षेत्र जिसके अनुसार घड़ियाँ चलती थीं:
+                          Europe/Berlin, LMT (देशांतर का स्थानीय माध्य समय) या
+                          UTC+05:30; --place के साथ, न दिए जाने पर स्थान का
+  --offset ±HH:MM         उस समय लागू UTC से अंतर, समय क्षेत्र के अंतर के ऊपर
+  --dst yes|no            डेलाइट सेविंग लागू थी या नहीं, उस समय के लिए जिसे
+                          समय क्षेत्र ने छोड़ा या दो बार दिखाया
+  --orb DEGREES           युतियों का ऑर्ब, 0 से 10 (डिफ़ॉल्ट 1)
+  --paran-minutes MINUTES पैरनों की सहनसीमा, 0 से 60 (डिफ़ॉल्ट 4)
+  --chart FILE            जन्म के आकाश का चक्र लिखता है, फ़ाइल के एक्सटेंशन
+                          के अनुसार SVG या PNG
+  --chart-size PIXELS     उसकी चौड़ाई और ऊँचाई, 200 से 8000 (डिफ़ॉल्ट 1000)
+  --format text|json      text (डिफ़ॉल्ट) या एक JSON ऑब्जेक्ट
+
+निकास स्थिति: फलादेश मिलने पर 0, आउटपुट या चार्ट न लिखा जा सकने पर 1, अस्वीकृत
+इनपुट या अज्ञात विकल्प पर 2, --place से कोई स्थान न मिलने या एटलस न होने पर 3।
+देखें asterine(1)।
 </translation>
     </message>
 </context>
@@ -1358,6 +1389,66 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
     <message>
         <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
         <translation>asterine reading: अक्षांश “%1” न तो N या S सहित अंश, कला और विकला (51:30:26N, 51 30 N, 51°30.5′N) में है, न दशमलव अंशों (-33.87, N51.5) में।</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1</source>
+        <translation>asterine reading: %1</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the date of birth: give --date too.</source>
+        <translation>asterine reading: --time के लिए जन्म की तारीख़ चाहिए: --date भी दें।</translation>
+    </message>
+    <message>
+        <source>asterine reading: the time “%1” is not a time of day written HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>asterine reading: समय “%1” HH:MM या HH:MM:SS में लिखा दिन का कोई समय नहीं है (00:00 से 23:59:59)।</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 tells the offset of a clock time: give the time of birth (--time) too.</source>
+        <translation>asterine reading: --%1 किसी घड़ी-समय का UTC से अंतर बताता है: जन्म का समय (--time) भी दें।</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the zone the clocks kept: give --zone, such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>asterine reading: --time के लिए वह समय क्षेत्र चाहिए जिसके अनुसार घड़ियाँ चलती थीं: --zone दें, जैसे Europe/Berlin, LMT या UTC+05:30।</translation>
+    </message>
+    <message>
+        <source>asterine reading: the orb “%1” is not a number of degrees from 0 to 10.</source>
+        <translation>asterine reading: ऑर्ब “%1” 0 से 10 तक अंशों की कोई संख्या नहीं है।</translation>
+    </message>
+    <message>
+        <source>asterine reading: the paran tolerance “%1” is not a number of minutes from 0 to 60.</source>
+        <translation>asterine reading: पैरन की सहनसीमा “%1” 0 से 60 तक मिनटों की कोई संख्या नहीं है।</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart-size is the size of the chart: give --chart too.</source>
+        <translation>asterine reading: --chart-size चार्ट का आकार है: --chart भी दें।</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart names no file.</source>
+        <translation>asterine reading: --chart में कोई फ़ाइल नहीं दी गई है।</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart “%1” has no extension: name it .svg or .png.</source>
+        <translation>asterine reading: चार्ट “%1” का कोई एक्सटेंशन नहीं है: उसका नाम .svg या .png रखें।</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart is written as .svg or .png, not as “.%1”.</source>
+        <translation>asterine reading: चार्ट .svg या .png के रूप में लिखा जाता है, “.%1” के रूप में नहीं।</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart size “%1” is not a number of pixels from 200 to 8000.</source>
+        <translation>asterine reading: चार्ट का आकार “%1” 200 से 8000 तक पिक्सेल की कोई संख्या नहीं है।</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart cannot be drawn: the chart module, lib/asterine/asterine_chart.so beside the program&apos;s folder, is missing.</source>
+        <translation>asterine reading: चार्ट नहीं बन सकता: चार्ट मॉड्यूल, प्रोग्राम के फ़ोल्डर के पास lib/asterine/asterine_chart.so, मौजूद नहीं है।</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
+        <translation>asterine reading: %1 --offset %2 या --offset %3 से, या --dst yes या --dst no से बताएँ कि कौन-सा।</translation>
+    </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT जन्मस्थान के देशांतर का स्थानीय माध्य समय है: --longitude या --place भी दें।</translation>
     </message>
 </context>
 <context>

@@ -644,58 +644,6 @@
 <context>
     <name>asterine::CommandLine</name>
     <message>
-        <source>Usage: asterine [QT-OPTION...]
-       asterine reading (--latitude LATITUDE | --place PLACE)
-                        (--year YEAR | --date YYYY-MM-DD)
-                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
-       asterine --help | --version
-
-Without a command, Asterine opens its window; Qt&apos;s own options, such as
--platform and -style, apply to it.
-
-reading    prints the fixed-star reading for a latitude and a year, as the
-           result form shows it, without a window
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
-  --year YEAR             1900 to 2050
-  --date YYYY-MM-DD       the date of birth; the year comes from it
-  --name NAME             letters and blanks
-  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
-                          &quot;London, Canada&quot;; its latitude and longitude are
-                          taken where --latitude and --longitude are not given
-  --format text|json      text (the default) or one JSON object
-
-Exit status: 0 for a reading, 1 when the output cannot be written, 2 for input
-refused or an unknown option, 3 when --place finds no place or there is no
-atlas. See asterine(1).
-</source>
-        <translation>Uso: asterine [OPÇÃO-QT...]
-     asterine reading (--latitude LATITUDE | --place LOCAL)
-                      (--year ANO | --date YYYY-MM-DD)
-                      [--longitude LONGITUDE] [--name NOME] [--format text|json]
-     asterine --help | --version
-
-Sem um comando, o Asterine abre a sua janela; as opções do próprio Qt, como
--platform e -style, valem para ela.
-
-reading    mostra a leitura de estrela fixa para uma latitude e um ano, como
-           a janela de resultado a apresenta, sem abrir janela
-  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 ou -33.87
-  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 ou 151.21
-  --year ANO              de 1900 a 2050
-  --date YYYY-MM-DD       a data de nascimento; o ano é tirado dela
-  --name NOME             letras e espaços
-  --place LOCAL           um local do atlas offline, como &quot;Pune&quot; ou
-                          &quot;London, Canada&quot;; usa a latitude e a longitude dele
-                          quando --latitude e --longitude não são dados
-  --format text|json      text (o padrão) ou um objeto JSON
-
-Status de saída: 0 para uma leitura, 1 quando a saída não pode ser escrita,
-2 para entrada recusada ou opção desconhecida, 3 quando --place não encontra
-nenhum local ou não há atlas. Consulte asterine(1).
-</translation>
-    </message>
-    <message>
         <source>asterine reading: %1 Try “asterine --help”.
 </source>
         <translation>asterine reading: %1 Experimente “asterine --help”.
@@ -741,6 +689,88 @@ NÃO HÁ GARANTIA, na máxima extensão permitida em lei.
         <source>asterine: unknown option “%1”. Try “asterine --help”.
 </source>
         <translation>asterine: opção desconhecida “%1”. Experimente “asterine --help”.
+</translation>
+    </message>
+    <message>
+        <source>Usage: asterine [QT-OPTION...]
+       asterine reading (--latitude LATITUDE | --place PLACE)
+                        (--year YEAR | --date YYYY-MM-DD)
+                        [--longitude LONGITUDE] [--name NAME] [--format text|json]
+                        [--time HH:MM[:SS] [--zone ZONE] [--offset ±HH:MM]
+                        [--dst yes|no]] [--orb DEGREES] [--paran-minutes MINUTES]
+                        [--chart FILE.svg|FILE.png [--chart-size PIXELS]]
+       asterine --help | --version
+
+Without a command, Asterine opens its window; Qt&apos;s own options, such as
+-platform and -style, apply to it.
+
+reading    prints the fixed-star reading for a latitude and a year, as the
+           result form shows it, without a window
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 or -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 or 151.21
+  --year YEAR             1900 to 2050
+  --date YYYY-MM-DD       the date of birth; the year comes from it
+  --name NAME             letters and blanks
+  --place PLACE           a place of the offline atlas, such as &quot;Pune&quot; or
+                          &quot;London, Canada&quot;; its latitude and longitude are
+                          taken where --latitude and --longitude are not given
+  --time HH:MM[:SS]       the clock time of birth; needs --date and a zone
+  --zone ZONE             the zone the clocks kept: Europe/Berlin, LMT (the
+                          local mean time of the longitude) or UTC+05:30;
+                          with --place, the place&apos;s zone unless given
+  --offset ±HH:MM         the offset from UTC in force, over the zone&apos;s
+  --dst yes|no            whether daylight saving was in force, for a clock
+                          time the zone skipped or showed twice
+  --orb DEGREES           the orb of the conjunctions, 0 to 10 (default 1)
+  --paran-minutes MINUTES the tolerance of the parans, 0 to 60 (default 4)
+  --chart FILE            writes the wheel of the birth&apos;s sky, SVG or PNG by
+                          the file&apos;s extension
+  --chart-size PIXELS     its width and height, 200 to 8000 (default 1000)
+  --format text|json      text (the default) or one JSON object
+
+Exit status: 0 for a reading, 1 when the output or the chart cannot be
+written, 2 for input refused or an unknown option, 3 when --place finds no
+place or there is no atlas. See asterine(1).
+</source>
+        <translation>Uso: asterine [OPÇÃO-QT...]
+     asterine reading (--latitude LATITUDE | --place LOCAL)
+                      (--year ANO | --date YYYY-MM-DD)
+                      [--longitude LONGITUDE] [--name NOME] [--format text|json]
+                      [--time HH:MM[:SS] [--zone FUSO] [--offset ±HH:MM]
+                      [--dst yes|no]] [--orb GRAUS] [--paran-minutes MINUTOS]
+                      [--chart ARQUIVO.svg|ARQUIVO.png [--chart-size PIXELS]]
+     asterine --help | --version
+
+Sem um comando, o Asterine abre a sua janela; as opções do próprio Qt, como
+-platform e -style, valem para ela.
+
+reading    mostra a leitura de estrela fixa para uma latitude e um ano, como
+           a janela de resultado a apresenta, sem abrir janela
+  --latitude LATITUDE     51:30:26N, 51 30 N, 51°30.5′N, N51.5 ou -33.87
+  --longitude LONGITUDE   0:07:39W, 0 7 39 W, 0°7.65′W, W0.13 ou 151.21
+  --year ANO              de 1900 a 2050
+  --date YYYY-MM-DD       a data de nascimento; o ano é tirado dela
+  --name NOME             letras e espaços
+  --place LOCAL           um local do atlas offline, como &quot;Pune&quot; ou
+                          &quot;London, Canada&quot;; usa a latitude e a longitude dele
+                          quando --latitude e --longitude não são dados
+  --time HH:MM[:SS]       a hora de nascimento; precisa de --date e de um fuso
+  --zone FUSO             o fuso que os relógios seguiam: Europe/Berlin, LMT
+                          (o tempo médio local da longitude) ou UTC+05:30;
+                          com --place, o do local quando não é dado
+  --offset ±HH:MM         o deslocamento de UTC em vigor, acima do do fuso
+  --dst yes|no            se vigorava o horário de verão, para um horário que o
+                          fuso pulou ou mostrou duas vezes
+  --orb GRAUS             o orbe das conjunções, de 0 a 10 (padrão 1)
+  --paran-minutes MINUTOS a tolerância dos parans, de 0 a 60 (padrão 4)
+  --chart ARQUIVO         grava a roda do céu do nascimento, em SVG ou PNG
+                          conforme a extensão do arquivo
+  --chart-size PIXELS     a largura e a altura, de 200 a 8000 (padrão 1000)
+  --format text|json      text (o padrão) ou um objeto JSON
+
+Status de saída: 0 para uma leitura, 1 quando a saída ou o mapa não pode ser
+escrito, 2 para entrada recusada ou opção desconhecida, 3 quando --place não
+encontra nenhum local ou não há atlas. Consulte asterine(1).
 </translation>
     </message>
 </context>
@@ -1358,6 +1388,66 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
     <message>
         <source>asterine reading: the latitude “%1” is neither degrees, minutes and seconds with N or S (51:30:26N, 51 30 N, 51°30.5′N) nor decimal degrees (-33.87, N51.5).</source>
         <translation>asterine reading: a latitude “%1” não está em graus, minutos e segundos com N ou S (51:30:26N, 51 30 N, 51°30.5′N) nem em graus decimais (-33.87, N51.5).</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1</source>
+        <translation>asterine reading: %1</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the date of birth: give --date too.</source>
+        <translation>asterine reading: --time precisa da data de nascimento: informe também --date.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the time “%1” is not a time of day written HH:MM or HH:MM:SS, from 00:00 to 23:59:59.</source>
+        <translation>asterine reading: o horário “%1” não é uma hora do dia escrita HH:MM ou HH:MM:SS, de 00:00 a 23:59:59.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --%1 tells the offset of a clock time: give the time of birth (--time) too.</source>
+        <translation>asterine reading: --%1 informa o deslocamento de um horário de relógio: informe também a hora de nascimento (--time).</translation>
+    </message>
+    <message>
+        <source>asterine reading: --time needs the zone the clocks kept: give --zone, such as Europe/Berlin, LMT or UTC+05:30.</source>
+        <translation>asterine reading: --time precisa do fuso que os relógios seguiam: informe --zone, como Europe/Berlin, LMT ou UTC+05:30.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the orb “%1” is not a number of degrees from 0 to 10.</source>
+        <translation>asterine reading: o orbe “%1” não é um número de graus de 0 a 10.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the paran tolerance “%1” is not a number of minutes from 0 to 60.</source>
+        <translation>asterine reading: a tolerância dos parans “%1” não é um número de minutos de 0 a 60.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart-size is the size of the chart: give --chart too.</source>
+        <translation>asterine reading: --chart-size é o tamanho do mapa: informe também --chart.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --chart names no file.</source>
+        <translation>asterine reading: --chart não indica nenhum arquivo.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart “%1” has no extension: name it .svg or .png.</source>
+        <translation>asterine reading: o mapa “%1” não tem extensão: dê a ele o nome .svg ou .png.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart is written as .svg or .png, not as “.%1”.</source>
+        <translation>asterine reading: o mapa é gravado como .svg ou .png, não como “.%1”.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart size “%1” is not a number of pixels from 200 to 8000.</source>
+        <translation>asterine reading: o tamanho do mapa “%1” não é um número de pixels de 200 a 8000.</translation>
+    </message>
+    <message>
+        <source>asterine reading: the chart cannot be drawn: the chart module, lib/asterine/asterine_chart.so beside the program&apos;s folder, is missing.</source>
+        <translation>asterine reading: o mapa não pode ser desenhado: falta o módulo de mapas, lib/asterine/asterine_chart.so ao lado da pasta do programa.</translation>
+    </message>
+    <message>
+        <source>asterine reading: %1 Say which with --offset %2 or --offset %3, or with --dst yes or --dst no.</source>
+        <translation>asterine reading: %1 Diga qual com --offset %2 ou --offset %3, ou com --dst yes ou --dst no.</translation>
+    </message>
+    <message>
+        <source>asterine reading: --zone LMT is the local mean time of the birthplace&apos;s longitude: give --longitude or --place too.</source>
+        <translation>asterine reading: --zone LMT é o tempo médio local da longitude do local de nascimento: informe também --longitude ou --place.</translation>
     </message>
 </context>
 <context>
