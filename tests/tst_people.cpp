@@ -55,7 +55,15 @@ mode_t Mode(const QString& path) {
     return info.st_mode & 0777;
 }
 
+// A file of `rows` under the header of the columns every file has, as files
+// were written before the zone was kept.
 QByteArray Csv(const QByteArrayList& rows) {
+    return csvRequiredHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" + rows.join("\r\n") +
+           "\r\n";
+}
+
+// A file of `rows` as writeCsv writes them, the zone last.
+QByteArray CsvWithZones(const QByteArrayList& rows) {
     return csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" + rows.join("\r\n") + "\r\n";
 }
 
@@ -137,6 +145,7 @@ private slots:
     void killedInTheMiddleOfASave();
     void csvRoundTrip();
     void csvHostileRows();
+    void csvZones();
     void namesAsTheNameBoxTakesThem();
     void csvAsSpreadsheetsWriteIt();
     void csvCellsAreNotFormulas();
@@ -928,6 +937,72 @@ void TestPeople::csvHostileRows() {
     QCOMPARE(store.count(), 2);
 }
 
+void TestPeople::csvZones() {
+    PeopleStore store(storePath());
+    // Files hold the years a reading takes.
+    BirthDetails berlin = Ada();
+    berlin.year = 1990;
+    berlin.name = QStringLiteral("BERLIN");
+    berlin.zone = QStringLiteral("Europe/Berlin");
+    BirthDetails answered = berlin;
+    answered.name = QStringLiteral("ANSWERED");
+    answered.utcOffsetSeconds = 7200;
+    BirthDetails none = berlin;
+    none.name = QStringLiteral("NONE");
+    none.zone.clear();
+    STORED(store.saveAll({berlin, answered, none}, At(0), {.replaceExisting = true}));
+    const QByteArray csv = writeCsv(store.people());
+    const QList<QByteArray> lines = csv.split('\n');
+    // The zone comes last; an answered offset is written as the fixed
+    // offset it overrides the zone with.
+    QVERIFY(lines[0].endsWith(",East or West,Time Zone\r"));
+    QVERIFY2(lines[1].startsWith("ANSWERED,") && lines[1].endsWith(",W,UTC+02:00\r"), lines[1]);
+    QVERIFY2(lines[2].endsWith(",W,Europe/Berlin\r"), lines[2]);
+    QVERIFY2(lines[3].endsWith(",W,\r"), lines[3]);
+
+    PeopleStore second(folder->filePath(QStringLiteral("second.sqlite")));
+    {
+        PeopleStore::Batch batch(second, At(1), {.replaceExisting = true});
+        QCOMPARE(importCsv(csv, batch, {}, nullptr), std::nullopt);
+    }
+    QCOMPARE(second.personNamed(QStringLiteral("BERLIN"))->details, berlin);
+    QCOMPARE(second.personNamed(QStringLiteral("NONE"))->details, none);
+    const BirthDetails back = second.personNamed(QStringLiteral("ANSWERED"))->details;
+    QCOMPARE(back.zone, QStringLiteral("UTC+02:00"));
+    QCOMPARE(back.utcOffsetSeconds, std::nullopt);
+
+    // Read in any place among the columns, capitals forgiven, and kept as
+    // the zone's own text; an unknown one is refused by its line.
+    const QByteArray typed =
+        "Time zone,Name,Date of Birth,Time of Birth,City,State,Country,Latitude Degrees,"
+        "Latitude Minutes,Latitude Seconds,North or South,Longitude Degrees,Longitude "
+        "Minutes,Longitude Seconds,East or West\r\n"
+        "asia/kolkata,ANU,1990-12-10,13:05:09,Delhi,,India,28,36,0,N,77,12,0,E\r\n"
+        "Mars/Olympus,BOB,1990-12-10,13:05:09,Delhi,,India,28,36,0,N,77,12,0,E\r\n"
+        "utc+5:30,CY,1990-12-10,13:05:09,Delhi,,India,28,36,0,N,77,12,0,E\r\n"
+        "UTC+15,DI,1990-12-10,13:05:09,Delhi,,India,28,36,0,N,77,12,0,E\r\n"
+        " ,EL,1990-12-10,13:05:09,Delhi,,India,28,36,0,N,77,12,0,E\r\n";
+    const CsvCheck check = checkCsv(typed, QStringLiteral("zones.csv"), {});
+    QCOMPARE(check.notPeople, std::nullopt);
+    QCOMPARE(check.good, 3);
+    const QStringList refused = Refused(check);
+    QCOMPARE(refused.size(), 2);
+    QVERIFY2(refused[0].startsWith(QLatin1String("3: ")) && refused[0].contains("Mars/Olympus"),
+             qPrintable(refused[0]));
+    QVERIFY2(refused[1].startsWith(QLatin1String("5: ")) && refused[1].contains("UTC+15"),
+             qPrintable(refused[1]));
+    QCOMPARE(check.ignoredColumns, QStringList());
+    PeopleStore third(folder->filePath(QStringLiteral("third.sqlite")));
+    {
+        PeopleStore::Batch batch(third, At(1), {.replaceExisting = true});
+        QCOMPARE(importCsv(typed, batch, {}, nullptr), std::nullopt);
+    }
+    QCOMPARE(third.personNamed(QStringLiteral("ANU"))->details.zone,
+             QStringLiteral("Asia/Kolkata"));
+    QCOMPARE(third.personNamed(QStringLiteral("CY"))->details.zone, QStringLiteral("UTC+05:30"));
+    QCOMPARE(third.personNamed(QStringLiteral("EL"))->details.zone, QString());
+}
+
 void TestPeople::namesAsTheNameBoxTakesThem() {
     // Compared as typed: small letters are capitals.
     QCOMPARE(typedName(QStringLiteral("zoë smith")), QStringLiteral("ZOË SMITH"));
@@ -1107,7 +1182,7 @@ void TestPeople::importIsAllOrNothing() {
         const BirthDetails d = writtenPerson(n);
         rows << writeCsv({Person{0, d, {}}}).split('\n').at(1).trimmed();
     }
-    const QByteArray csv = Csv(rows);
+    const QByteArray csv = CsvWithZones(rows);
     // Cancelled half-way: nothing of it is kept.
     {
         PeopleStore::Batch batch(store, At(1), {.replaceExisting = true});
@@ -1121,8 +1196,8 @@ void TestPeople::importIsAllOrNothing() {
     {
         BirthDetails ada = Ada();
         ada.city = QStringLiteral("Elsewhere");
-        const QByteArray withAda =
-            Csv(rows + QByteArrayList{writeCsv({Person{0, ada, {}}}).split('\n').at(1).trimmed()});
+        const QByteArray withAda = CsvWithZones(
+            rows + QByteArrayList{writeCsv({Person{0, ada, {}}}).split('\n').at(1).trimmed()});
         PeopleStore::Batch batch(store, At(2), {.replaceExisting = false});
         QCOMPARE(importCsv(withAda, batch, {}, nullptr), std::nullopt);
     }

@@ -420,8 +420,8 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     save(QStringLiteral("ADA"));
     const QString csv = folder.filePath(QStringLiteral("friends.csv"));
     const QByteArray row = ",1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W\r\n";
-    QVERIFY(Write(csv, people::csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" + "ADA" +
-                           row +                                                         // 2
+    QVERIFY(Write(csv, people::csvRequiredHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" +
+                           "ADA" + row +                                                 // 2
                            "BOB,1990-12-10,13:05:09,London,,,51,4x,26,N,0,7,39,W\r\n" +  // 3
                            "CAROL" + row +                                               // 4
                            "DAN,2001-04-31,13:05:09,London,,,51,30,26,N,0,7,39,W\r\n" +  // 5
@@ -484,7 +484,7 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
 void TestPeopleWindow::importIsTextAndTellsWhatItPassedOver() {
     const QString csv = folder.filePath(QStringLiteral("hostile.csv"));
     const QByteArray tail = ",1990-12-10,13:05:09,London,,,51,30,26,N,0,7,39,W,x\r\n";
-    QVERIFY(Write(csv, people::csvHeader().join(QLatin1Char(',')).toUtf8() + ",Notes\r\n" +
+    QVERIFY(Write(csv, people::csvRequiredHeader().join(QLatin1Char(',')).toUtf8() + ",Notes\r\n" +
                            "<img src='/tmp/x.png'>" + tail + "ann" + tail));
     h->files.answer = csv;
     Trigger(form(), "mnuOpenPerson");
