@@ -26,6 +26,7 @@ from desktop import (READING_BUTTON, Program, XServer, descendants, fail,  # noq
 
 MAIN_TITLE = "Asterine v1.0"
 MESSAGE_TITLE = "Asterine"
+ZONE = "Time zone of birth"
 
 
 def expect_message(program):
@@ -184,7 +185,8 @@ def atlas_by_keyboard(program, entry, inputs):
         fail(f"the atlas offered {offered}")
     xdotool("key", "--delay", "80", "Down", "Return")
     expected = {"City": "S\u00e3o Paulo", "State": "S\u00e3o Paulo", "Country": "Brazil",
-                "Latitude degrees": "23", "Longitude degrees": "46"}
+                "Latitude degrees": "23", "Longitude degrees": "46",
+                ZONE: "America/Sao_Paulo"}
     for name, value in expected.items():
         expect_text(inputs[name], value, f"{name} after taking S\u00e3o Paulo")
     for side in ("South", "West"):
@@ -203,6 +205,7 @@ def atlas_by_keyboard(program, entry, inputs):
     xdotool("key", "--delay", "80", "Down", "Return")
     state = inputs["State"]
     expect_text(state, "National Capital Territory of Delhi", "State after taking Delhi")
+    expect_text(inputs[ZONE], "Asia/Kolkata", "the zone after taking Delhi")
     for name in ("City", "State", "Country"):
         caret = inputs[name].queryText().caretOffset
         if caret != 0:
@@ -571,6 +574,41 @@ def import_from_a_spreadsheet(program, window):
     print(f"Import asked {question}, then reported {report}")
 
 
+def zone_by_keyboard(program, entry, inputs):
+    """The zone box: reached by Tab from the Country box, called by its
+    name, offering Asia/Kolkata for "Kolkata" typed with real keys."""
+    zone = inputs[ZONE]
+    boxes = [node for node in descendants(entry)
+             if node.name == ZONE and node.getRole() == pyatspi.ROLE_COMBO_BOX]
+    if not boxes:
+        fail(f"no drop-down list called {ZONE!r}")
+    zone.queryEditableText().setTextContents("")
+    program.click(inputs["Country"])
+    xdotool("key", "Tab")
+
+    def focused():
+        return (zone.getState().contains(pyatspi.STATE_FOCUSED)
+                or boxes[0].getState().contains(pyatspi.STATE_FOCUSED))
+    if not wait_for(focused):
+        fail("Tab from the Country box did not reach the zone box")
+    xdotool("type", "--delay", "40", "Kolkata")
+    offered = wait_for(program.offered_zones)
+    if offered != ["Asia/Kolkata"]:
+        fail(f"typing Kolkata offered {offered}")
+    xdotool("key", "--delay", "80", "Down", "Return")
+    expect_text(zone, "Asia/Kolkata", "the zone taken from the list")
+    expect_no_message(program)
+    # Words in any case, a blank for the underscore.
+    xdotool("key", "ctrl+a")
+    xdotool("type", "--delay", "40", "new york")
+    offered = wait_for(program.offered_zones)
+    if not offered or "America/New_York" not in offered:
+        fail(f"typing new york offered {offered}")
+    xdotool("key", "Escape")
+    zone.queryEditableText().setTextContents("")
+    print(f"the zone box {ZONE!r} is reached by Tab and offers Asia/Kolkata for Kolkata")
+
+
 def main():
     program = Program(sys.argv[1], {"LANG": "C.UTF-8", "XCOMPOSEFILE": compose_file()})
     try:
@@ -588,6 +626,7 @@ def main():
         one_message_for_a_long_commit(program, inputs)
         large_selection_paste(program, inputs)
         atlas_by_keyboard(program, entry, inputs)
+        zone_by_keyboard(program, entry, inputs)
         empty_people_window(program, main_window)
         people_by_keyboard(program, entry, inputs, main_window)
         names_as_plain_text(program, main_window)
