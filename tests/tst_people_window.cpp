@@ -146,7 +146,10 @@ void TestPeopleWindow::savedAndOpenedExactly() {
     Child<QComboBox>(main, "cboSS")->setCurrentIndex(1);
     Child<QRadioButton>(main, "optLat_1")->setChecked(true);
     Child<QRadioButton>(main, "optLong_1")->setChecked(true);
+    Child<QComboBox>(main, "cboZone")
+        ->setEditText(QStringLiteral("america/argentina/buenos_aires"));
     const birth::BirthDetails saved = main->birthDetails();
+    QCOMPARE(saved.zone, QStringLiteral("America/Argentina/Buenos_Aires"));
 
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
@@ -160,6 +163,7 @@ void TestPeopleWindow::savedAndOpenedExactly() {
     FillValid(main);
     Child<QRadioButton>(main, "optLat_0")->setChecked(true);
     Child<QLineEdit>(main, "txtMCity")->clear();
+    Child<QComboBox>(main, "cboZone")->setCurrentIndex(0);
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Open);
     PeopleWindow* people = peopleWindow();
     QVERIFY(people);
@@ -172,6 +176,8 @@ void TestPeopleWindow::savedAndOpenedExactly() {
     Harness::settle();
     QVERIFY(!peopleWindow());
     QCOMPARE(main->birthDetails(), saved);
+    QCOMPARE(Child<QComboBox>(main, "cboZone")->currentText(),
+             QStringLiteral("America/Argentina/Buenos_Aires"));
     QVERIFY(QTest::qWaitForWindowActive(main));
     QCOMPARE(QApplication::focusWidget(), Child(main, "cmdRashi"));
 
