@@ -52,7 +52,7 @@ MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, M
 
 MessageAnswer DialogMessageService::choose(QWidget* parent, const QString& text,
                                            const QString& first, const QString& second) {
-    QMessageBox box(QMessageBox::Question, applicationTitle(), QString(), QMessageBox::NoButton,
+    QMessageBox box(QMessageBox::Information, applicationTitle(), QString(), QMessageBox::NoButton,
                     parent);
     box.setTextFormat(Qt::PlainText);
     box.setText(text);
