@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -47,6 +48,28 @@ MessageAnswer DialogMessageService::show(QWidget* parent, const QString& text, M
     default:
         return MessageAnswer::Ok;
     }
+}
+
+MessageAnswer DialogMessageService::choose(QWidget* parent, const QString& text,
+                                           const QString& first, const QString& second) {
+    QMessageBox box(QMessageBox::Information, applicationTitle(), QString(), QMessageBox::NoButton,
+                    parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setText(text);
+    QPushButton* firstButton = box.addButton(first, QMessageBox::YesRole);
+    firstButton->setObjectName(QStringLiteral("cmdFirstChoice"));
+    QPushButton* secondButton = box.addButton(second, QMessageBox::NoRole);
+    secondButton->setObjectName(QStringLiteral("cmdSecondChoice"));
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(firstButton);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+    if (box.clickedButton() == firstButton)
+        return MessageAnswer::Yes;
+    if (box.clickedButton() == secondButton)
+        return MessageAnswer::No;
+    return MessageAnswer::Cancel;
 }
 
 void DesktopUrlOpener::open(const QUrl& address) {

@@ -16,6 +16,8 @@ class DialogMessageService : public MessageService {
 public:
     MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override;
+    MessageAnswer choose(QWidget* parent, const QString& text, const QString& first,
+                         const QString& second) override;
 };
 
 // Hands an address to the desktop's opener (xdg-open, where there is one)

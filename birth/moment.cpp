@@ -140,7 +140,13 @@ Moment makeMoment(const BirthClock& clock, qint64 clockSeconds, const ZoneState&
 
 ClockQuestion makeQuestion(const BirthClock& clock, ClockQuestion::Kind kind,
                            const ZoneState& before, const ZoneState& after) {
-    ClockQuestion question{kind, before, after, {}, {}};
+    ClockQuestion question{kind,
+                           before,
+                           after,
+                           {},
+                           {},
+                           readingText(clock.time, before),
+                           readingText(clock.time, after)};
     question.choices =
         Texts::tr("%1 or %2").arg(readingText(clock.time, before), readingText(clock.time, after));
     const QString time = clockText(clock.time, clock.time.second() != 0);

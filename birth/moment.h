@@ -78,6 +78,9 @@ struct ClockQuestion {
     QString choices;
     // The whole question in a sentence, naming the date, the time and the zone.
     QString message;
+    // Each reading alone, as `choices` names it: "01:30 CEST (UTC+2)".
+    QString beforeReading;
+    QString afterReading;
 };
 
 struct MomentResult {

@@ -5,6 +5,7 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
@@ -13,6 +14,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringListModel>
 #include <QVBoxLayout>
 
 #include <array>
@@ -22,7 +24,10 @@
 #include "birth/birth_details.h"
 #include "birth/birth_rules.h"
 #include "birth/calendar.h"
+#include "birth/details_moment.h"
 #include "birth/key_rules.h"
+#include "birth/moment.h"
+#include "birth/zone.h"
 #include "browser/browser_search.h"
 #include "document/reading_document.h"
 #include "formbase/colours.h"
@@ -237,6 +242,15 @@ void FrmMain::fill(const birth::BirthDetails& details) {
     txtName_->setCursorPosition(0);
     optLat_->button(details.south ? 1 : 0)->setChecked(true);
     optLong_->button(details.west ? 1 : 0)->setChecked(true);
+    // The zone as the list names it; one that cannot be read as it was kept.
+    const birth::Parsed<birth::Zone> zone = birth::zoneOf(details);
+    if (zone.value && zone.value->kind == birth::Zone::Kind::LocalMeanTime)
+        cboZone_->setCurrentIndex(0);
+    else
+        cboZone_->setEditText(zone.value ? zone.value->label() : details.zone);
+    cboZone_->lineEdit()->setCursorPosition(0);
+    // After the boxes, whose changes clear it.
+    answeredOffset_ = details.utcOffsetSeconds;
     // Ready for the reading command.
     cmdRashi_->setFocus();
 }
@@ -261,7 +275,19 @@ birth::BirthDetails FrmMain::birthDetails() const {
     details.longitudeMinutes = txtLonM_->text();
     details.longitudeSeconds = txtLonS_->text();
     details.west = optLong_->checkedId() == 1;
+    details.zone = zoneText();
+    details.utcOffsetSeconds = answeredOffset_;
     return details;
+}
+
+QString FrmMain::zoneText() const {
+    const QString typed = cboZone_->currentText().trimmed();
+    if (typed.isEmpty())
+        return {};
+    if (typed.compare(birth::Zone::localMeanTime().label(), Qt::CaseInsensitive) == 0)
+        return birth::Zone::localMeanTime().text();
+    const birth::Parsed<birth::Zone> zone = birth::parseZone(typed);
+    return zone.value ? zone.value->text() : typed;
 }
 
 QMenuBar* FrmMain::buildMenus() {
@@ -368,6 +394,37 @@ QWidget* FrmMain::buildDetailsFrame() {
     cmdBrowser_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     connect(cmdBrowser_, &QPushButton::clicked, this, &FrmMain::findLatitudeAndLongitude);
     place->addWidget(cmdBrowser_, 0, 2, 3, 1);
+
+    // The zone the birthplace's clocks kept: local mean time, a zone of the
+    // system's tzdata, or a fixed offset typed as UTC+05:30.
+    cboZone_ = new QComboBox(frame);
+    cboZone_->setObjectName(QStringLiteral("cboZone"));
+    cboZone_->setAccessibleName(tr("Time zone of birth"));
+    cboZone_->setEditable(true);
+    cboZone_->setInsertPolicy(QComboBox::NoInsert);
+    cboZone_->setMaxVisibleItems(12);
+    // Wide enough for the longer ids ("America/Argentina/Buenos_Aires"
+    // scrolls), measured in characters of the form's font, not in pixels.
+    cboZone_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cboZone_->setMinimumContentsLength(24);
+    cboZone_->lineEdit()->setMaxLength(kPlaceBoxLength);
+    cboZone_->lineEdit()->setAccessibleName(tr("Time zone of birth"));
+    // The ids that hold every word typed, capitals and underscores aside:
+    // "new york" offers America/New_York.
+    zoneMatches_ = new QStringListModel(this);
+    auto* completer = new QCompleter(zoneMatches_, cboZone_);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    completer->setFilterMode(Qt::MatchContains);
+    completer->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+    completer->setMaxVisibleItems(12);
+    completer->popup()->setObjectName(QStringLiteral("lstZones"));
+    completer->popup()->setAccessibleName(tr("Time zones"));
+    connect(cboZone_->lineEdit(), &QLineEdit::textEdited, this, &FrmMain::offerZones);
+    cboZone_->setCompleter(completer);
+    QLabel* zoneCaption = boldCaption(tr("Time zone"), frame);
+    zoneCaption->setBuddy(cboZone_);
+    place->addWidget(zoneCaption, placeRow, 0);
+    place->addWidget(cboZone_, placeRow, 1, 1, 2);
     place->setColumnStretch(1, 1);
     grid->addLayout(place, row++, 0, 1, 2);
 
@@ -445,6 +502,24 @@ void FrmMain::fillLists() {
     addRange(cboSS_, 0, 59);
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
         list->setCurrentIndex(0);
+    cboZone_->addItem(birth::Zone::localMeanTime().label());
+    cboZone_->addItems(birth::zoneIds());
+    // No zone until one is chosen: the reading needs none.
+    cboZone_->setCurrentIndex(-1);
+    cboZone_->setEditText(QString());
+    // An answer to a question of the clocks holds for the clock time it
+    // was given for, in its zone, and no other.
+    for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
+        connect(list, &QComboBox::currentIndexChanged, this, [this] { answeredOffset_.reset(); });
+    connect(cboZone_, &QComboBox::editTextChanged, this, [this] { answeredOffset_.reset(); });
+}
+
+void FrmMain::offerZones(const QString& typed) {
+    // The list first, the completer's popup after it: the line edit asks
+    // the completer once this has run.
+    zoneMatches_->setStringList(typed.trimmed().isEmpty()
+                                    ? QStringList()
+                                    : birth::zoneIdsMatching(birth::zoneIds(), typed));
 }
 
 void FrmMain::setTabOrder() {
@@ -470,6 +545,7 @@ void FrmMain::setTabOrder() {
         txtMCity_,
         txtMState_,
         txtMCountry_,
+        cboZone_,
         cmdBrowser_,
     };
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -493,6 +569,28 @@ bool FrmMain::ValidateBirthDetails() {
         refuse(*problem);
         return false;
     }
+    return decideMoment();
+}
+
+bool FrmMain::decideMoment() {
+    // Without a zone there is no moment, and nothing to refuse.
+    const birth::MomentResult result = birth::momentOfDetails(birthDetails());
+    if (!result.moment && !result.question && !result.error.isEmpty()) {
+        shell_.services().messages->show(this, result.error, MessageIcon::Critical);
+        cboZone_->setFocus();
+        return false;
+    }
+    if (!result.question)
+        return true;
+    const birth::ClockQuestion& question = *result.question;
+    const MessageAnswer answer = shell_.services().messages->choose(
+        this, question.message, question.beforeReading, question.afterReading);
+    if (answer != MessageAnswer::Yes && answer != MessageAnswer::No) {
+        cboZone_->setFocus();
+        return false;
+    }
+    answeredOffset_ =
+        answer == MessageAnswer::Yes ? question.before.offsetSeconds : question.after.offsetSeconds;
     return true;
 }
 
@@ -533,6 +631,12 @@ void FrmMain::takePlace(const atlas::Place& place) {
     };
     fill(atlas::toDms(place.latitude), txtLatD_, txtLatM_, txtLatS_, optLat_);
     fill(atlas::toDms(place.longitude), txtLonD_, txtLonM_, txtLonS_, optLong_);
+    // The zone its clocks keep, where the atlas knows it; otherwise the
+    // zone box keeps what it had.
+    if (!place.timeZone.empty()) {
+        cboZone_->setEditText(QString::fromStdString(place.timeZone));
+        cboZone_->lineEdit()->setCursorPosition(0);
+    }
 }
 
 void FrmMain::refuse(const birth::BirthProblem& problem) {

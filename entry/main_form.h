@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <optional>
+
 namespace atlas {
 struct Place;
 }
@@ -23,6 +25,7 @@ class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QPushButton;
+class QStringListModel;
 
 namespace asterine {
 
@@ -46,6 +49,10 @@ public:
     birth::BirthDetails birthDetails() const;
     // Puts `details` into the boxes, lists and option buttons, exactly.
     void fill(const birth::BirthDetails& details);
+
+    // The zone box's text as the details keep it: "Europe/Berlin", "LMT",
+    // "UTC+05:30"; a text that is no zone as it is typed; empty for none.
+    QString zoneText() const;
 
 protected:
     // Unloading the form hands over to the tell-a-friend form.
@@ -74,6 +81,11 @@ private:
     // Whether the details can give a reading (birth::readingProblem); when
     // not, shows the first refusal and puts the cursor into its box.
     bool ValidateBirthDetails();
+    // Whether the zone can be read and the clock time of birth has one
+    // reading; when the clocks skipped it or showed it twice, asks which
+    // was meant and keeps the answer.
+    bool decideMoment();
+    void offerZones(const QString& typed);
     void findLatitudeAndLongitude();
     void takePlace(const atlas::Place& place);
     void refuse(const birth::BirthProblem& problem);
@@ -100,6 +112,12 @@ private:
     PlaceSuggestions* placeSuggestions_ = nullptr;
     QLineEdit* txtMState_ = nullptr;
     QLineEdit* txtMCountry_ = nullptr;
+    QComboBox* cboZone_ = nullptr;
+    QStringListModel* zoneMatches_ = nullptr;
+    // The offset the user chose for a clock time the zone skipped or showed
+    // twice; it belongs to that date, time and zone, and goes when any of
+    // them changes.
+    std::optional<int> answeredOffset_;
     QPushButton* cmdBrowser_ = nullptr;
     QPushButton* cmdRashi_ = nullptr;
     LinkLabel* lblCobrand_ = nullptr;

@@ -5,6 +5,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 #include <QWidget>
 
 namespace asterine {
@@ -13,7 +15,11 @@ namespace {
 
 // A drop-down list that a screen reader names by its accessible name
 // ("Month of birth") and reads its choice as its value. On Linux Qt names a
-// list by its current text, so six lists of numbers read alike.
+// list by its current text, so six lists of numbers read alike. A list one
+// may also type into ("Time zone of birth") has its text box as a second
+// child, where the typing is read, and while it shows, the list of
+// completions as a third: Qt keeps that popup out of the application's
+// windows, so that a screen reader would find it nowhere else.
 class NamedListAccessible : public QAccessibleWidget {
 public:
     explicit NamedListAccessible(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {
@@ -25,7 +31,7 @@ public:
         case QAccessible::Name:
             return list()->accessibleName();
         case QAccessible::Value:
-            return list()->currentText();
+            return list()->isEditable() ? list()->lineEdit()->text() : list()->currentText();
         default:
             return QAccessibleWidget::text(t);
         }
@@ -35,18 +41,21 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         s.expandable = true;
         s.expanded = list()->view() && list()->view()->isVisible();
+        s.editable = list()->isEditable();
         return s;
     }
 
-    // The list of choices, as Qt's own drop-down lists show it.
-    int childCount() const override { return list()->view() ? 1 : 0; }
+    // The list of choices, as Qt's own drop-down lists show it, then the
+    // text box of a list one types into.
+    int childCount() const override { return int(children().size()); }
     QAccessibleInterface* child(int index) const override {
-        if (index != 0 || !list()->view())
+        const QList<QObject*> all = children();
+        if (index < 0 || index >= all.size())
             return nullptr;
-        return QAccessible::queryAccessibleInterface(list()->view());
+        return QAccessible::queryAccessibleInterface(all[index]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        return child && list()->view() && child->object() == list()->view() ? 0 : -1;
+        return child ? int(children().indexOf(child->object())) : -1;
     }
 
     QStringList actionNames() const override {
@@ -65,6 +74,18 @@ public:
 
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+    QList<QObject*> children() const {
+        QList<QObject*> found;
+        if (list()->view())
+            found << list()->view();
+        if (QLineEdit* box = list()->lineEdit()) {
+            found << box;
+            if (QCompleter* completer = list()->completer();
+                completer && completer->popup() && completer->popup()->isVisible())
+                found << completer->popup();
+        }
+        return found;
+    }
 };
 
 // A form of the program's built on a plain QWidget is a window to a screen
@@ -82,7 +103,7 @@ QAccessibleInterface* programAccessibles(const QString& className, QObject* obje
         return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     if (className == QLatin1String("QComboBox")) {
         auto* list = static_cast<QComboBox*>(object);
-        if (!list->isEditable() && !list->accessibleName().isEmpty())
+        if (!list->accessibleName().isEmpty())
             return new NamedListAccessible(list);
     }
     return nullptr;

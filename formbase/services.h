@@ -35,6 +35,10 @@ public:
     virtual ~MessageService() = default;
     virtual MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                                MessageButtons buttons = MessageButtons::Ok) = 0;
+    // A question with two answers, each on a button of its own caption,
+    // and Cancel: Yes is the first answer, No the second.
+    virtual MessageAnswer choose(QWidget* parent, const QString& text, const QString& first,
+                                 const QString& second) = 0;
 };
 
 // Hands a web address to the user's default browser without waiting for it

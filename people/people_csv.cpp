@@ -12,6 +12,7 @@
 
 #include "birth/birth_rules.h"
 #include "birth/calendar.h"
+#include "birth/zone.h"
 #include "document/reading_document.h"
 #include "person_rules.h"
 
@@ -24,6 +25,8 @@ struct Texts {
     Q_DECLARE_TR_FUNCTIONS(people::Csv)
 };
 
+// The columns every file of people has; the zone's, written after them,
+// may be missing.
 constexpr int kColumnCount = 14;
 
 // The records of RFC 4180 text as spreadsheets write it: fields separated
@@ -204,6 +207,7 @@ std::optional<int> number(const QString& text, int first, int last) {
 // fields a row has.
 struct Columns {
     std::array<int, kColumnCount> at{};
+    int zone = -1;  // none in the files of earlier versions
     int width = kColumnCount;
 };
 
@@ -323,6 +327,20 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns&
     details.south = *south;
     details.west = *west;
 
+    // The zone as the command line and the form's box take it; kept as the
+    // store keeps it. A blank one is none.
+    if (columns.zone >= 0) {
+        const QString zone = readAsText(decoder.decode(bytes[columns.zone])).trimmed();
+        if (decoder.hasError())
+            return Texts::tr("the text is not UTF-8 (save the file as UTF-8)");
+        if (!zone.isEmpty()) {
+            const birth::Parsed<birth::Zone> parsed = birth::parseZone(zone);
+            if (!parsed.value)
+                return parsed.error;
+            details.zone = parsed.value->text();
+        }
+    }
+
     // Then as Save checks the form: the rules of a reading.
     if (const std::optional<birth::BirthProblem> problem = birth::readingProblem(details))
         return problem->message;
@@ -365,13 +383,18 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
         return Texts::tr("\u201c%1\u201d is not a CSV file of people: it has no header row.")
             .arg(shownName);
     const QStringList names = csvHeader();
+    const QString zoneTitle = names.last();
     Columns columns;
     columns.at.fill(-1);
     columns.width = int(fields.size());
     for (int field = 0; field < fields.size(); ++field) {
         const QString title = QString::fromUtf8(fields[field]).trimmed();
+        if (title.compare(zoneTitle, Qt::CaseInsensitive) == 0 && columns.zone < 0) {
+            columns.zone = field;
+            continue;
+        }
         qsizetype column = -1;
-        for (qsizetype n = 0; n < names.size(); ++n) {
+        for (qsizetype n = 0; n < kColumnCount; ++n) {
             if (title.compare(names[n], Qt::CaseInsensitive) == 0)
                 column = n;
         }
@@ -384,7 +407,7 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
         return Texts::tr(
                    "\u201c%1\u201d is not a CSV file of people: its first line is not the header "
                    "\u201c%2\u201d.")
-            .arg(shownName, csvHeader().join(QLatin1Char(',')));
+            .arg(shownName, csvRequiredHeader().join(QLatin1Char(',')));
 
     QHash<QString, qint64> seen;
     qint64 rows = 0;
@@ -425,6 +448,10 @@ std::optional<QString> forEachRow(const QByteArray& bytes, const QString& fileNa
 }  // namespace
 
 QStringList csvHeader() {
+    return csvRequiredHeader() << QStringLiteral("Time Zone");
+}
+
+QStringList csvRequiredHeader() {
     return {QStringLiteral("Name"),
             QStringLiteral("Date of Birth"),
             QStringLiteral("Time of Birth"),
@@ -440,6 +467,22 @@ QStringList csvHeader() {
             QStringLiteral("Longitude Seconds"),
             QStringLiteral("East or West")};
 }
+
+namespace {
+
+// The zone a row is written with. An offset answered for a clock time the
+// zone skipped or showed twice overrides the zone, so the row gives that
+// offset as its fixed zone ("UTC+02:00"): read back, the birth falls on the
+// same instant without asking again. An answer of seconds (the local mean
+// time some zones kept before their first standard time) has no such text,
+// and the zone is written as it is.
+QString zoneWritten(const birth::BirthDetails& details) {
+    if (details.utcOffsetSeconds && *details.utcOffsetSeconds % 60 == 0)
+        return birth::offsetText(*details.utcOffsetSeconds);
+    return details.zone;
+}
+
+}  // namespace
 
 QByteArray writeCsv(const QList<Person>& people) {
     QByteArray csv = "\xEF\xBB\xBF";
@@ -467,6 +510,7 @@ QByteArray writeCsv(const QList<Person>& people) {
             d.longitudeMinutes,
             d.longitudeSeconds,
             d.west ? QStringLiteral("W") : QStringLiteral("E"),
+            zoneWritten(d),
         };
         QByteArrayList row;
         for (const QString& field : fields)

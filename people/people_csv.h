@@ -20,8 +20,12 @@
 
 namespace people {
 
-// The header row, the columns in their order.
+// The header row, the columns in their order: the birth details, then the
+// zone of the birthplace's clocks ("Time Zone").
 QStringList csvHeader();
+// The columns a file must have, in any order: all but the zone, which files
+// written before it was kept do not have.
+QStringList csvRequiredHeader();
 
 // The people as a CSV file: a byte order mark (so that spreadsheets take it
 // as UTF-8), the header, one row each, CR LF line ends; a text that a

@@ -96,6 +96,35 @@ Column flagField(const char* name) {
             [](BirthDetails& d, const QVariant& v) { d.*Field = v.toInt() != 0; }};
 }
 
+// The zone of the birthplace's clocks, added with version 5: empty in the
+// files of earlier versions, as for a person saved without one.
+Column zoneField() {
+    return {"zone",
+            "TEXT NOT NULL DEFAULT ''",
+            5,
+            Holds::Detail,
+            OnReplace::Take,
+            [](const BirthDetails& d) { return text(d.zone); },
+            [](BirthDetails& d, const QVariant& v) { d.zone = v.toString(); }};
+}
+
+// The offset answered for a clock time the zone skipped or showed twice,
+// in seconds east; NULL when none was.
+Column offsetField() {
+    return {"utc_offset",
+            "INTEGER",
+            5,
+            Holds::Detail,
+            OnReplace::Take,
+            [](const BirthDetails& d) {
+                return d.utcOffsetSeconds ? QVariant(*d.utcOffsetSeconds)
+                                          : QVariant(QMetaType::fromType<int>());
+            },
+            [](BirthDetails& d, const QVariant& v) {
+                d.utcOffsetSeconds = v.isNull() ? std::nullopt : std::optional<int>(v.toInt());
+            }};
+}
+
 Column own(const char* name, const char* type, int since, OnReplace onReplace,
            Holds holds = Holds::Own) {
     return {name, type, since, holds, onReplace};
@@ -144,6 +173,10 @@ const std::vector<Column>& columns() {
             // orders names in the desktop's language.
             own("name_key", "TEXT NOT NULL DEFAULT ''", 4, OnReplace::Take),
             own("sort_key", "BLOB NOT NULL DEFAULT x''", 4, OnReplace::Take),
+            // Version 5: the zone the birthplace's clocks kept, and the
+            // offset answered where the clock time alone did not tell it.
+            zoneField(),
+            offsetField(),
         };
     }();
     return all;
@@ -219,25 +252,30 @@ QSet<QString> columnsOf(int version) {
     return found;
 }
 
-// The columns a person is read from: the id, the birth details, the last use.
-QStringList personColumnList() {
+// The columns a person is read from: the id, the birth details, the last
+// use; those the table of version `version` has. A step that brings an old
+// file up to date reads only the columns the file has at that step.
+QStringList personColumnList(int version) {
     QStringList read;
     for (const Column& column : columns()) {
-        if (column.holds != Holds::Own)
+        if (column.holds != Holds::Own && column.since <= version)
             read << nameOf(column);
     }
     return read;
 }
 
-QString personColumns() {
-    return personColumnList().join(QStringLiteral(", "));
+QString personColumns(int version = PeopleStore::schemaVersion) {
+    return personColumnList(version).join(QStringLiteral(", "));
 }
 
-// A person from a row of personColumns().
-Person personOf(const QSqlQuery& query) {
+// A person from a row of personColumns(version); the details of columns
+// that version has not keep their defaults.
+Person personOf(const QSqlQuery& query, int version = PeopleStore::schemaVersion) {
     Person p;
     int at = 0;
     for (const Column& column : columns()) {
+        if (column.since > version)
+            continue;
         if (column.holds == Holds::Detail) {
             column.set(p.details, query.value(at++));
         } else if (column.holds == Holds::Id) {
@@ -481,9 +519,9 @@ bool PeopleStore::layOut(int version, QString* reason) {
             run(QLatin1String(statement));
         // The search text of everyone, and the recent list as their last use.
         QList<std::pair<qint64, QString>> texts;
-        if (run(QStringLiteral("SELECT ") + personColumns() + QStringLiteral(" FROM people"))) {
+        if (run(QStringLiteral("SELECT ") + personColumns(2) + QStringLiteral(" FROM people"))) {
             while (query.next()) {
-                const Person person = personOf(query);
+                const Person person = personOf(query, 2);
                 texts.append({person.id, searchText(person.details)});
             }
         }
@@ -524,6 +562,11 @@ bool PeopleStore::layOut(int version, QString* reason) {
             if (!error.isValid() && !update.exec())
                 error = update.lastError();
         }
+    }
+    if (version < 5) {
+        // Nobody had a zone yet: each keeps an empty one and no offset.
+        for (const QString& statement : columnsAddedIn(5))
+            run(statement);
     }
     run(QStringLiteral("PRAGMA user_version = %1").arg(schemaVersion));
     if (error.isValid() || !db.commit()) {

@@ -114,7 +114,7 @@ public:
     // The user's store: people.sqlite in the program's data folder.
     static QString standardPath();
     // The version of the file's layout this program writes.
-    static constexpr int schemaVersion = 4;
+    static constexpr int schemaVersion = 5;
 
     QString path() const { return path_; }
 

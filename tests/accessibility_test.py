@@ -24,6 +24,8 @@ PUNE = {
     "City": "Pune", "State": "Maharashtra", "Country": "India",
     "Latitude degrees": "18", "Latitude minutes": "31", "Latitude seconds": "10",
     "Longitude degrees": "73", "Longitude minutes": "51", "Longitude seconds": "19",
+    # The text box of the zone's list, called by the list's name.
+    "Time zone of birth": "Asia/Kolkata",
 }
 
 EXPECTED = {
@@ -72,16 +74,18 @@ def take_place_from_the_atlas(program, entry, texts, focused):
         button = program.control(entry, option, pyatspi.ROLE_RADIO_BUTTON)
         if not wait_for(lambda: button.getState().contains(pyatspi.STATE_CHECKED)):
             fail(f"{option} is not chosen after taking Pune")
-    print("took Pune from the atlas by keyboard; the nine boxes and both sides are filled")
+    print("took Pune from the atlas by keyboard; the nine boxes, both sides and the zone "
+          "are filled")
 
 
 def names_and_roles(program, entry):
-    """The six date and time lists are called by what they hold, whatever
-    they show; the forms are windows, not fillers; of the two promotion
+    """The six date and time lists and the zone's list are called by what
+    they hold, whatever they show; the forms are windows, not fillers; of the two promotion
     labels that lie on top of each other, only the one in front is there."""
     lists = {node.name: node for node in descendants(entry)
              if node.getRole() == pyatspi.ROLE_COMBO_BOX}
-    wanted = ["Month of birth", "Day of birth", "Year of birth", "Hour", "Minute", "Second"]
+    wanted = ["Month of birth", "Day of birth", "Year of birth", "Hour", "Minute", "Second",
+              "Time zone of birth"]
     if sorted(lists) != sorted(wanted):
         fail(f"the lists are called {sorted(lists)}, not {wanted}")
     if entry.getRole() != pyatspi.ROLE_FRAME:

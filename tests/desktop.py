@@ -401,6 +401,18 @@ class Program:
                     return items or None
         return None
 
+    def offered_zones(self):
+        """The zones the zone box's completion list offers, if it shows."""
+        for window in self.windows():
+            for node in [window, *descendants(window)]:
+                if node.getRole() == pyatspi.ROLE_LIST and node.name == "Time zones":
+                    if not node.getState().contains(pyatspi.STATE_SHOWING):
+                        continue
+                    items = [item.name for item in descendants(node)
+                             if item.getRole() == pyatspi.ROLE_LIST_ITEM]
+                    return items or None
+        return None
+
     def cpu_seconds(self):
         with open(f"/proc/{self.process.pid}/stat") as stat:
             fields = stat.read().rsplit(")", 1)[1].split()

@@ -26,6 +26,7 @@ from desktop import (READING_BUTTON, Program, XServer, descendants, fail,  # noq
 
 MAIN_TITLE = "Asterine v1.0"
 MESSAGE_TITLE = "Asterine"
+ZONE = "Time zone of birth"
 
 
 def expect_message(program):
@@ -184,7 +185,8 @@ def atlas_by_keyboard(program, entry, inputs):
         fail(f"the atlas offered {offered}")
     xdotool("key", "--delay", "80", "Down", "Return")
     expected = {"City": "S\u00e3o Paulo", "State": "S\u00e3o Paulo", "Country": "Brazil",
-                "Latitude degrees": "23", "Longitude degrees": "46"}
+                "Latitude degrees": "23", "Longitude degrees": "46",
+                ZONE: "America/Sao_Paulo"}
     for name, value in expected.items():
         expect_text(inputs[name], value, f"{name} after taking S\u00e3o Paulo")
     for side in ("South", "West"):
@@ -203,6 +205,7 @@ def atlas_by_keyboard(program, entry, inputs):
     xdotool("key", "--delay", "80", "Down", "Return")
     state = inputs["State"]
     expect_text(state, "National Capital Territory of Delhi", "State after taking Delhi")
+    expect_text(inputs[ZONE], "Asia/Kolkata", "the zone after taking Delhi")
     for name in ("City", "State", "Country"):
         caret = inputs[name].queryText().caretOffset
         if caret != 0:
@@ -571,6 +574,103 @@ def import_from_a_spreadsheet(program, window):
     print(f"Import asked {question}, then reported {report}")
 
 
+def zone_by_keyboard(program, entry, inputs):
+    """The zone box: reached by Tab from the Country box, called by its
+    name, offering Asia/Kolkata for "Kolkata" typed with real keys."""
+    zone = inputs[ZONE]
+    boxes = [node for node in descendants(entry)
+             if node.name == ZONE and node.getRole() == pyatspi.ROLE_COMBO_BOX]
+    if not boxes:
+        fail(f"no drop-down list called {ZONE!r}")
+    zone.queryEditableText().setTextContents("")
+    program.click(inputs["Country"])
+    xdotool("key", "Tab")
+
+    def focused():
+        return (zone.getState().contains(pyatspi.STATE_FOCUSED)
+                or boxes[0].getState().contains(pyatspi.STATE_FOCUSED))
+    if not wait_for(focused):
+        fail("Tab from the Country box did not reach the zone box")
+    xdotool("type", "--delay", "40", "Kolkata")
+    offered = wait_for(program.offered_zones)
+    if offered != ["Asia/Kolkata"]:
+        fail(f"typing Kolkata offered {offered}")
+    xdotool("key", "--delay", "80", "Down", "Return")
+    expect_text(zone, "Asia/Kolkata", "the zone taken from the list")
+    expect_no_message(program)
+    # Words in any case, a blank for the underscore.
+    xdotool("key", "ctrl+a")
+    xdotool("type", "--delay", "40", "new york")
+    offered = wait_for(program.offered_zones)
+    if not offered or "America/New_York" not in offered:
+        fail(f"typing new york offered {offered}")
+    xdotool("key", "Escape")
+    zone.queryEditableText().setTextContents("")
+    print(f"the zone box {ZONE!r} is reached by Tab and offers Asia/Kolkata for Kolkata")
+
+
+def lists_by_keyboard(program, inputs, typed):
+    """From the Name box, Tab to each date and time list in turn and type
+    into it (a list takes what is typed as a search), or press keys."""
+    program.click(inputs["Name"])
+    for keys in typed:
+        xdotool("key", "Tab")
+        if keys.startswith("key:"):
+            xdotool("key", keys[4:])
+        else:
+            xdotool("type", "--delay", "40", keys)
+        program.settle()
+
+
+def twice_shown_clock_time(program, entry, inputs, main_window):
+    """02:30 on 31 October 2021 in Berlin, shown twice by the clocks: the
+    reading asks which was meant, with a button for each reading."""
+    for name, value in {"Name": "SMITH", "Longitude degrees": "13", "Longitude minutes": "24",
+                        "Longitude seconds": "0", "Latitude degrees": "52",
+                        "Latitude minutes": "31", "Latitude seconds": "0"}.items():
+        inputs[name].queryEditableText().setTextContents(value)
+    lists_by_keyboard(program, inputs, ["Oc", "31", "2021", "2", "30"])
+    inputs[ZONE].queryEditableText().setTextContents("Europe/Berlin")
+    program.click(program.control(entry, READING_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
+    box = wait_for(lambda: visible_windows(MESSAGE_TITLE))
+    if not box:
+        fail("no question came up for a clock time shown twice")
+
+    def buttons():
+        for window in program.windows():
+            if window.name == MESSAGE_TITLE:
+                found = {node.name: node for node in descendants(window)
+                         if node.getRole() == pyatspi.ROLE_PUSH_BUTTON}
+                if found:
+                    return found
+        return None
+    offered = wait_for(buttons) or {}
+    wanted = {"02:30 CEST (UTC+2)", "02:30 CET (UTC+1)", "Cancel"}
+    if set(offered) != wanted:
+        fail(f"the question offers {sorted(offered)}, not {sorted(wanted)}")
+    program.click(offered["02:30 CET (UTC+1)"])
+    if not program.window_with("Fixed Star", pyatspi.ROLE_LABEL):
+        fail("no reading after the question was answered")
+    window = shown_alone(MAIN_TITLE, main_window)
+    program.focus(window)
+    xdotool("key", "Tab", "Return")  # Back
+    if not program.window_with(READING_BUTTON):
+        fail("Back did not return to the birth details")
+    # Answered once: the next reading of the same clock time asks no more.
+    program.click(program.control(entry, READING_BUTTON, pyatspi.ROLE_PUSH_BUTTON))
+    if not program.window_with("Fixed Star", pyatspi.ROLE_LABEL):
+        fail("no reading the second time")
+    expect_no_message(program)
+    program.focus(shown_alone(MAIN_TITLE, main_window))
+    xdotool("key", "Tab", "Return")
+    if not program.window_with(READING_BUTTON):
+        fail("Back did not return to the birth details")
+    # The first entry of each list again, and no zone.
+    lists_by_keyboard(program, inputs, ["key:Home"] * 5)
+    inputs[ZONE].queryEditableText().setTextContents("")
+    print(f"a clock time shown twice asks: {sorted(offered)}")
+
+
 def main():
     program = Program(sys.argv[1], {"LANG": "C.UTF-8", "XCOMPOSEFILE": compose_file()})
     try:
@@ -588,10 +688,12 @@ def main():
         one_message_for_a_long_commit(program, inputs)
         large_selection_paste(program, inputs)
         atlas_by_keyboard(program, entry, inputs)
+        zone_by_keyboard(program, entry, inputs)
         empty_people_window(program, main_window)
         people_by_keyboard(program, entry, inputs, main_window)
         names_as_plain_text(program, main_window)
         import_from_a_spreadsheet(program, main_window)
+        twice_shown_clock_time(program, entry, inputs, main_window)
         result_windows(program, entry, inputs, main_window)
     finally:
         program.close()

@@ -46,6 +46,7 @@ void Fill(FrmMain* main, const QString& degrees, const QString& minutes) {
     Child<QLineEdit>(main, "txtMCity")->setText(QStringLiteral("Pune"));
     Child<QLineEdit>(main, "txtMState")->setText(QStringLiteral("Maharashtra"));
     Child<QLineEdit>(main, "txtMCountry")->setText(QStringLiteral("India"));
+    Child<QComboBox>(main, "cboZone")->setEditText(QStringLiteral("Asia/Kolkata"));
     Child<QComboBox>(main, "cboMonth")->setCurrentIndex(11);
     Child<QComboBox>(main, "cboDate")->setCurrentIndex(9);
     Child<QComboBox>(main, "cboYear")->setCurrentText(QStringLiteral("1985"));

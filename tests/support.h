@@ -39,16 +39,31 @@ struct ShownMessage {
     MessageButtons buttons;
     QWidget* parent = nullptr;
     bool parentShown = false;  // the window it opens over was on the screen
+    // The captions of the two answers of a choice; empty for a message.
+    QStringList choices;
 };
 
 class RecordingMessages : public MessageService {
 public:
     MessageAnswer show(QWidget* parent, const QString& text, MessageIcon icon,
                        MessageButtons buttons) override {
-        shown.append({text, icon, buttons, parent, parent && parent->isVisible()});
+        shown.append({text, icon, buttons, parent, parent && parent->isVisible(), {}});
         if (onShow)
             onShow();
         return buttons == MessageButtons::Ok ? MessageAnswer::Ok : answer;
+    }
+    // Recorded as a question of Yes, No and Cancel, the two captions with it.
+    MessageAnswer choose(QWidget* parent, const QString& text, const QString& first,
+                         const QString& second) override {
+        shown.append({text,
+                      MessageIcon::Information,
+                      MessageButtons::YesNoCancel,
+                      parent,
+                      parent && parent->isVisible(),
+                      {first, second}});
+        if (onShow)
+            onShow();
+        return answer;
     }
     QStringList texts() const {
         QStringList result;

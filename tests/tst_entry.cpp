@@ -2,9 +2,12 @@
 // The birth-details form: key filters, validation order and focus, date
 // rules, and readings requested through the real form.
 
+#include <QAbstractItemView>
 #include <QAccessible>
+#include <QAction>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCompleter>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,10 +17,13 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 
+#include "birth/details_moment.h"
+#include "birth/zone.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "entry/place_suggestions.h"
 #include "formbase/file_menu.h"
+#include "people/people_store.h"
 #include "promo/tell_a_friend_form.h"
 #include "support.h"
 
@@ -66,6 +72,11 @@ private slots:
     void pastedTextNeverBreaksARequest();
     void placeChecksBeforeTheBrowser();
     void atlasFillsThePlaceAndCoordinates();
+    void zoneListAndCompletion();
+    void zoneOfTheDetails();
+    void unknownZoneIsRefused();
+    void skippedOrRepeatedClockTimeIsAsked();
+    void atlasSetsTheZone();
     void atlasListFollowsTheTyping();
     void withoutAnAtlasTheCityBoxIsPlain();
     void atlasShowsTheStartOfWhatItFills();
@@ -129,26 +140,13 @@ void TestEntry::controlsCarryTheirNames() {
             names << widget->accessibleName();
     }
     names.sort();
-    QStringList expected = {"Name",
-                            "Month of birth",
-                            "Day of birth",
-                            "Year of birth",
-                            "Hour",
-                            "Minute",
-                            "Second",
-                            "Longitude degrees",
-                            "Longitude minutes",
-                            "Longitude seconds",
-                            "East",
-                            "West",
-                            "Latitude degrees",
-                            "Latitude minutes",
-                            "Latitude seconds",
-                            "North",
-                            "South",
-                            "City",
-                            "State",
-                            "Country"};
+    QStringList expected = {"Name", "Month of birth", "Day of birth", "Year of birth", "Hour",
+                            "Minute", "Second", "Longitude degrees", "Longitude minutes",
+                            "Longitude seconds", "East", "West", "Latitude degrees",
+                            "Latitude minutes", "Latitude seconds", "North", "South", "City",
+                            "State", "Country",
+                            // The zone's list and the box it is typed into.
+                            "Time zone of birth", "Time zone of birth"};
     expected.sort();
     QCOMPARE(names, expected);
     QCOMPARE(Child<QPushButton>(form, "cmdRashi")->text(),
@@ -157,15 +155,16 @@ void TestEntry::controlsCarryTheirNames() {
 
 void TestEntry::tabOrder() {
     QStringList visited;
-    for (int i = 0; i < 21; ++i) {
+    for (int i = 0; i < 22; ++i) {
         visited << QApplication::focusWidget()->objectName();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
     // Each pair of option buttons is one stop, at its chosen button.
-    const QStringList expected = {
-        "txtName",  "cboMonth", "cboDate",  "cboYear",   "cboHH",       "cboMM",      "cboSS",
-        "txtLonD",  "txtLonM",  "txtLonS",  "optLong_0", "txtLatD",     "txtLatM",    "txtLatS",
-        "optLat_0", "cmdRashi", "txtMCity", "txtMState", "txtMCountry", "cmdBrowser", "txtName"};
+    const QStringList expected = {"txtName",    "cboMonth", "cboDate",   "cboYear",     "cboHH",
+                                  "cboMM",      "cboSS",    "txtLonD",   "txtLonM",     "txtLonS",
+                                  "optLong_0",  "txtLatD",  "txtLatM",   "txtLatS",     "optLat_0",
+                                  "cmdRashi",   "txtMCity", "txtMState", "txtMCountry", "cboZone",
+                                  "cmdBrowser", "txtName"};
     QCOMPARE(visited, expected);
 }
 
@@ -566,6 +565,13 @@ void TestEntry::pastedTextNeverBreaksARequest() {
             QVERIFY(!Child<QLabel>(display, "lblFixedStar")->text().isEmpty());
             Click(display, "cmdOK");
             Harness::settle();
+        } else if (box->parent() == Child(form, "cboZone")) {
+            // No zone: refused as one, and back to the zone's box.
+            QCOMPARE(h->messages.shown.size(), 1);
+            QCOMPARE(h->messages.shown.last().icon, MessageIcon::Critical);
+            QVERIFY2(h->messages.last().contains(QStringLiteral("time zone")),
+                     qPrintable(h->messages.last()));
+            QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("cboZone"));
         } else {
             QCOMPARE(h->messages.shown.size(), 1);
             QVERIFY2(fixed.contains(h->messages.last()) ||
@@ -646,6 +652,195 @@ void TestEntry::atlasFillsThePlaceAndCoordinates() {
     QCOMPARE(Boxes(form).mid(0, 3), (QStringList{"S\u00e3o Paulo", "S\u00e3o Paulo", "Brazil"}));
     QVERIFY(Child<QRadioButton>(form, "optLat_1")->isChecked());
     QVERIFY(Child<QRadioButton>(form, "optLong_1")->isChecked());
+}
+
+void TestEntry::zoneListAndCompletion() {
+    auto* zone = Child<QComboBox>(form, "cboZone");
+    QVERIFY(zone->isEditable());
+    QCOMPARE(zone->currentText(), QString());  // no zone until one is given
+    QCOMPARE(zone->itemText(0), QStringLiteral("Local mean time"));
+    QCOMPARE(zone->count(), birth::zoneIds().size() + 1);
+    QCOMPARE(zone->itemText(1), birth::zoneIds().first());
+    QVERIFY(zone->findText(QStringLiteral("Asia/Kolkata")) > 0);
+    QCOMPARE(zone->lineEdit()->maxLength(), 255);
+    // Sized by its characters, not by the longest id.
+    QCOMPARE(zone->sizeAdjustPolicy(), QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    QVERIFY(zone->width() >=
+            zone->fontMetrics().horizontalAdvance(QStringLiteral("Europe/Berlin")));
+
+    // Words in any case, blanks for the underscore.
+    zone->setFocus();
+    QTest::keyClicks(zone->lineEdit(), "new york");
+    QCompleter* completer = zone->completer();
+    QVERIFY(completer);
+    QCOMPARE(completer->caseSensitivity(), Qt::CaseInsensitive);
+    QCOMPARE(completer->filterMode(), Qt::MatchContains);
+    QStringList offered;
+    for (int row = 0; row < completer->completionModel()->rowCount(); ++row)
+        offered << completer->completionModel()->index(row, 0).data().toString();
+    QVERIFY2(offered.contains(QStringLiteral("America/New_York")), qPrintable(offered.join(' ')));
+    QVERIFY(completer->popup()->isVisible());
+    // Taken from the list with the keyboard.
+    const int row = int(offered.indexOf(QStringLiteral("America/New_York")));
+    completer->popup()->setCurrentIndex(completer->completionModel()->index(row, 0));
+    QTest::keyClick(completer->popup(), Qt::Key_Return);
+    QCOMPARE(zone->currentText(), QStringLiteral("America/New_York"));
+    QCOMPARE(form->birthDetails().zone, QStringLiteral("America/New_York"));
+
+    zone->lineEdit()->clear();
+    QTest::keyClicks(zone->lineEdit(), "kolkata");
+    offered.clear();
+    for (int r = 0; r < completer->completionModel()->rowCount(); ++r)
+        offered << completer->completionModel()->index(r, 0).data().toString();
+    QCOMPARE(offered, QStringList{QStringLiteral("Asia/Kolkata")});
+}
+
+void TestEntry::zoneOfTheDetails() {
+    auto* zone = Child<QComboBox>(form, "cboZone");
+    const std::pair<QString, QString> typed[] = {
+        {QString(), QString()},
+        {QStringLiteral("  "), QString()},
+        {QStringLiteral("europe/berlin"), QStringLiteral("Europe/Berlin")},
+        {QStringLiteral("Local mean time"), QStringLiteral("LMT")},
+        {QStringLiteral("lmt"), QStringLiteral("LMT")},
+        {QStringLiteral("UTC+5:30"), QStringLiteral("UTC+05:30")},
+        {QStringLiteral("UTC-3"), QStringLiteral("UTC-03:00")},
+        {QStringLiteral("Mars/Olympus"), QStringLiteral("Mars/Olympus")},  // refused later
+    };
+    for (const auto& [text, kept] : typed) {
+        zone->setEditText(text);
+        QCOMPARE(form->birthDetails().zone, kept);
+    }
+    zone->setCurrentIndex(0);
+    QCOMPARE(form->birthDetails().zone, QStringLiteral("LMT"));
+
+    // Filled back as the list names it, the answered offset with it.
+    FillValid(form);
+    birth::BirthDetails details = form->birthDetails();
+    details.zone = QStringLiteral("Europe/Berlin");
+    details.utcOffsetSeconds = 3600;
+    form->fill(details);
+    QCOMPARE(zone->currentText(), QStringLiteral("Europe/Berlin"));
+    QCOMPARE(form->birthDetails(), details);
+    details.zone = QStringLiteral("LMT");
+    details.utcOffsetSeconds.reset();
+    form->fill(details);
+    QCOMPARE(zone->currentIndex(), 0);
+    QCOMPARE(form->birthDetails(), details);
+    details.zone.clear();
+    form->fill(details);
+    QCOMPARE(zone->currentText(), QString());
+    QCOMPARE(form->birthDetails(), details);
+
+    // The answer belongs to its date, time and zone: any change takes it away.
+    details.zone = QStringLiteral("Europe/Berlin");
+    details.utcOffsetSeconds = 3600;
+    for (const char* list : {"cboMonth", "cboDate", "cboYear", "cboHH", "cboMM", "cboSS"}) {
+        form->fill(details);
+        QCOMPARE(form->birthDetails().utcOffsetSeconds, std::optional<int>(3600));
+        auto* box = Child<QComboBox>(form, list);
+        box->setCurrentIndex(box->currentIndex() + 1);
+        QVERIFY2(!form->birthDetails().utcOffsetSeconds, list);
+    }
+    form->fill(details);
+    zone->setFocus();
+    QTest::keyClick(zone->lineEdit(), Qt::Key_End);
+    QTest::keyClick(zone->lineEdit(), Qt::Key_Backspace);
+    QVERIFY(!form->birthDetails().utcOffsetSeconds);
+}
+
+void TestEntry::unknownZoneIsRefused() {
+    FillValid(form);
+    auto* zone = Child<QComboBox>(form, "cboZone");
+    zone->setEditText(QStringLiteral("Mars/Olympus"));
+    Child<QLineEdit>(form, "txtName")->setFocus();
+    Click(form, "cmdRashi");
+    QCOMPARE(h->messages.shown.size(), 1);
+    QVERIFY2(h->messages.last().contains(QStringLiteral("Mars/Olympus")),
+             qPrintable(h->messages.last()));
+    expectRefused(h->messages.last(), QStringLiteral("cboZone"));
+    // Nothing is saved either.
+    h->messages.shown.clear();
+    form->findChild<QAction*>(QStringLiteral("mnuSavePerson"))->trigger();
+    expectRefused(h->messages.last(), QStringLiteral("cboZone"));
+    QVERIFY(!h->app->peopleStore().personNamed(QStringLiteral("SMITH")));
+    // An empty zone is none, and gives the reading.
+    h->messages.shown.clear();
+    zone->setEditText(QString());
+    Click(form, "cmdRashi");
+    QVERIFY(h->messages.shown.isEmpty());
+    QVERIFY(h->app->displayForm() && h->app->displayForm()->isVisible());
+}
+
+void TestEntry::skippedOrRepeatedClockTimeIsAsked() {
+    // 31 October 2021, 02:30 in Berlin: the clocks showed it twice.
+    FillValid(form);
+    Child<QComboBox>(form, "cboMonth")->setCurrentIndex(9);
+    Child<QComboBox>(form, "cboDate")->setCurrentIndex(30);
+    Child<QComboBox>(form, "cboYear")->setCurrentIndex(2021 - 1900);
+    Child<QComboBox>(form, "cboHH")->setCurrentIndex(2);
+    Child<QComboBox>(form, "cboMM")->setCurrentIndex(30);
+    Child<QComboBox>(form, "cboZone")->setEditText(QStringLiteral("Europe/Berlin"));
+    // Cancelled: no reading, and the question is asked again next time.
+    h->messages.answer = MessageAnswer::Cancel;
+    Click(form, "cmdRashi");
+    QCOMPARE(h->messages.shown.size(), 1);
+    const ShownMessage asked = h->messages.shown.last();
+    QCOMPARE(asked.choices, (QStringList{QStringLiteral("02:30 CEST (UTC+2)"),
+                                         QStringLiteral("02:30 CET (UTC+1)")}));
+    QVERIFY2(asked.text.contains(QStringLiteral("twice")) &&
+                 asked.text.contains(QStringLiteral("2021-10-31")),
+             qPrintable(asked.text));
+    QVERIFY(!h->app->displayForm());
+    QVERIFY(!form->birthDetails().utcOffsetSeconds);
+    // The second reading: the offset after the clocks were put back.
+    h->messages.answer = MessageAnswer::No;
+    Click(form, "cmdRashi");
+    QCOMPARE(h->messages.shown.size(), 2);
+    QVERIFY(h->app->displayForm() && h->app->displayForm()->isVisible());
+    QCOMPARE(form->birthDetails().utcOffsetSeconds, std::optional<int>(3600));
+    // Asked once: the answer stands for the next reading.
+    Click(h->app->displayForm(), "cmdOK");
+    Harness::settle();
+    Click(form, "cmdRashi");
+    QCOMPARE(h->messages.shown.size(), 2);
+    QCOMPARE(birth::momentOfDetails(form->birthDetails()).moment->universalIso(),
+             QStringLiteral("2021-10-31T01:30:00Z"));
+    Click(h->app->displayForm(), "cmdOK");
+    Harness::settle();
+
+    // 28 March 2021, 02:30: skipped. The first reading, before the change.
+    Child<QComboBox>(form, "cboMonth")->setCurrentIndex(2);
+    Child<QComboBox>(form, "cboDate")->setCurrentIndex(27);
+    QVERIFY(!form->birthDetails().utcOffsetSeconds);
+    h->messages.answer = MessageAnswer::Yes;
+    Click(form, "cmdRashi");
+    QCOMPARE(h->messages.shown.size(), 3);
+    QCOMPARE(h->messages.shown.last().choices, (QStringList{QStringLiteral("02:30 CET (UTC+1)"),
+                                                            QStringLiteral("02:30 CEST (UTC+2)")}));
+    QVERIFY(h->messages.shown.last().text.contains(QStringLiteral("skipped")));
+    QCOMPARE(form->birthDetails().utcOffsetSeconds, std::optional<int>(3600));
+    // Saved with the person, and given back by Open.
+    Click(h->app->displayForm(), "cmdOK");
+    Harness::settle();
+    form->findChild<QAction*>(QStringLiteral("mnuSavePerson"))->trigger();
+    const std::optional<people::Person> saved =
+        h->app->peopleStore().personNamed(QStringLiteral("SMITH"));
+    QVERIFY(saved);
+    QCOMPARE(saved->details.zone, QStringLiteral("Europe/Berlin"));
+    QCOMPARE(saved->details.utcOffsetSeconds, std::optional<int>(3600));
+}
+
+void TestEntry::atlasSetsTheZone() {
+    auto* city = Child<QLineEdit>(form, "txtMCity");
+    city->setFocus();
+    QTest::keyClicks(city, "Pune");
+    QListWidget* list = PlaceList(form);
+    QVERIFY(list);
+    QTest::keyClick(city, Qt::Key_Down);
+    QTest::keyClick(city, Qt::Key_Return);
+    QCOMPARE(Child<QComboBox>(form, "cboZone")->currentText(), QStringLiteral("Asia/Kolkata"));
+    QCOMPARE(form->birthDetails().zone, QStringLiteral("Asia/Kolkata"));
 }
 
 void TestEntry::atlasListFollowsTheTyping() {

@@ -304,6 +304,9 @@ void TestFlow::sessionSignalsEndTheProgram() {
     QVERIFY(program.process.waitForStarted());
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(h->lockPath()), 10000);
     QTest::qWait(200);
+    // A program that has ended has the id 0, and a signal to 0 goes to the
+    // whole process group, this check with it.
+    QVERIFY(program.process.state() == QProcess::Running && program.process.processId() > 0);
     ::kill(static_cast<pid_t>(program.process.processId()), signalNumber);
     QVERIFY(program.process.waitForFinished(10000));
     QCOMPARE(program.process.exitStatus(), QProcess::NormalExit);

@@ -45,7 +45,8 @@ QStringList Names(const PeopleModel& model) {
 }
 
 QByteArray Csv(const QByteArrayList& rows) {
-    return csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" + rows.join("\r\n") + "\r\n";
+    return csvRequiredHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" + rows.join("\r\n") +
+           "\r\n";
 }
 
 QByteArray Row(const char* name, const char* city = "London") {

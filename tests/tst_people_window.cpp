@@ -146,7 +146,10 @@ void TestPeopleWindow::savedAndOpenedExactly() {
     Child<QComboBox>(main, "cboSS")->setCurrentIndex(1);
     Child<QRadioButton>(main, "optLat_1")->setChecked(true);
     Child<QRadioButton>(main, "optLong_1")->setChecked(true);
+    Child<QComboBox>(main, "cboZone")
+        ->setEditText(QStringLiteral("america/argentina/buenos_aires"));
     const birth::BirthDetails saved = main->birthDetails();
+    QCOMPARE(saved.zone, QStringLiteral("America/Argentina/Buenos_Aires"));
 
     main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
@@ -160,6 +163,7 @@ void TestPeopleWindow::savedAndOpenedExactly() {
     FillValid(main);
     Child<QRadioButton>(main, "optLat_0")->setChecked(true);
     Child<QLineEdit>(main, "txtMCity")->clear();
+    Child<QComboBox>(main, "cboZone")->setCurrentIndex(0);
     QTest::keySequence(QApplication::focusWidget(), QKeySequence::Open);
     PeopleWindow* people = peopleWindow();
     QVERIFY(people);
@@ -172,6 +176,8 @@ void TestPeopleWindow::savedAndOpenedExactly() {
     Harness::settle();
     QVERIFY(!peopleWindow());
     QCOMPARE(main->birthDetails(), saved);
+    QCOMPARE(Child<QComboBox>(main, "cboZone")->currentText(),
+             QStringLiteral("America/Argentina/Buenos_Aires"));
     QVERIFY(QTest::qWaitForWindowActive(main));
     QCOMPARE(QApplication::focusWidget(), Child(main, "cmdRashi"));
 
@@ -420,8 +426,8 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
     save(QStringLiteral("ADA"));
     const QString csv = folder.filePath(QStringLiteral("friends.csv"));
     const QByteArray row = ",1990-12-10,13:05:09,London,England,UK,51,30,26,N,0,7,39,W\r\n";
-    QVERIFY(Write(csv, people::csvHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" + "ADA" +
-                           row +                                                         // 2
+    QVERIFY(Write(csv, people::csvRequiredHeader().join(QLatin1Char(',')).toUtf8() + "\r\n" +
+                           "ADA" + row +                                                 // 2
                            "BOB,1990-12-10,13:05:09,London,,,51,4x,26,N,0,7,39,W\r\n" +  // 3
                            "CAROL" + row +                                               // 4
                            "DAN,2001-04-31,13:05:09,London,,,51,30,26,N,0,7,39,W\r\n" +  // 5
@@ -484,7 +490,7 @@ void TestPeopleWindow::importReportsRefusedRowsByLine() {
 void TestPeopleWindow::importIsTextAndTellsWhatItPassedOver() {
     const QString csv = folder.filePath(QStringLiteral("hostile.csv"));
     const QByteArray tail = ",1990-12-10,13:05:09,London,,,51,30,26,N,0,7,39,W,x\r\n";
-    QVERIFY(Write(csv, people::csvHeader().join(QLatin1Char(',')).toUtf8() + ",Notes\r\n" +
+    QVERIFY(Write(csv, people::csvRequiredHeader().join(QLatin1Char(',')).toUtf8() + ",Notes\r\n" +
                            "<img src='/tmp/x.png'>" + tail + "ann" + tail));
     h->files.answer = csv;
     Trigger(form(), "mnuOpenPerson");

@@ -1146,6 +1146,18 @@ Asterine is free software: you may convey and modify it under the terms of the G
         <source>“%1” is saved.</source>
         <translation>حُفظ «%1».</translation>
     </message>
+    <message>
+        <source>Time zone of birth</source>
+        <translation>المنطقة الزمنية للميلاد</translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation>المناطق الزمنية</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>المنطقة الزمنية</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmTellAFriend</name>

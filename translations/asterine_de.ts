@@ -1146,6 +1146,18 @@ Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU Gener
         <source>“%1” is saved.</source>
         <translation>„%1“ ist gespeichert.</translation>
     </message>
+    <message>
+        <source>Time zone of birth</source>
+        <translation>Zeitzone der Geburt</translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation>Zeitzonen</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zeitzone</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmTellAFriend</name>

@@ -1146,6 +1146,18 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
         <source>“%1” is saved.</source>
         <translation>Se guardó «%1».</translation>
     </message>
+    <message>
+        <source>Time zone of birth</source>
+        <translation>Zona horaria de nacimiento</translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation>Zonas horarias</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Zona horaria</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmTellAFriend</name>

@@ -1147,6 +1147,18 @@ Asterine est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier
         <source>“%1” is saved.</source>
         <translation>Personne «&#xa0;%1&#xa0;» enregistrée.</translation>
     </message>
+    <message>
+        <source>Time zone of birth</source>
+        <translation>Fuseau horaire de naissance</translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation>Fuseaux horaires</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuseau horaire</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmTellAFriend</name>

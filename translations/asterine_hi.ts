@@ -1147,6 +1147,18 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
         <source>“%1” is saved.</source>
         <translation>“%1” सहेजा गया।</translation>
     </message>
+    <message>
+        <source>Time zone of birth</source>
+        <translation>जन्म का समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>समय क्षेत्र</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmTellAFriend</name>

@@ -1146,6 +1146,18 @@ O Asterine é software livre: você pode distribuí-lo e modificá-lo nos termos
         <source>“%1” is saved.</source>
         <translation>Pessoa “%1” salva.</translation>
     </message>
+    <message>
+        <source>Time zone of birth</source>
+        <translation>Fuso horário do nascimento</translation>
+    </message>
+    <message>
+        <source>Time zones</source>
+        <translation>Fusos horários</translation>
+    </message>
+    <message>
+        <source>Time zone</source>
+        <translation>Fuso horário</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmTellAFriend</name>
