@@ -22,7 +22,7 @@ namespace asterine {
 namespace {
 
 // The picture's size in lines of the view's type: smallest and wanted.
-constexpr double kMinimumLines = 16;
+constexpr double kMinimumLines = 14;
 constexpr double kWantedLines = 24;
 
 // One line of the picture, an item of its list to a screen reader.

@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -152,6 +153,7 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
     QWidget::setTabOrder(cmdExit_, cmdOK_);
     QWidget::setTabOrder(cmdOK_, chartTabs_);
     cmdExit_->setFocus();
+    fitChartPane();
 }
 
 QList<QAction*> FrmDisplay::buildKeepingActions() {
@@ -410,6 +412,19 @@ QWidget* FrmDisplay::buildChartPane() {
     chartTabs_->addTab(wheelView_, tr("Wheel"));
     chartTabs_->addTab(horizonView_, tr("Horizon"));
     return chartTabs_;
+}
+
+void FrmDisplay::fitChartPane() {
+    // The pictures widen the window; with large type they take no more than
+    // the screen leaves beside the reading, down to their smallest.
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    const int room = shown->availableGeometry().width() - scaled(24);  // the window's frame
+    const int excess = sizeHint().width() - room;
+    if (excess > 0)
+        chartTabs_->setMaximumWidth(std::max(chartTabs_->minimumSizeHint().width(),
+                                             chartTabs_->sizeHint().width() - excess));
 }
 
 void FrmDisplay::addChartMenus(QMenuBar* bar) {

@@ -75,6 +75,7 @@ private:
 
     // The pictures of the birth's sky, beside the reading.
     QWidget* buildChartPane();
+    void fitChartPane();
     void addChartMenus(QMenuBar* bar);
     void showChart(const std::string& starName);
     ChartView* shownChart() const;
