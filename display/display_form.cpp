@@ -428,7 +428,7 @@ void FrmDisplay::fitChartPane() {
 }
 
 void FrmDisplay::addChartMenus(QMenuBar* bar) {
-    QMenu* edit = bar->addMenu(tr("&Edit"));
+    QMenu* edit = bar->addMenu(tr("Ed&it"));
     edit->setObjectName(QStringLiteral("mnuEdit"));
     QAction* copy = edit->addAction(tr("&Copy Chart"));
     copy->setObjectName(QStringLiteral("mnuCopyChart"));

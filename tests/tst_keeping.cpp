@@ -99,7 +99,7 @@ void TestKeeping::fileMenuOrderAndKeys() {
     QStringList bar;
     for (const QAction* menu : display->findChild<QMenuBar*>()->actions())
         bar << menu->text();
-    QCOMPARE(bar.mid(0, 4), (QStringList{"&File", "&Edit", "&Help", "&Donate"}));
+    QCOMPARE(bar.mid(0, 4), (QStringList{"&File", "Ed&it", "&Help", "&Donate"}));
 }
 
 void TestKeeping::saveAsTextWritesTheReading() {

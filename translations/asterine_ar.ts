@@ -973,10 +973,6 @@ Asterine is free software: you may convey and modify it under the terms of the G
         <translation>الأفق</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
-        <translation>ت&amp;حرير</translation>
-    </message>
-    <message>
         <source>&amp;Copy Chart</source>
         <translation>&amp;نسخ الخريطة الفلكية</translation>
     </message>
@@ -999,6 +995,10 @@ Asterine is free software: you may convey and modify it under the terms of the G
     <message>
         <source>The chart is copied.</source>
         <translation>نُسخت الخريطة الفلكية.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>ت&amp;حرير</translation>
     </message>
 </context>
 <context>

@@ -973,10 +973,6 @@ Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU Gener
         <translation>Horizont</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
         <source>&amp;Copy Chart</source>
         <translation>Horoskop &amp;kopieren</translation>
     </message>
@@ -999,6 +995,10 @@ Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU Gener
     <message>
         <source>The chart is copied.</source>
         <translation>Das Horoskop ist kopiert.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>Bearbei&amp;ten</translation>
     </message>
 </context>
 <context>

@@ -973,10 +973,6 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
         <translation>Horizonte</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Edición</translation>
-    </message>
-    <message>
         <source>&amp;Copy Chart</source>
         <translation>&amp;Copiar carta astral</translation>
     </message>
@@ -999,6 +995,10 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
     <message>
         <source>The chart is copied.</source>
         <translation>Se ha copiado la carta astral.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Edición</translation>
     </message>
 </context>
 <context>

@@ -973,10 +973,6 @@ Asterine est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier
         <translation>Horizon</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Édition</translation>
-    </message>
-    <message>
         <source>&amp;Copy Chart</source>
         <translation>&amp;Copier le thème</translation>
     </message>
@@ -999,6 +995,10 @@ Asterine est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier
     <message>
         <source>The chart is copied.</source>
         <translation>Le thème est copié.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Édition</translation>
     </message>
 </context>
 <context>

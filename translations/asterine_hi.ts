@@ -973,10 +973,6 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
         <translation>क्षितिज</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
-        <translation>संपादन(&amp;E)</translation>
-    </message>
-    <message>
         <source>&amp;Copy Chart</source>
         <translation>चार्ट कॉपी करें(&amp;C)</translation>
     </message>
@@ -999,6 +995,10 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
     <message>
         <source>The chart is copied.</source>
         <translation>चार्ट कॉपी हो गया है।</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>संपादन(&amp;I)</translation>
     </message>
 </context>
 <context>

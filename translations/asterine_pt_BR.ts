@@ -973,10 +973,6 @@ O Asterine é software livre: você pode distribuí-lo e modificá-lo nos termos
         <translation>Horizonte</translation>
     </message>
     <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Editar</translation>
-    </message>
-    <message>
         <source>&amp;Copy Chart</source>
         <translation>&amp;Copiar mapa astral</translation>
     </message>
@@ -999,6 +995,10 @@ O Asterine é software livre: você pode distribuí-lo e modificá-lo nos termos
     <message>
         <source>The chart is copied.</source>
         <translation>O mapa astral foi copiado.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Editar</translation>
     </message>
 </context>
 <context>
