@@ -156,12 +156,14 @@ QString DialogFileChooser::openFileName(QWidget* parent, const QString& caption,
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
 }
 
-void PaperPrinting::print(QWidget* parent, const document::ReadingDocument& reading) {
-    putOnPaper(parent, reading, PaperAction::Print, messages_);
+void PaperPrinting::print(QWidget* parent, const document::ReadingDocument& reading,
+                          const Pictures& pictures) {
+    putOnPaper(parent, reading, pictures, PaperAction::Print, messages_);
 }
 
-void PaperPrinting::preview(QWidget* parent, const document::ReadingDocument& reading) {
-    putOnPaper(parent, reading, PaperAction::Preview, messages_);
+void PaperPrinting::preview(QWidget* parent, const document::ReadingDocument& reading,
+                            const Pictures& pictures) {
+    putOnPaper(parent, reading, pictures, PaperAction::Preview, messages_);
 }
 
 }  // namespace asterine

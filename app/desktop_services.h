@@ -78,8 +78,10 @@ public:
 class PaperPrinting : public Printing {
 public:
     explicit PaperPrinting(MessageService& messages) : messages_(messages) {}
-    void print(QWidget* parent, const document::ReadingDocument& reading) override;
-    void preview(QWidget* parent, const document::ReadingDocument& reading) override;
+    void print(QWidget* parent, const document::ReadingDocument& reading,
+               const Pictures& pictures) override;
+    void preview(QWidget* parent, const document::ReadingDocument& reading,
+                 const Pictures& pictures) override;
 
 private:
     MessageService& messages_;

@@ -15,9 +15,12 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -26,6 +29,10 @@
 #include <memory>
 #include <optional>
 
+#include "birth/birth_details.h"
+#include "birth/details_moment.h"
+#include "chart_saving.h"
+#include "chart_view.h"
 #include "document/document_file.h"
 #include "document/paged_document.h"
 #include "document/reading_document.h"
@@ -39,6 +46,10 @@
 #include "formbase/services.h"
 #include "formbase/shell.h"
 #include "language/translation.h"
+#include "sky/birth_sky.h"
+#include "skychart/chart_data.h"
+#include "skychart/chart_picture.h"
+#include "skychart/chart_texts.h"
 #include "stars/lore.h"
 #include "stars/reading.h"
 #include "web/brand.h"
@@ -112,7 +123,11 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
 
     layout->addWidget(makeDescription(this, QStringLiteral("Label2"), scaled(610)));
 
-    layout->addWidget(buildResultsFrame());
+    // The reading, and the pictures of the birth's sky beside it.
+    auto* results = new QHBoxLayout;
+    results->addWidget(buildResultsFrame(), 0, Qt::AlignTop);
+    results->addWidget(buildChartPane());
+    layout->addLayout(results);
 
     auto* buttons = new QHBoxLayout;
     cmdExit_ = new QPushButton(tr("&Exit"), this);
@@ -136,7 +151,9 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
     // The File menu clicks the form's buttons, so it comes after them.
     layout->setMenuBar(buildMenus());
     QWidget::setTabOrder(cmdExit_, cmdOK_);
+    QWidget::setTabOrder(cmdOK_, chartTabs_);
     cmdExit_->setFocus();
+    fitChartPane();
 }
 
 QList<QAction*> FrmDisplay::buildKeepingActions() {
@@ -159,6 +176,7 @@ QList<QAction*> FrmDisplay::buildKeepingActions() {
              [this] { saveAs(FileKind::Text); }),
         item(tr("&Copy Reading"), "mnuCopyReading", QKeySequence::keyBindings(QKeySequence::Copy),
              [this] { copyReading(); }),
+        item(tr("Save C&hart..."), "mnuSaveChart", {}, [this] { saveChart(); }),
     };
 }
 
@@ -166,6 +184,7 @@ QMenuBar* FrmDisplay::buildMenus() {
     auto* bar = new QMenuBar(this);
 
     addFileMenu(bar, this, tr("&Back"), "mnuFileBack", cmdOK_, buildKeepingActions());
+    addChartMenus(bar);
     addHelpAndDonateMenus(bar, *shell_.services().urls,
                           {tr("&Check for Software Update"), QStringLiteral("mnuFileSep1"),
                            QStringLiteral("mnuFileSep2")},
@@ -323,6 +342,9 @@ void FrmDisplay::showReading(const stars::StarReading& english) {
         attributeLabels_[i]->setText(value);
     }
     frmShow_->setVisible(reading.frameShown);
+    // The star as its tables spell it: the line's first line.
+    const std::string& line = english.starLine;
+    showChart(line.substr(0, line.find_first_of("\r\n")));
 }
 
 stars::StarReading FrmDisplay::shownReading() const {
@@ -340,11 +362,11 @@ document::ReadingDocument FrmDisplay::readingDocument() const {
 }
 
 void FrmDisplay::print() {
-    shell_.services().printing->print(this, readingDocument());
+    shell_.services().printing->print(this, readingDocument(), chartPictures());
 }
 
 void FrmDisplay::preview() {
-    shell_.services().printing->preview(this, readingDocument());
+    shell_.services().printing->preview(this, readingDocument(), chartPictures());
 }
 
 void FrmDisplay::saveAs(FileKind kind) {
@@ -362,8 +384,9 @@ void FrmDisplay::saveAs(FileKind kind) {
     if (QFileInfo(path).suffix().isEmpty())
         path += QLatin1Char('.') + extension;
     rememberFolder(settings, FolderUse::Readings, path);
-    const QByteArray bytes = pdf ? document::toPdf(reading, document::pageSizeFor(QLocale()))
-                                 : document::toText(reading).toUtf8();
+    const QByteArray bytes =
+        pdf ? document::toPdf(reading, document::pageSizeFor(QLocale()), chartPictures())
+            : document::toText(reading).toUtf8();
     if (const std::optional<QString> problem = document::saveFile(path, bytes))
         shell_.services().messages->show(this, *problem, MessageIcon::Critical);
 }
@@ -375,6 +398,98 @@ void FrmDisplay::copyReading() {
     data->setHtml(document::toHtml(reading));
     QGuiApplication::clipboard()->setMimeData(data);
     showNotice(this, tr("The reading is copied."));
+}
+
+QWidget* FrmDisplay::buildChartPane() {
+    // The wheel and the day over the birthplace, one at a time, as tall as
+    // the reading beside them.
+    chartTabs_ = new QTabWidget(this);
+    chartTabs_->setObjectName(QStringLiteral("tabChart"));
+    wheelView_ = new ChartView(chartTabs_);
+    wheelView_->setObjectName(QStringLiteral("chartWheel"));
+    horizonView_ = new ChartView(chartTabs_);
+    horizonView_->setObjectName(QStringLiteral("chartHorizon"));
+    chartTabs_->addTab(wheelView_, tr("Wheel"));
+    chartTabs_->addTab(horizonView_, tr("Horizon"));
+    return chartTabs_;
+}
+
+void FrmDisplay::fitChartPane() {
+    // The pictures widen the window; with large type they take no more than
+    // the screen leaves beside the reading, down to their smallest.
+    const QScreen* shown = screen();
+    if (!shown)
+        return;
+    const int room = shown->availableGeometry().width() - scaled(24);  // the window's frame
+    const int excess = sizeHint().width() - room;
+    if (excess > 0)
+        chartTabs_->setMaximumWidth(std::max(chartTabs_->minimumSizeHint().width(),
+                                             chartTabs_->sizeHint().width() - excess));
+}
+
+void FrmDisplay::addChartMenus(QMenuBar* bar) {
+    QMenu* edit = bar->addMenu(tr("Ed&it"));
+    edit->setObjectName(QStringLiteral("mnuEdit"));
+    QAction* copy = edit->addAction(tr("&Copy Chart"));
+    copy->setObjectName(QStringLiteral("mnuCopyChart"));
+    connect(copy, &QAction::triggered, this, &FrmDisplay::copyChart);
+}
+
+void FrmDisplay::showChart(const std::string& starName) {
+    // The sky of the birth as the birth-details form gives it; without a
+    // time or a place the pictures show what they can.
+    const birth::BirthDetails details = shell_.birthDetails();
+    const birth::MomentResult moment = birth::momentOfDetails(details);
+    const sky::BirthSkyRequest request = birth::skyRequest(details, moment.moment, starName);
+    const skychart::ChartData data = skychart::chartData(request, sky::birthSky(request));
+    wheelView_->setPicture(std::make_shared<skychart::WheelPainter>(data),
+                           skychart::wheelLines(data), tr("Wheel of the birth's sky"));
+    horizonView_->setPicture(std::make_shared<skychart::HorizonPainter>(data),
+                             skychart::horizonLines(data), skychart::ChartTexts::horizonTitle());
+}
+
+std::vector<const skychart::ChartPicture*> FrmDisplay::chartPictures() const {
+    std::vector<const skychart::ChartPicture*> pictures;
+    for (const ChartView* view : {wheelView_, horizonView_}) {
+        if (view->picture())
+            pictures.push_back(view->picture());
+    }
+    return pictures;
+}
+
+ChartView* FrmDisplay::shownChart() const {
+    return chartTabs_->currentWidget() == horizonView_ ? horizonView_ : wheelView_;
+}
+
+void FrmDisplay::saveChart() {
+    // The picture on show, as SVG or, by its name's extension, as PNG.
+    const ChartView* view = shownChart();
+    if (!view->picture())
+        return;
+    const SettingsLocation& settings = *shell_.services().settings;
+    const QString folder = lastFolder(settings, FolderUse::Readings);
+    const QString suggested = document::suggestedFileName(readingDocument(), QStringLiteral("svg"));
+    QString path = shell_.services().files->saveFileName(
+        this, tr("Save the Chart"), QDir(folder).filePath(suggested),
+        tr("SVG pictures (*.svg)") + QStringLiteral(";;") + tr("PNG pictures (*.png)"));
+    if (path.isEmpty())
+        return;
+    path = withChartExtension(path);
+    rememberFolder(settings, FolderUse::Readings, path);
+    const QString problem = saveChartFile(*view->picture(), path, view->accessibleName());
+    if (!problem.isEmpty())
+        shell_.services().messages->show(this, problem, MessageIcon::Critical);
+}
+
+void FrmDisplay::copyChart() {
+    // The wheel as a picture, and its lines as text for where no picture goes.
+    if (!wheelView_->picture())
+        return;
+    auto* data = new QMimeData;
+    data->setImageData(chartImage(*wheelView_->picture()));
+    data->setText(wheelView_->lines().join(QLatin1Char('\n')));
+    QGuiApplication::clipboard()->setMimeData(data);
+    showNotice(this, tr("The chart is copied."));
 }
 
 void FrmDisplay::showEvent(QShowEvent* event) {

@@ -7,12 +7,16 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
+#include <string>
+#include <vector>
 
 class QAction;
 class QGridLayout;
 class QLabel;
 class QMenuBar;
 class QPushButton;
+class QTabWidget;
 
 namespace stars {
 struct StarReading;
@@ -22,8 +26,13 @@ namespace document {
 struct ReadingDocument;
 }
 
+namespace skychart {
+class ChartPicture;
+}
+
 namespace asterine {
 
+class ChartView;
 class Shell;
 
 class FrmDisplay : public QWidget {
@@ -39,6 +48,9 @@ public:
     // The reading the form shows, with the birth details it was made for,
     // as a document made today.
     document::ReadingDocument readingDocument() const;
+    // The pictures of the birth's sky the form shows: the wheel, then the
+    // day over the birthplace.
+    std::vector<const skychart::ChartPicture*> chartPictures() const;
 
 protected:
     // Unloading the form shows the tell-a-friend form.
@@ -61,6 +73,15 @@ private:
     void saveAs(FileKind kind);
     void copyReading();
 
+    // The pictures of the birth's sky, beside the reading.
+    QWidget* buildChartPane();
+    void fitChartPane();
+    void addChartMenus(QMenuBar* bar);
+    void showChart(const std::string& starName);
+    ChartView* shownChart() const;
+    void saveChart();
+    void copyChart();
+
     Shell& shell_;
     QLabel* lblFixedStar_ = nullptr;
     QWidget* frmShow_ = nullptr;
@@ -68,6 +89,9 @@ private:
     QPushButton* cmdExit_ = nullptr;
     // The Back button: named cmdOK, as the form's control names are kept verbatim.
     QPushButton* cmdOK_ = nullptr;
+    QTabWidget* chartTabs_ = nullptr;
+    ChartView* wheelView_ = nullptr;
+    ChartView* horizonView_ = nullptr;
 };
 
 }  // namespace asterine

@@ -26,6 +26,7 @@ struct Texts {
 }  // namespace
 
 extern "C" void asterine_put_on_paper(QWidget* parent, const document::ReadingDocument& reading,
+                                      const std::vector<const skychart::ChartPicture*>& pictures,
                                       asterine::PaperAction action,
                                       asterine::MessageService& messages) {
     QPrinter printer(QPrinter::HighResolution);
@@ -39,8 +40,9 @@ extern "C" void asterine_put_on_paper(QWidget* parent, const document::ReadingDo
     if (action == asterine::PaperAction::Preview) {
         QPrintPreviewDialog preview(&printer, parent);
         preview.setObjectName(QStringLiteral("frmPrintPreview"));
-        QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                         [&reading](QPrinter* paper) { document::render(reading, paper); });
+        QObject::connect(
+            &preview, &QPrintPreviewDialog::paintRequested, &preview,
+            [&reading, &pictures](QPrinter* paper) { document::render(reading, paper, pictures); });
         preview.exec();
         return;
     }
@@ -66,5 +68,5 @@ extern "C" void asterine_put_on_paper(QWidget* parent, const document::ReadingDo
         [&wanted](const QPageSize& size) { return size.isEquivalentTo(wanted.pageSize()); });
     printer.setPageLayout(document::pageLayoutToPrint(wanted, printer.pageLayout(),
                                                       info.defaultPageSize(), takesWanted));
-    document::render(reading, &printer);
+    document::render(reading, &printer, pictures);
 }

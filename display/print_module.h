@@ -10,12 +10,12 @@
 
 #include "printing.h"
 
-// Prints `reading` after the print dialog, or shows it in the print
-// preview, as putOnPaper() does.
-extern "C" Q_DECL_EXPORT void asterine_put_on_paper(QWidget* parent,
-                                                    const document::ReadingDocument& reading,
-                                                    asterine::PaperAction action,
-                                                    asterine::MessageService& messages);
+// Prints `reading` and `pictures` after the print dialog, or shows them in
+// the print preview, as putOnPaper() does.
+extern "C" Q_DECL_EXPORT void asterine_put_on_paper(
+    QWidget* parent, const document::ReadingDocument& reading,
+    const std::vector<const skychart::ChartPicture*>& pictures, asterine::PaperAction action,
+    asterine::MessageService& messages);
 
 namespace asterine {
 

@@ -9,7 +9,8 @@
 
 namespace asterine {
 
-void putOnPaper(QWidget* parent, const document::ReadingDocument& reading, PaperAction action,
+void putOnPaper(QWidget* parent, const document::ReadingDocument& reading,
+                const std::vector<const skychart::ChartPicture*>& pictures, PaperAction action,
                 MessageService& messages) {
     static const auto print = ASTERINE_MODULE_ENTRY(printModuleName, asterine_put_on_paper);
     if (!print) {
@@ -21,7 +22,7 @@ void putOnPaper(QWidget* parent, const document::ReadingDocument& reading, Paper
                       MessageIcon::Information);
         return;
     }
-    print(parent, reading, action, messages);
+    print(parent, reading, pictures, action, messages);
 }
 
 }  // namespace asterine

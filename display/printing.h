@@ -5,10 +5,16 @@
 // module of their own, loaded when first used, so that start-up does not
 // pay for Qt Print Support and the printing system's libraries.
 
+#include <vector>
+
 class QWidget;
 
 namespace document {
 struct ReadingDocument;
+}
+
+namespace skychart {
+class ChartPicture;
 }
 
 namespace asterine {
@@ -17,9 +23,11 @@ class MessageService;
 
 enum class PaperAction { Print, Preview };
 
-// Prints `reading` after the print dialog, or shows it in the print preview.
-// Where no printer is known, Print says so; the preview works all the same.
-void putOnPaper(QWidget* parent, const document::ReadingDocument& reading, PaperAction action,
+// Prints `reading` and then `pictures` after the print dialog, or shows
+// them in the print preview. Where no printer is known, Print says so; the
+// preview works all the same.
+void putOnPaper(QWidget* parent, const document::ReadingDocument& reading,
+                const std::vector<const skychart::ChartPicture*>& pictures, PaperAction action,
                 MessageService& messages);
 
 }  // namespace asterine

@@ -15,7 +15,11 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <algorithm>
+
 #include "reading_document.h"
+#include "skychart/chart_picture.h"
+#include "skychart/chart_style.h"
 
 namespace document {
 
@@ -64,6 +68,50 @@ void keepLettersApart(QTextDocument& text) {
     }
 }
 
+// Of the page's width, the share a picture takes: the wheel somewhat less
+// than the whole, so that the reading and the wheel often share a page; the
+// day over the birthplace, wider than tall, all of it.
+double widthShare(const skychart::ChartPicture& picture) {
+    return picture.aspect() > 1.2 ? 1.0 : 0.75;
+}
+
+// Draws the pictures from `top` of the current page down, turning to a new
+// page for a picture that does not fit; returns the pages it added.
+int drawPictures(QPainter& painter, QPagedPaintDevice* device, const QRect& page, double top,
+                 const PagePictures& pictures) {
+    const skychart::ChartStyle paper = skychart::paperStyle();
+    const double gap = device->logicalDpiY() * 0.25;  // a quarter of an inch
+    int added = 0;
+    double y = top;
+    for (const skychart::ChartPicture* picture : pictures) {
+        if (!picture)
+            continue;
+        double width = page.width() * widthShare(*picture);
+        double height = width / picture->aspect();
+        if (height > page.height()) {
+            height = page.height();
+            width = height * picture->aspect();
+        }
+        if (y > 0)
+            y += gap;
+        // Made smaller, down to half the page's width, rather than leave
+        // the rest of the page empty.
+        const double room = page.height() - y;
+        if (height > room && room * picture->aspect() >= page.width() * 0.5) {
+            height = room;
+            width = height * picture->aspect();
+        }
+        if (y + height > page.height()) {
+            device->newPage();
+            ++added;
+            y = 0;
+        }
+        picture->paint(painter, QRectF((page.width() - width) / 2, y, width, height), paper);
+        y += height;
+    }
+    return added;
+}
+
 }  // namespace
 
 QPageSize pageSizeFor(const QLocale& locale) {
@@ -110,7 +158,8 @@ QPageLayout pageLayoutToPrint(const QPageLayout& wanted, const QPageLayout& chos
     return layout;
 }
 
-int render(const ReadingDocument& reading, QPagedPaintDevice* device) {
+int render(const ReadingDocument& reading, QPagedPaintDevice* device,
+           const PagePictures& pictures) {
     QTextDocument text;
     // Laid out for the device's resolution, so that the point sizes are
     // points on paper.
@@ -147,10 +196,17 @@ int render(const ReadingDocument& reading, QPagedPaintDevice* device) {
         text.documentLayout()->draw(&painter, context);
         painter.restore();
     }
-    return pages;
+    if (pictures.empty())
+        return pages;
+    // Below the text's last line on its last page.
+    const QRectF last = text.documentLayout()->blockBoundingRect(text.lastBlock());
+    const double top = std::max(0.0, last.bottom() - (pages - 1) * page.height());
+    painter.setRenderHint(QPainter::Antialiasing);
+    return pages + drawPictures(painter, device, QRect(QPoint(), page.size()), top, pictures);
 }
 
-QByteArray toPdf(const ReadingDocument& reading, const QPageSize& pageSize) {
+QByteArray toPdf(const ReadingDocument& reading, const QPageSize& pageSize,
+                 const PagePictures& pictures) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -160,7 +216,7 @@ QByteArray toPdf(const ReadingDocument& reading, const QPageSize& pageSize) {
         writer.setResolution(300);
         writer.setTitle(metadataTitle(reading));
         writer.setCreator(QStringLiteral("Asterine %1").arg(QStringLiteral(ASTERINE_VERSION)));
-        render(reading, &writer);
+        render(reading, &writer, pictures);
     }
     return bytes;
 }

@@ -3,15 +3,22 @@
 
 // A reading document on paper and in a PDF: one page for every reading,
 // black on white whatever the desktop's palette, real text with its fonts
-// embedded.
+// embedded, and after the text the pictures of the birth's sky, drawn as
+// lines and shapes rather than as a bitmap.
 
 #include <QByteArray>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPageSize>
 
+#include <vector>
+
 class QPagedPaintDevice;
 class QTextDocument;
+
+namespace skychart {
+class ChartPicture;
+}
 
 namespace document {
 
@@ -35,12 +42,19 @@ QPageLayout pageLayoutFor(const QPageSize& pageSize);
 QPageLayout pageLayoutToPrint(const QPageLayout& wanted, const QPageLayout& chosen,
                               const QPageSize& printerDefault, bool printerTakesWanted);
 
+// The pictures that follow a reading on paper, in their order.
+using PagePictures = std::vector<const skychart::ChartPicture*>;
+
 // Draws `document` on `device`'s pages within their margins, starting on the
-// page the device is on; returns the number of pages it took.
-int render(const ReadingDocument& document, QPagedPaintDevice* device);
+// page the device is on, and then `pictures`, each below the last where the
+// page has room for it and else on the next page; returns the number of
+// pages it took.
+int render(const ReadingDocument& document, QPagedPaintDevice* device,
+           const PagePictures& pictures = {});
 
 // The document as a PDF on paper of `pageSize`, with its title and the
 // program as its creator in the metadata.
-QByteArray toPdf(const ReadingDocument& document, const QPageSize& pageSize);
+QByteArray toPdf(const ReadingDocument& document, const QPageSize& pageSize,
+                 const PagePictures& pictures = {});
 
 }  // namespace document

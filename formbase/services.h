@@ -11,12 +11,17 @@
 #include <QUrl>
 
 #include <memory>
+#include <vector>
 
 class QSettings;
 class QWidget;
 
 namespace document {
 struct ReadingDocument;
+}
+
+namespace skychart {
+class ChartPicture;
 }
 
 namespace asterine {
@@ -90,12 +95,16 @@ public:
                                  const QString& filter) = 0;
 };
 
-// Paper: the print dialog and the print preview, for one reading.
+// Paper: the print dialog and the print preview, for one reading and the
+// pictures of its sky that follow it.
 class Printing {
 public:
+    using Pictures = std::vector<const skychart::ChartPicture*>;
     virtual ~Printing() = default;
-    virtual void print(QWidget* parent, const document::ReadingDocument& reading) = 0;
-    virtual void preview(QWidget* parent, const document::ReadingDocument& reading) = 0;
+    virtual void print(QWidget* parent, const document::ReadingDocument& reading,
+                       const Pictures& pictures) = 0;
+    virtual void preview(QWidget* parent, const document::ReadingDocument& reading,
+                         const Pictures& pictures) = 0;
 };
 
 struct Services {

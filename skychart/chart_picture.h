@@ -18,6 +18,8 @@ public:
     virtual ~ChartPicture() = default;
     // Paints the picture into `frame`, its background included.
     virtual void paint(QPainter& painter, const QRectF& frame, const ChartStyle& style) const = 0;
+    // The width over the height the picture is drawn best at.
+    virtual double aspect() const = 0;
 };
 
 // The wheel: the zodiac, the bodies, the angles and the marked stars. It is
@@ -26,6 +28,7 @@ class WheelPainter : public ChartPicture {
 public:
     explicit WheelPainter(ChartData data) : data_(std::move(data)) {}
     void paint(QPainter& painter, const QRectF& frame, const ChartStyle& style) const override;
+    double aspect() const override { return 1.0; }
     const ChartData& data() const { return data_; }
 
 private:
@@ -39,6 +42,7 @@ class HorizonPainter : public ChartPicture {
 public:
     explicit HorizonPainter(ChartData data) : data_(std::move(data)) {}
     void paint(QPainter& painter, const QRectF& frame, const ChartStyle& style) const override;
+    double aspect() const override { return 1.6; }
     const ChartData& data() const { return data_; }
 
 private:

@@ -417,3 +417,91 @@ class Program:
         with open(f"/proc/{self.process.pid}/stat") as stat:
             fields = stat.read().rsplit(")", 1)[1].split()
         return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
+
+
+def chart_pane(program, result, wheel_name, horizon_name, wheel_tab, horizon_tab,
+               look=None, shots=None, scale=1):
+    """The result form's pictures of the sky as a screen reader and a user
+    get them: the wheel's list read over the accessibility bus, a real click
+    on the horizon's tab and its list read in turn, and each picture drawn
+    where its list says it is. `look`, given the picture as the screen shows
+    it, returns None or what it found wrong. Screenshots go to the folder
+    `shots` names, if any. Qt tells the accessibility bus its own pixels:
+    `scale` is the screen's pixels to one of those. Returns the lines of both
+    lists."""
+    def extents(node):
+        box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        return (round(box.x * scale), round(box.y * scale), round(box.width * scale),
+                round(box.height * scale))
+
+    def click(node):
+        x, y, width, height = extents(node)
+        xdotool("mousemove", "--sync", str(x + width // 2), str(y + height // 2))
+        xdotool("click", "1")
+        program.settle()
+
+    def showing_list(name):
+        def find():
+            for node in descendants(result):
+                if node.getRole() == pyatspi.ROLE_LIST and node.name == name and \
+                        node.getState().contains(pyatspi.STATE_SHOWING):
+                    return node
+            return None
+        return wait_for(find)
+
+    def lines_of(node):
+        return [node.getChildAtIndex(i).name for i in range(node.childCount)]
+
+    def drawn_in(node, what):
+        from PIL import Image
+        x, y, width, height = extents(node)
+        complaint = [f"{what} was not looked at"]
+
+        def seen():
+            with tempfile.NamedTemporaryFile(suffix=".png") as shot:
+                subprocess.run(["import", "-window", "root", shot.name], check=True)
+                image = Image.open(shot.name).convert("RGB")
+                if shots:
+                    image.save(os.path.join(shots, what.replace(" ", "_") + ".png"))
+            if width < 100 or height < 100 or x < 0 or y < 0 or x + width > image.width or \
+                    y + height > image.height:
+                complaint[0] = f"{what} is not wholly on the screen: {x},{y} {width}x{height}"
+                return False
+            picture = image.crop((x, y, x + width, y + height))
+            ground = picture.getpixel((3, 3))
+            pixels = list(picture.getdata())
+            ink = sum(1 for p in pixels if p != ground) / len(pixels)
+            if ink < 0.005:
+                complaint[0] = f"{what} shows almost nothing ({ink:.1%} ink)"
+                return False
+            complaint[0] = look(picture) if look else None
+            return complaint[0] is None
+        program.settle()
+        if not wait_for(seen):
+            fail(complaint[0])
+
+    wheel = showing_list(wheel_name)
+    if not wheel:
+        fail(f"the result form offers no list {wheel_name!r} to screen readers")
+    wheel_lines = lines_of(wheel)
+    if len(wheel_lines) < 2 or not all(wheel_lines):
+        fail(f"the wheel's list reads {wheel_lines}")
+    drawn_in(wheel, "the wheel")
+    tab = [node for node in descendants(result)
+           if node.getRole() == pyatspi.ROLE_PAGE_TAB and node.name == horizon_tab]
+    if not tab:
+        fail(f"no tab {horizon_tab!r} on the result form")
+    click(tab[0])
+    horizon = showing_list(horizon_name)
+    if not horizon:
+        fail(f"a click on {horizon_tab!r} did not show the list {horizon_name!r}")
+    horizon_lines = lines_of(horizon)
+    if not horizon_lines or not all(horizon_lines):
+        fail(f"the horizon's list reads {horizon_lines}")
+    drawn_in(horizon, "the horizon")
+    back = [node for node in descendants(result)
+            if node.getRole() == pyatspi.ROLE_PAGE_TAB and node.name == wheel_tab]
+    click(back[0])
+    if not showing_list(wheel_name):
+        fail(f"a click on {wheel_tab!r} did not bring the wheel back")
+    return wheel_lines, horizon_lines

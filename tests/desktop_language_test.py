@@ -23,7 +23,7 @@ import xml.etree.ElementTree as ET
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (READING_BUTTON, Program, descendants, fail, text_of,  # noqa: E402
+from desktop import (READING_BUTTON, Program, chart_pane, descendants, fail, text_of,  # noqa: E402
                      wait_for, xdotool)
 
 
@@ -118,6 +118,29 @@ def reading_in(program_path, folder, language, typed_name, environment=None):
             fail(f"the reading in {language} lacks the angel {angel!r}: {labels}")
         print(f"{language}: mirrored={right_to_left}, name typed {typed_name!r}, "
               f"reading of {star} with its angel {angel!r}")
+
+        # The pictures beside the reading, on its other side in a right-to-
+        # left language, their lines in the language.
+        shots = os.environ.get("ASTERINE_SHOTS")
+        if shots:
+            shots = os.path.join(shots, language)
+            os.makedirs(shots, exist_ok=True)
+        wheel_name = tr("asterine::FrmDisplay", "Wheel of the birth's sky")
+        wheel, horizon = chart_pane(
+            program, result, wheel_name,
+            tr("SkyChart", "The sky over the birthplace on the birth day"),
+            tr("asterine::FrmDisplay", "Wheel"), tr("asterine::FrmDisplay", "Horizon"),
+            shots=shots)
+        no_time = tr("SkyChart", "The time of birth is needed for the bodies.")
+        if wheel[0] != no_time:
+            fail(f"the wheel's first line in {language} is {wheel[0]!r}, not {no_time!r}")
+        chart = [node for node in descendants(result)
+                 if node.getRole() == pyatspi.ROLE_LIST and node.name == wheel_name][0]
+        fixed_star = [node for node in descendants(result)
+                      if node.getRole() == pyatspi.ROLE_LABEL and node.name == star][0]
+        if (extents(chart).x < extents(fixed_star).x) != right_to_left:
+            fail(f"the chart is on the wrong side of the reading in {language}")
+        print(f"{language}: the chart beside the reading reads {wheel[0]!r} and {horizon[0]!r}")
     finally:
         program.close()
 

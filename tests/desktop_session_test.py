@@ -27,8 +27,9 @@ import tempfile
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (PATIENCE, READING_BUTTON, Program, XServer, descendants,  # noqa: E402
-                     fail, text_of, visible_windows, wait_for, windows_of, xdotool)
+from desktop import (PATIENCE, READING_BUTTON, Program, XServer, chart_pane,  # noqa: E402
+                     descendants, fail, text_of, visible_windows, wait_for, windows_of,
+                     xdotool)
 
 MESSAGE_TITLE = "Asterine"
 BROWSER_BUTTON = "Click Here To Find Latitude & Longitude"
@@ -334,6 +335,27 @@ def result_window(program, entry, main):
     return windows[0]
 
 
+# The pictures' lists, as screen readers are told of them.
+WHEEL_LIST = "Wheel of the birth's sky"
+HORIZON_LIST = "The sky over the birthplace on the birth day"
+
+
+def chart_beside_the_reading(program, what, look=None, scale=1):
+    """The wheel and the horizon beside the reading, drawn and read out; a
+    folder named by ASTERINE_SHOTS gets the screenshots."""
+    result = program.window_with("Latin Name", pyatspi.ROLE_LABEL)
+    shots = os.environ.get("ASTERINE_SHOTS")
+    if shots:
+        shots = os.path.join(shots, what.replace(" ", "_").replace("%", ""))
+        os.makedirs(shots, exist_ok=True)
+    wheel, horizon = chart_pane(program, result, WHEEL_LIST, HORIZON_LIST, "Wheel", "Horizon",
+                                look, shots, scale)
+    if not any("Regulus" in line for line in wheel):
+        fail(f"the wheel's list does not name the reading's star: {wheel}")
+    print(f"the wheel and the horizon show beside the reading {what}, read out as "
+          f"{len(wheel)} and {len(horizon)} lines: {wheel[0]!r} ...")
+
+
 # The OpenGL driver and what only it loads; libEGL.so.1 and libOpenGL.so.0,
 # which every Qt program links, only dispatch to it.
 DRIVER = ("_dri.so", "libEGL_mesa", "libGLX_mesa", "libgbm")
@@ -366,6 +388,7 @@ def full_session(path):
     program, entry = start(path, opener)
     try:
         result = result_window(program, entry, main_window(program))
+        chart_beside_the_reading(program, "at 100 %")
         program.focus(result)
         xdotool("key", "ctrl+q")
         if not program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON):
@@ -375,7 +398,7 @@ def full_session(path):
         program.close()
 
 
-def placement_only(path, environment, what):
+def placement_only(path, environment, what, scale=1):
     opener = FakeOpener()
     program, entry = start(path, opener, environment)
     try:
@@ -393,7 +416,9 @@ def placement_only(path, environment, what):
         expect_on_screen(program, f"the licence {what}")
         close_about_and_licence(program, about_window)
         browser_on_screen(program, entry)
-        program.focus(result_window(program, entry, window))
+        result = result_window(program, entry, window)
+        chart_beside_the_reading(program, what, scale=scale)
+        program.focus(result)
         xdotool("key", "ctrl+q")
         if not program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON):
             fail("Ctrl+Q on the result form did not bring up the farewell")
@@ -488,6 +513,21 @@ def dark_desktop(path):
         drawn(program, dark_form)
         print("on a dark desktop every number box shows its frame (3:1 or more)")
 
+        # The pictures in the desktop's dark colours, their lines and
+        # labels standing out.
+        result = result_window(program, entry, window)
+
+        def dark_chart(picture):
+            ground = picture.getpixel((3, 3))
+            if luminance(ground) > 0.18:
+                return f"the chart is not drawn dark on a dark desktop: {ground}"
+            brightest = max(picture.getdata(), key=luminance)
+            if contrast(brightest, ground) < 4.5:
+                return f"the chart's lines stand out only {contrast(brightest, ground):.1f}:1"
+            return None
+        chart_beside_the_reading(program, "on a dark desktop", dark_chart)
+        program.focus(result)
+
         xdotool("key", "ctrl+q")
         farewell = program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON)
         if not farewell:
@@ -524,7 +564,8 @@ def main():
     manager = start_window_manager()
     try:
         if option[:1] == ["--scale"]:
-            placement_only(path, {"QT_SCALE_FACTOR": option[1]}, f"at {option[1]}00 %")
+            placement_only(path, {"QT_SCALE_FACTOR": option[1]}, f"at {option[1]}00 %",
+                           float(option[1]))
         elif option[:1] == ["--font"]:
             placement_only(path, gtk_settings(font=option[1]),
                            f"with a {option[1]} pt desktop font")

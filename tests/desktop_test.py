@@ -305,6 +305,64 @@ def keep_the_reading(program, window):
           "Ctrl+C puts it on the clipboard as text and as a table")
 
 
+def png_size(data):
+    """The width and height a PNG's header gives, or None for no PNG."""
+    if data[:8] != b"\x89PNG\r\n\x1a\n" or data[12:16] != b"IHDR":
+        return None
+    return int.from_bytes(data[16:20], "big"), int.from_bytes(data[20:24], "big")
+
+
+def save_the_chart(program, window, target):
+    """Alt+F, H opens Save Chart's dialog; the name typed there is written."""
+    program.focus(window)
+    xdotool("key", "--delay", "150", "alt+f", "h")
+    dialog = wait_for(lambda: visible_windows("Save the Chart"))
+    if not dialog:
+        fail("Alt+F, H did not open Save Chart's dialog")
+    program.await_focus(dialog[0], what="Save Chart's dialog")
+    xdotool("key", "ctrl+a")
+    xdotool("type", "--delay", "20", target)
+    xdotool("key", "Return")
+    if not wait_for(lambda: os.path.exists(target) and os.path.getsize(target) > 0):
+        fail(f"Save Chart's dialog wrote no {target}")
+    program.settle()
+
+
+def keep_the_chart(program, window):
+    """The wheel saved as SVG and as PNG through the save dialog, and put on
+    the clipboard as a picture by Alt+I, C (Edit, Copy Chart)."""
+    folder = tempfile.mkdtemp()
+    svg = os.path.join(folder, "wheel.svg")
+    save_the_chart(program, window, svg)
+    lint = subprocess.run(["xmllint", "--noout", svg], capture_output=True, text=True)
+    if lint.returncode != 0:
+        fail(f"the saved chart is not well-formed XML: {lint.stderr}")
+    with open(svg, encoding="utf-8") as saved:
+        if "<svg" not in saved.read():
+            fail("the saved chart is no SVG picture")
+    png = os.path.join(folder, "wheel.png")
+    save_the_chart(program, window, png)
+    with open(png, "rb") as saved:
+        size = png_size(saved.read(32))
+    if size != (1200, 1200):
+        fail(f"the chart saved as PNG is {size}, not 1200x1200")
+
+    program.focus(window)
+    xdotool("key", "--delay", "150", "alt+i", "c")
+
+    def offered():
+        return subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "TARGETS"],
+                              capture_output=True, text=True).stdout.split()
+    if not wait_for(lambda: "image/png" in offered()):
+        fail(f"Alt+I, C put no picture on the clipboard: {offered()}")
+    picture = subprocess.run(["xclip", "-o", "-selection", "clipboard", "-t", "image/png"],
+                             capture_output=True).stdout
+    if png_size(picture) != (1200, 1200):
+        fail(f"the chart on the clipboard is {png_size(picture)}, not 1200x1200")
+    print("Save Chart writes the wheel as SVG and as 1200x1200 PNG through the save dialog; "
+          "Edit, Copy Chart puts it on the clipboard as a picture")
+
+
 def result_windows(program, entry, inputs, main_window):
     for name, value in {"Longitude degrees": "73", "Longitude minutes": "51",
                         "Longitude seconds": "2", "Latitude seconds": "10"}.items():
@@ -312,6 +370,7 @@ def result_windows(program, entry, inputs, main_window):
     inputs["Name"].queryEditableText().setTextContents("SMITH")
     window, with_lore = result_window(program, entry, inputs, "77", "33", main_window)
     keep_the_reading(program, window)
+    keep_the_chart(program, window)
     program.focus(window)
     xdotool("key", "Tab", "Return")  # Enter on a focused Back goes back
     if not program.window_with(READING_BUTTON):

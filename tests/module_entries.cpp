@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The entry points of the program's four modules, defined as their headers
+// The entry points of the program's modules, defined as their headers
 // declare them; compiled with the program and never run. The module_entries
 // test compiles this file again with one definition changed (STRAY_GUI,
-// STRAY_BROWSER, STRAY_PRINT, STRAY_CHART), as a module and its loader that
-// drifted apart would be, and wants the compiler to refuse it.
+// STRAY_BROWSER, STRAY_PRINT, STRAY_CHART, STRAY_SVG), as a module and its
+// loader that drifted apart would be, and wants the compiler to refuse it.
 
 #include "app/gui_module.h"
 #include "browser/browser_module.h"
 #include "cli/chart_module.h"
 #include "display/print_module.h"
+#include "display/svg_module.h"
 
 #ifdef STRAY_GUI
 // Without the call once the form is shown.
@@ -34,12 +35,26 @@ extern "C" QWidget* asterine_create_browser(const QString&, asterine::UrlOpener&
 #endif
 
 #ifdef STRAY_PRINT
-// The action as a plain number.
-extern "C" void asterine_put_on_paper(QWidget*, const document::ReadingDocument&, int,
-                                      asterine::MessageService&) {}
-#else
+// Without the pictures.
 extern "C" void asterine_put_on_paper(QWidget*, const document::ReadingDocument&,
                                       asterine::PaperAction, asterine::MessageService&) {}
+#else
+extern "C" void asterine_put_on_paper(QWidget*, const document::ReadingDocument&,
+                                      const std::vector<const skychart::ChartPicture*>&,
+                                      asterine::PaperAction, asterine::MessageService&) {}
+#endif
+
+#ifdef STRAY_SVG
+// Without the title.
+extern "C" QString asterine_save_svg(const skychart::ChartPicture&, const skychart::ChartStyle&,
+                                     QSize, const QString&) {
+    return {};
+}
+#else
+extern "C" QString asterine_save_svg(const skychart::ChartPicture&, const skychart::ChartStyle&,
+                                     QSize, const QString&, const QString&) {
+    return {};
+}
 #endif
 
 extern "C" QCoreApplication* asterine_chart_application(int&, char**) {

@@ -19,6 +19,7 @@ STRAYS = {
     "STRAY_BROWSER": "asterine_create_browser",
     "STRAY_PRINT": "asterine_put_on_paper",
     "STRAY_CHART": "asterine_write_chart",
+    "STRAY_SVG": "asterine_save_svg",
 }
 
 

@@ -216,6 +216,27 @@ def check_the_page(job):
     return f"US Letter, text from {left / POINTS_PER_MM:.1f} mm, {top / POINTS_PER_MM:.1f} mm"
 
 
+def check_the_chart(job, text):
+    """After the reading, the wheel and the day over the birthplace, drawn as
+    lines and curves, not as a bitmap."""
+    if "The sky over the birthplace on the birth day" not in text:
+        fail(f"the printed job has no picture of the sky over the birthplace: {text!r}")
+    with tempfile.TemporaryDirectory() as folder:
+        plain = os.path.join(folder, "plain.pdf")
+        subprocess.run(["qpdf", "--qdf", "--object-streams=disable", job, plain], check=True)
+        with open(plain, "rb") as read:
+            content = read.read()
+    if b"/Subtype /Image" in content:
+        fail("the printed chart is a bitmap")
+    number = rb"-?[0-9.]+"
+    curves = len(re.findall(rb"\s" + rb" ".join([number] * 6) + rb" c\n", content))
+    lines = len(re.findall(rb"\s" + number + rb" " + number + rb" l\n", content))
+    # The rings are curves, and the wheel has a tick for every degree.
+    if curves < 4 or lines < 360:
+        fail(f"the printed chart has {curves} curves and {lines} lines")
+    return f"the chart drawn with {curves} curves and {lines} lines"
+
+
 def print_with_the_keys(path):
     cups = PrintingSystem()
     program = Program(path, dict(cups.environment, LANG="en_US.UTF-8"))
@@ -237,8 +258,9 @@ def print_with_the_keys(path):
             if wanted not in text:
                 fail(f"the printed job does not say {wanted!r}: {text!r}")
         page = check_the_page(job)
+        chart = check_the_chart(job, text)
         print("Ctrl+P, Return: the printing system receives one job, and its text is the reading, "
-              f"on the previewed page ({page})")
+              f"on the previewed page ({page}); {chart}")
     finally:
         program.close()
         cups.close()

@@ -150,14 +150,19 @@ public:
 // Records what would have gone to paper.
 class RecordingPrinting : public Printing {
 public:
-    void print(QWidget*, const document::ReadingDocument& reading) override {
+    void print(QWidget*, const document::ReadingDocument& reading,
+               const Pictures& pictures) override {
         printed.append(document::toText(reading));
+        printedPictures = pictures.size();
     }
-    void preview(QWidget*, const document::ReadingDocument& reading) override {
+    void preview(QWidget*, const document::ReadingDocument& reading,
+                 const Pictures& pictures) override {
         previewed.append(document::toText(reading));
+        printedPictures = pictures.size();
     }
     QStringList printed;
     QStringList previewed;
+    std::size_t printedPictures = 0;  // with the last reading printed or previewed
 };
 
 // An application with every side effect recorded.

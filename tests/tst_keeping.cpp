@@ -82,7 +82,7 @@ void TestKeeping::fileMenuOrderAndKeys() {
     for (const QAction* action : file->actions())
         items << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
     QCOMPARE(items, (QStringList{"mnuPrint", "mnuPrintPreview", "mnuExportPdf", "mnuSaveText",
-                                 "mnuCopyReading", "-", "mnuFileBack", "mnuExit"}));
+                                 "mnuCopyReading", "mnuSaveChart", "-", "mnuFileBack", "mnuExit"}));
     const auto action = [display](const char* name) {
         return display->findChild<QAction*>(QLatin1String(name));
     };
@@ -93,6 +93,13 @@ void TestKeeping::fileMenuOrderAndKeys() {
     QVERIFY(action("mnuPrintPreview")->shortcut().isEmpty());
     QCOMPARE(action("mnuPrint")->text(), QStringLiteral("&Print..."));
     QCOMPARE(action("mnuSaveText")->text(), QStringLiteral("&Save as Text..."));
+    QCOMPARE(action("mnuSaveChart")->text(), QStringLiteral("Save C&hart..."));
+    // Ctrl+C stays the reading's; the chart is copied from the Edit menu.
+    QVERIFY(action("mnuCopyChart")->shortcut().isEmpty());
+    QStringList bar;
+    for (const QAction* menu : display->findChild<QMenuBar*>()->actions())
+        bar << menu->text();
+    QCOMPARE(bar.mid(0, 4), (QStringList{"&File", "Ed&it", "&Help", "&Donate"}));
 }
 
 void TestKeeping::saveAsTextWritesTheReading() {

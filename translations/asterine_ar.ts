@@ -642,6 +642,13 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSaving</name>
+    <message>
+        <source>SVG pictures cannot be written by this copy of Asterine; save the chart as PNG instead.</source>
+        <translation>لا تستطيع هذه النسخة من Asterine كتابة صور SVG؛ احفظ الخريطة الفلكية بصيغة PNG بدلاً من ذلك.</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.
@@ -982,6 +989,46 @@ Asterine is free software: you may convey and modify it under the terms of the G
     <message>
         <source>The reading is copied.</source>
         <translation>نُسخت القراءة.</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>حفظ الخريطة ال&amp;فلكية...</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>الدائرة</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>الأفق</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Chart</source>
+        <translation>&amp;نسخ الخريطة الفلكية</translation>
+    </message>
+    <message>
+        <source>Wheel of the birth&apos;s sky</source>
+        <translation>دائرة سماء الولادة</translation>
+    </message>
+    <message>
+        <source>Save the Chart</source>
+        <translation>حفظ الخريطة الفلكية</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>صور SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>صور PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart is copied.</source>
+        <translation>نُسخت الخريطة الفلكية.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>ت&amp;حرير</translation>
     </message>
 </context>
 <context>

@@ -642,6 +642,13 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSaving</name>
+    <message>
+        <source>SVG pictures cannot be written by this copy of Asterine; save the chart as PNG instead.</source>
+        <translation>Diese Ausgabe von Asterine kann keine SVG-Bilder schreiben; speichern Sie das Horoskop stattdessen als PNG.</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.
@@ -982,6 +989,46 @@ Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU Gener
     <message>
         <source>The reading is copied.</source>
         <translation>Die Deutung ist kopiert.</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>&amp;Horoskop speichern …</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Horoskopkreis</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizont</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Chart</source>
+        <translation>Horoskop &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>Wheel of the birth&apos;s sky</source>
+        <translation>Horoskopkreis des Geburtshimmels</translation>
+    </message>
+    <message>
+        <source>Save the Chart</source>
+        <translation>Horoskop speichern</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>SVG-Bilder (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart is copied.</source>
+        <translation>Das Horoskop ist kopiert.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>Bearbei&amp;ten</translation>
     </message>
 </context>
 <context>

@@ -642,6 +642,13 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSaving</name>
+    <message>
+        <source>SVG pictures cannot be written by this copy of Asterine; save the chart as PNG instead.</source>
+        <translation>Esta copia de Asterine no puede escribir imágenes SVG; guarde la carta astral como PNG.</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.
@@ -982,6 +989,46 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
     <message>
         <source>The reading is copied.</source>
         <translation>Se copió la lectura.</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>Guardar carta as&amp;tral...</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Rueda</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizonte</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Chart</source>
+        <translation>&amp;Copiar carta astral</translation>
+    </message>
+    <message>
+        <source>Wheel of the birth&apos;s sky</source>
+        <translation>Rueda del cielo natal</translation>
+    </message>
+    <message>
+        <source>Save the Chart</source>
+        <translation>Guardar la carta astral</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>Imágenes SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imágenes PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart is copied.</source>
+        <translation>Se ha copiado la carta astral.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Edición</translation>
     </message>
 </context>
 <context>

@@ -642,6 +642,13 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSaving</name>
+    <message>
+        <source>SVG pictures cannot be written by this copy of Asterine; save the chart as PNG instead.</source>
+        <translation>Cette copie d’Asterine ne peut pas écrire d’images SVG ; enregistrez plutôt le thème en PNG.</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.
@@ -983,6 +990,46 @@ Asterine est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier
     <message>
         <source>The reading is copied.</source>
         <translation>L’interprétation est copiée.</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>Enregistrer le t&amp;hème…</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roue</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizon</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Chart</source>
+        <translation>&amp;Copier le thème</translation>
+    </message>
+    <message>
+        <source>Wheel of the birth&apos;s sky</source>
+        <translation>Roue du ciel de naissance</translation>
+    </message>
+    <message>
+        <source>Save the Chart</source>
+        <translation>Enregistrer le thème</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>Images SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart is copied.</source>
+        <translation>Le thème est copié.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Édition</translation>
     </message>
 </context>
 <context>

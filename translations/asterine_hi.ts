@@ -642,6 +642,13 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSaving</name>
+    <message>
+        <source>SVG pictures cannot be written by this copy of Asterine; save the chart as PNG instead.</source>
+        <translation>Asterine की यह प्रति SVG चित्र नहीं लिख सकती; चार्ट को PNG के रूप में सहेजें।</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.
@@ -983,6 +990,46 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
     <message>
         <source>The reading is copied.</source>
         <translation>फलादेश कॉपी हो गया।</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>चार्ट सहेजें(&amp;H)...</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>चक्र</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>क्षितिज</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Chart</source>
+        <translation>चार्ट कॉपी करें(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Wheel of the birth&apos;s sky</source>
+        <translation>जन्म के आकाश का चक्र</translation>
+    </message>
+    <message>
+        <source>Save the Chart</source>
+        <translation>चार्ट सहेजें</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>SVG चित्र (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>PNG चित्र (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart is copied.</source>
+        <translation>चार्ट कॉपी हो गया है।</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>संपादन(&amp;I)</translation>
     </message>
 </context>
 <context>

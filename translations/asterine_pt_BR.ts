@@ -642,6 +642,13 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSaving</name>
+    <message>
+        <source>SVG pictures cannot be written by this copy of Asterine; save the chart as PNG instead.</source>
+        <translation>Esta cópia do Asterine não consegue gravar imagens SVG; salve o mapa astral como PNG.</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.
@@ -982,6 +989,46 @@ O Asterine é software livre: você pode distribuí-lo e modificá-lo nos termos
     <message>
         <source>The reading is copied.</source>
         <translation>A leitura foi copiada.</translation>
+    </message>
+    <message>
+        <source>Save C&amp;hart...</source>
+        <translation>Salvar &amp;mapa astral...</translation>
+    </message>
+    <message>
+        <source>Wheel</source>
+        <translation>Roda</translation>
+    </message>
+    <message>
+        <source>Horizon</source>
+        <translation>Horizonte</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Chart</source>
+        <translation>&amp;Copiar mapa astral</translation>
+    </message>
+    <message>
+        <source>Wheel of the birth&apos;s sky</source>
+        <translation>Roda do céu natal</translation>
+    </message>
+    <message>
+        <source>Save the Chart</source>
+        <translation>Salvar o mapa astral</translation>
+    </message>
+    <message>
+        <source>SVG pictures (*.svg)</source>
+        <translation>Imagens SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PNG pictures (*.png)</source>
+        <translation>Imagens PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The chart is copied.</source>
+        <translation>O mapa astral foi copiado.</translation>
+    </message>
+    <message>
+        <source>Ed&amp;it</source>
+        <translation>&amp;Editar</translation>
     </message>
 </context>
 <context>
