@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -18,7 +19,9 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <array>
@@ -29,6 +32,7 @@
 #include "document/document_file.h"
 #include "document/paged_document.h"
 #include "document/reading_document.h"
+#include "document/sky_document.h"
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
@@ -112,7 +116,10 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
 
     layout->addWidget(makeDescription(this, QStringLiteral("Label2"), scaled(610)));
 
-    layout->addWidget(buildResultsFrame());
+    auto* results = new QHBoxLayout;
+    results->addWidget(buildResultsFrame());
+    results->addWidget(buildSkyFrame());
+    layout->addLayout(results);
 
     auto* buttons = new QHBoxLayout;
     cmdExit_ = new QPushButton(tr("&Exit"), this);
@@ -323,6 +330,7 @@ void FrmDisplay::showReading(const stars::StarReading& english) {
         attributeLabels_[i]->setText(value);
     }
     frmShow_->setVisible(reading.frameShown);
+    startSky();
 }
 
 stars::StarReading FrmDisplay::shownReading() const {
@@ -335,8 +343,133 @@ stars::StarReading FrmDisplay::shownReading() const {
 }
 
 document::ReadingDocument FrmDisplay::readingDocument() const {
+    // The sky the window shows, when it is worked out; until then the
+    // document works it out itself, the same.
+    document::SkyOptions sky;
+    sky.sky = sky_.get();
     return document::makeDocument(shownReading(), shell_.birthDetails(),
-                                  shell_.services().clock->now().date());
+                                  shell_.services().clock->now().date(), QLocale(), sky);
+}
+
+QWidget* FrmDisplay::buildSkyFrame() {
+    auto* frame = new QGroupBox(tr("Sky"), this);
+    frame->setObjectName(QStringLiteral("frmSky"));
+    frame->setFont(formFont(9, true));
+    setAccentColour(frame, kNightBlue);
+    auto* frameLayout = new QVBoxLayout(frame);
+
+    // As tall as the reading beside it; its lines scroll.
+    auto* scroll = new QScrollArea(frame);
+    scroll->setObjectName(QStringLiteral("scrSky"));
+    scroll->setAccessibleName(tr("Sky"));
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setMinimumSize(scaled(400), scaled(120));
+    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    setColours(scroll, Qt::white, kNightBlue);
+    frameLayout->addWidget(scroll);
+
+    auto* panel = new QWidget;
+    setColours(panel, Qt::white, kNightBlue);
+    auto* lines = new QVBoxLayout(panel);
+    lblSkyStatus_ = new QLabel(panel);
+    lblSkyStatus_->setObjectName(QStringLiteral("lblSkyStatus"));
+    lblSkyStatus_->setTextFormat(Qt::PlainText);
+    lblSkyStatus_->setFont(formFont(8.25, true));
+    lines->addWidget(lblSkyStatus_);
+    skyLines_ = new QWidget(panel);
+    skyLines_->setObjectName(QStringLiteral("skyLines"));
+    new QVBoxLayout(skyLines_);
+    skyLines_->layout()->setContentsMargins(0, 0, 0, 0);
+    lines->addWidget(skyLines_);
+    lines->addStretch();
+    scroll->setWidget(panel);
+    return frame;
+}
+
+void FrmDisplay::startSky() {
+    // The sky takes the engine a while (every catalogue star's place, a
+    // year of the Sun for the star's phase): it is worked out off the
+    // window's thread, once for each reading shown.
+    const int round = ++skyRound_;
+    sky_.reset();
+    qDeleteAll(skyLines_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    lblSkyStatus_->setText(tr("Working out the sky\u2026"));
+    lblSkyStatus_->show();
+
+    const birth::BirthDetails details = shell_.birthDetails();
+    QString star = lblFixedStar_->text();
+    star = star.left(star.indexOf(QLatin1Char('\r')));
+    using Result = std::shared_ptr<const sky::BirthSky>;
+    auto* watcher = new QFutureWatcher<Result>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, round] {
+        watcher->deleteLater();
+        if (round != skyRound_)
+            return;  // worked out for a reading no longer shown
+        sky_ = watcher->result();
+        showSky();
+    });
+    watcher->setFuture(QtConcurrent::run([details, star] {
+        return Result(std::make_shared<const sky::BirthSky>(
+            document::workOutSky(details, star, document::SkyOptions())));
+    }));
+}
+
+void FrmDisplay::showSky() {
+    // The document's own lines, so that the window and the paper agree.
+    const document::ReadingDocument reading = readingDocument();
+    qDeleteAll(skyLines_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    auto* layout = static_cast<QVBoxLayout*>(skyLines_->layout());
+    const auto text = [this](const QString& value, double points, bool heading) {
+        auto* label = new QLabel(value, skyLines_);
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(formFont(points, true, false));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (heading)
+            setAccentColour(label, QColor(0xff, 0xff, 0xc0));
+        return label;
+    };
+    int section = 0;
+    for (const document::SkySection& part : reading.sky) {
+        QLabel* title = text(part.title, 9, true);
+        title->setObjectName(QStringLiteral("lblSkySection%1").arg(section));
+        layout->addWidget(title);
+        if (!part.note.isEmpty())
+            layout->addWidget(text(part.note, 8.25, false));
+        auto* rows = new QWidget(skyLines_);
+        auto* grid = new QGridLayout(rows);
+        grid->setContentsMargins(0, 0, 0, scaled(6));
+        grid->setHorizontalSpacing(scaled(8));
+        grid->setVerticalSpacing(scaled(2));
+        int row = 0;
+        for (const document::Field& field : part.fields) {
+            QLabel* caption = text(field.caption, 8.25, false);
+            caption->setParent(rows);
+            caption->setWordWrap(false);
+            QFont underlined = caption->font();
+            underlined.setUnderline(true);
+            caption->setFont(underlined);
+            QLabel* value = text(field.value, 8.25, false);
+            value->setParent(rows);
+            // A screen reader reads each line whole.
+            value->setAccessibleName(field.caption + QStringLiteral(": ") + field.value);
+            grid->addWidget(caption, row, 0);
+            grid->addWidget(value, row, 1);
+            ++row;
+        }
+        grid->setColumnStretch(1, 1);
+        layout->addWidget(rows);
+        ++section;
+    }
+    for (const QString& note : reading.skyNotes)
+        layout->addWidget(text(note, 8.25, false));
+    lblSkyStatus_->hide();
+}
+
+bool FrmDisplay::skyShown() const {
+    return sky_ && lblSkyStatus_->isHidden();
 }
 
 void FrmDisplay::print() {

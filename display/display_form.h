@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 
 class QAction;
 class QGridLayout;
@@ -20,6 +21,10 @@ struct StarReading;
 
 namespace document {
 struct ReadingDocument;
+}
+
+namespace sky {
+struct BirthSky;
 }
 
 namespace asterine {
@@ -39,6 +44,9 @@ public:
     // The reading the form shows, with the birth details it was made for,
     // as a document made today.
     document::ReadingDocument readingDocument() const;
+    // Whether the Sky section shows the sky worked out for the reading
+    // (it is worked out off the window's thread).
+    bool skyShown() const;
 
 protected:
     // Unloading the form shows the tell-a-friend form.
@@ -53,6 +61,11 @@ private:
     QList<QAction*> buildKeepingActions();
     QWidget* buildResultsFrame();
     void fixLayout(QGridLayout* grid);
+    // The Sky section beside the reading: built empty, its sky worked out
+    // for each reading shown and then filled from the document's lines.
+    QWidget* buildSkyFrame();
+    void startSky();
+    void showSky();
 
     void back();
     void print();
@@ -65,6 +78,12 @@ private:
     QLabel* lblFixedStar_ = nullptr;
     QWidget* frmShow_ = nullptr;
     std::array<QLabel*, 10> attributeLabels_{};
+    QLabel* lblSkyStatus_ = nullptr;
+    QWidget* skyLines_ = nullptr;
+    // The sky of the reading shown, once worked out; each reading counts
+    // up, so that a sky finished for an earlier one is dropped.
+    std::shared_ptr<const sky::BirthSky> sky_;
+    int skyRound_ = 0;
     QPushButton* cmdExit_ = nullptr;
     // The Back button: named cmdOK, as the form's control names are kept verbatim.
     QPushButton* cmdOK_ = nullptr;
