@@ -423,26 +423,33 @@ SkyParts skySections(const birth::BirthDetails& details, const QString& starName
     if (withDay)
         parts.sections << paransSection(writer, starName, sky, options);
 
-    if (moment.question)
+    bool dayNoted = false;
+    if (moment.question) {
         parts.notes << moment.question->message;
-    else if (!moment.error.isEmpty())
+    } else if (!moment.error.isEmpty()) {
         parts.notes << moment.error;
-    else if (!moment.moment)
-        parts.notes << (details.dateGiven && details.timeGiven
-                            ? Texts::tr("Without the zone the birthplace's clocks kept, the "
-                                        "bodies, the angles, the conjunctions and the star at "
-                                        "the moment of birth are left out.")
-                            : Texts::tr("Without the date and the time of birth, the bodies, the "
-                                        "angles, the conjunctions and the star at the moment of "
-                                        "birth are left out."));
+    } else if (!moment.moment && !(details.dateGiven && details.timeGiven)) {
+        parts.notes << Texts::tr(
+            "Without the date and the time of birth, the bodies, the angles, "
+            "the conjunctions and the star at the moment of birth are left "
+            "out.");
+    } else if (!moment.moment) {
+        parts.notes << Texts::tr(
+            "Without the zone the birthplace's clocks kept, the bodies, the "
+            "angles, the conjunctions, the star at the moment of birth, its "
+            "day and the parans are left out.");
+        dayNoted = true;
+    }
     if (!withLongitude)
         parts.notes << Texts::tr(
             "Without the longitude of the birthplace, the Ascendant, the "
             "Midheaven, the star's day and the parans are left out.");
-    else if (!withDay)
-        parts.notes << Texts::tr(
-            "Without the date of birth and the zone, the star's day and the "
-            "parans are left out.");
+    else if (!withDay && !dayNoted)
+        parts.notes << (details.dateGiven
+                            ? Texts::tr("Without the zone the birthplace's clocks kept, the star's "
+                                        "day and the parans are left out.")
+                            : Texts::tr("Without the date of birth, the star's day and the parans "
+                                        "are left out."));
     return parts;
 }
 
