@@ -364,8 +364,10 @@ QWidget* FrmDisplay::buildSkyFrame() {
     scroll->setAccessibleName(tr("Sky"));
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setMinimumSize(scaled(400), scaled(120));
-    scroll->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
+    // One width whatever its lines, so that the window keeps one size.
+    scroll->setFixedWidth(scaled(420));
+    scroll->setMinimumHeight(scaled(120));
+    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     setColours(scroll, Qt::white, kNightBlue);
     frameLayout->addWidget(scroll);
 
@@ -431,6 +433,15 @@ void FrmDisplay::showSky() {
             setAccentColour(label, QColor(0xff, 0xff, 0xc0));
         return label;
     };
+    // The moment of birth heads the sky, as the time line of the document
+    // gives it.
+    if (!reading.birthTime.caption.isEmpty()) {
+        QLabel* moment =
+            text(reading.birthTime.caption + QStringLiteral(": ") + reading.birthTime.value, 8.25,
+                 false);
+        moment->setObjectName(QStringLiteral("lblSkyMoment"));
+        layout->addWidget(moment);
+    }
     int section = 0;
     for (const document::SkySection& part : reading.sky) {
         QLabel* title = text(part.title, 9, true);

@@ -237,12 +237,13 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const birth::Bir
         // give one; the clock time as typed otherwise.
         const std::optional<birth::Moment> moment =
             birth::momentOfDetails(details, sky.resolution).moment;
-        document.details << Field{Texts::tr("Time of Birth"),
-                                  moment
-                                      ? angle(moment->text())
-                                      : QStringLiteral("%1:%2:%3")
-                                            .arg(twoDigits(details.hour), twoDigits(details.minute),
-                                                 twoDigits(details.second))};
+        document.birthTime =
+            Field{Texts::tr("Time of Birth"),
+                  moment ? angle(moment->text())
+                         : QStringLiteral("%1:%2:%3")
+                               .arg(twoDigits(details.hour), twoDigits(details.minute),
+                                    twoDigits(details.second))};
+        document.details << document.birthTime;
     }
     QStringList place;
     for (const QString& part : {details.city, details.state, details.country}) {

@@ -55,6 +55,7 @@ struct SkySection {
 struct ReadingDocument {
     QString title;            // "Asterine Results"
     QList<Field> details;     // name, date, time, place, latitude, longitude, year
+    Field birthTime;          // the time line of the details; empty without a time
     Field star;               // "Fixed Star" and the star's name
     QString starNote;         // the later-version text for a star without lore
     QList<Field> attributes;  // the ten, in the result form's order; none without lore

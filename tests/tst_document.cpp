@@ -630,6 +630,9 @@ void TestDocument::momentIsTheTimeOfBirth() {
     };
     BirthDetails details = Berliner();
     QCOMPARE(timeLine(details), QString::fromUtf8("14:30 CET (UTC+01:00) \u00b7 13:30 UT"));
+    QCOMPARE(makeDocument(stars::assembleReading("Regulus"), details, kMadeOn, kBritish).birthTime,
+             (Field{QStringLiteral("Time of Birth"),
+                    QString::fromUtf8("14:30 CET (UTC+01:00) \u00b7 13:30 UT")}));
     details.monthIndex = 6;  // summer time
     QCOMPARE(timeLine(details), QString::fromUtf8("14:30 CEST (UTC+02:00) \u00b7 12:30 UT"));
     // An answered offset is the one in force.

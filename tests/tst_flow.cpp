@@ -155,12 +155,17 @@ void TestFlow::resultWindowShowsTheSky() {
         QVERIFY(status->isVisible());
         QCOMPARE(status->text(), QStringLiteral("Working out the sky\u2026"));
     }
+    display->adjustSize();
+    const QSize before = display->size();
     // A second reading in the same window before the first sky is done:
     // only the second one's sky is shown.
     display->showReading(stars::assembleReading("Vega"));
     QTRY_VERIFY_WITH_TIMEOUT(display->skyShown(), 30000);
     QVERIFY(!status->isVisible());
     Harness::settle();
+    // Filled, the window keeps its size.
+    display->adjustSize();
+    QCOMPARE(display->size(), before);
 
     // The window's lines are the document's, word for word.
     const document::ReadingDocument reading = display->readingDocument();
@@ -183,6 +188,10 @@ void TestFlow::resultWindowShowsTheSky() {
         }
     }
     QVERIFY(lines >= 6);
+    // The moment of birth heads it, as the document's time line.
+    QCOMPARE(Child<QLabel>(display, "lblSkyMoment")->text(),
+             reading.birthTime.caption + QStringLiteral(": ") + reading.birthTime.value);
+    QVERIFY(reading.details.contains(reading.birthTime));
     for (const QString& note : reading.skyNotes)
         QVERIFY2(shown.contains(note), qPrintable(note));
     // Each value tells a screen reader its caption too.
