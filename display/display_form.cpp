@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
@@ -117,8 +118,9 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
     layout->addWidget(makeDescription(this, QStringLiteral("Label2"), scaled(610)));
 
     auto* results = new QHBoxLayout;
-    results->addWidget(buildResultsFrame());
-    results->addWidget(buildSkyFrame());
+    QWidget* reading = buildResultsFrame();
+    results->addWidget(reading);
+    results->addWidget(buildSkyFrame(reading->sizeHint().width()));
     layout->addLayout(results);
 
     auto* buttons = new QHBoxLayout;
@@ -351,7 +353,7 @@ document::ReadingDocument FrmDisplay::readingDocument() const {
                                   shell_.services().clock->now().date(), QLocale(), sky);
 }
 
-QWidget* FrmDisplay::buildSkyFrame() {
+QWidget* FrmDisplay::buildSkyFrame(int readingWidth) {
     auto* frame = new QGroupBox(tr("Sky"), this);
     frame->setObjectName(QStringLiteral("frmSky"));
     frame->setFont(formFont(9, true));
@@ -364,8 +366,16 @@ QWidget* FrmDisplay::buildSkyFrame() {
     scroll->setAccessibleName(tr("Sky"));
     scroll->setWidgetResizable(true);
     scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // One width whatever its lines, so that the window keeps one size.
-    scroll->setFixedWidth(scaled(420));
+    // One width whatever its lines, so that the window keeps one size; with
+    // a large desktop font it gives up width (its lines wrap) for the
+    // window to stay on the screen, its frame and margins beside it.
+    int width = scaled(420);
+    if (const QScreen* shownOn = screen()) {
+        const int room =
+            shownOn->availableGeometry().width() - readingWidth - std::max(scaled(48), 80);
+        width = std::clamp(room, scaled(200), width);
+    }
+    scroll->setFixedWidth(width);
     scroll->setMinimumHeight(scaled(120));
     scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
     setColours(scroll, Qt::white, kNightBlue);

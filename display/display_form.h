@@ -63,7 +63,7 @@ private:
     void fixLayout(QGridLayout* grid);
     // The Sky section beside the reading: built empty, its sky worked out
     // for each reading shown and then filled from the document's lines.
-    QWidget* buildSkyFrame();
+    QWidget* buildSkyFrame(int readingWidth);
     void startSky();
     void showSky();
 
