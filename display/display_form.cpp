@@ -365,7 +365,8 @@ QWidget* FrmDisplay::buildSkyFrame(int readingWidth) {
     scroll->setObjectName(QStringLiteral("scrSky"));
     scroll->setAccessibleName(tr("Sky"));
     scroll->setWidgetResizable(true);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A line too wide for a narrowed section scrolls rather than being cut.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // One width whatever its lines, so that the window keeps one size; with
     // a large desktop font it gives up width (its lines wrap) for the
     // window to stay on the screen, its frame and margins beside it.
