@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QFrame>
+#include <QFutureWatcher>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -21,7 +22,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
+#include <QScrollArea>
 #include <QVBoxLayout>
+#include <QtConcurrent/QtConcurrentRun>
 
 #include <algorithm>
 #include <array>
@@ -36,6 +39,7 @@
 #include "document/document_file.h"
 #include "document/paged_document.h"
 #include "document/reading_document.h"
+#include "document/sky_document.h"
 #include "formbase/colours.h"
 #include "formbase/file_menu.h"
 #include "formbase/form_font.h"
@@ -123,9 +127,12 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
 
     layout->addWidget(makeDescription(this, QStringLiteral("Label2"), scaled(610)));
 
-    // The reading, and the pictures of the birth's sky beside it.
+    // The reading, its Sky section and the pictures of the birth's sky
+    // beside it.
     auto* results = new QHBoxLayout;
-    results->addWidget(buildResultsFrame(), 0, Qt::AlignTop);
+    QWidget* reading = buildResultsFrame();
+    results->addWidget(reading, 0, Qt::AlignTop);
+    results->addWidget(buildSkyFrame(reading->sizeHint().width()));
     results->addWidget(buildChartPane());
     layout->addLayout(results);
 
@@ -342,9 +349,11 @@ void FrmDisplay::showReading(const stars::StarReading& english) {
         attributeLabels_[i]->setText(value);
     }
     frmShow_->setVisible(reading.frameShown);
-    // The star as its tables spell it: the line's first line.
+    // The star as its tables spell it, the line's first line, for the
+    // pictures once the sky is worked out.
     const std::string& line = english.starLine;
-    showChart(line.substr(0, line.find_first_of("\r\n")));
+    chartStar_ = line.substr(0, line.find_first_of("\r\n"));
+    startSky();
 }
 
 stars::StarReading FrmDisplay::shownReading() const {
@@ -357,8 +366,158 @@ stars::StarReading FrmDisplay::shownReading() const {
 }
 
 document::ReadingDocument FrmDisplay::readingDocument() const {
+    // The sky the window shows, when it is worked out; until then the
+    // document works it out itself, the same.
+    document::SkyOptions sky;
+    sky.sky = sky_.get();
     return document::makeDocument(shownReading(), shell_.birthDetails(),
-                                  shell_.services().clock->now().date());
+                                  shell_.services().clock->now().date(), QLocale(), sky);
+}
+
+QWidget* FrmDisplay::buildSkyFrame(int readingWidth) {
+    auto* frame = new QGroupBox(tr("Sky"), this);
+    frame->setObjectName(QStringLiteral("frmSky"));
+    frame->setFont(formFont(9, true));
+    setAccentColour(frame, kNightBlue);
+    auto* frameLayout = new QVBoxLayout(frame);
+
+    // As tall as the reading beside it; its lines scroll.
+    auto* scroll = new QScrollArea(frame);
+    scroll->setObjectName(QStringLiteral("scrSky"));
+    scroll->setAccessibleName(tr("Sky"));
+    scroll->setWidgetResizable(true);
+    // A line too wide for a narrowed section scrolls rather than being cut.
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // One width whatever its lines, so that the window keeps one size; with
+    // a large desktop font it gives up width (its lines wrap) for the
+    // window to stay on the screen, its frame and margins beside it.
+    int width = scaled(420);
+    if (const QScreen* shownOn = screen()) {
+        const int room =
+            shownOn->availableGeometry().width() - readingWidth - std::max(scaled(48), 80);
+        width = std::clamp(room, scaled(200), width);
+    }
+    scroll->setFixedWidth(width);
+    scroll->setMinimumHeight(scaled(120));
+    scroll->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Ignored);
+    setColours(scroll, Qt::white, kNightBlue);
+    frameLayout->addWidget(scroll);
+
+    auto* panel = new QWidget;
+    setColours(panel, Qt::white, kNightBlue);
+    auto* lines = new QVBoxLayout(panel);
+    lblSkyStatus_ = new QLabel(panel);
+    lblSkyStatus_->setObjectName(QStringLiteral("lblSkyStatus"));
+    lblSkyStatus_->setTextFormat(Qt::PlainText);
+    lblSkyStatus_->setFont(formFont(8.25, true));
+    lines->addWidget(lblSkyStatus_);
+    skyLines_ = new QWidget(panel);
+    skyLines_->setObjectName(QStringLiteral("skyLines"));
+    new QVBoxLayout(skyLines_);
+    skyLines_->layout()->setContentsMargins(0, 0, 0, 0);
+    lines->addWidget(skyLines_);
+    lines->addStretch();
+    scroll->setWidget(panel);
+    return frame;
+}
+
+void FrmDisplay::startSky() {
+    // The sky takes the engine a while (every catalogue star's place, a
+    // year of the Sun for the star's phase): it is worked out off the
+    // window's thread, once for each reading shown.
+    const int round = ++skyRound_;
+    sky_.reset();
+    qDeleteAll(skyLines_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    lblSkyStatus_->setText(tr("Working out the sky\u2026"));
+    lblSkyStatus_->show();
+    // The pictures come with the sky.
+    const QStringList working{lblSkyStatus_->text()};
+    wheelView_->setPicture(nullptr, working, tr("Wheel of the birth's sky"));
+    horizonView_->setPicture(nullptr, working, skychart::ChartTexts::horizonTitle());
+
+    const birth::BirthDetails details = shell_.birthDetails();
+    QString star = lblFixedStar_->text();
+    star = star.left(star.indexOf(QLatin1Char('\r')));
+    using Result = std::shared_ptr<const sky::BirthSky>;
+    auto* watcher = new QFutureWatcher<Result>(this);
+    connect(watcher, &QFutureWatcherBase::finished, this, [this, watcher, round] {
+        watcher->deleteLater();
+        if (round != skyRound_)
+            return;  // worked out for a reading no longer shown
+        sky_ = watcher->result();
+        showSky();
+        showChart();
+    });
+    watcher->setFuture(QtConcurrent::run([details, star] {
+        return Result(std::make_shared<const sky::BirthSky>(
+            document::workOutSky(details, star, document::SkyOptions())));
+    }));
+}
+
+void FrmDisplay::showSky() {
+    // The document's own lines, so that the window and the paper agree.
+    const document::ReadingDocument reading = readingDocument();
+    qDeleteAll(skyLines_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    auto* layout = static_cast<QVBoxLayout*>(skyLines_->layout());
+    const auto text = [this](const QString& value, double points, bool heading) {
+        auto* label = new QLabel(value, skyLines_);
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(formFont(points, true, false));
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        if (heading)
+            setAccentColour(label, QColor(0xff, 0xff, 0xc0));
+        return label;
+    };
+    // The moment of birth heads the sky, as the time line of the document
+    // gives it.
+    if (!reading.birthTime.caption.isEmpty()) {
+        QLabel* moment =
+            text(reading.birthTime.caption + QStringLiteral(": ") + reading.birthTime.value, 8.25,
+                 false);
+        moment->setObjectName(QStringLiteral("lblSkyMoment"));
+        layout->addWidget(moment);
+    }
+    int section = 0;
+    for (const document::SkySection& part : reading.sky) {
+        QLabel* title = text(part.title, 9, true);
+        title->setObjectName(QStringLiteral("lblSkySection%1").arg(section));
+        layout->addWidget(title);
+        if (!part.note.isEmpty())
+            layout->addWidget(text(part.note, 8.25, false));
+        auto* rows = new QWidget(skyLines_);
+        auto* grid = new QGridLayout(rows);
+        grid->setContentsMargins(0, 0, 0, scaled(6));
+        grid->setHorizontalSpacing(scaled(8));
+        grid->setVerticalSpacing(scaled(2));
+        int row = 0;
+        for (const document::Field& field : part.fields) {
+            QLabel* caption = text(field.caption, 8.25, false);
+            caption->setParent(rows);
+            caption->setWordWrap(false);
+            QFont underlined = caption->font();
+            underlined.setUnderline(true);
+            caption->setFont(underlined);
+            QLabel* value = text(field.value, 8.25, false);
+            value->setParent(rows);
+            // A screen reader reads each line whole.
+            value->setAccessibleName(field.caption + QStringLiteral(": ") + field.value);
+            grid->addWidget(caption, row, 0);
+            grid->addWidget(value, row, 1);
+            ++row;
+        }
+        grid->setColumnStretch(1, 1);
+        layout->addWidget(rows);
+        ++section;
+    }
+    for (const QString& note : reading.skyNotes)
+        layout->addWidget(text(note, 8.25, false));
+    lblSkyStatus_->hide();
+}
+
+bool FrmDisplay::skyShown() const {
+    return sky_ && lblSkyStatus_->isHidden();
 }
 
 void FrmDisplay::print() {
@@ -435,13 +594,15 @@ void FrmDisplay::addChartMenus(QMenuBar* bar) {
     connect(copy, &QAction::triggered, this, &FrmDisplay::copyChart);
 }
 
-void FrmDisplay::showChart(const std::string& starName) {
-    // The sky of the birth as the birth-details form gives it; without a
-    // time or a place the pictures show what they can.
+void FrmDisplay::showChart() {
+    // The sky worked out for the reading, as the birth-details form gives
+    // the birth; without a time or a place the pictures show what they can.
+    if (!sky_)
+        return;
     const birth::BirthDetails details = shell_.birthDetails();
     const birth::MomentResult moment = birth::momentOfDetails(details);
-    const sky::BirthSkyRequest request = birth::skyRequest(details, moment.moment, starName);
-    const skychart::ChartData data = skychart::chartData(request, sky::birthSky(request));
+    const sky::BirthSkyRequest request = birth::skyRequest(details, moment.moment, chartStar_);
+    const skychart::ChartData data = skychart::chartData(request, *sky_);
     wheelView_->setPicture(std::make_shared<skychart::WheelPainter>(data),
                            skychart::wheelLines(data), tr("Wheel of the birth's sky"));
     horizonView_->setPicture(std::make_shared<skychart::HorizonPainter>(data),

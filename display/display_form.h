@@ -30,6 +30,10 @@ namespace skychart {
 class ChartPicture;
 }
 
+namespace sky {
+struct BirthSky;
+}
+
 namespace asterine {
 
 class ChartView;
@@ -51,6 +55,9 @@ public:
     // The pictures of the birth's sky the form shows: the wheel, then the
     // day over the birthplace.
     std::vector<const skychart::ChartPicture*> chartPictures() const;
+    // Whether the Sky section shows the sky worked out for the reading
+    // (it is worked out off the window's thread).
+    bool skyShown() const;
 
 protected:
     // Unloading the form shows the tell-a-friend form.
@@ -65,6 +72,11 @@ private:
     QList<QAction*> buildKeepingActions();
     QWidget* buildResultsFrame();
     void fixLayout(QGridLayout* grid);
+    // The Sky section beside the reading: built empty, its sky worked out
+    // for each reading shown and then filled from the document's lines.
+    QWidget* buildSkyFrame(int readingWidth);
+    void startSky();
+    void showSky();
 
     void back();
     void print();
@@ -77,7 +89,7 @@ private:
     QWidget* buildChartPane();
     void fitChartPane();
     void addChartMenus(QMenuBar* bar);
-    void showChart(const std::string& starName);
+    void showChart();
     ChartView* shownChart() const;
     void saveChart();
     void copyChart();
@@ -86,12 +98,19 @@ private:
     QLabel* lblFixedStar_ = nullptr;
     QWidget* frmShow_ = nullptr;
     std::array<QLabel*, 10> attributeLabels_{};
+    QLabel* lblSkyStatus_ = nullptr;
+    QWidget* skyLines_ = nullptr;
+    // The sky of the reading shown, once worked out; each reading counts
+    // up, so that a sky finished for an earlier one is dropped.
+    std::shared_ptr<const sky::BirthSky> sky_;
+    int skyRound_ = 0;
     QPushButton* cmdExit_ = nullptr;
     // The Back button: named cmdOK, as the form's control names are kept verbatim.
     QPushButton* cmdOK_ = nullptr;
     QTabWidget* chartTabs_ = nullptr;
     ChartView* wheelView_ = nullptr;
     ChartView* horizonView_ = nullptr;
+    std::string chartStar_;  // the reading's star as its tables spell it
 };
 
 }  // namespace asterine

@@ -8,6 +8,8 @@
 
 #include <array>
 
+#include "birth/details_moment.h"
+#include "document/sky_document.h"
 #include "language/translation.h"
 #include "stars/reading.h"
 
@@ -105,9 +107,36 @@ QString documentHtml(const ReadingDocument& document, Reader reader) {
         html += htmlRows(document.attributes, rightToLeft, reader);
         html += QStringLiteral("</table>\n");
     }
+    if (!document.sky.isEmpty()) {
+        html += QStringLiteral("<h2%1>%2</h2>\n").arg(dir, document.skyTitle.toHtmlEscaped());
+        for (const SkySection& section : document.sky) {
+            html += QStringLiteral("<h3%1>%2</h3>\n").arg(dir, section.title.toHtmlEscaped());
+            if (!section.note.isEmpty())
+                html += QStringLiteral("<p%1>%2</p>\n").arg(dir, section.note.toHtmlEscaped());
+            if (!section.fields.isEmpty()) {
+                html += table;
+                html += htmlRows(section.fields, rightToLeft, reader);
+                html += QStringLiteral("</table>\n");
+            }
+        }
+        for (const QString& note : document.skyNotes)
+            html += QStringLiteral("<p%1><small>%2</small></p>\n").arg(dir, note.toHtmlEscaped());
+    }
     html += QStringLiteral("<p%1><small>%2</small></p>\n</body></html>\n")
                 .arg(dir, document.footer.toHtmlEscaped());
     return html;
+}
+
+// The birth's real sky, worked out here unless the caller has it.
+void addSky(ReadingDocument& document, const birth::BirthDetails& details,
+            const SkyOptions& options, const QLocale& locale) {
+    document.skyTitle = Texts::tr("Sky");
+    const SkyParts parts =
+        options.sky ? skySections(details, document.starName, *options.sky, options, locale)
+                    : skySections(details, document.starName,
+                                  workOutSky(details, document.starName, options), options, locale);
+    document.sky = parts.sections;
+    document.skyNotes = parts.notes;
 }
 
 }  // namespace
@@ -186,7 +215,7 @@ QString anglesLeftToRight(const QString& text) {
 }
 
 ReadingDocument makeDocument(const stars::StarReading& reading, const birth::BirthDetails& details,
-                             const QDate& madeOn, const QLocale& locale) {
+                             const QDate& madeOn, const QLocale& locale, const SkyOptions& sky) {
     ReadingDocument document;
     document.direction = locale.textDirection();
     const bool rightToLeft = document.direction == Qt::RightToLeft;
@@ -203,11 +232,19 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const birth::Bir
     if (details.dateGiven)
         document.details << Field{Texts::tr("Date of Birth"),
                                   dateText(details.monthIndex, details.day, details.year)};
-    if (details.timeGiven)
-        document.details << Field{Texts::tr("Time of Birth"),
-                                  QStringLiteral("%1:%2:%3")
-                                      .arg(twoDigits(details.hour), twoDigits(details.minute),
-                                           twoDigits(details.second))};
+    if (details.timeGiven) {
+        // The moment, with its zone and in universal time, when the details
+        // give one; the clock time as typed otherwise.
+        const std::optional<birth::Moment> moment =
+            birth::momentOfDetails(details, sky.resolution).moment;
+        document.birthTime =
+            Field{Texts::tr("Time of Birth"),
+                  moment ? angle(moment->text())
+                         : QStringLiteral("%1:%2:%3")
+                               .arg(twoDigits(details.hour), twoDigits(details.minute),
+                                    twoDigits(details.second))};
+        document.details << document.birthTime;
+    }
     QStringList place;
     for (const QString& part : {details.city, details.state, details.country}) {
         if (!part.trimmed().isEmpty())
@@ -245,6 +282,8 @@ ReadingDocument makeDocument(const stars::StarReading& reading, const birth::Bir
         }
     }
 
+    addSky(document, details, sky, locale);
+
     // One set of digits in a document: those of the angles and times as
     // typed, which the language's date may not use (Arabic's does not).
     document.footer = Texts::tr("Made with Asterine %1 on %2")
@@ -265,6 +304,18 @@ QString toText(const ReadingDocument& document) {
         text += document.starNote + QLatin1Char('\n');
     for (const Field& field : document.attributes)
         line(field);
+    if (!document.sky.isEmpty()) {
+        text += document.skyTitle + QLatin1Char('\n');
+        for (const SkySection& section : document.sky) {
+            text += section.title + QLatin1Char('\n');
+            if (!section.note.isEmpty())
+                text += section.note + QLatin1Char('\n');
+            for (const Field& field : section.fields)
+                line(field);
+        }
+        for (const QString& note : document.skyNotes)
+            text += note + QLatin1Char('\n');
+    }
     text += document.footer + QLatin1Char('\n');
     return text;
 }

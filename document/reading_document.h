@@ -9,8 +9,14 @@
 #include <QList>
 #include <QLocale>
 #include <QString>
+#include <QStringList>
 
 #include "birth/birth_details.h"
+#include "birth/moment.h"
+
+namespace sky {
+struct BirthSky;
+}
 
 namespace stars {
 struct StarReading;
@@ -26,14 +32,41 @@ struct Field {
     bool operator==(const Field&) const = default;
 };
 
+// How the document's sky is worked out, and the sky itself when it is
+// worked out already (off the window's thread, say): it must then be the
+// sky of the same details and star, with the same orb and paran tolerance.
+struct SkyOptions {
+    birth::Resolution resolution;        // the answer to a skipped or repeated clock time
+    double orbDeg = 1.0;                 // conjunctions
+    double paranMinutes = 4.0;           // parans
+    const sky::BirthSky* sky = nullptr;  // worked out from the details when null
+};
+
+// A heading of the sky and its lines, with a note under the heading where
+// lines are missing or need a word.
+struct SkySection {
+    QString title;
+    QList<Field> fields;
+    QString note;
+
+    bool operator==(const SkySection&) const = default;
+};
+
 struct ReadingDocument {
     QString title;            // "Asterine Results"
     QList<Field> details;     // name, date, time, place, latitude, longitude, year
+    Field birthTime;          // the time line of the details; empty without a time
     Field star;               // "Fixed Star" and the star's name
     QString starNote;         // the later-version text for a star without lore
     QList<Field> attributes;  // the ten, in the result form's order; none without lore
-    QString footer;           // the program, its version and the day the document was made
-    QString personName;       // for the file name and the PDF's title
+    // The birth's real sky: the reading's star, the bodies and angles, the
+    // conjunctions, the parans, as far as the details allow; and what they
+    // leave out, and why.
+    QString skyTitle;  // "Sky"
+    QList<SkySection> sky;
+    QStringList skyNotes;
+    QString footer;      // the program, its version and the day the document was made
+    QString personName;  // for the file name and the PDF's title
     QString starName;
     // Right to left under a language written so; angles and positions
     // still read left to right within it.
@@ -73,9 +106,13 @@ QString anglesLeftToRight(const QString& text);
 
 // The document of `reading` for `details`, made on `madeOn`, with dates in
 // `locale`'s format, laid out in its direction (right to left under
-// Arabic) with the angles and positions kept left to right.
+// Arabic) with the angles and positions kept left to right. The time of
+// birth is the moment ("14:30 CET (UTC+01:00) · 13:30 UT") where the
+// details give a date, a time and a zone; the sky is `sky`'s, or worked
+// out here.
 ReadingDocument makeDocument(const stars::StarReading& reading, const birth::BirthDetails& details,
-                             const QDate& madeOn, const QLocale& locale = QLocale());
+                             const QDate& madeOn, const QLocale& locale = QLocale(),
+                             const SkyOptions& sky = {});
 
 // The document as text: one "Caption: value" line for each field, the star's
 // note on a line of its own, UTF-8 with "\n" line ends and a final newline.

@@ -116,8 +116,30 @@ def reading_in(program_path, folder, language, typed_name, environment=None):
         labels = [node.name for node in descendants(result) if node.getRole() == pyatspi.ROLE_LABEL]
         if angel not in labels:
             fail(f"the reading in {language} lacks the angel {angel!r}: {labels}")
+        # The Sky section in the language, once worked out: on the reading's
+        # left under a right-to-left language, its angles still read from
+        # the left.
+        sky_title = tr("document::Sky", "%1 in the Sky").replace("%1", star)
+
+        def sky_shown():
+            for node in descendants(result):
+                if node.getRole() == pyatspi.ROLE_LABEL and node.name == sky_title:
+                    return node
+            return None
+        title = wait_for(sky_shown)
+        if not title:
+            fail(f"no Sky section {sky_title!r} in {language}")
+        star_label = [node for node in descendants(result)
+                      if node.getRole() == pyatspi.ROLE_LABEL and node.name == star][0]
+        if (extents(title).x < extents(star_label).x) != right_to_left:
+            fail(f"the Sky section is on the wrong side of the reading in {language}")
+        ascension = tr("document::Sky", "Right Ascension") + ": "
+        lines = [node.name for node in descendants(result)
+                 if node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith(ascension)]
+        if not lines or ("\u2066" in lines[0]) != right_to_left:
+            fail(f"the right ascension in {language} reads {lines!r}")
         print(f"{language}: mirrored={right_to_left}, name typed {typed_name!r}, "
-              f"reading of {star} with its angel {angel!r}")
+              f"reading of {star} with its angel {angel!r} and its sky, {lines[0]!r}")
 
         # The pictures beside the reading, on its other side in a right-to-
         # left language, their lines in the language.

@@ -11,6 +11,7 @@ Run in a D-Bus session of its own, on a display:
 import glob
 import json
 import os
+import re
 import sqlite3
 import subprocess
 import sys
@@ -363,12 +364,46 @@ def keep_the_chart(program, window):
           "Edit, Copy Chart puts it on the clipboard as a picture")
 
 
+def sky_section(program):
+    """The result window's Sky section: the reading's star in the real sky,
+    worked out off the window's thread and then read back line by line over
+    the accessibility bus."""
+    if not label_named(program, "Regulus in the Sky"):
+        fail("the result window shows no Sky section for Regulus")
+    patterns = {
+        "Right Ascension: ": r"Right Ascension: \d\dh \d\dm \d\ds$",
+        "Declination: ": r"Declination: [+\u2212]\d+\u00b0 \d\d\u2032 \d\d\u2033$",
+        "Ecliptic Longitude: ": r"Ecliptic Longitude: Leo 2\d\u00b0\d\d\u2032$",
+        "Magnitude: ": r"Magnitude: 1\.40$",
+        "Visibility: ": r"Visibility: .+ at 77\u00b033\u2032 N$",
+        "Phase in ": r"Phase in \d{4}: .+",
+    }
+    result = program.window_with("Fixed Star", pyatspi.ROLE_LABEL)
+    for start, pattern in patterns.items():
+        # A value is named with its caption, as a screen reader reads the line.
+        lines = [node.name for node in descendants(result)
+                 if node.getRole() == pyatspi.ROLE_LABEL and node.name.startswith(start)]
+        if not any(re.match(pattern, line) for line in lines):
+            fail(f"the Sky section's line {start!r} reads {lines!r}")
+    # Without a zone on the form, the section says what it leaves out.
+    if not label_named(program, "Without the zone the birthplace's clocks kept"):
+        fail("the Sky section does not say why the bodies are left out")
+    working = [node for node in descendants(result)
+               if node.name.startswith("Working out the sky")
+               and node.getState().contains(pyatspi.STATE_SHOWING)]
+    if working:
+        fail("the Sky section still says it is working once its lines show")
+    print("the result window's Sky section shows the star's place, visibility and phase, "
+          "read back over the accessibility bus")
+
+
 def result_windows(program, entry, inputs, main_window):
     for name, value in {"Longitude degrees": "73", "Longitude minutes": "51",
                         "Longitude seconds": "2", "Latitude seconds": "10"}.items():
         inputs[name].queryEditableText().setTextContents(value)
     inputs["Name"].queryEditableText().setTextContents("SMITH")
     window, with_lore = result_window(program, entry, inputs, "77", "33", main_window)
+    sky_section(program)
     keep_the_reading(program, window)
     keep_the_chart(program, window)
     program.focus(window)

@@ -19,6 +19,7 @@
 #include "document/document_file.h"
 #include "document/paged_document.h"
 #include "document/reading_document.h"
+#include "document/sky_document.h"
 #include "sample_people.h"
 #include "stars/lore.h"
 #include "stars/reading.h"
@@ -30,6 +31,41 @@ namespace {
 
 BirthDetails Ada() {
     return asterine::test::AdaLovelace();
+}
+
+// A birth with everything the sky needs: Berlin, on a winter afternoon.
+BirthDetails Berliner() {
+    BirthDetails details = Ada();
+    details.name = QStringLiteral("MAX");
+    details.year = 1990;
+    details.hour = 14;
+    details.minute = 30;
+    details.city = QStringLiteral("Berlin");
+    details.state.clear();
+    details.country = QStringLiteral("Germany");
+    details.latitudeDegrees = QStringLiteral("52");
+    details.latitudeMinutes = QStringLiteral("31");
+    details.latitudeSeconds = QStringLiteral("12");
+    details.longitudeDegrees = QStringLiteral("13");
+    details.longitudeMinutes = QStringLiteral("24");
+    details.longitudeSeconds = QStringLiteral("18");
+    details.west = false;
+    details.zone = QStringLiteral("Europe/Berlin");
+    return details;
+}
+
+QStringList Titles(const ReadingDocument& reading) {
+    QStringList titles;
+    for (const SkySection& section : reading.sky)
+        titles << section.title;
+    return titles;
+}
+
+QStringList Captions(const SkySection& section) {
+    QStringList captions;
+    for (const Field& field : section.fields)
+        captions << field.caption;
+    return captions;
 }
 
 const QDate kMadeOn(2026, 12, 8);
@@ -78,6 +114,11 @@ private slots:
     void pdfOfEveryStar_data();
     void pdfOfEveryStar();
     void pdfIsBlackOnWhiteOnADarkDesktop();
+    void momentIsTheTimeOfBirth();
+    void skySectionFollowsTheDetails();
+    void skyInTextAndHtml();
+    void skyRightToLeft();
+    void pdfHoldsTheSky();
     void savedWholeAndPrivate();
     void failedSavesKeepTheOlderFile();
 };
@@ -85,7 +126,12 @@ private slots:
 void TestDocument::textOfAPrincipalStar() {
     const ReadingDocument reading =
         makeDocument(stars::assembleReading("Regulus"), Ada(), kMadeOn, kBritish);
-    QCOMPARE(toText(reading),
+    // The reading's lines, then the sky (see skySection), then the footer.
+    const QString text = toText(reading);
+    const qsizetype sky = text.indexOf(QLatin1String("\nSky\n"));
+    QVERIFY(sky > 0);
+    QVERIFY(text.endsWith(QLatin1String("\nMade with Asterine 1.0 on Tuesday, 8 December 2026\n")));
+    QCOMPARE(text.left(sky + 1) + text.mid(text.lastIndexOf(QLatin1String("\nMade ")) + 1),
              QStringLiteral(
                  "Asterine Results\n"
                  "Name: ADA LOVELACE\n"
@@ -116,13 +162,14 @@ void TestDocument::textOfAStarWithoutLore() {
     const ReadingDocument reading =
         makeDocument(stars::assembleReading("MIRFAK"), Ada(), kMadeOn, kBritish);
     const QStringList lines = toText(reading).split(QLatin1Char('\n'));
-    QCOMPARE(lines.mid(8), (QStringList{
-                               "Fixed Star: MIRFAK",
-                               "Interpretation for this Fixed Star will be included in the next "
-                               "version.",
-                               "Made with Asterine 1.0 on Tuesday, 8 December 2026",
-                               "",
-                           }));
+    QCOMPARE(lines.mid(8, 3), (QStringList{
+                                  "Fixed Star: MIRFAK",
+                                  "Interpretation for this Fixed Star will be included in the "
+                                  "next version.",
+                                  "Sky",
+                              }));
+    QCOMPARE(lines.mid(lines.size() - 2),
+             (QStringList{"Made with Asterine 1.0 on Tuesday, 8 December 2026", ""}));
     QVERIFY(!toText(reading).contains(QLatin1Char('\r')));
     QVERIFY(reading.attributes.isEmpty());
     // Fomalhaut has lore but no Latin name: the attribute is there, empty.
@@ -167,8 +214,15 @@ void TestDocument::htmlKeepsTheLayoutAndEscapes() {
     const QString html = toHtml(reading);
     QVERIFY(html.contains(QLatin1String("&lt;b&gt;Tom &amp; &quot;Jerry&quot;&lt;/b&gt;")));
     QVERIFY(!html.contains(QLatin1String("<b>Tom")));
-    QCOMPARE(html.count(QLatin1String("<table")), 2);
-    QCOMPARE(html.count(QLatin1String("<tr>")), 17);  // seven details, ten attributes
+    // Seven details, ten attributes, and the sky's tables.
+    qsizetype skyTables = 0, skyRows = 0;
+    for (const SkySection& section : reading.sky) {
+        skyTables += section.fields.isEmpty() ? 0 : 1;
+        skyRows += section.fields.size();
+    }
+    QVERIFY(skyRows > 5);
+    QCOMPARE(html.count(QLatin1String("<table")), 2 + skyTables);
+    QCOMPARE(html.count(QLatin1String("<tr>")), 17 + skyRows);
     QVERIFY(
         html.contains(QLatin1String("<th align=\"left\" valign=\"top\" "
                                     "style=\"padding-right:12px\">Ruling Planet</th>")));
@@ -249,7 +303,8 @@ void TestDocument::rightToLeftDocument() {
              qPrintable(toHtml(regulus)));
     const QString page = toPageHtml(regulus);
     QVERIFY2(page.contains("<tr>" + valueCell + captionCell + "</tr>"), qPrintable(page));
-    QCOMPARE(page.count(QLatin1String("<table dir=\"rtl\" align=\"right\"")), 2);
+    QCOMPARE(page.count(QLatin1String("<table dir=\"rtl\" align=\"right\"")),
+             2 + regulus.sky.size());
     QCOMPARE(toHtml(regulus).count(QLatin1String("align=\"right\" cellspacing")), 0);
 }
 
@@ -562,6 +617,236 @@ void TestDocument::failedSavesKeepTheOlderFile() {
     QCOMPARE(kept.readAll(), older);
     kept.close();
     Unmount(mount);
+}
+
+void TestDocument::momentIsTheTimeOfBirth() {
+    const auto timeLine = [](const BirthDetails& details) {
+        for (const Field& field :
+             makeDocument(stars::assembleReading("Regulus"), details, kMadeOn, kBritish).details) {
+            if (field.caption == QLatin1String("Time of Birth"))
+                return field.value;
+        }
+        return QStringLiteral("(none)");
+    };
+    BirthDetails details = Berliner();
+    QCOMPARE(timeLine(details), QString::fromUtf8("14:30 CET (UTC+01:00) \u00b7 13:30 UT"));
+    QCOMPARE(makeDocument(stars::assembleReading("Regulus"), details, kMadeOn, kBritish).birthTime,
+             (Field{QStringLiteral("Time of Birth"),
+                    QString::fromUtf8("14:30 CET (UTC+01:00) \u00b7 13:30 UT")}));
+    details.monthIndex = 6;  // summer time
+    QCOMPARE(timeLine(details), QString::fromUtf8("14:30 CEST (UTC+02:00) \u00b7 12:30 UT"));
+    // An answered offset is the one in force.
+    details.utcOffsetSeconds = 3600;
+    QCOMPARE(timeLine(details), QString::fromUtf8("14:30 (UTC+01:00) \u00b7 13:30 UT"));
+    // Without a zone, or with one the system does not know, the time as typed.
+    details = Berliner();
+    details.zone.clear();
+    QCOMPARE(timeLine(details), QStringLiteral("14:30:00"));
+    details.zone = QStringLiteral("Mars/Olympus");
+    QCOMPARE(timeLine(details), QStringLiteral("14:30:00"));
+    // A skipped clock time is asked about, not read one way: the time as typed.
+    details = Berliner();
+    details.monthIndex = 2;
+    details.day = 25;
+    details.hour = 2;
+    QCOMPARE(timeLine(details), QStringLiteral("02:30:00"));
+    const ReadingDocument asked =
+        makeDocument(stars::assembleReading("Regulus"), details, kMadeOn, kBritish);
+    QVERIFY2(asked.skyNotes.join(QLatin1Char(' ')).contains(QLatin1String("02:30")),
+             qPrintable(asked.skyNotes.join(QLatin1Char('|'))));
+    // Without a time, no line.
+    details = Berliner();
+    details.timeGiven = false;
+    QCOMPARE(timeLine(details), QStringLiteral("(none)"));
+}
+
+void TestDocument::skySectionFollowsTheDetails() {
+    // Everything given: the star with its day, the bodies and angles, the
+    // conjunctions and the parans.
+    const ReadingDocument full =
+        makeDocument(stars::assembleReading("Regulus"), Berliner(), kMadeOn, kBritish);
+    QCOMPARE(full.skyTitle, QStringLiteral("Sky"));
+    QCOMPARE(Titles(full), (QStringList{"Regulus in the Sky", "Bodies at Birth",
+                                        "Conjunctions within 1\u00b0", "Parans within 4 Minutes"}));
+    QCOMPARE(
+        Captions(full.sky[0]),
+        (QStringList{"Right Ascension", "Declination", "Ecliptic Longitude", "Magnitude",
+                     "Visibility", "Rises", "Culminates", "Sets", "At Birth", "Phase in 1990"}));
+    QVERIFY(full.sky[0].note.isEmpty());
+    QCOMPARE(full.sky[0].fields[3].value, QStringLiteral("1.40"));
+    QCOMPARE(full.sky[0].fields[4].value,
+             QString::fromUtf8("Rises and sets at 52\u00b031\u2032 N"));
+    // Regulus in the last degree of Leo, where the lore puts it too.
+    QVERIFY2(full.sky[0].fields[2].value.startsWith(QStringLiteral("Leo 29\u00b0")),
+             qPrintable(full.sky[0].fields[2].value));
+    // Times of the day in the zone's clock and in UT; a culmination due south.
+    QVERIFY2(full.sky[0].fields[6].value.contains(QRegularExpression(
+                 QString::fromUtf8("^\\d\\d:\\d\\d CET \u00b7 \\d\\d:\\d\\d UT, altitude "))),
+             qPrintable(full.sky[0].fields[6].value));
+    QVERIFY(full.sky[0].fields[6].value.endsWith(QStringLiteral("azimuth 180\u00b0")));
+    QVERIFY(full.sky[0].fields[9].value.startsWith(QLatin1String("Arising and lying hidden")));
+    QCOMPARE(Captions(full.sky[1]),
+             (QStringList{"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus",
+                          "Neptune", "Ascendant", "Midheaven"}));
+    // The Sun in Sagittarius on the 10th of December.
+    QVERIFY(full.sky[1].fields[0].value.startsWith(QStringLiteral("Sagittarius 18\u00b0")));
+    // At most twelve conjunctions, the rest counted.
+    QCOMPARE(full.sky[2].fields.size(), kListedConjunctions + 1);
+    QCOMPARE(full.sky[2].fields.last().caption, QStringLiteral("More"));
+    // The paran count comes last.
+    QCOMPARE(full.sky[3].fields.last().caption, QStringLiteral("All Parans of the Day"));
+    QVERIFY(full.skyNotes.isEmpty());
+
+    // No zone: the star without its day or its place at birth, and a note
+    // saying why; the parans need the day.
+    BirthDetails details = Berliner();
+    details.zone.clear();
+    ReadingDocument reading =
+        makeDocument(stars::assembleReading("Regulus"), details, kMadeOn, kBritish);
+    QCOMPARE(Titles(reading), QStringList{"Regulus in the Sky"});
+    QCOMPARE(Captions(reading.sky[0]),
+             (QStringList{"Right Ascension", "Declination", "Ecliptic Longitude", "Magnitude",
+                          "Visibility", "Phase in 1990"}));
+    QCOMPARE(reading.sky[0].note, QStringLiteral("Its place is that of the middle of 1990."));
+    QCOMPARE(reading.skyNotes.size(), 1);
+    QVERIFY(reading.skyNotes[0].startsWith(QLatin1String("Without the zone")));
+    QVERIFY(reading.skyNotes[0].endsWith(QLatin1String("its day and the parans are left out.")));
+
+    // The zone but no longitude: the bodies without the angles, no day.
+    details = Berliner();
+    details.longitudeDegrees.clear();
+    details.longitudeMinutes.clear();
+    details.longitudeSeconds.clear();
+    reading = makeDocument(stars::assembleReading("Regulus"), details, kMadeOn, kBritish);
+    QCOMPARE(Titles(reading),
+             (QStringList{"Regulus in the Sky", "Bodies at Birth", "Conjunctions within 1\u00b0"}));
+    QCOMPARE(reading.sky[1].fields.size(), 9);
+    QVERIFY(!Captions(reading.sky[0]).contains(QLatin1String("Rises")));
+    QCOMPARE(reading.skyNotes.size(), 1);
+    QVERIFY(reading.skyNotes[0].startsWith(QLatin1String("Without the longitude")));
+
+    // No date or time: only the star's place in its year.
+    details = Berliner();
+    details.dateGiven = false;
+    details.timeGiven = false;
+    reading = makeDocument(stars::assembleReading("Regulus"), details, kMadeOn, kBritish);
+    QCOMPARE(Titles(reading), QStringList{"Regulus in the Sky"});
+    QVERIFY(reading.skyNotes[0].startsWith(QLatin1String("Without the date and the time")));
+
+    // A star the catalogue has no entry for says so plainly.
+    reading = makeDocument(stars::assembleReading("COPULA"), Berliner(), kMadeOn, kBritish);
+    QCOMPARE(reading.sky[0].title, QStringLiteral("COPULA in the Sky"));
+    QVERIFY(reading.sky[0].fields.isEmpty());
+    QCOMPARE(reading.sky[0].note,
+             QStringLiteral(
+                 "The star catalogue has no entry for COPULA: its place in the sky is not known."));
+    // Its parans are none, but the day's are counted.
+    QVERIFY(
+        reading.sky.last().fields.last().value.endsWith(QLatin1String(", of which 0 with COPULA")));
+
+    // A sky worked out already is the one shown, and the same as the
+    // document's own.
+    SkyOptions options;
+    const sky::BirthSky worked = workOutSky(Berliner(), QStringLiteral("Regulus"), options);
+    options.sky = &worked;
+    QCOMPARE(
+        makeDocument(stars::assembleReading("Regulus"), Berliner(), kMadeOn, kBritish, options).sky,
+        full.sky);
+    const sky::BirthSky empty;
+    options.sky = &empty;
+    QVERIFY(makeDocument(stars::assembleReading("Regulus"), Berliner(), kMadeOn, kBritish, options)
+                .sky[0]
+                .fields.isEmpty());
+    // A wider orb finds more conjunctions.
+    SkyOptions wider;
+    wider.orbDeg = 2.0;
+    const ReadingDocument widened =
+        makeDocument(stars::assembleReading("Regulus"), Berliner(), kMadeOn, kBritish, wider);
+    QCOMPARE(widened.sky[2].title, QString::fromUtf8("Conjunctions within 2\u00b0"));
+    QVERIFY(widened.sky[2].fields.last().value.section(QLatin1Char(' '), 0, 0).toInt() >
+            full.sky[2].fields.last().value.section(QLatin1Char(' '), 0, 0).toInt());
+}
+
+void TestDocument::skyInTextAndHtml() {
+    const ReadingDocument reading =
+        makeDocument(stars::assembleReading("Regulus"), Berliner(), kMadeOn, kBritish);
+    const QString text = toText(reading);
+    const QString html = toHtml(reading);
+    const QString page = toPageHtml(reading);
+    QVERIFY(text.contains(QLatin1String("\nAngel: Raphael\nSky\nRegulus in the Sky\n")));
+    QVERIFY(html.contains(QLatin1String("<h2>Sky</h2>")));
+    for (const SkySection& section : reading.sky) {
+        QVERIFY2(text.contains(QLatin1Char('\n') + section.title + QLatin1Char('\n')),
+                 qPrintable(section.title));
+        QVERIFY(html.contains(QStringLiteral("<h3>%1</h3>").arg(section.title.toHtmlEscaped())));
+        for (const Field& field : section.fields) {
+            QVERIFY2(text.contains(QLatin1Char('\n') + field.caption + QStringLiteral(": ") +
+                                   field.value + QLatin1Char('\n')),
+                     qPrintable(field.caption));
+            const QString cell =
+                QStringLiteral("<td valign=\"top\">%1</td>").arg(field.value.toHtmlEscaped());
+            QVERIFY2(html.contains(cell) && page.contains(cell), qPrintable(field.value));
+        }
+    }
+    // The sky comes before the footer.
+    QVERIFY(text.indexOf(QLatin1String("\nSky\n")) < text.indexOf(reading.footer));
+}
+
+void TestDocument::skyRightToLeft() {
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    const ReadingDocument reading =
+        makeDocument(stars::assembleReading("Regulus"), Berliner(), kMadeOn, arabic);
+    const QString lri(QChar(0x2066)), pdi(QChar(0x2069));
+    // The moment, the angles and the times read left to right in their lines.
+    QCOMPARE(reading.details[2].value,
+             lri + QString::fromUtf8("14:30 CET (UTC+01:00) \u00b7 13:30 UT") + pdi);
+    const SkySection& star = reading.sky[0];
+    QCOMPARE(star.fields[0].value, lri + "10h 07m 55s" + pdi);
+    QVERIFY2(star.fields[1].value.startsWith(lri + "+12\u00b0 "), qPrintable(star.fields[1].value));
+    QVERIFY(star.fields[2].value.contains(lri + "29\u00b0"));
+    QVERIFY(star.fields[3].value == lri + "1.40" + pdi ||
+            star.fields[3].value == lri + "1\u066b40" + pdi);
+    QVERIFY(star.fields[5].value.startsWith(lri));
+    // Western digits in every line, as in the rest of the document.
+    static const QRegularExpression otherDigits(QStringLiteral("[\u0660-\u0669\u06f0-\u06f9]"));
+    QVERIFY(!toText(reading).contains(otherDigits));
+    const QString page = toPageHtml(reading);
+    QVERIFY(!page.contains(lri));
+    QVERIFY(page.contains(QLatin1String("<h3 dir=\"rtl\">")));
+    QVERIFY(page.contains(QString(QChar(0x202a)) + "10h 07m 55s" + QChar(0x202c)));
+}
+
+void TestDocument::pdfHoldsTheSky() {
+    const ReadingDocument reading =
+        makeDocument(stars::assembleReading("Regulus"), Berliner(), kMadeOn, kBritish);
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("reading.pdf"));
+    QVERIFY(!saveFile(path, toPdf(reading, QPageSize(QPageSize::A4))));
+    const QString text = Poppler(QStringLiteral("pdftotext"),
+                                 {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    QStringList lines;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        lines << line.simplified();
+    QVERIFY2(lines.contains(reading.skyTitle), qPrintable(text));
+    // A long value wraps; its words come back in order.
+    const QString flat = text.simplified();
+    for (const SkySection& section : reading.sky) {
+        QVERIFY2(lines.contains(section.title), qPrintable(section.title));
+        for (const Field& field : section.fields) {
+            const QString line = (field.caption + QLatin1Char(' ') + field.value).simplified();
+            QVERIFY2(
+                lines.contains(line) || flat.contains(field.caption + QLatin1Char(' ') +
+                                                      field.value.section(QLatin1Char(' '), 0, 3)),
+                qPrintable(line));
+            for (const QString& word : field.value.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                QVERIFY2(flat.contains(word), qPrintable(word));
+        }
+    }
+    QVERIFY2(lines.contains(reading.footer), qPrintable(text));
+    // The reading on its page, the bodies, conjunctions and parans on a second.
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {path});
+    QVERIFY2(info.contains(QRegularExpression(QStringLiteral("\\nPages:\\s+2\\n"))),
+             qPrintable(info));
 }
 
 QTEST_MAIN(TestDocument)

@@ -8,11 +8,13 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollArea>
 
 #include <csignal>
 
 #include "app/desktop_services.h"
 #include "display/display_form.h"
+#include "document/reading_document.h"
 #include "entry/main_form.h"
 #include "formbase/file_menu.h"
 #include "promo/tell_a_friend_form.h"
@@ -75,6 +77,7 @@ private slots:
 
     void startUpShowsTheEntryForm();
     void readingAndBack();
+    void resultWindowShowsTheSky();
     void exitFromTheResultForm_data();
     void exitFromTheResultForm();
     void closingTheEntryFormShowsTheFarewell();
@@ -135,6 +138,71 @@ void TestFlow::readingAndBack() {
     QVERIFY(h->app->tellAFriendForm());
     QVERIFY(!h->app->tellAFriendForm()->isVisible());
     QCOMPARE(h->ender.ends, 0);
+}
+
+void TestFlow::resultWindowShowsTheSky() {
+    QVERIFY(h->start());
+    FrmMain* main = h->app->mainForm();
+    FillValid(main);
+    Click(main, "cmdRashi");
+    QPointer<FrmDisplay> display = h->app->displayForm();
+    QVERIFY(display);
+    auto* status = Child<QLabel>(display, "lblSkyStatus");
+    auto* frame = Child(display, "frmSky");
+    QVERIFY(frame && frame->isVisible());
+    // Worked out off the window's thread, saying so meanwhile.
+    if (!display->skyShown()) {
+        QVERIFY(status->isVisible());
+        QCOMPARE(status->text(), QStringLiteral("Working out the sky\u2026"));
+    }
+    display->adjustSize();
+    const QSize before = display->size();
+    // A second reading in the same window before the first sky is done:
+    // only the second one's sky is shown.
+    display->showReading(stars::assembleReading("Vega"));
+    QTRY_VERIFY_WITH_TIMEOUT(display->skyShown(), 30000);
+    QVERIFY(!status->isVisible());
+    Harness::settle();
+    // Filled, the window keeps its size.
+    display->adjustSize();
+    QCOMPARE(display->size(), before);
+
+    // The window's lines are the document's, word for word.
+    const document::ReadingDocument reading = display->readingDocument();
+    QCOMPARE(reading.sky.first().title, QStringLiteral("Vega in the Sky"));
+    QStringList shown;
+    for (const QLabel* label : frame->findChildren<QLabel*>()) {
+        if (label->isVisibleTo(frame))
+            shown << label->text();
+    }
+    int lines = 0;
+    for (int i = 0; i < reading.sky.size(); ++i) {
+        const document::SkySection& section = reading.sky[i];
+        QCOMPARE(
+            Child<QLabel>(display, qPrintable(QStringLiteral("lblSkySection%1").arg(i)))->text(),
+            section.title);
+        for (const document::Field& field : section.fields) {
+            QVERIFY2(shown.contains(field.caption) && shown.contains(field.value),
+                     qPrintable(field.caption));
+            ++lines;
+        }
+    }
+    QVERIFY(lines >= 6);
+    // The moment of birth heads it, as the document's time line.
+    QCOMPARE(Child<QLabel>(display, "lblSkyMoment")->text(),
+             reading.birthTime.caption + QStringLiteral(": ") + reading.birthTime.value);
+    QVERIFY(reading.details.contains(reading.birthTime));
+    for (const QString& note : reading.skyNotes)
+        QVERIFY2(shown.contains(note), qPrintable(note));
+    // Each value tells a screen reader its caption too.
+    QStringList names;
+    for (const QLabel* label : frame->findChildren<QLabel*>())
+        names << label->accessibleName();
+    const document::Field& first = reading.sky.first().fields.first();
+    QVERIFY(names.contains(first.caption + QStringLiteral(": ") + first.value));
+    // The sky stays within the window.
+    auto* scroll = Child<QScrollArea>(display, "scrSky");
+    QVERIFY(display->rect().contains(QRect(scroll->mapTo(display, QPoint()), scroll->size())));
 }
 
 void TestFlow::exitFromTheResultForm_data() {

@@ -618,6 +618,14 @@ void TestLanguages::documentInTheLanguagesDirection() {
         for (const QString& word : WithoutDirectionMarks(field.value).split(QLatin1Char(' ')))
             QVERIFY2(text.contains(plain(word)), qPrintable(field.value));
     }
+    // The sky's headings and captions come back too, in the language.
+    QVERIFY2(text.contains(plain(reading.skyTitle)), qPrintable(reading.skyTitle));
+    QVERIFY(!reading.sky.isEmpty());
+    for (const document::SkySection& section : reading.sky) {
+        QVERIFY2(text.contains(plain(section.title)), qPrintable(section.title));
+        for (const document::Field& field : section.fields)
+            QVERIFY2(text.contains(plain(field.caption)), qPrintable(field.caption));
+    }
     // Shaped: Arabic letters come back in their joined forms (initial,
     // medial, final), not one by one.
     if (rightToLeft) {
@@ -737,8 +745,16 @@ void TestLanguages::documentKeepsToOneScriptOfDigits() {
     details.longitudeMinutes = QStringLiteral("40");
     details.longitudeSeconds = QStringLiteral("0");
     details.west = true;
+    // With its zone, so that the whole sky is in it: times, angles, counts.
+    details.zone = QStringLiteral("America/Santiago");
     const document::ReadingDocument made = document::makeDocument(
         translation::localised(*outcome.reading), details, QDate(2026, 12, 8));
+    QCOMPARE(made.sky.size(), 4);
+    // The sky in the language's words.
+    if (!Language().isEmpty()) {
+        QVERIFY(made.skyTitle != QLatin1String("Sky"));
+        QVERIFY(made.sky[1].fields[0].caption != QLatin1String("Sun"));
+    }
     for (const QString& text : {document::toText(made), document::toHtml(made)}) {
         QString others;
         for (const QChar c : text) {

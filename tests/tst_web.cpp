@@ -132,6 +132,11 @@ void TestWeb::aboutBoxCarriesTheLegalNotices() {
             QVERIFY2(notice.contains(QString::fromUtf8(part)), part);
         QCOMPARE(Child<QLabel>(about, "lblPlaces")->text(),
                  QStringLiteral("Places: GeoNames, CC BY 4.0"));
+        // The star catalogue and the engine of the sky are credited too.
+        QCOMPARE(Child<QLabel>(about, "lblStars")->text(),
+                 QStringLiteral("Stars: the catalogue sefstars.txt of swe-basic-data, CC0-1.0"));
+        QCOMPARE(Child<QLabel>(about, "lblSkyEngine")->text(),
+                 QStringLiteral("The sky is worked out with ERFA, BSD-3-Clause"));
         // The keyboard reaches the Licence button from OK.
         QVERIFY(QTest::qWaitForWindowActive(about));
         QCOMPARE(QApplication::focusWidget(), Child(about, "cmdOK"));

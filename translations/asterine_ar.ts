@@ -824,6 +824,14 @@ Asterine is free software: you may convey and modify it under the terms of the G
         <source>&amp;OK</source>
         <translation>&amp;موافق</translation>
     </message>
+    <message>
+        <source>Stars: the catalogue sefstars.txt of swe-basic-data, CC0-1.0</source>
+        <translation>النجوم: فهرس sefstars.txt من swe-basic-data، CC0-1.0</translation>
+    </message>
+    <message>
+        <source>The sky is worked out with ERFA, BSD-3-Clause</source>
+        <translation>تُحسب السماء باستخدام ERFA، BSD-3-Clause</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmBrowser</name>
@@ -1029,6 +1037,14 @@ Asterine is free software: you may convey and modify it under the terms of the G
     <message>
         <source>Ed&amp;it</source>
         <translation>ت&amp;حرير</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>السماء</translation>
+    </message>
+    <message>
+        <source>Working out the sky…</source>
+        <translation>جارٍ حساب السماء…</translation>
     </message>
 </context>
 <context>
@@ -1880,6 +1896,350 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <comment>west</comment>
         <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
         <translation>غ</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>السماء</translation>
+    </message>
+</context>
+<context>
+    <name>document::Sky</name>
+    <message>
+        <source>Aries</source>
+        <translation>الحمل</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>الثور</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>الجوزاء</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>السرطان</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>الأسد</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>العذراء</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>الميزان</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>العقرب</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>القوس</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>الجدي</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>الدلو</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>الحوت</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>الشمس</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>عطارد</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>الزهرة</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>المريخ</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>المشتري</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>زحل</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>أورانوس</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>نبتون</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>الطالع</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>وسط السماء</translation>
+    </message>
+    <message>
+        <source>Descendant</source>
+        <translation>الغارب</translation>
+    </message>
+    <message>
+        <source>Imum Coeli</source>
+        <translation>وتد الأرض</translation>
+    </message>
+    <message>
+        <source>rises</source>
+        <extracomment>A paran: the star or body rises.</extracomment>
+        <translation>يشرق</translation>
+    </message>
+    <message>
+        <source>culminates</source>
+        <extracomment>A paran: the star or body culminates (crosses the meridian, highest).</extracomment>
+        <translation>يبلغ ذروته</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>يغرب</translation>
+    </message>
+    <message>
+        <source>anti-culminates</source>
+        <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
+        <translation>يعبر خط الزوال السفلي</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <extracomment>A time of the birth day: %1 the clock time of the birthplace with its zone, %2 the same in universal time.</extracomment>
+        <translation>%1 · %2 UT</translation>
+    </message>
+    <message>
+        <source>Circumpolar: above the horizon all day</source>
+        <translation>قطبي: فوق الأفق طوال اليوم</translation>
+    </message>
+    <message>
+        <source>Rises and sets</source>
+        <translation>يشرق ويغرب</translation>
+    </message>
+    <message>
+        <source>Never rises</source>
+        <translation>لا يشرق أبدًا</translation>
+    </message>
+    <message>
+        <source>%1, altitude %2, azimuth %3</source>
+        <extracomment>When the star culminates: %1 the time, %2 its altitude, %3 its azimuth.</extracomment>
+        <translation>%1، الارتفاع %2، السمت %3</translation>
+    </message>
+    <message>
+        <source>%1, azimuth %2</source>
+        <extracomment>When the star rises or sets: %1 the time, %2 the azimuth.</extracomment>
+        <translation>%1، السمت %2</translation>
+    </message>
+    <message>
+        <source>Not that day: above the horizon all day</source>
+        <translation>ليس في ذلك اليوم: فوق الأفق طوال اليوم</translation>
+    </message>
+    <message>
+        <source>Not that day: below the horizon all day</source>
+        <translation>ليس في ذلك اليوم: تحت الأفق طوال اليوم</translation>
+    </message>
+    <message>
+        <source>Not that day</source>
+        <translation>ليس في ذلك اليوم</translation>
+    </message>
+    <message>
+        <source>Always visible: seen on every night of the year</source>
+        <translation>مرئي دائمًا: يُرى في كل ليلة من السنة</translation>
+    </message>
+    <message>
+        <source>Never visible: it never rises here</source>
+        <translation>غير مرئي أبدًا: لا يشرق هنا أبدًا</translation>
+    </message>
+    <message>
+        <source>Arising and lying hidden: last seen in the evening on %1, seen again in the morning on %2, hidden for %3 nights</source>
+        <extracomment>The star&apos;s phase: %1 the day of its heliacal setting, %2 that of its heliacal rising, %3 the number of nights between them.</extracomment>
+        <translation>طالع ومحتجب: شوهد آخر مرة مساء %1، وشوهد ثانيةً صباح %2، واحتجب %3 ليلة</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night; from %1 to %2 only on its passage, neither rising nor setting in the dark</source>
+        <extracomment>The star&apos;s phase: %1 and %2 the first and last nights on which it is seen neither rising nor setting.</extracomment>
+        <translation>مرور مقتضب: يُرى كل ليلة؛ من %1 إلى %2 في مروره فقط، دون أن يشرق أو يغرب في الظلام</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night of the year</source>
+        <translation>مرور مقتضب: يُرى في كل ليلة من السنة</translation>
+    </message>
+    <message>
+        <source>None: the catalogue gives it no magnitude</source>
+        <translation>لا شيء: لا يذكر الفهرس قدره</translation>
+    </message>
+    <message>
+        <source>%1 in the Sky</source>
+        <extracomment>The heading of the reading&apos;s star in the real sky: %1 its name.</extracomment>
+        <translation>%1 في السماء</translation>
+    </message>
+    <message>
+        <source>The star catalogue has no entry for %1: its place in the sky is not known.</source>
+        <translation>لا يحوي فهرس النجوم مدخلًا لـ %1: موضعه في السماء غير معروف.</translation>
+    </message>
+    <message>
+        <source>Its place is that of the middle of %1.</source>
+        <translation>موضعه هو موضعه في منتصف عام %1.</translation>
+    </message>
+    <message>
+        <source>Right Ascension</source>
+        <translation>المطلع المستقيم</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>الميل</translation>
+    </message>
+    <message>
+        <source>Ecliptic Longitude</source>
+        <translation>الطول البروجي</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>القدر</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>غير مذكور</translation>
+    </message>
+    <message>
+        <source>Visibility</source>
+        <extracomment>How the star stands to the horizon: %1 that, %2 the latitude (&quot;51°30′ N&quot;).</extracomment>
+        <translation>الظهور</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 عند %2</translation>
+    </message>
+    <message>
+        <source>Rises</source>
+        <translation>الشروق</translation>
+    </message>
+    <message>
+        <source>Culminates</source>
+        <translation>الذروة</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>الغروب</translation>
+    </message>
+    <message>
+        <source>At Birth</source>
+        <extracomment>Where the star stood at the moment of birth: %1 its altitude, %2 its azimuth.</extracomment>
+        <translation>عند الولادة</translation>
+    </message>
+    <message>
+        <source>altitude %1, azimuth %2</source>
+        <translation>الارتفاع %1، السمت %2</translation>
+    </message>
+    <message>
+        <source>Phase in %1</source>
+        <translation>الطور في %1</translation>
+    </message>
+    <message>
+        <source>Bodies at Birth</source>
+        <translation>الأجرام عند الولادة</translation>
+    </message>
+    <message>
+        <source>Conjunctions within %1</source>
+        <extracomment>The heading of the stars near a body or an angle: %1 the orb (&quot;1°&quot;).</extracomment>
+        <translation>الاقترانات ضمن %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A star in conjunction: %1 the star, %2 the body or angle.</extracomment>
+        <translation>%1 مع %2</translation>
+    </message>
+    <message>
+        <source>orb %1, %2</source>
+        <extracomment>%1 the distance in longitude, %2 the star&apos;s place.</extracomment>
+        <translation>الفارق %1، %2</translation>
+    </message>
+    <message>
+        <source>No star of the catalogue is within the orb of a body or an angle.</source>
+        <translation>لا يقع أي نجم من الفهرس ضمن فارق جرم أو وتد.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>المزيد</translation>
+    </message>
+    <message>
+        <source>%1 wider conjunctions</source>
+        <translation>%1 اقترانات أوسع</translation>
+    </message>
+    <message>
+        <source>Parans within %1 Minutes</source>
+        <extracomment>The heading of the parans: %1 the tolerance in minutes.</extracomment>
+        <translation>البارانات ضمن %1 دقائق</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <comment>paran</comment>
+        <extracomment>A paran: %1 the star, %2 what it does, %3 the body, %4 what the body does (&quot;Regulus rises, Sun culminates&quot;).</extracomment>
+        <translation>%2 %1، %4 %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 minutes apart</source>
+        <extracomment>%1 the time of the star&apos;s event, %2 the minutes between the two.</extracomment>
+        <translation>%1، بفارق %2 دقيقة</translation>
+    </message>
+    <message>
+        <source>All Parans of the Day</source>
+        <extracomment>How many parans the day holds: %1 all of them, %2 those of the reading&apos;s star %3.</extracomment>
+        <translation>كل بارانات اليوم</translation>
+    </message>
+    <message>
+        <source>%1, of which %2 with %3</source>
+        <translation>%1، منها %2 مع %3</translation>
+    </message>
+    <message>
+        <source>Without the date and the time of birth, the bodies, the angles, the conjunctions and the star at the moment of birth are left out.</source>
+        <translation>بدون تاريخ الولادة ووقتها تُحذف الأجرام والأوتاد والاقترانات والنجم في لحظة الولادة.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the bodies, the angles, the conjunctions, the star at the moment of birth, its day and the parans are left out.</source>
+        <translation>بدون المنطقة الزمنية لمكان الولادة تُحذف الأجرام والأوتاد والاقترانات والنجم في لحظة الولادة ويومه والبارانات.</translation>
+    </message>
+    <message>
+        <source>Without the longitude of the birthplace, the Ascendant, the Midheaven, the star&apos;s day and the parans are left out.</source>
+        <translation>بدون خط طول مكان الولادة يُحذف الطالع ووسط السماء ويوم النجم والبارانات.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the star&apos;s day and the parans are left out.</source>
+        <translation>بدون المنطقة الزمنية لمكان الولادة يُحذف يوم النجم والبارانات.</translation>
+    </message>
+    <message>
+        <source>Without the date of birth, the star&apos;s day and the parans are left out.</source>
+        <translation>بدون تاريخ الولادة يُحذف يوم النجم والبارانات.</translation>
     </message>
 </context>
 <context>

@@ -824,6 +824,14 @@ Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU Gener
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Stars: the catalogue sefstars.txt of swe-basic-data, CC0-1.0</source>
+        <translation>Sterne: der Katalog sefstars.txt aus swe-basic-data, CC0-1.0</translation>
+    </message>
+    <message>
+        <source>The sky is worked out with ERFA, BSD-3-Clause</source>
+        <translation>Der Himmel wird mit ERFA berechnet, BSD-3-Clause</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmBrowser</name>
@@ -1029,6 +1037,14 @@ Asterine ist freie Software: Sie dürfen sie unter den Bedingungen der GNU Gener
     <message>
         <source>Ed&amp;it</source>
         <translation>Bearbei&amp;ten</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Himmel</translation>
+    </message>
+    <message>
+        <source>Working out the sky…</source>
+        <translation>Der Himmel wird berechnet…</translation>
     </message>
 </context>
 <context>
@@ -1876,6 +1892,350 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <comment>west</comment>
         <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
         <translation>W</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Himmel</translation>
+    </message>
+</context>
+<context>
+    <name>document::Sky</name>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptun</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Aszendent</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Medium Coeli</translation>
+    </message>
+    <message>
+        <source>Descendant</source>
+        <translation>Deszendent</translation>
+    </message>
+    <message>
+        <source>Imum Coeli</source>
+        <translation>Imum Coeli</translation>
+    </message>
+    <message>
+        <source>rises</source>
+        <extracomment>A paran: the star or body rises.</extracomment>
+        <translation>geht auf</translation>
+    </message>
+    <message>
+        <source>culminates</source>
+        <extracomment>A paran: the star or body culminates (crosses the meridian, highest).</extracomment>
+        <translation>kulminiert</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>geht unter</translation>
+    </message>
+    <message>
+        <source>anti-culminates</source>
+        <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
+        <translation>kulminiert unten</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <extracomment>A time of the birth day: %1 the clock time of the birthplace with its zone, %2 the same in universal time.</extracomment>
+        <translation>%1 · %2 UT</translation>
+    </message>
+    <message>
+        <source>Circumpolar: above the horizon all day</source>
+        <translation>Zirkumpolar: den ganzen Tag über dem Horizont</translation>
+    </message>
+    <message>
+        <source>Rises and sets</source>
+        <translation>Geht auf und unter</translation>
+    </message>
+    <message>
+        <source>Never rises</source>
+        <translation>Geht nie auf</translation>
+    </message>
+    <message>
+        <source>%1, altitude %2, azimuth %3</source>
+        <extracomment>When the star culminates: %1 the time, %2 its altitude, %3 its azimuth.</extracomment>
+        <translation>%1, Höhe %2, Azimut %3</translation>
+    </message>
+    <message>
+        <source>%1, azimuth %2</source>
+        <extracomment>When the star rises or sets: %1 the time, %2 the azimuth.</extracomment>
+        <translation>%1, Azimut %2</translation>
+    </message>
+    <message>
+        <source>Not that day: above the horizon all day</source>
+        <translation>Nicht an diesem Tag: den ganzen Tag über dem Horizont</translation>
+    </message>
+    <message>
+        <source>Not that day: below the horizon all day</source>
+        <translation>Nicht an diesem Tag: den ganzen Tag unter dem Horizont</translation>
+    </message>
+    <message>
+        <source>Not that day</source>
+        <translation>Nicht an diesem Tag</translation>
+    </message>
+    <message>
+        <source>Always visible: seen on every night of the year</source>
+        <translation>Immer sichtbar: in jeder Nacht des Jahres zu sehen</translation>
+    </message>
+    <message>
+        <source>Never visible: it never rises here</source>
+        <translation>Nie sichtbar: er geht hier nie auf</translation>
+    </message>
+    <message>
+        <source>Arising and lying hidden: last seen in the evening on %1, seen again in the morning on %2, hidden for %3 nights</source>
+        <extracomment>The star&apos;s phase: %1 the day of its heliacal setting, %2 that of its heliacal rising, %3 the number of nights between them.</extracomment>
+        <translation>Aufgehend und verborgen liegend: zuletzt am Abend des %1 gesehen, am Morgen des %2 wieder gesehen, %3 Nächte verborgen</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night; from %1 to %2 only on its passage, neither rising nor setting in the dark</source>
+        <extracomment>The star&apos;s phase: %1 and %2 the first and last nights on which it is seen neither rising nor setting.</extracomment>
+        <translation>Verkürzter Lauf: in jeder Nacht zu sehen; vom %1 bis zum %2 nur auf seinem Lauf, ohne im Dunkeln auf- oder unterzugehen</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night of the year</source>
+        <translation>Verkürzter Lauf: in jeder Nacht des Jahres zu sehen</translation>
+    </message>
+    <message>
+        <source>None: the catalogue gives it no magnitude</source>
+        <translation>Keine: der Katalog nennt keine Helligkeit</translation>
+    </message>
+    <message>
+        <source>%1 in the Sky</source>
+        <extracomment>The heading of the reading&apos;s star in the real sky: %1 its name.</extracomment>
+        <translation>%1 am Himmel</translation>
+    </message>
+    <message>
+        <source>The star catalogue has no entry for %1: its place in the sky is not known.</source>
+        <translation>Der Sternkatalog hat keinen Eintrag für %1: sein Ort am Himmel ist nicht bekannt.</translation>
+    </message>
+    <message>
+        <source>Its place is that of the middle of %1.</source>
+        <translation>Sein Ort ist der zur Mitte des Jahres %1.</translation>
+    </message>
+    <message>
+        <source>Right Ascension</source>
+        <translation>Rektaszension</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>Deklination</translation>
+    </message>
+    <message>
+        <source>Ecliptic Longitude</source>
+        <translation>Ekliptikale Länge</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Helligkeit</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>nicht angegeben</translation>
+    </message>
+    <message>
+        <source>Visibility</source>
+        <extracomment>How the star stands to the horizon: %1 that, %2 the latitude (&quot;51°30′ N&quot;).</extracomment>
+        <translation>Sichtbarkeit</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 bei %2</translation>
+    </message>
+    <message>
+        <source>Rises</source>
+        <translation>Aufgang</translation>
+    </message>
+    <message>
+        <source>Culminates</source>
+        <translation>Kulmination</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Untergang</translation>
+    </message>
+    <message>
+        <source>At Birth</source>
+        <extracomment>Where the star stood at the moment of birth: %1 its altitude, %2 its azimuth.</extracomment>
+        <translation>Bei der Geburt</translation>
+    </message>
+    <message>
+        <source>altitude %1, azimuth %2</source>
+        <translation>Höhe %1, Azimut %2</translation>
+    </message>
+    <message>
+        <source>Phase in %1</source>
+        <translation>Phase %1</translation>
+    </message>
+    <message>
+        <source>Bodies at Birth</source>
+        <translation>Himmelskörper bei der Geburt</translation>
+    </message>
+    <message>
+        <source>Conjunctions within %1</source>
+        <extracomment>The heading of the stars near a body or an angle: %1 the orb (&quot;1°&quot;).</extracomment>
+        <translation>Konjunktionen innerhalb %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A star in conjunction: %1 the star, %2 the body or angle.</extracomment>
+        <translation>%1 mit %2</translation>
+    </message>
+    <message>
+        <source>orb %1, %2</source>
+        <extracomment>%1 the distance in longitude, %2 the star&apos;s place.</extracomment>
+        <translation>Orbis %1, %2</translation>
+    </message>
+    <message>
+        <source>No star of the catalogue is within the orb of a body or an angle.</source>
+        <translation>Kein Stern des Katalogs steht innerhalb des Orbis eines Himmelskörpers oder einer Achse.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Weitere</translation>
+    </message>
+    <message>
+        <source>%1 wider conjunctions</source>
+        <translation>%1 weitere Konjunktionen mit größerem Orbis</translation>
+    </message>
+    <message>
+        <source>Parans within %1 Minutes</source>
+        <extracomment>The heading of the parans: %1 the tolerance in minutes.</extracomment>
+        <translation>Parans innerhalb von %1 Minuten</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <comment>paran</comment>
+        <extracomment>A paran: %1 the star, %2 what it does, %3 the body, %4 what the body does (&quot;Regulus rises, Sun culminates&quot;).</extracomment>
+        <translation>%1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 minutes apart</source>
+        <extracomment>%1 the time of the star&apos;s event, %2 the minutes between the two.</extracomment>
+        <translation>%1, %2 Minuten Abstand</translation>
+    </message>
+    <message>
+        <source>All Parans of the Day</source>
+        <extracomment>How many parans the day holds: %1 all of them, %2 those of the reading&apos;s star %3.</extracomment>
+        <translation>Alle Parans des Tages</translation>
+    </message>
+    <message>
+        <source>%1, of which %2 with %3</source>
+        <translation>%1, davon %2 mit %3</translation>
+    </message>
+    <message>
+        <source>Without the date and the time of birth, the bodies, the angles, the conjunctions and the star at the moment of birth are left out.</source>
+        <translation>Ohne Geburtsdatum und Geburtszeit fehlen die Himmelskörper, die Achsen, die Konjunktionen und der Stern im Augenblick der Geburt.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the bodies, the angles, the conjunctions, the star at the moment of birth, its day and the parans are left out.</source>
+        <translation>Ohne die Zeitzone des Geburtsorts fehlen die Himmelskörper, die Achsen, die Konjunktionen, der Stern im Augenblick der Geburt, sein Tag und die Parans.</translation>
+    </message>
+    <message>
+        <source>Without the longitude of the birthplace, the Ascendant, the Midheaven, the star&apos;s day and the parans are left out.</source>
+        <translation>Ohne die geografische Länge des Geburtsorts fehlen Aszendent, Medium Coeli, der Tag des Sterns und die Parans.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the star&apos;s day and the parans are left out.</source>
+        <translation>Ohne die Zeitzone des Geburtsorts fehlen der Tag des Sterns und die Parans.</translation>
+    </message>
+    <message>
+        <source>Without the date of birth, the star&apos;s day and the parans are left out.</source>
+        <translation>Ohne das Geburtsdatum fehlen der Tag des Sterns und die Parans.</translation>
     </message>
 </context>
 <context>

@@ -824,6 +824,14 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
+    <message>
+        <source>Stars: the catalogue sefstars.txt of swe-basic-data, CC0-1.0</source>
+        <translation>Estrellas: el catálogo sefstars.txt de swe-basic-data, CC0-1.0</translation>
+    </message>
+    <message>
+        <source>The sky is worked out with ERFA, BSD-3-Clause</source>
+        <translation>El cielo se calcula con ERFA, BSD-3-Clause</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmBrowser</name>
@@ -1029,6 +1037,14 @@ Asterine es software libre: puede distribuirlo y modificarlo según los término
     <message>
         <source>Ed&amp;it</source>
         <translation>&amp;Edición</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Cielo</translation>
+    </message>
+    <message>
+        <source>Working out the sky…</source>
+        <translation>Calculando el cielo…</translation>
     </message>
 </context>
 <context>
@@ -1876,6 +1892,350 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <comment>west</comment>
         <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
         <translation>O</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Cielo</translation>
+    </message>
+</context>
+<context>
+    <name>document::Sky</name>
+    <message>
+        <source>Aries</source>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Tauro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Géminis</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cáncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpio</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitario</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricornio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Acuario</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Piscis</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptuno</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Medio Cielo</translation>
+    </message>
+    <message>
+        <source>Descendant</source>
+        <translation>Descendente</translation>
+    </message>
+    <message>
+        <source>Imum Coeli</source>
+        <translation>Fondo del Cielo</translation>
+    </message>
+    <message>
+        <source>rises</source>
+        <extracomment>A paran: the star or body rises.</extracomment>
+        <translation>sale</translation>
+    </message>
+    <message>
+        <source>culminates</source>
+        <extracomment>A paran: the star or body culminates (crosses the meridian, highest).</extracomment>
+        <translation>culmina</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>se pone</translation>
+    </message>
+    <message>
+        <source>anti-culminates</source>
+        <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
+        <translation>pasa por el meridiano inferior</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <extracomment>A time of the birth day: %1 the clock time of the birthplace with its zone, %2 the same in universal time.</extracomment>
+        <translation>%1 · %2 UT</translation>
+    </message>
+    <message>
+        <source>Circumpolar: above the horizon all day</source>
+        <translation>Circumpolar: sobre el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>Rises and sets</source>
+        <translation>Sale y se pone</translation>
+    </message>
+    <message>
+        <source>Never rises</source>
+        <translation>Nunca sale</translation>
+    </message>
+    <message>
+        <source>%1, altitude %2, azimuth %3</source>
+        <extracomment>When the star culminates: %1 the time, %2 its altitude, %3 its azimuth.</extracomment>
+        <translation>%1, altura %2, acimut %3</translation>
+    </message>
+    <message>
+        <source>%1, azimuth %2</source>
+        <extracomment>When the star rises or sets: %1 the time, %2 the azimuth.</extracomment>
+        <translation>%1, acimut %2</translation>
+    </message>
+    <message>
+        <source>Not that day: above the horizon all day</source>
+        <translation>No ese día: sobre el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>Not that day: below the horizon all day</source>
+        <translation>No ese día: bajo el horizonte todo el día</translation>
+    </message>
+    <message>
+        <source>Not that day</source>
+        <translation>No ese día</translation>
+    </message>
+    <message>
+        <source>Always visible: seen on every night of the year</source>
+        <translation>Siempre visible: se ve todas las noches del año</translation>
+    </message>
+    <message>
+        <source>Never visible: it never rises here</source>
+        <translation>Nunca visible: aquí nunca sale</translation>
+    </message>
+    <message>
+        <source>Arising and lying hidden: last seen in the evening on %1, seen again in the morning on %2, hidden for %3 nights</source>
+        <extracomment>The star&apos;s phase: %1 the day of its heliacal setting, %2 that of its heliacal rising, %3 the number of nights between them.</extracomment>
+        <translation>Surgiendo y yaciendo oculta: vista por última vez al anochecer del %1, vista de nuevo al amanecer del %2, oculta durante %3 noches</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night; from %1 to %2 only on its passage, neither rising nor setting in the dark</source>
+        <extracomment>The star&apos;s phase: %1 and %2 the first and last nights on which it is seen neither rising nor setting.</extracomment>
+        <translation>Paso recortado: se ve todas las noches; del %1 al %2 solo en su paso, sin salir ni ponerse en la oscuridad</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night of the year</source>
+        <translation>Paso recortado: se ve todas las noches del año</translation>
+    </message>
+    <message>
+        <source>None: the catalogue gives it no magnitude</source>
+        <translation>Ninguna: el catálogo no le da magnitud</translation>
+    </message>
+    <message>
+        <source>%1 in the Sky</source>
+        <extracomment>The heading of the reading&apos;s star in the real sky: %1 its name.</extracomment>
+        <translation>%1 en el cielo</translation>
+    </message>
+    <message>
+        <source>The star catalogue has no entry for %1: its place in the sky is not known.</source>
+        <translation>El catálogo de estrellas no tiene entrada para %1: no se conoce su lugar en el cielo.</translation>
+    </message>
+    <message>
+        <source>Its place is that of the middle of %1.</source>
+        <translation>Su lugar es el de mediados de %1.</translation>
+    </message>
+    <message>
+        <source>Right Ascension</source>
+        <translation>Ascensión recta</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>Declinación</translation>
+    </message>
+    <message>
+        <source>Ecliptic Longitude</source>
+        <translation>Longitud eclíptica</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitud</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>no indicada</translation>
+    </message>
+    <message>
+        <source>Visibility</source>
+        <extracomment>How the star stands to the horizon: %1 that, %2 the latitude (&quot;51°30′ N&quot;).</extracomment>
+        <translation>Visibilidad</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Rises</source>
+        <translation>Salida</translation>
+    </message>
+    <message>
+        <source>Culminates</source>
+        <translation>Culminación</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Puesta</translation>
+    </message>
+    <message>
+        <source>At Birth</source>
+        <extracomment>Where the star stood at the moment of birth: %1 its altitude, %2 its azimuth.</extracomment>
+        <translation>Al nacer</translation>
+    </message>
+    <message>
+        <source>altitude %1, azimuth %2</source>
+        <translation>altura %1, acimut %2</translation>
+    </message>
+    <message>
+        <source>Phase in %1</source>
+        <translation>Fase en %1</translation>
+    </message>
+    <message>
+        <source>Bodies at Birth</source>
+        <translation>Astros al nacer</translation>
+    </message>
+    <message>
+        <source>Conjunctions within %1</source>
+        <extracomment>The heading of the stars near a body or an angle: %1 the orb (&quot;1°&quot;).</extracomment>
+        <translation>Conjunciones dentro de %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A star in conjunction: %1 the star, %2 the body or angle.</extracomment>
+        <translation>%1 con %2</translation>
+    </message>
+    <message>
+        <source>orb %1, %2</source>
+        <extracomment>%1 the distance in longitude, %2 the star&apos;s place.</extracomment>
+        <translation>orbe %1, %2</translation>
+    </message>
+    <message>
+        <source>No star of the catalogue is within the orb of a body or an angle.</source>
+        <translation>Ninguna estrella del catálogo está dentro del orbe de un astro o de un ángulo.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Más</translation>
+    </message>
+    <message>
+        <source>%1 wider conjunctions</source>
+        <translation>%1 conjunciones más amplias</translation>
+    </message>
+    <message>
+        <source>Parans within %1 Minutes</source>
+        <extracomment>The heading of the parans: %1 the tolerance in minutes.</extracomment>
+        <translation>Parans dentro de %1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <comment>paran</comment>
+        <extracomment>A paran: %1 the star, %2 what it does, %3 the body, %4 what the body does (&quot;Regulus rises, Sun culminates&quot;).</extracomment>
+        <translation>%1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 minutes apart</source>
+        <extracomment>%1 the time of the star&apos;s event, %2 the minutes between the two.</extracomment>
+        <translation>%1, con %2 minutos de diferencia</translation>
+    </message>
+    <message>
+        <source>All Parans of the Day</source>
+        <extracomment>How many parans the day holds: %1 all of them, %2 those of the reading&apos;s star %3.</extracomment>
+        <translation>Todos los parans del día</translation>
+    </message>
+    <message>
+        <source>%1, of which %2 with %3</source>
+        <translation>%1, de ellos %2 con %3</translation>
+    </message>
+    <message>
+        <source>Without the date and the time of birth, the bodies, the angles, the conjunctions and the star at the moment of birth are left out.</source>
+        <translation>Sin la fecha y la hora de nacimiento, se omiten los astros, los ángulos, las conjunciones y la estrella en el momento del nacimiento.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the bodies, the angles, the conjunctions, the star at the moment of birth, its day and the parans are left out.</source>
+        <translation>Sin la zona horaria del lugar de nacimiento, se omiten los astros, los ángulos, las conjunciones, la estrella en el momento del nacimiento, su día y los parans.</translation>
+    </message>
+    <message>
+        <source>Without the longitude of the birthplace, the Ascendant, the Midheaven, the star&apos;s day and the parans are left out.</source>
+        <translation>Sin la longitud del lugar de nacimiento, se omiten el Ascendente, el Medio Cielo, el día de la estrella y los parans.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the star&apos;s day and the parans are left out.</source>
+        <translation>Sin la zona horaria del lugar de nacimiento, se omiten el día de la estrella y los parans.</translation>
+    </message>
+    <message>
+        <source>Without the date of birth, the star&apos;s day and the parans are left out.</source>
+        <translation>Sin la fecha de nacimiento, se omiten el día de la estrella y los parans.</translation>
     </message>
 </context>
 <context>

@@ -825,6 +825,14 @@ Asterine est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Stars: the catalogue sefstars.txt of swe-basic-data, CC0-1.0</source>
+        <translation>Étoiles : le catalogue sefstars.txt de swe-basic-data, CC0-1.0</translation>
+    </message>
+    <message>
+        <source>The sky is worked out with ERFA, BSD-3-Clause</source>
+        <translation>Le ciel est calculé avec ERFA, BSD-3-Clause</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmBrowser</name>
@@ -1030,6 +1038,14 @@ Asterine est un logiciel libre&#xa0;: vous pouvez le redistribuer et le modifier
     <message>
         <source>Ed&amp;it</source>
         <translation>&amp;Édition</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Ciel</translation>
+    </message>
+    <message>
+        <source>Working out the sky…</source>
+        <translation>Calcul du ciel…</translation>
     </message>
 </context>
 <context>
@@ -1877,6 +1893,350 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <comment>west</comment>
         <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
         <translation>O</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Ciel</translation>
+    </message>
+</context>
+<context>
+    <name>document::Sky</name>
+    <message>
+        <source>Aries</source>
+        <translation>Bélier</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Taureau</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gémeaux</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Vierge</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Scorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagittaire</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricorne</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Verseau</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Poissons</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercure</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vénus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturne</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendant</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Milieu du Ciel</translation>
+    </message>
+    <message>
+        <source>Descendant</source>
+        <translation>Descendant</translation>
+    </message>
+    <message>
+        <source>Imum Coeli</source>
+        <translation>Fond du Ciel</translation>
+    </message>
+    <message>
+        <source>rises</source>
+        <extracomment>A paran: the star or body rises.</extracomment>
+        <translation>se lève</translation>
+    </message>
+    <message>
+        <source>culminates</source>
+        <extracomment>A paran: the star or body culminates (crosses the meridian, highest).</extracomment>
+        <translation>culmine</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>se couche</translation>
+    </message>
+    <message>
+        <source>anti-culminates</source>
+        <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
+        <translation>passe au méridien inférieur</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <extracomment>A time of the birth day: %1 the clock time of the birthplace with its zone, %2 the same in universal time.</extracomment>
+        <translation>%1 · %2 UT</translation>
+    </message>
+    <message>
+        <source>Circumpolar: above the horizon all day</source>
+        <translation>Circumpolaire : au-dessus de l’horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>Rises and sets</source>
+        <translation>Se lève et se couche</translation>
+    </message>
+    <message>
+        <source>Never rises</source>
+        <translation>Ne se lève jamais</translation>
+    </message>
+    <message>
+        <source>%1, altitude %2, azimuth %3</source>
+        <extracomment>When the star culminates: %1 the time, %2 its altitude, %3 its azimuth.</extracomment>
+        <translation>%1, hauteur %2, azimut %3</translation>
+    </message>
+    <message>
+        <source>%1, azimuth %2</source>
+        <extracomment>When the star rises or sets: %1 the time, %2 the azimuth.</extracomment>
+        <translation>%1, azimut %2</translation>
+    </message>
+    <message>
+        <source>Not that day: above the horizon all day</source>
+        <translation>Pas ce jour-là : au-dessus de l’horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>Not that day: below the horizon all day</source>
+        <translation>Pas ce jour-là : au-dessous de l’horizon toute la journée</translation>
+    </message>
+    <message>
+        <source>Not that day</source>
+        <translation>Pas ce jour-là</translation>
+    </message>
+    <message>
+        <source>Always visible: seen on every night of the year</source>
+        <translation>Toujours visible : vue chaque nuit de l’année</translation>
+    </message>
+    <message>
+        <source>Never visible: it never rises here</source>
+        <translation>Jamais visible : elle ne se lève jamais ici</translation>
+    </message>
+    <message>
+        <source>Arising and lying hidden: last seen in the evening on %1, seen again in the morning on %2, hidden for %3 nights</source>
+        <extracomment>The star&apos;s phase: %1 the day of its heliacal setting, %2 that of its heliacal rising, %3 the number of nights between them.</extracomment>
+        <translation>Se levant et restant cachée : vue pour la dernière fois le soir du %1, revue le matin du %2, cachée pendant %3 nuits</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night; from %1 to %2 only on its passage, neither rising nor setting in the dark</source>
+        <extracomment>The star&apos;s phase: %1 and %2 the first and last nights on which it is seen neither rising nor setting.</extracomment>
+        <translation>Passage écourté : vue chaque nuit ; du %1 au %2 seulement pendant son passage, sans se lever ni se coucher dans l’obscurité</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night of the year</source>
+        <translation>Passage écourté : vue chaque nuit de l’année</translation>
+    </message>
+    <message>
+        <source>None: the catalogue gives it no magnitude</source>
+        <translation>Aucune : le catalogue ne lui donne pas de magnitude</translation>
+    </message>
+    <message>
+        <source>%1 in the Sky</source>
+        <extracomment>The heading of the reading&apos;s star in the real sky: %1 its name.</extracomment>
+        <translation>%1 dans le ciel</translation>
+    </message>
+    <message>
+        <source>The star catalogue has no entry for %1: its place in the sky is not known.</source>
+        <translation>Le catalogue d’étoiles n’a pas d’entrée pour %1 : sa place dans le ciel n’est pas connue.</translation>
+    </message>
+    <message>
+        <source>Its place is that of the middle of %1.</source>
+        <translation>Sa place est celle du milieu de l’année %1.</translation>
+    </message>
+    <message>
+        <source>Right Ascension</source>
+        <translation>Ascension droite</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>Déclinaison</translation>
+    </message>
+    <message>
+        <source>Ecliptic Longitude</source>
+        <translation>Longitude écliptique</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>non indiquée</translation>
+    </message>
+    <message>
+        <source>Visibility</source>
+        <extracomment>How the star stands to the horizon: %1 that, %2 the latitude (&quot;51°30′ N&quot;).</extracomment>
+        <translation>Visibilité</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Rises</source>
+        <translation>Lever</translation>
+    </message>
+    <message>
+        <source>Culminates</source>
+        <translation>Culmination</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Coucher</translation>
+    </message>
+    <message>
+        <source>At Birth</source>
+        <extracomment>Where the star stood at the moment of birth: %1 its altitude, %2 its azimuth.</extracomment>
+        <translation>À la naissance</translation>
+    </message>
+    <message>
+        <source>altitude %1, azimuth %2</source>
+        <translation>hauteur %1, azimut %2</translation>
+    </message>
+    <message>
+        <source>Phase in %1</source>
+        <translation>Phase en %1</translation>
+    </message>
+    <message>
+        <source>Bodies at Birth</source>
+        <translation>Astres à la naissance</translation>
+    </message>
+    <message>
+        <source>Conjunctions within %1</source>
+        <extracomment>The heading of the stars near a body or an angle: %1 the orb (&quot;1°&quot;).</extracomment>
+        <translation>Conjonctions à moins de %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A star in conjunction: %1 the star, %2 the body or angle.</extracomment>
+        <translation>%1 avec %2</translation>
+    </message>
+    <message>
+        <source>orb %1, %2</source>
+        <extracomment>%1 the distance in longitude, %2 the star&apos;s place.</extracomment>
+        <translation>orbe %1, %2</translation>
+    </message>
+    <message>
+        <source>No star of the catalogue is within the orb of a body or an angle.</source>
+        <translation>Aucune étoile du catalogue n’est dans l’orbe d’un astre ou d’un angle.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Autres</translation>
+    </message>
+    <message>
+        <source>%1 wider conjunctions</source>
+        <translation>%1 conjonctions plus larges</translation>
+    </message>
+    <message>
+        <source>Parans within %1 Minutes</source>
+        <extracomment>The heading of the parans: %1 the tolerance in minutes.</extracomment>
+        <translation>Parans à moins de %1 minutes</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <comment>paran</comment>
+        <extracomment>A paran: %1 the star, %2 what it does, %3 the body, %4 what the body does (&quot;Regulus rises, Sun culminates&quot;).</extracomment>
+        <translation>%1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 minutes apart</source>
+        <extracomment>%1 the time of the star&apos;s event, %2 the minutes between the two.</extracomment>
+        <translation>%1, à %2 minutes d’écart</translation>
+    </message>
+    <message>
+        <source>All Parans of the Day</source>
+        <extracomment>How many parans the day holds: %1 all of them, %2 those of the reading&apos;s star %3.</extracomment>
+        <translation>Tous les parans du jour</translation>
+    </message>
+    <message>
+        <source>%1, of which %2 with %3</source>
+        <translation>%1, dont %2 avec %3</translation>
+    </message>
+    <message>
+        <source>Without the date and the time of birth, the bodies, the angles, the conjunctions and the star at the moment of birth are left out.</source>
+        <translation>Sans la date et l’heure de naissance, les astres, les angles, les conjonctions et l’étoile au moment de la naissance sont omis.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the bodies, the angles, the conjunctions, the star at the moment of birth, its day and the parans are left out.</source>
+        <translation>Sans le fuseau horaire du lieu de naissance, les astres, les angles, les conjonctions, l’étoile au moment de la naissance, sa journée et les parans sont omis.</translation>
+    </message>
+    <message>
+        <source>Without the longitude of the birthplace, the Ascendant, the Midheaven, the star&apos;s day and the parans are left out.</source>
+        <translation>Sans la longitude du lieu de naissance, l’Ascendant, le Milieu du Ciel, la journée de l’étoile et les parans sont omis.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the star&apos;s day and the parans are left out.</source>
+        <translation>Sans le fuseau horaire du lieu de naissance, la journée de l’étoile et les parans sont omis.</translation>
+    </message>
+    <message>
+        <source>Without the date of birth, the star&apos;s day and the parans are left out.</source>
+        <translation>Sans la date de naissance, la journée de l’étoile et les parans sont omis.</translation>
     </message>
 </context>
 <context>

@@ -825,6 +825,14 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
         <source>&amp;OK</source>
         <translation>ठीक है(&amp;O)</translation>
     </message>
+    <message>
+        <source>Stars: the catalogue sefstars.txt of swe-basic-data, CC0-1.0</source>
+        <translation>तारे: swe-basic-data की सूची sefstars.txt, CC0-1.0</translation>
+    </message>
+    <message>
+        <source>The sky is worked out with ERFA, BSD-3-Clause</source>
+        <translation>आकाश की गणना ERFA से होती है, BSD-3-Clause</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmBrowser</name>
@@ -1030,6 +1038,14 @@ Asterine एक मुक्त सॉफ़्टवेयर है: आप GN
     <message>
         <source>Ed&amp;it</source>
         <translation>संपादन(&amp;I)</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>आकाश</translation>
+    </message>
+    <message>
+        <source>Working out the sky…</source>
+        <translation>आकाश की गणना हो रही है…</translation>
     </message>
 </context>
 <context>
@@ -1877,6 +1893,350 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <comment>west</comment>
         <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
         <translation>प</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>आकाश</translation>
+    </message>
+</context>
+<context>
+    <name>document::Sky</name>
+    <message>
+        <source>Aries</source>
+        <translation>मेष</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>वृषभ</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>मिथुन</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>कर्क</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>कन्या</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>तुला</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>वृश्चिक</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>धनु</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>मकर</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>कुंभ</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>मीन</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्रमा</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>बृहस्पति</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>अरुण</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>वरुण</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>लग्न</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>दशम भाव (मध्य आकाश)</translation>
+    </message>
+    <message>
+        <source>Descendant</source>
+        <translation>सप्तम भाव (अस्त लग्न)</translation>
+    </message>
+    <message>
+        <source>Imum Coeli</source>
+        <translation>चतुर्थ भाव (पाताल)</translation>
+    </message>
+    <message>
+        <source>rises</source>
+        <extracomment>A paran: the star or body rises.</extracomment>
+        <translation>उदय होता है</translation>
+    </message>
+    <message>
+        <source>culminates</source>
+        <extracomment>A paran: the star or body culminates (crosses the meridian, highest).</extracomment>
+        <translation>शिखर पर होता है</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>अस्त होता है</translation>
+    </message>
+    <message>
+        <source>anti-culminates</source>
+        <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
+        <translation>निम्न याम्योत्तर पर होता है</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <extracomment>A time of the birth day: %1 the clock time of the birthplace with its zone, %2 the same in universal time.</extracomment>
+        <translation>%1 · %2 UT</translation>
+    </message>
+    <message>
+        <source>Circumpolar: above the horizon all day</source>
+        <translation>परिध्रुवीय: पूरे दिन क्षितिज के ऊपर</translation>
+    </message>
+    <message>
+        <source>Rises and sets</source>
+        <translation>उदय और अस्त होता है</translation>
+    </message>
+    <message>
+        <source>Never rises</source>
+        <translation>कभी उदय नहीं होता</translation>
+    </message>
+    <message>
+        <source>%1, altitude %2, azimuth %3</source>
+        <extracomment>When the star culminates: %1 the time, %2 its altitude, %3 its azimuth.</extracomment>
+        <translation>%1, ऊँचाई %2, दिगंश %3</translation>
+    </message>
+    <message>
+        <source>%1, azimuth %2</source>
+        <extracomment>When the star rises or sets: %1 the time, %2 the azimuth.</extracomment>
+        <translation>%1, दिगंश %2</translation>
+    </message>
+    <message>
+        <source>Not that day: above the horizon all day</source>
+        <translation>उस दिन नहीं: पूरे दिन क्षितिज के ऊपर</translation>
+    </message>
+    <message>
+        <source>Not that day: below the horizon all day</source>
+        <translation>उस दिन नहीं: पूरे दिन क्षितिज के नीचे</translation>
+    </message>
+    <message>
+        <source>Not that day</source>
+        <translation>उस दिन नहीं</translation>
+    </message>
+    <message>
+        <source>Always visible: seen on every night of the year</source>
+        <translation>सदा दृश्य: वर्ष की हर रात दिखाई देता है</translation>
+    </message>
+    <message>
+        <source>Never visible: it never rises here</source>
+        <translation>कभी दृश्य नहीं: यहाँ यह कभी उदय नहीं होता</translation>
+    </message>
+    <message>
+        <source>Arising and lying hidden: last seen in the evening on %1, seen again in the morning on %2, hidden for %3 nights</source>
+        <extracomment>The star&apos;s phase: %1 the day of its heliacal setting, %2 that of its heliacal rising, %3 the number of nights between them.</extracomment>
+        <translation>उदित और छिपा हुआ: अंतिम बार %1 की शाम को दिखा, %2 की सुबह फिर दिखा, %3 रातें छिपा रहा</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night; from %1 to %2 only on its passage, neither rising nor setting in the dark</source>
+        <extracomment>The star&apos;s phase: %1 and %2 the first and last nights on which it is seen neither rising nor setting.</extracomment>
+        <translation>संक्षिप्त मार्ग: हर रात दिखाई देता है; %1 से %2 तक केवल अपने मार्ग पर, अँधेरे में न उदय होता है न अस्त</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night of the year</source>
+        <translation>संक्षिप्त मार्ग: वर्ष की हर रात दिखाई देता है</translation>
+    </message>
+    <message>
+        <source>None: the catalogue gives it no magnitude</source>
+        <translation>कोई नहीं: सूची इसका कांतिमान नहीं देती</translation>
+    </message>
+    <message>
+        <source>%1 in the Sky</source>
+        <extracomment>The heading of the reading&apos;s star in the real sky: %1 its name.</extracomment>
+        <translation>आकाश में %1</translation>
+    </message>
+    <message>
+        <source>The star catalogue has no entry for %1: its place in the sky is not known.</source>
+        <translation>तारा सूची में %1 की कोई प्रविष्टि नहीं है: आकाश में इसका स्थान ज्ञात नहीं है।</translation>
+    </message>
+    <message>
+        <source>Its place is that of the middle of %1.</source>
+        <translation>इसका स्थान %1 के मध्य का है।</translation>
+    </message>
+    <message>
+        <source>Right Ascension</source>
+        <translation>विषुवांश</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>क्रांति</translation>
+    </message>
+    <message>
+        <source>Ecliptic Longitude</source>
+        <translation>भोगांश</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>कांतिमान</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>नहीं दिया गया</translation>
+    </message>
+    <message>
+        <source>Visibility</source>
+        <extracomment>How the star stands to the horizon: %1 that, %2 the latitude (&quot;51°30′ N&quot;).</extracomment>
+        <translation>दृश्यता</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%2 पर %1</translation>
+    </message>
+    <message>
+        <source>Rises</source>
+        <translation>उदय</translation>
+    </message>
+    <message>
+        <source>Culminates</source>
+        <translation>शिखर</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>अस्त</translation>
+    </message>
+    <message>
+        <source>At Birth</source>
+        <extracomment>Where the star stood at the moment of birth: %1 its altitude, %2 its azimuth.</extracomment>
+        <translation>जन्म के समय</translation>
+    </message>
+    <message>
+        <source>altitude %1, azimuth %2</source>
+        <translation>ऊँचाई %1, दिगंश %2</translation>
+    </message>
+    <message>
+        <source>Phase in %1</source>
+        <translation>%1 में चरण</translation>
+    </message>
+    <message>
+        <source>Bodies at Birth</source>
+        <translation>जन्म के समय ग्रह</translation>
+    </message>
+    <message>
+        <source>Conjunctions within %1</source>
+        <extracomment>The heading of the stars near a body or an angle: %1 the orb (&quot;1°&quot;).</extracomment>
+        <translation>%1 के भीतर युतियाँ</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A star in conjunction: %1 the star, %2 the body or angle.</extracomment>
+        <translation>%2 के साथ %1</translation>
+    </message>
+    <message>
+        <source>orb %1, %2</source>
+        <extracomment>%1 the distance in longitude, %2 the star&apos;s place.</extracomment>
+        <translation>अंतर %1, %2</translation>
+    </message>
+    <message>
+        <source>No star of the catalogue is within the orb of a body or an angle.</source>
+        <translation>सूची का कोई तारा किसी ग्रह या कोण के अंतर के भीतर नहीं है।</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>और</translation>
+    </message>
+    <message>
+        <source>%1 wider conjunctions</source>
+        <translation>%1 और चौड़ी युतियाँ</translation>
+    </message>
+    <message>
+        <source>Parans within %1 Minutes</source>
+        <extracomment>The heading of the parans: %1 the tolerance in minutes.</extracomment>
+        <translation>%1 मिनट के भीतर पैरान</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <comment>paran</comment>
+        <extracomment>A paran: %1 the star, %2 what it does, %3 the body, %4 what the body does (&quot;Regulus rises, Sun culminates&quot;).</extracomment>
+        <translation>%1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 minutes apart</source>
+        <extracomment>%1 the time of the star&apos;s event, %2 the minutes between the two.</extracomment>
+        <translation>%1, %2 मिनट के अंतर पर</translation>
+    </message>
+    <message>
+        <source>All Parans of the Day</source>
+        <extracomment>How many parans the day holds: %1 all of them, %2 those of the reading&apos;s star %3.</extracomment>
+        <translation>दिन के सभी पैरान</translation>
+    </message>
+    <message>
+        <source>%1, of which %2 with %3</source>
+        <translation>%1, जिनमें से %2 %3 के साथ</translation>
+    </message>
+    <message>
+        <source>Without the date and the time of birth, the bodies, the angles, the conjunctions and the star at the moment of birth are left out.</source>
+        <translation>जन्म की तिथि और समय के बिना ग्रह, कोण, युतियाँ और जन्म के क्षण का तारा छोड़ दिए गए हैं।</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the bodies, the angles, the conjunctions, the star at the moment of birth, its day and the parans are left out.</source>
+        <translation>जन्मस्थान के समय क्षेत्र के बिना ग्रह, कोण, युतियाँ, जन्म के क्षण का तारा, उसका दिन और पैरान छोड़ दिए गए हैं।</translation>
+    </message>
+    <message>
+        <source>Without the longitude of the birthplace, the Ascendant, the Midheaven, the star&apos;s day and the parans are left out.</source>
+        <translation>जन्मस्थान के देशांतर के बिना लग्न, दशम भाव, तारे का दिन और पैरान छोड़ दिए गए हैं।</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the star&apos;s day and the parans are left out.</source>
+        <translation>जन्मस्थान के समय क्षेत्र के बिना तारे का दिन और पैरान छोड़ दिए गए हैं।</translation>
+    </message>
+    <message>
+        <source>Without the date of birth, the star&apos;s day and the parans are left out.</source>
+        <translation>जन्म तिथि के बिना तारे का दिन और पैरान छोड़ दिए गए हैं।</translation>
     </message>
 </context>
 <context>

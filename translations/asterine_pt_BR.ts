@@ -824,6 +824,14 @@ O Asterine é software livre: você pode distribuí-lo e modificá-lo nos termos
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>Stars: the catalogue sefstars.txt of swe-basic-data, CC0-1.0</source>
+        <translation>Estrelas: o catálogo sefstars.txt de swe-basic-data, CC0-1.0</translation>
+    </message>
+    <message>
+        <source>The sky is worked out with ERFA, BSD-3-Clause</source>
+        <translation>O céu é calculado com ERFA, BSD-3-Clause</translation>
+    </message>
 </context>
 <context>
     <name>asterine::FrmBrowser</name>
@@ -1029,6 +1037,14 @@ O Asterine é software livre: você pode distribuí-lo e modificá-lo nos termos
     <message>
         <source>Ed&amp;it</source>
         <translation>&amp;Editar</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Céu</translation>
+    </message>
+    <message>
+        <source>Working out the sky…</source>
+        <translation>Calculando o céu…</translation>
     </message>
 </context>
 <context>
@@ -1876,6 +1892,350 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <comment>west</comment>
         <extracomment>The letter for west after a longitude, as in 0° 7′ 39″ W.</extracomment>
         <translation>O</translation>
+    </message>
+    <message>
+        <source>Sky</source>
+        <translation>Céu</translation>
+    </message>
+</context>
+<context>
+    <name>document::Sky</name>
+    <message>
+        <source>Aries</source>
+        <translation>Áries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Touro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gêmeos</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Câncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leão</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgem</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpião</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitário</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricórnio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Aquário</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Peixes</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lua</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercúrio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vênus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Netuno</translation>
+    </message>
+    <message>
+        <source>Ascendant</source>
+        <translation>Ascendente</translation>
+    </message>
+    <message>
+        <source>Midheaven</source>
+        <translation>Meio do Céu</translation>
+    </message>
+    <message>
+        <source>Descendant</source>
+        <translation>Descendente</translation>
+    </message>
+    <message>
+        <source>Imum Coeli</source>
+        <translation>Fundo do Céu</translation>
+    </message>
+    <message>
+        <source>rises</source>
+        <extracomment>A paran: the star or body rises.</extracomment>
+        <translation>nasce</translation>
+    </message>
+    <message>
+        <source>culminates</source>
+        <extracomment>A paran: the star or body culminates (crosses the meridian, highest).</extracomment>
+        <translation>culmina</translation>
+    </message>
+    <message>
+        <source>sets</source>
+        <translation>se põe</translation>
+    </message>
+    <message>
+        <source>anti-culminates</source>
+        <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
+        <translation>passa pelo meridiano inferior</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1 UT</source>
+        <translation>%1 UT</translation>
+    </message>
+    <message>
+        <source>%1 · %2 UT</source>
+        <extracomment>A time of the birth day: %1 the clock time of the birthplace with its zone, %2 the same in universal time.</extracomment>
+        <translation>%1 · %2 UT</translation>
+    </message>
+    <message>
+        <source>Circumpolar: above the horizon all day</source>
+        <translation>Circumpolar: acima do horizonte o dia todo</translation>
+    </message>
+    <message>
+        <source>Rises and sets</source>
+        <translation>Nasce e se põe</translation>
+    </message>
+    <message>
+        <source>Never rises</source>
+        <translation>Nunca nasce</translation>
+    </message>
+    <message>
+        <source>%1, altitude %2, azimuth %3</source>
+        <extracomment>When the star culminates: %1 the time, %2 its altitude, %3 its azimuth.</extracomment>
+        <translation>%1, altura %2, azimute %3</translation>
+    </message>
+    <message>
+        <source>%1, azimuth %2</source>
+        <extracomment>When the star rises or sets: %1 the time, %2 the azimuth.</extracomment>
+        <translation>%1, azimute %2</translation>
+    </message>
+    <message>
+        <source>Not that day: above the horizon all day</source>
+        <translation>Não nesse dia: acima do horizonte o dia todo</translation>
+    </message>
+    <message>
+        <source>Not that day: below the horizon all day</source>
+        <translation>Não nesse dia: abaixo do horizonte o dia todo</translation>
+    </message>
+    <message>
+        <source>Not that day</source>
+        <translation>Não nesse dia</translation>
+    </message>
+    <message>
+        <source>Always visible: seen on every night of the year</source>
+        <translation>Sempre visível: vista todas as noites do ano</translation>
+    </message>
+    <message>
+        <source>Never visible: it never rises here</source>
+        <translation>Nunca visível: aqui ela nunca nasce</translation>
+    </message>
+    <message>
+        <source>Arising and lying hidden: last seen in the evening on %1, seen again in the morning on %2, hidden for %3 nights</source>
+        <extracomment>The star&apos;s phase: %1 the day of its heliacal setting, %2 that of its heliacal rising, %3 the number of nights between them.</extracomment>
+        <translation>Surgindo e jazendo oculta: vista pela última vez ao anoitecer de %1, vista de novo ao amanhecer de %2, oculta por %3 noites</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night; from %1 to %2 only on its passage, neither rising nor setting in the dark</source>
+        <extracomment>The star&apos;s phase: %1 and %2 the first and last nights on which it is seen neither rising nor setting.</extracomment>
+        <translation>Passagem encurtada: vista todas as noites; de %1 a %2 só em sua passagem, sem nascer nem se pôr no escuro</translation>
+    </message>
+    <message>
+        <source>Curtailed passage: seen on every night of the year</source>
+        <translation>Passagem encurtada: vista todas as noites do ano</translation>
+    </message>
+    <message>
+        <source>None: the catalogue gives it no magnitude</source>
+        <translation>Nenhuma: o catálogo não lhe dá magnitude</translation>
+    </message>
+    <message>
+        <source>%1 in the Sky</source>
+        <extracomment>The heading of the reading&apos;s star in the real sky: %1 its name.</extracomment>
+        <translation>%1 no céu</translation>
+    </message>
+    <message>
+        <source>The star catalogue has no entry for %1: its place in the sky is not known.</source>
+        <translation>O catálogo de estrelas não tem entrada para %1: seu lugar no céu não é conhecido.</translation>
+    </message>
+    <message>
+        <source>Its place is that of the middle of %1.</source>
+        <translation>Seu lugar é o de meados de %1.</translation>
+    </message>
+    <message>
+        <source>Right Ascension</source>
+        <translation>Ascensão reta</translation>
+    </message>
+    <message>
+        <source>Declination</source>
+        <translation>Declinação</translation>
+    </message>
+    <message>
+        <source>Ecliptic Longitude</source>
+        <translation>Longitude eclíptica</translation>
+    </message>
+    <message>
+        <source>Magnitude</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>não indicada</translation>
+    </message>
+    <message>
+        <source>Visibility</source>
+        <extracomment>How the star stands to the horizon: %1 that, %2 the latitude (&quot;51°30′ N&quot;).</extracomment>
+        <translation>Visibilidade</translation>
+    </message>
+    <message>
+        <source>%1 at %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Rises</source>
+        <translation>Nascer</translation>
+    </message>
+    <message>
+        <source>Culminates</source>
+        <translation>Culminação</translation>
+    </message>
+    <message>
+        <source>Sets</source>
+        <translation>Ocaso</translation>
+    </message>
+    <message>
+        <source>At Birth</source>
+        <extracomment>Where the star stood at the moment of birth: %1 its altitude, %2 its azimuth.</extracomment>
+        <translation>No nascimento</translation>
+    </message>
+    <message>
+        <source>altitude %1, azimuth %2</source>
+        <translation>altura %1, azimute %2</translation>
+    </message>
+    <message>
+        <source>Phase in %1</source>
+        <translation>Fase em %1</translation>
+    </message>
+    <message>
+        <source>Bodies at Birth</source>
+        <translation>Astros no nascimento</translation>
+    </message>
+    <message>
+        <source>Conjunctions within %1</source>
+        <extracomment>The heading of the stars near a body or an angle: %1 the orb (&quot;1°&quot;).</extracomment>
+        <translation>Conjunções dentro de %1</translation>
+    </message>
+    <message>
+        <source>%1 with %2</source>
+        <extracomment>A star in conjunction: %1 the star, %2 the body or angle.</extracomment>
+        <translation>%1 com %2</translation>
+    </message>
+    <message>
+        <source>orb %1, %2</source>
+        <extracomment>%1 the distance in longitude, %2 the star&apos;s place.</extracomment>
+        <translation>orbe %1, %2</translation>
+    </message>
+    <message>
+        <source>No star of the catalogue is within the orb of a body or an angle.</source>
+        <translation>Nenhuma estrela do catálogo está dentro da orbe de um astro ou de um ângulo.</translation>
+    </message>
+    <message>
+        <source>More</source>
+        <translation>Mais</translation>
+    </message>
+    <message>
+        <source>%1 wider conjunctions</source>
+        <translation>%1 conjunções mais amplas</translation>
+    </message>
+    <message>
+        <source>Parans within %1 Minutes</source>
+        <extracomment>The heading of the parans: %1 the tolerance in minutes.</extracomment>
+        <translation>Parans dentro de %1 minutos</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3 %4</source>
+        <comment>paran</comment>
+        <extracomment>A paran: %1 the star, %2 what it does, %3 the body, %4 what the body does (&quot;Regulus rises, Sun culminates&quot;).</extracomment>
+        <translation>%1 %2, %3 %4</translation>
+    </message>
+    <message>
+        <source>%1, %2 minutes apart</source>
+        <extracomment>%1 the time of the star&apos;s event, %2 the minutes between the two.</extracomment>
+        <translation>%1, com %2 minutos de diferença</translation>
+    </message>
+    <message>
+        <source>All Parans of the Day</source>
+        <extracomment>How many parans the day holds: %1 all of them, %2 those of the reading&apos;s star %3.</extracomment>
+        <translation>Todos os parans do dia</translation>
+    </message>
+    <message>
+        <source>%1, of which %2 with %3</source>
+        <translation>%1, dos quais %2 com %3</translation>
+    </message>
+    <message>
+        <source>Without the date and the time of birth, the bodies, the angles, the conjunctions and the star at the moment of birth are left out.</source>
+        <translation>Sem a data e a hora de nascimento, ficam de fora os astros, os ângulos, as conjunções e a estrela no momento do nascimento.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the bodies, the angles, the conjunctions, the star at the moment of birth, its day and the parans are left out.</source>
+        <translation>Sem o fuso horário do local de nascimento, ficam de fora os astros, os ângulos, as conjunções, a estrela no momento do nascimento, seu dia e os parans.</translation>
+    </message>
+    <message>
+        <source>Without the longitude of the birthplace, the Ascendant, the Midheaven, the star&apos;s day and the parans are left out.</source>
+        <translation>Sem a longitude do local de nascimento, ficam de fora o Ascendente, o Meio do Céu, o dia da estrela e os parans.</translation>
+    </message>
+    <message>
+        <source>Without the zone the birthplace&apos;s clocks kept, the star&apos;s day and the parans are left out.</source>
+        <translation>Sem o fuso horário do local de nascimento, ficam de fora o dia da estrela e os parans.</translation>
+    </message>
+    <message>
+        <source>Without the date of birth, the star&apos;s day and the parans are left out.</source>
+        <translation>Sem a data de nascimento, ficam de fora o dia da estrela e os parans.</translation>
     </message>
 </context>
 <context>

@@ -78,7 +78,8 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
     connect(homePage, &LinkLabel::clicked, this, [&urls] { OpenLink(urls, LinkRole::HomePage); });
     layout->addWidget(homePage, 5, 1);
 
-    // The legal notices the licence asks for, and the atlas's credit.
+    // The legal notices the licence asks for, and the credits of the atlas,
+    // the star catalogue and the sky's engine.
     auto* noticeLine = new QFrame(this);
     noticeLine->setObjectName(QStringLiteral("lineNotices"));
     noticeLine->setFrameShape(QFrame::HLine);
@@ -103,6 +104,19 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
                        "https://creativecommons.org/licenses/by/4.0/"));
     layout->addWidget(places, 8, 1);
 
+    auto* stars =
+        new QLabel(tr("Stars: the catalogue sefstars.txt of swe-basic-data, CC0-1.0"), this);
+    stars->setObjectName(QStringLiteral("lblStars"));
+    stars->setWordWrap(true);
+    stars->setToolTip(QStringLiteral("https://creativecommons.org/publicdomain/zero/1.0/"));
+    layout->addWidget(stars, 9, 1);
+
+    auto* engine = new QLabel(tr("The sky is worked out with ERFA, BSD-3-Clause"), this);
+    engine->setObjectName(QStringLiteral("lblSkyEngine"));
+    engine->setWordWrap(true);
+    engine->setToolTip(QStringLiteral("https://github.com/liberfa/erfa"));
+    layout->addWidget(engine, 10, 1);
+
     auto* licence = new QPushButton(tr("&Licence"), this);
     licence->setObjectName(QStringLiteral("cmdLicence"));
     licence->setAutoDefault(true);  // Enter on it, once focused, opens the licence
@@ -122,7 +136,7 @@ FrmAbout::FrmAbout(UrlOpener& urls, QWidget* opener) : QDialog(opener) {
     buttons->addWidget(licence);
     buttons->addStretch();
     buttons->addWidget(ok);
-    layout->addLayout(buttons, 9, 1);
+    layout->addLayout(buttons, 11, 1);
     setTabOrder(ok, licence);
     ok->setFocus();
 }
