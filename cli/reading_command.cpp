@@ -523,36 +523,34 @@ ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& re
     if (!outcome.accepted())  // not once the check has passed: it asked the same
         return refused(birth::latitudeRefusal(*outcome.refusedField).message);
 
-    // The real sky, worked out once for the JSON and the chart.
+    // The real sky, worked out once for the text or the JSON and the chart.
     const bool json = request.format == QLatin1String("json");
-    std::optional<QJsonObject> skyObject;
-    if (json || request.chart) {
-        const std::string& line = outcome.reading->starLine;
-        const std::string star = line.substr(0, line.find('\r'));
-        sky::BirthSkyRequest skyRequest = birth::skyRequest(details, moment, star);
-        skyRequest.orbDeg = read.orbDeg;
-        skyRequest.paranMinutes = read.paranMinutes;
-        const sky::BirthSky sky = sky::birthSky(skyRequest);
-        if (request.chart) {
-            // The notes on the place first, as for a reading.
-            if (!writeChart) {
-                ReadingResult failed =
-                    refused(Texts::tr("asterine reading: the chart cannot be drawn: the chart "
-                                      "module, lib/asterine/asterine_chart.so beside the "
-                                      "program's folder, is missing."),
-                            Failure);
-                failed.messages.prepend(read.notes);
-                return failed;
-            }
-            const QString error = writeChart(skyRequest, sky, *request.chart, read.chartPixels);
-            if (!error.isEmpty()) {
-                ReadingResult failed = refusedBecause(error, Failure);
-                failed.messages.prepend(read.notes);
-                return failed;
-            }
+    const std::string& line = outcome.reading->starLine;
+    const std::string star = line.substr(0, line.find('\r'));
+    sky::BirthSkyRequest skyRequest = birth::skyRequest(details, moment, star);
+    skyRequest.orbDeg = read.orbDeg;
+    skyRequest.paranMinutes = read.paranMinutes;
+    const sky::BirthSky sky = sky::birthSky(skyRequest);
+    if (request.chart) {
+        // The notes on the place first, as for a reading.
+        if (!writeChart) {
+            ReadingResult failed =
+                refused(Texts::tr("asterine reading: the chart cannot be drawn: the chart "
+                                  "module, lib/asterine/asterine_chart.so beside the "
+                                  "program's folder, is missing."),
+                        Failure);
+            failed.messages.prepend(read.notes);
+            return failed;
         }
-        skyObject = skyJson(skyRequest, sky);
+        const QString error = writeChart(skyRequest, sky, *request.chart, read.chartPixels);
+        if (!error.isEmpty()) {
+            ReadingResult failed = refusedBecause(error, Failure);
+            failed.messages.prepend(read.notes);
+            return failed;
+        }
     }
+    const std::optional<QJsonObject> skyObject =
+        json ? std::optional<QJsonObject>(skyJson(skyRequest, sky)) : std::nullopt;
 
     ReadingResult result;
     result.messages = read.notes;
@@ -570,8 +568,13 @@ ReadingResult renderReading(const ReadingRequest& request, const ReadDetails& re
     } else {
         // The text is the reader's, in their language; the JSON is for
         // programs, and keeps the engine's English.
-        result.output = document::toText(
-            document::makeDocument(translation::localised(*outcome.reading), details, madeOn));
+        // Its Sky section is the sky worked out above, with the limits given.
+        const document::SkyOptions options{.resolution = read.resolution,
+                                           .orbDeg = read.orbDeg,
+                                           .paranMinutes = read.paranMinutes,
+                                           .sky = &sky};
+        result.output = document::toText(document::makeDocument(
+            translation::localised(*outcome.reading), details, madeOn, QLocale(), options));
     }
     return result;
 }

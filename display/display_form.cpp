@@ -21,8 +21,8 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
-#include <QTabWidget>
 #include <QScrollArea>
+#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QtConcurrent/QtConcurrentRun>
 

@@ -159,6 +159,9 @@ FrmDisplay* TestChartView::showAda() {
     form->setAttribute(Qt::WA_DeleteOnClose, false);
     form->showReading(stars::assembleReading("Regulus"));
     form->show();
+    // The pictures come with the sky, worked out off the window's thread.
+    if (!QTest::qWaitFor([this] { return form->skyShown(); }, 60000))
+        qWarning("the sky was not worked out within a minute");
     return form.get();
 }
 
@@ -298,6 +301,10 @@ void TestChartView::withoutTimeOrPlaceTheWheelShowsWhatItCan() {
     form = std::make_unique<FrmDisplay>(*shell);
     form->showReading(stars::assembleReading("Regulus"));
     auto* wheel = form->findChild<ChartView*>(QStringLiteral("chartWheel"));
+    // Until the sky is worked out, the pictures say so.
+    QCOMPARE(wheel->lines(), QStringList{QStringLiteral("Working out the sky\u2026")});
+    QVERIFY(!wheel->picture());
+    QTRY_VERIFY_WITH_TIMEOUT(form->skyShown(), 60000);
     // No bodies and no angles without the moment; the reading's star all the same.
     QCOMPARE(wheel->lines().value(0), skychart::ChartTexts::noTime());
     QVERIFY(wheel->lines().filter(QStringLiteral("Ascendant")).isEmpty());

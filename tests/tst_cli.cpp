@@ -1007,6 +1007,18 @@ void TestCli::theMomentOfBirth() {
     QCOMPARE(text.status, 0);
     QCOMPARE(text.err, QString());
     QVERIFY2(text.out.contains(QLatin1String("Date of Birth")), qPrintable(text.out));
+    // The time line gives the moment, and the Sky section follows the reading.
+    QVERIFY2(text.out.contains(QStringLiteral("14:30 CET (UTC+01:00) \u00b7 13:30 UT")),
+             qPrintable(text.out));
+    QVERIFY2(text.out.contains(QLatin1String(" in the Sky")), qPrintable(text.out));
+    // A clock time shown twice, answered by --dst: the text tells the
+    // reading chosen.
+    const Run answered =
+        Asterine(Words({"reading", "--latitude", "52:31N", "--date", "1990-09-30", "--time",
+                        "02:30", "--zone", "Europe/Berlin", "--dst", "yes"}));
+    QCOMPARE(answered.status, 0);
+    QVERIFY2(answered.out.contains(QStringLiteral("02:30 CEST (UTC+02:00) \u00b7 00:30 UT")),
+             qPrintable(answered.out));
 }
 
 void TestCli::thePlaceGivesTheZone() {
@@ -1235,6 +1247,15 @@ void TestCli::orbAndParanMinutes() {
         sky(Words({"--paran-minutes", "10"})).value(QLatin1String("parans")).toArray().size();
     QVERIFY2(one < four && four < ten,
              qPrintable(QStringLiteral("%1 %2 %3").arg(one).arg(four).arg(ten)));
+    // The text's Sky section keeps to the same limits.
+    const auto text = [&birth](const QStringList& more) {
+        const Run run = Asterine(QStringList{QStringLiteral("reading")} + birth + more);
+        return run.status == 0 ? run.out : QString();
+    };
+    const QString usualText = text({});
+    QVERIFY(!usualText.isEmpty());
+    QVERIFY(text(Words({"--orb", "0.25"})) != usualText);
+    QVERIFY(text(Words({"--paran-minutes", "10"})) != usualText);
 }
 
 void TestCli::aZoneOfTenMegabytes() {
