@@ -127,13 +127,12 @@ FrmDisplay::FrmDisplay(Shell& shell) : shell_(shell) {
 
     layout->addWidget(makeDescription(this, QStringLiteral("Label2"), scaled(610)));
 
-    // The reading, its Sky section and the pictures of the birth's sky
-    // beside it.
+    // The reading, and beside it the birth's sky: its Sky section and its
+    // two pictures, one at a time, the Sky section first.
     auto* results = new QHBoxLayout;
     QWidget* reading = buildResultsFrame();
     results->addWidget(reading, 0, Qt::AlignTop);
-    results->addWidget(buildSkyFrame(reading->sizeHint().width()));
-    results->addWidget(buildChartPane());
+    results->addWidget(buildChartPane(buildSkyFrame(reading->sizeHint().width())));
     layout->addLayout(results);
 
     auto* buttons = new QHBoxLayout;
@@ -559,11 +558,16 @@ void FrmDisplay::copyReading() {
     showNotice(this, tr("The reading is copied."));
 }
 
-QWidget* FrmDisplay::buildChartPane() {
-    // The wheel and the day over the birthplace, one at a time, as tall as
-    // the reading beside them.
+QWidget* FrmDisplay::buildChartPane(QWidget* skyFrame) {
+    // The Sky section, the wheel and the day over the birthplace, one at a
+    // time, as tall as the reading beside them.
     chartTabs_ = new QTabWidget(this);
     chartTabs_->setObjectName(QStringLiteral("tabChart"));
+    // Every tab's caption whole, in every language: the pane is never
+    // narrower than its tabs.
+    chartTabs_->setUsesScrollButtons(false);
+    chartTabs_->setElideMode(Qt::ElideNone);
+    chartTabs_->addTab(skyFrame, tr("Sky"));
     wheelView_ = new ChartView(chartTabs_);
     wheelView_->setObjectName(QStringLiteral("chartWheel"));
     horizonView_ = new ChartView(chartTabs_);

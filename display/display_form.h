@@ -85,8 +85,8 @@ private:
     void saveAs(FileKind kind);
     void copyReading();
 
-    // The pictures of the birth's sky, beside the reading.
-    QWidget* buildChartPane();
+    // The birth's sky beside the reading: the Sky section, then the pictures.
+    QWidget* buildChartPane(QWidget* skyFrame);
     void fitChartPane();
     void addChartMenus(QMenuBar* bar);
     void showChart();

@@ -480,6 +480,12 @@ def chart_pane(program, result, wheel_name, horizon_name, wheel_tab, horizon_tab
         if not wait_for(seen):
             fail(complaint[0])
 
+    # The Sky section comes first: a real click on the wheel's tab shows it.
+    wheel_tabs = [node for node in descendants(result)
+                  if node.getRole() == pyatspi.ROLE_PAGE_TAB and node.name == wheel_tab]
+    if not wheel_tabs:
+        fail(f"no tab {wheel_tab!r} on the result form")
+    click(wheel_tabs[0])
     wheel = showing_list(wheel_name)
     if not wheel:
         fail(f"the result form offers no list {wheel_name!r} to screen readers")

@@ -275,10 +275,15 @@ void TestChartView::theResultFormShowsTheSky() {
     FrmDisplay* display = showAda();
     auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("tabChart"));
     QVERIFY(tabs);
-    QCOMPARE(tabs->count(), 2);
+    // The Sky section first, then the two pictures.
+    QCOMPARE(tabs->count(), 3);
     auto* wheel = display->findChild<ChartView*>(QStringLiteral("chartWheel"));
     auto* horizon = display->findChild<ChartView*>(QStringLiteral("chartHorizon"));
     QVERIFY(wheel && horizon);
+    QCOMPARE(tabs->currentWidget(), display->findChild<QWidget*>(QStringLiteral("frmSky")));
+    QCOMPARE(tabs->indexOf(wheel), 1);
+    QCOMPARE(tabs->indexOf(horizon), 2);
+    tabs->setCurrentWidget(wheel);
     QVERIFY(wheel->isVisible());
     // Beside the reading, no smaller than it asks to be.
     QVERIFY(wheel->width() >= wheel->minimumSizeHint().width());
@@ -352,7 +357,8 @@ void TestChartView::saveChartWritesSvg() {
 void TestChartView::saveChartWritesPngOfItsSize() {
     FrmDisplay* display = showAda();
     // The picture on show: the day over the birthplace.
-    display->findChild<QTabWidget*>(QStringLiteral("tabChart"))->setCurrentIndex(1);
+    display->findChild<QTabWidget*>(QStringLiteral("tabChart"))
+        ->setCurrentWidget(display->findChild<ChartView*>(QStringLiteral("chartHorizon")));
     h->files.answer = folder.filePath(QStringLiteral("ada.PNG"));
     Trigger(display, "mnuSaveChart");
     QVERIFY2(h->messages.shown.isEmpty(), qPrintable(h->messages.last()));
@@ -364,7 +370,8 @@ void TestChartView::saveChartWritesPngOfItsSize() {
     // Black on white, as on paper, whatever the desktop's colours.
     QCOMPARE(QColor(image.pixel(1, 1)), QColor(Qt::white));
 
-    display->findChild<QTabWidget*>(QStringLiteral("tabChart"))->setCurrentIndex(0);
+    display->findChild<QTabWidget*>(QStringLiteral("tabChart"))
+        ->setCurrentWidget(display->findChild<ChartView*>(QStringLiteral("chartWheel")));
     h->files.answer = folder.filePath(QStringLiteral("wheel.png"));
     Trigger(display, "mnuSaveChart");
     QCOMPARE(QImageReader(h->files.answer).size(), QSize(1200, 1200));
