@@ -374,7 +374,8 @@ document::ReadingDocument FrmDisplay::readingDocument() const {
 }
 
 QWidget* FrmDisplay::buildSkyFrame(int readingWidth) {
-    auto* frame = new QGroupBox(tr("Sky"), this);
+    // Untitled: its tab names it.
+    auto* frame = new QGroupBox(this);
     frame->setObjectName(QStringLiteral("frmSky"));
     frame->setFont(formFont(9, true));
     setAccentColour(frame, kNightBlue);
@@ -574,6 +575,10 @@ QWidget* FrmDisplay::buildChartPane(QWidget* skyFrame) {
     horizonView_->setObjectName(QStringLiteral("chartHorizon"));
     chartTabs_->addTab(wheelView_, tr("Wheel"));
     chartTabs_->addTab(horizonView_, tr("Horizon"));
+    // The window is as large as the page shown asks: the Sky section asks
+    // as much height as the wheel at its width, so that the window keeps
+    // one size whichever tab is shown.
+    skyFrame->setMinimumHeight(wheelView_->heightForWidth(skyFrame->sizeHint().width()));
     return chartTabs_;
 }
 

@@ -52,8 +52,10 @@ QString signedArc(double degrees) {
            QChar(0x2033);
 }
 
-QString wholeDegrees(double degrees) {
-    return QString::number(std::lround(degrees)) + QChar(0x00b0);
+// An azimuth to the whole degree, from 0° (north) to 359°: a star a hair
+// west of north is at 0°, not 360°.
+QString azimuthDegrees(double degrees) {
+    return QString::number(((std::lround(degrees) % 360) + 360) % 360) + QChar(0x00b0);
 }
 
 QString signText(int sign) {
@@ -228,10 +230,10 @@ QString eventText(const Writer& writer, const sky::Event& event, bool withAltitu
             //: When the star culminates: %1 the time, %2 its altitude, %3 its azimuth.
             return Texts::tr("%1, altitude %2, azimuth %3")
                 .arg(writer.time(event.julianDayUt), writer.kept(degreesMinutes(event.altitudeDeg)),
-                     writer.kept(wholeDegrees(event.azimuthDeg)));
+                     writer.kept(azimuthDegrees(event.azimuthDeg)));
         //: When the star rises or sets: %1 the time, %2 the azimuth.
         return Texts::tr("%1, azimuth %2")
-            .arg(writer.time(event.julianDayUt), writer.kept(wholeDegrees(event.azimuthDeg)));
+            .arg(writer.time(event.julianDayUt), writer.kept(azimuthDegrees(event.azimuthDeg)));
     case sky::EventStatus::AlwaysAbove:
         return Texts::tr("Not that day: above the horizon all day");
     case sky::EventStatus::AlwaysBelow:
@@ -314,7 +316,7 @@ SkySection starSection(const Writer& writer, const birth::BirthDetails& details,
             Texts::tr("At Birth"),
             Texts::tr("altitude %1, azimuth %2")
                 .arg(writer.kept(degreesMinutes(star.atBirth->apparentAltitudeDeg)),
-                     writer.kept(wholeDegrees(star.atBirth->azimuthDeg)))};
+                     writer.kept(azimuthDegrees(star.atBirth->azimuthDeg)))};
     section.fields << Field{Texts::tr("Phase in %1").arg(details.year),
                             phaseText(writer, star.phase)};
     return section;

@@ -11,6 +11,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPainter>
+#include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTimer>
@@ -33,6 +34,21 @@ void Save(QWidget* window, const QString& folder, const QString& name) {
     window->activateWindow();
     QTest::qWait(100);
     window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+// The result window once its sky is worked out, with the Sky section
+// shown, and again with the wheel.
+void SaveResult(FrmDisplay* display, const QString& folder, const QString& name) {
+    if (!QTest::qWaitFor([display] { return display->skyShown(); }, 60000))
+        qWarning("The sky was not worked out");
+    Save(display, folder, name);
+    auto* tabs = display->findChild<QTabWidget*>(QStringLiteral("tabChart"));
+    QWidget* wheel = display->findChild<QWidget*>(QStringLiteral("chartWheel"));
+    if (!tabs || !wheel)
+        return;
+    tabs->setCurrentWidget(wheel);
+    Save(display, folder, name + QStringLiteral("-wheel"));
+    tabs->setCurrentIndex(0);
 }
 
 void Fill(FrmMain* main, const QString& degrees, const QString& minutes) {
@@ -194,7 +210,7 @@ int main(int argc, char* argv[]) {
     Harness::settle();
 
     Click(main, "cmdRashi");
-    Save(h.app->displayForm(), folder, QStringLiteral("result-principal-star"));
+    SaveResult(h.app->displayForm(), folder, QStringLiteral("result-principal-star"));
     // The reading as a PDF; the script renders its page.
     h.files.answer = QDir(folder).filePath(QStringLiteral("reading.pdf"));
     Trigger(h.app->displayForm(), "mnuExportPdf");
@@ -203,7 +219,7 @@ int main(int argc, char* argv[]) {
 
     Fill(main, QStringLiteral("40"), QStringLiteral("30"));
     Click(main, "cmdRashi");
-    Save(h.app->displayForm(), folder, QStringLiteral("result-without-lore"));
+    SaveResult(h.app->displayForm(), folder, QStringLiteral("result-without-lore"));
 
     QTimer::singleShot(300, [&] {
         if (QWidget* about = QApplication::activeModalWidget()) {

@@ -685,6 +685,22 @@ void TestDocument::skySectionFollowsTheDetails() {
              qPrintable(full.sky[0].fields[6].value));
     QVERIFY(full.sky[0].fields[6].value.endsWith(QStringLiteral("azimuth 180\u00b0")));
     QVERIFY(full.sky[0].fields[9].value.startsWith(QLatin1String("Arising and lying hidden")));
+    // A star culminating north of the zenith: due north is 0°, never 360°.
+    BirthDetails south = Berliner();
+    south.year = 1985;
+    south.hour = south.minute = 0;
+    south.latitudeDegrees = QStringLiteral("40");
+    south.latitudeMinutes = QStringLiteral("30");
+    south.latitudeSeconds = QStringLiteral("10");
+    south.longitudeDegrees = QStringLiteral("73");
+    south.longitudeMinutes = QStringLiteral("51");
+    south.longitudeSeconds = QStringLiteral("2");
+    south.zone = QStringLiteral("Asia/Kolkata");
+    const ReadingDocument north =
+        makeDocument(stars::assembleReading("MIRFAK"), south, kMadeOn, kBritish);
+    QCOMPARE(north.sky[0].fields[6].caption, QStringLiteral("Culminates"));
+    QVERIFY2(north.sky[0].fields[6].value.endsWith(QStringLiteral("azimuth 0\u00b0")),
+             qPrintable(north.sky[0].fields[6].value));
     QCOMPARE(Captions(full.sky[1]),
              (QStringList{"Sun", "Moon", "Mercury", "Venus", "Mars", "Jupiter", "Saturn", "Uranus",
                           "Neptune", "Ascendant", "Midheaven"}));
