@@ -9,11 +9,13 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QStringListModel>
 #include <QVBoxLayout>
 
@@ -51,6 +53,44 @@
 namespace asterine {
 
 namespace {
+
+// The list of zones, read from the system's tzdata when the list is first
+// opened or reached, rather than at start-up: reading the zones and
+// filling the list with them costs the start a few milliseconds.
+class ZoneBox : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+
+    void showPopup() override {
+        fillZones();
+        QComboBox::showPopup();
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        // Before any key reaches it: Up and Down then step through the zones.
+        fillZones();
+        QComboBox::focusInEvent(event);
+    }
+
+private:
+    void fillZones() {
+        if (filled_)
+            return;
+        filled_ = true;
+        // What is typed or chosen stays as it is.
+        const QString text = currentText();
+        const int at = lineEdit() ? lineEdit()->cursorPosition() : 0;
+        const QSignalBlocker quiet(this);
+        addItems(birth::zoneIds());
+        setCurrentIndex(findText(text, Qt::MatchExactly));
+        setEditText(text);
+        if (lineEdit())
+            lineEdit()->setCursorPosition(at);
+    }
+
+    bool filled_ = false;
+};
 
 constexpr int kPlaceBoxLength = 255;
 
@@ -397,7 +437,7 @@ QWidget* FrmMain::buildDetailsFrame() {
 
     // The zone the birthplace's clocks kept: local mean time, a zone of the
     // system's tzdata, or a fixed offset typed as UTC+05:30.
-    cboZone_ = new QComboBox(frame);
+    cboZone_ = new ZoneBox(frame);
     cboZone_->setObjectName(QStringLiteral("cboZone"));
     cboZone_->setAccessibleName(tr("Time zone of birth"));
     cboZone_->setEditable(true);
@@ -502,8 +542,8 @@ void FrmMain::fillLists() {
     addRange(cboSS_, 0, 59);
     for (QComboBox* list : {cboMonth_, cboDate_, cboYear_, cboHH_, cboMM_, cboSS_})
         list->setCurrentIndex(0);
+    // The zones of tzdata follow when the list is first opened or reached.
     cboZone_->addItem(birth::Zone::localMeanTime().label());
-    cboZone_->addItems(birth::zoneIds());
     // No zone until one is chosen: the reading needs none.
     cboZone_->setCurrentIndex(-1);
     cboZone_->setEditText(QString());

@@ -144,7 +144,7 @@ int main(int argc, char* argv[]) {
         Fill(main, QStringLiteral("77"), QStringLiteral("33"));
         Save(main, folder, QStringLiteral("birth-details-filled"));
         Click(main, "cmdRashi");
-        Save(h.app->displayForm(), folder, QStringLiteral("result-principal-star"));
+        SaveResult(h.app->displayForm(), folder, QStringLiteral("result-principal-star"));
         return 0;
     }
 
