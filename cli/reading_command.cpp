@@ -308,8 +308,9 @@ std::optional<ReadingResult> readDate(const ReadingRequest& request, birth::Birt
         if (!year)
             return refused(
                 Texts::tr("asterine reading: the year \u201c%1\u201d is not one of the years "
-                          "the form offers, 1900 to 2050.")
-                    .arg(terminalText(*request.year)));
+                          "the form offers, %2 to %3.")
+                    .arg(terminalText(*request.year), QString::number(birth::kFirstYear),
+                         QString::number(birth::kLastYear)));
     }
     if (request.date) {
         const QRegularExpressionMatch match = birth::writtenDatePattern().match(*request.date);
@@ -324,8 +325,9 @@ std::optional<ReadingResult> readDate(const ReadingRequest& request, birth::Birt
         if (!dateYear)
             return refused(
                 Texts::tr("asterine reading: the year \u201c%1\u201d is not one of the years "
-                          "the form offers, 1900 to 2050.")
-                    .arg(match.captured(1)));
+                          "the form offers, %2 to %3.")
+                    .arg(match.captured(1), QString::number(birth::kFirstYear),
+                         QString::number(birth::kLastYear)));
         if (year && *year != *dateYear)
             return refused(Texts::tr("asterine reading: the year %1 and the date %2 disagree.")
                                .arg(*year)

@@ -237,7 +237,9 @@ std::optional<QString> rowProblem(const QList<QByteArray>& bytes, const Columns&
     const std::optional<int> year =
         number(dateMatch.captured(1), birth::kFirstYear, birth::kLastYear);
     if (!year)
-        return Texts::tr("the year %1 is not one from 1900 to 2050").arg(dateMatch.captured(1));
+        return Texts::tr("the year %1 is not one from %2 to %3")
+            .arg(dateMatch.captured(1), QString::number(birth::kFirstYear),
+                 QString::number(birth::kLastYear));
     const std::optional<int> month = number(dateMatch.captured(2), 1, 12);
     const std::optional<int> day = number(dateMatch.captured(3), 1, 31);
     if (!month || !day)

@@ -1449,8 +1449,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>asterine reading: خط الطول «%1» ليس درجات ودقائق وثواني مع E أو W (73:51:19E) ولا درجات عشرية (-73.86).</translation>
     </message>
     <message>
-        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
-        <translation>asterine reading: السنة «%1» ليست من السنوات التي تعرضها الاستمارة، من 1900 إلى 2050.</translation>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, %2 to %3.</source>
+        <translation>asterine reading: السنة «%1» ليست من السنوات التي تعرضها الاستمارة، من %2 إلى %3.</translation>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
@@ -2261,8 +2261,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>التاريخ «%1» غير مكتوب بالصيغة YYYY-MM-DD</translation>
     </message>
     <message>
-        <source>the year %1 is not one from 1900 to 2050</source>
-        <translation>السنة %1 ليست بين 1900 و2050</translation>
+        <source>the year %1 is not one from %2 to %3</source>
+        <translation>السنة %1 ليست بين %2 و%3</translation>
     </message>
     <message>
         <source>“%1” is not a date</source>

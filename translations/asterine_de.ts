@@ -1445,8 +1445,8 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <translation>asterine reading: Die Länge „%1“ ist weder in Grad, Minuten und Sekunden mit E oder W (73:51:19E) noch in Dezimalgrad (-73.86) angegeben.</translation>
     </message>
     <message>
-        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
-        <translation>asterine reading: Das Jahr „%1“ gehört nicht zu den Jahren, die das Formular anbietet (1900 bis 2050).</translation>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, %2 to %3.</source>
+        <translation>asterine reading: Das Jahr „%1“ gehört nicht zu den Jahren, die das Formular anbietet (%2 bis %3).</translation>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
@@ -2257,8 +2257,8 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <translation>das Datum „%1“ hat nicht die Form YYYY-MM-DD</translation>
     </message>
     <message>
-        <source>the year %1 is not one from 1900 to 2050</source>
-        <translation>das Jahr %1 liegt nicht zwischen 1900 und 2050</translation>
+        <source>the year %1 is not one from %2 to %3</source>
+        <translation>das Jahr %1 liegt nicht zwischen %2 und %3</translation>
     </message>
     <message>
         <source>“%1” is not a date</source>

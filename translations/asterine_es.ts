@@ -1445,8 +1445,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>asterine reading: la longitud «%1» no está ni en grados, minutos y segundos con E o W (73:51:19E) ni en grados decimales (-73.86).</translation>
     </message>
     <message>
-        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
-        <translation>asterine reading: el año «%1» no es uno de los que ofrece el formulario, de 1900 a 2050.</translation>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, %2 to %3.</source>
+        <translation>asterine reading: el año «%1» no es uno de los que ofrece el formulario, de %2 a %3.</translation>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
@@ -2257,8 +2257,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>la fecha «%1» no está escrita como YYYY-MM-DD</translation>
     </message>
     <message>
-        <source>the year %1 is not one from 1900 to 2050</source>
-        <translation>el año %1 no está entre 1900 y 2050</translation>
+        <source>the year %1 is not one from %2 to %3</source>
+        <translation>el año %1 no está entre %2 y %3</translation>
     </message>
     <message>
         <source>“%1” is not a date</source>

@@ -1446,8 +1446,8 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <translation>asterine reading&#xa0;: la longitude «&#xa0;%1&#xa0;» n’est ni en degrés, minutes et secondes suivis de E ou W (73:51:19E), ni en degrés décimaux (-73.86).</translation>
     </message>
     <message>
-        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
-        <translation>asterine reading&#xa0;: l’année «&#xa0;%1&#xa0;» ne fait pas partie de celles que propose le formulaire, de 1900 à 2050.</translation>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, %2 to %3.</source>
+        <translation>asterine reading&#xa0;: l’année «&#xa0;%1&#xa0;» ne fait pas partie de celles que propose le formulaire, de %2 à %3.</translation>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
@@ -2258,8 +2258,8 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <translation>la date «&#xa0;%1&#xa0;» n’est pas au format YYYY-MM-DD</translation>
     </message>
     <message>
-        <source>the year %1 is not one from 1900 to 2050</source>
-        <translation>l’année %1 n’est pas comprise entre 1900 et 2050</translation>
+        <source>the year %1 is not one from %2 to %3</source>
+        <translation>l’année %1 n’est pas comprise entre %2 et %3</translation>
     </message>
     <message>
         <source>“%1” is not a date</source>

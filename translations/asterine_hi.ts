@@ -1446,8 +1446,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>asterine reading: देशांतर “%1” न तो E या W सहित अंश, कला और विकला (73:51:19E) में है, न दशमलव अंशों (-73.86) में।</translation>
     </message>
     <message>
-        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
-        <translation>asterine reading: वर्ष “%1” फ़ॉर्म में दिए गए वर्षों (1900 से 2050) में से नहीं है।</translation>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, %2 to %3.</source>
+        <translation>asterine reading: वर्ष “%1” फ़ॉर्म में दिए गए वर्षों (%2 से %3) में से नहीं है।</translation>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
@@ -2258,8 +2258,8 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <translation>दिन “%1” YYYY-MM-DD रूप में नहीं लिखा है</translation>
     </message>
     <message>
-        <source>the year %1 is not one from 1900 to 2050</source>
-        <translation>वर्ष %1, 1900 से 2050 के बीच का नहीं है</translation>
+        <source>the year %1 is not one from %2 to %3</source>
+        <translation>वर्ष %1, %2 से %3 के बीच का नहीं है</translation>
     </message>
     <message>
         <source>“%1” is not a date</source>

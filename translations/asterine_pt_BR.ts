@@ -1445,8 +1445,8 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <translation>asterine reading: a longitude “%1” não está em graus, minutos e segundos com E ou W (73:51:19E) nem em graus decimais (-73.86).</translation>
     </message>
     <message>
-        <source>asterine reading: the year “%1” is not one of the years the form offers, 1900 to 2050.</source>
-        <translation>asterine reading: o ano “%1” não é um dos anos que o formulário oferece, de 1900 a 2050.</translation>
+        <source>asterine reading: the year “%1” is not one of the years the form offers, %2 to %3.</source>
+        <translation>asterine reading: o ano “%1” não é um dos anos que o formulário oferece, de %2 a %3.</translation>
     </message>
     <message>
         <source>asterine reading: the date “%1” is not a date written YYYY-MM-DD.</source>
@@ -2257,8 +2257,8 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <translation>a data “%1” não está no formato YYYY-MM-DD</translation>
     </message>
     <message>
-        <source>the year %1 is not one from 1900 to 2050</source>
-        <translation>o ano %1 não está entre 1900 e 2050</translation>
+        <source>the year %1 is not one from %2 to %3</source>
+        <translation>o ano %1 não está entre %2 e %3</translation>
     </message>
     <message>
         <source>“%1” is not a date</source>
