@@ -100,13 +100,25 @@ KeyFilter nameKeyFor(QLocale::Language language) {
     };
 }
 
-std::optional<QString> nameAsTheBoxTakesIt(const QString& typed) {
-    const KeyFilter filter = nameKeyFor(QLocale().language());
+std::optional<QString> nameAsTheBoxTakesIt(const QString& typed, char32_t* refused) {
+    // The filter is made once for the language, as an import asks for every
+    // row, and once for each thread that asks.
+    thread_local QLocale::Language language = QLocale::AnyLanguage;
+    thread_local KeyFilter filter;
+    if (!filter || language != QLocale().language()) {
+        language = QLocale().language();
+        filter = nameKeyFor(language);
+    }
     QString name;
+    name.reserve(typed.size());
     for (const char32_t code : typed.toUcs4()) {
-        const KeyVerdict verdict = filter(code);
-        if (verdict.action == KeyVerdict::Discard || code == 13 || code == 8)
+        // Enter and Backspace are keys of the box, not letters of a name.
+        const KeyVerdict verdict = code == 13 || code == 8 ? KeyVerdict::discard() : filter(code);
+        if (verdict.action == KeyVerdict::Discard) {
+            if (refused)
+                *refused = code;
             return std::nullopt;
+        }
         name += verdict.action == KeyVerdict::Replace ? QString(verdict.replacement)
                                                       : QString::fromUcs4(&code, 1);
     }

@@ -28,8 +28,9 @@ KeyFilter nameKeyFor(QLocale::Language language);
 // A name given whole (on the command line) as the name box takes it key by
 // key in the language the program speaks: letters turned to capitals,
 // blanks kept. Nothing when a character is one the box refuses, Enter and
-// Backspace among them.
-std::optional<QString> nameAsTheBoxTakesIt(const QString& typed);
+// Backspace among them; then `refused`, when given, receives the first
+// such character.
+std::optional<QString> nameAsTheBoxTakesIt(const QString& typed, char32_t* refused = nullptr);
 
 // What the name box says of a character it refuses, and the coordinate boxes.
 QString refusedLetterMessage();

@@ -33,41 +33,20 @@ std::optional<QString> nameProblem(const QString& name, QString* typed) {
     if (name.size() > kLongestName)
         return Texts::tr("the name is longer than the %L1 characters the Name box takes")
             .arg(kLongestName);
-    // The box's filter, made once for the language (an import asks for
-    // every row).
-    static QLocale::Language language = QLocale::AnyLanguage;
-    static birth::KeyFilter filter;
-    if (!filter || language != QLocale().language()) {
-        language = QLocale().language();
-        filter = birth::nameKeyFor(language);
+    char32_t code = 0;
+    const std::optional<QString> accepted = birth::nameAsTheBoxTakesIt(name, &code);
+    if (accepted) {
+        if (typed)
+            *typed = *accepted;
+        return std::nullopt;
     }
-    QString accepted;
-    accepted.reserve(name.size());
-    for (const char32_t code : name.toUcs4()) {
-        // Enter and Backspace are keys of the box, not letters of a name.
-        const birth::KeyVerdict verdict =
-            code == 8 || code == 13 ? birth::KeyVerdict::discard() : filter(code);
-        if (verdict.action == birth::KeyVerdict::Discard) {
-            const QChar::Category category = QChar::category(code);
-            const bool visible = QChar::isPrint(code) && category != QChar::Separator_Space;
-            const QString shown =
-                QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
-            return visible
-                       ? Texts::tr(
-                             "the name has \u201c%1\u201d (%2), which the Name box does not take")
-                             .arg(QString::fromUcs4(&code, 1), shown)
-                       : Texts::tr(
-                             "the name has the character %1, which the Name box does not take")
-                             .arg(shown);
-        }
-        if (verdict.action == birth::KeyVerdict::Replace)
-            accepted += verdict.replacement;
-        else
-            accepted += QString::fromUcs4(&code, 1);
-    }
-    if (typed)
-        *typed = accepted;
-    return std::nullopt;
+    const QChar::Category category = QChar::category(code);
+    const bool visible = QChar::isPrint(code) && category != QChar::Separator_Space;
+    const QString shown = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+    return visible ? Texts::tr("the name has \u201c%1\u201d (%2), which the Name box does not take")
+                         .arg(QString::fromUcs4(&code, 1), shown)
+                   : Texts::tr("the name has the character %1, which the Name box does not take")
+                         .arg(shown);
 }
 
 QString shownName(const QString& name) {
