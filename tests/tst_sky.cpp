@@ -224,6 +224,7 @@ private slots:
     void heliacalDatesAsTheSunStands();
     void lastSeenNearTheCircumpolar();
     void sothicRising();
+    void phasesAsRecorded();
 
     void conjunctionsAsTheLongitudes();
     void conjunctionsOfTheAngles();
@@ -1065,6 +1066,45 @@ void TestSky::sothicRising() {
     QCOMPARE(date.year, 2000);
     QCOMPARE(date.month, 8);
     QVERIFY(date.day <= 8);
+}
+
+void TestSky::phasesAsRecorded() {
+    // Every phase of the record (tests/star_phases.txt) comes out again: the
+    // same kind, the same nights hidden and curtailed, and the heliacal
+    // setting and rising within a minute.
+    QFile file(QStringLiteral(STAR_PHASES));
+    QVERIFY2(file.open(QIODevice::ReadOnly), STAR_PHASES);
+    const double minute = 1.0 / 1440;
+    int compared = 0;
+    std::set<std::string> kinds;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList f = line.split(QLatin1Char('|'));
+        QCOMPARE(f.size(), 10);
+        const sky::Place place{f[2].toDouble(), f[3].toDouble()};
+        const sky::StarPhase phase =
+            sky::starPhase(starOf(f[0].toStdString()), f[1].toInt(), place);
+        const QString what = line + QStringLiteral(" gave ") + q(sky::phaseName(phase.kind)) +
+                             QStringLiteral("|%1|%2|%3|%4|%5")
+                                 .arg(phase.nightsHidden)
+                                 .arg(phase.heliacalSettingJdUt, 0, 'f', 7)
+                                 .arg(phase.heliacalRisingJdUt, 0, 'f', 7)
+                                 .arg(phase.curtailedFromJdUt, 0, 'f', 7)
+                                 .arg(phase.curtailedToJdUt, 0, 'f', 7);
+        QVERIFY2(q(sky::phaseName(phase.kind)) == f[4], qPrintable(what));
+        QVERIFY2(phase.nightsHidden == f[5].toInt(), qPrintable(what));
+        QVERIFY2(std::abs(phase.heliacalSettingJdUt - f[6].toDouble()) < minute, qPrintable(what));
+        QVERIFY2(std::abs(phase.heliacalRisingJdUt - f[7].toDouble()) < minute, qPrintable(what));
+        // The curtailed nights are named by their local midnights.
+        QVERIFY2(std::abs(phase.curtailedFromJdUt - f[8].toDouble()) < 1e-6, qPrintable(what));
+        QVERIFY2(std::abs(phase.curtailedToJdUt - f[9].toDouble()) < 1e-6, qPrintable(what));
+        kinds.insert(f[4].toStdString());
+        ++compared;
+    }
+    QVERIFY(compared > 2000);
+    QCOMPARE(kinds.size(), std::size_t(5));
 }
 
 void TestSky::conjunctionsAsTheLongitudes() {
