@@ -20,6 +20,7 @@
 #include "sky/horizon.h"
 #include "sky/phases.h"
 #include "sky/positions.h"
+#include "sky/sun_track.h"
 #include "sky/time_scale.h"
 #include "stars/catalogues.h"
 
@@ -223,6 +224,8 @@ private slots:
     void phaseKinds();
     void heliacalDatesAsTheSunStands();
     void lastSeenNearTheCircumpolar();
+    void quickSunAsPublished();
+    void quickSunWithinItsError();
     void sothicRising();
     void phasesAsRecorded();
 
@@ -1055,6 +1058,35 @@ void TestSky::lastSeenNearTheCircumpolar() {
         QVERIFY(sky::starHorizontal(at, starOf("Pollux"), place).altitudeDeg >
                 sky::kStarHorizonDeg - 0.01);
     }
+}
+
+void TestSky::quickSunAsPublished() {
+    // Meeus's example 25.a: 1992 October 13.0 TD, right ascension 13h 13m
+    // 31.4s, declination -7° 47' 06".
+    const double tt = 2448908.5;
+    const double ut = tt - sky::deltaTSeconds(sky::decimalYear(tt)) / 86400.0;
+    const sky::SunPlace sun = sky::lowPrecisionSun(ut);
+    QVERIFY(std::abs(sun.rightAscensionDeg - hms(13, 13, 31.4)) < 0.0005);
+    QVERIFY(std::abs(sun.declinationDeg - dms(-7, 47, 6)) < 0.0005);
+}
+
+void TestSky::quickSunWithinItsError() {
+    // The quick track keeps within its stated error of ERFA's Sun (the two
+    // errors, in right ascension and declination, added) over the years the
+    // program offers; the phases trust its answers outside that margin.
+    double worst = 0;
+    for (int year = 1900; year <= 2050; year += 5) {
+        const double first = sky::julianDayOf(year, 1, 1) - 0.3;
+        const sky::SunTrack track(first, first + 368);
+        for (double t = first + 0.7; t < first + 366; t += 12.9) {
+            const sky::SunPlace exact = track.place(t), quick = track.quickPlace(t);
+            const double error =
+                std::abs(sky::normalized180(quick.rightAscensionDeg - exact.rightAscensionDeg)) +
+                std::abs(quick.declinationDeg - exact.declinationDeg);
+            worst = std::max(worst, error);
+        }
+    }
+    QVERIFY2(worst < sky::SunTrack::kQuickErrorDeg, qPrintable(QString::number(worst)));
 }
 
 void TestSky::sothicRising() {
