@@ -35,11 +35,13 @@ constexpr std::string_view kPhaseNames[] = {"always visible", "never visible",
 // noon (the last mark).
 constexpr int kLastMark = 144;
 
-// Within this of the hour angle at which the star crosses the horizon, the
-// hour angle (and its rounding) does not tell whether it is up; the altitude does.
+// Within this of the hour angle at which the star crosses the horizon, its
+// hour angle (rounded, or from a sidereal time stepped on from noon's) might
+// tell otherwise than its altitude; the altitude answers there.
 constexpr double kHourAngleMarginDeg = 1e-4;
-// Within this of the arcus visionis, the quick Sun does not tell whether the
-// Sun is low enough; ERFA's does.
+// The quick Sun's altitude is within SunTrack::kQuickErrorDeg of the one
+// ERFA's Sun gives; so where it is more than this from the arcus visionis
+// below the horizon, it answers as ERFA's would, and ERFA's answers closer.
 constexpr double kSunMarginDeg = 0.05;
 static_assert(kSunMarginDeg > SunTrack::kQuickErrorDeg);
 
@@ -172,7 +174,9 @@ public:
     }
 
 private:
-    static double markTime(const Night& night, int mark) { return night.noon + mark / 144.0; }
+    static double markTime(const Night& night, int mark) {
+        return night.noon + mark / static_cast<double>(kLastMark);
+    }
 
     // Local apparent sidereal time, degrees: the Earth's rotation angle with
     // the equation of the origins of the middle of the year.
