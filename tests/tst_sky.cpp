@@ -20,6 +20,7 @@
 #include "sky/horizon.h"
 #include "sky/phases.h"
 #include "sky/positions.h"
+#include "sky/sun_track.h"
 #include "sky/time_scale.h"
 #include "stars/catalogues.h"
 
@@ -223,7 +224,10 @@ private slots:
     void phaseKinds();
     void heliacalDatesAsTheSunStands();
     void lastSeenNearTheCircumpolar();
+    void quickSunAsPublished();
+    void quickSunWithinItsError();
     void sothicRising();
+    void phasesAsRecorded();
 
     void conjunctionsAsTheLongitudes();
     void conjunctionsOfTheAngles();
@@ -1056,6 +1060,35 @@ void TestSky::lastSeenNearTheCircumpolar() {
     }
 }
 
+void TestSky::quickSunAsPublished() {
+    // Meeus's example 25.a: 1992 October 13.0 TD, right ascension 13h 13m
+    // 31.4s, declination -7° 47' 06".
+    const double tt = 2448908.5;
+    const double ut = tt - sky::deltaTSeconds(sky::decimalYear(tt)) / 86400.0;
+    const sky::SunPlace sun = sky::lowPrecisionSun(ut);
+    QVERIFY(std::abs(sun.rightAscensionDeg - hms(13, 13, 31.4)) < 0.0005);
+    QVERIFY(std::abs(sun.declinationDeg - dms(-7, 47, 6)) < 0.0005);
+}
+
+void TestSky::quickSunWithinItsError() {
+    // The quick track keeps within its stated error of ERFA's Sun (the two
+    // errors, in right ascension and declination, added) over the years the
+    // program offers; the phases trust its answers outside that margin.
+    double worst = 0;
+    for (int year = 1900; year <= 2050; year += 5) {
+        const double first = sky::julianDayOf(year, 1, 1) - 0.3;
+        const sky::SunTrack track(first, first + 368);
+        for (double t = first + 0.7; t < first + 366; t += 12.9) {
+            const sky::SunPlace exact = track.place(t), quick = track.quickPlace(t);
+            const double error =
+                std::abs(sky::normalized180(quick.rightAscensionDeg - exact.rightAscensionDeg)) +
+                std::abs(quick.declinationDeg - exact.declinationDeg);
+            worst = std::max(worst, error);
+        }
+    }
+    QVERIFY2(worst < sky::SunTrack::kQuickErrorDeg, qPrintable(QString::number(worst)));
+}
+
 void TestSky::sothicRising() {
     // Sirius's heliacal rising at the latitude of Cairo falls at the start of
     // August in our time (the Sothic rising that opened the Egyptian year in
@@ -1065,6 +1098,45 @@ void TestSky::sothicRising() {
     QCOMPARE(date.year, 2000);
     QCOMPARE(date.month, 8);
     QVERIFY(date.day <= 8);
+}
+
+void TestSky::phasesAsRecorded() {
+    // Every phase of the record (tests/star_phases.txt) comes out again: the
+    // same kind, the same nights hidden and curtailed, and the heliacal
+    // setting and rising within a minute.
+    QFile file(QStringLiteral(STAR_PHASES));
+    QVERIFY2(file.open(QIODevice::ReadOnly), STAR_PHASES);
+    const double minute = 1.0 / 1440;
+    int compared = 0;
+    std::set<std::string> kinds;
+    while (!file.atEnd()) {
+        const QString line = QString::fromUtf8(file.readLine()).trimmed();
+        if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
+            continue;
+        const QStringList f = line.split(QLatin1Char('|'));
+        QCOMPARE(f.size(), 10);
+        const sky::Place place{f[2].toDouble(), f[3].toDouble()};
+        const sky::StarPhase phase =
+            sky::starPhase(starOf(f[0].toStdString()), f[1].toInt(), place);
+        const QString what = line + QStringLiteral(" gave ") + q(sky::phaseName(phase.kind)) +
+                             QStringLiteral("|%1|%2|%3|%4|%5")
+                                 .arg(phase.nightsHidden)
+                                 .arg(phase.heliacalSettingJdUt, 0, 'f', 7)
+                                 .arg(phase.heliacalRisingJdUt, 0, 'f', 7)
+                                 .arg(phase.curtailedFromJdUt, 0, 'f', 7)
+                                 .arg(phase.curtailedToJdUt, 0, 'f', 7);
+        QVERIFY2(q(sky::phaseName(phase.kind)) == f[4], qPrintable(what));
+        QVERIFY2(phase.nightsHidden == f[5].toInt(), qPrintable(what));
+        QVERIFY2(std::abs(phase.heliacalSettingJdUt - f[6].toDouble()) < minute, qPrintable(what));
+        QVERIFY2(std::abs(phase.heliacalRisingJdUt - f[7].toDouble()) < minute, qPrintable(what));
+        // The curtailed nights are named by their local midnights.
+        QVERIFY2(std::abs(phase.curtailedFromJdUt - f[8].toDouble()) < 1e-6, qPrintable(what));
+        QVERIFY2(std::abs(phase.curtailedToJdUt - f[9].toDouble()) < 1e-6, qPrintable(what));
+        kinds.insert(f[4].toStdString());
+        ++compared;
+    }
+    QVERIFY(compared > 2000);
+    QCOMPARE(kinds.size(), std::size_t(5));
 }
 
 void TestSky::conjunctionsAsTheLongitudes() {
