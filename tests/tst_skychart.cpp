@@ -26,6 +26,7 @@
 #include "skychart/chart_style.h"
 #include "skychart/chart_texts.h"
 #include "skychart/svg_file.h"
+#include "skynames/sky_names.h"
 
 using namespace skychart;
 
@@ -605,6 +606,7 @@ void TestSkyChart::picturesInEveryLanguage() {
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     const QString title = ChartTexts::horizonTitle();
     const QStringList lines = chartLines(dataOf(kBirths[0]));
+    const QString sun = skynames::bodyName(sky::Body::Sun);
     QStringList problems;
     for (int birth : {0, 1, 3, 4, 5, 7}) {
         const ChartData data = dataOf(kBirths[birth]);
@@ -632,6 +634,9 @@ void TestSkyChart::picturesInEveryLanguage() {
     // The language's words, not English ones.
     QVERIFY(title != ChartTexts::horizonTitle());
     QVERIFY(!lines.join(QLatin1Char(' ')).contains(QStringLiteral("Ascendant: ")));
+    // The bodies' names too, which the document shares.
+    QVERIFY2(sun != QLatin1String("Sun"), qPrintable(sun));
+    QVERIFY2(lines.join(QLatin1Char(' ')).contains(sun), qPrintable(lines.join(QLatin1Char('\n'))));
 }
 
 void TestSkyChart::textAlternativeNamesEverything() {
@@ -643,9 +648,9 @@ void TestSkyChart::textAlternativeNamesEverything() {
         for (const WheelBody& body : data.bodies) {
             const int sign = int(std::floor(body.longitudeDeg / 30.0));
             const int degree = int(std::floor(body.longitudeDeg - sign * 30.0));
-            const QString start = bodyNameText(body.body) + QStringLiteral(": ") +
-                                  signNameText(sign) + QLatin1Char(' ') + QString::number(degree) +
-                                  QChar(0x00B0);
+            const QString start = skynames::bodyName(body.body) + QStringLiteral(": ") +
+                                  skynames::signName(sign) + QLatin1Char(' ') +
+                                  QString::number(degree) + QChar(0x00B0);
             QVERIFY2(std::any_of(lines.begin(), lines.end(),
                                  [&](const QString& l) { return l.startsWith(start); }),
                      qPrintable(start + QLatin1Char('\n') + all));
