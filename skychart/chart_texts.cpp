@@ -22,6 +22,11 @@ QString number(double value) {
     return QString::number(std::lround(value));
 }
 
+// An azimuth in whole degrees, 0 (north) to 359.
+QString azimuth(double degrees) {
+    return QString::number(skynames::wholeAzimuth(degrees));
+}
+
 QString bodiesList(const std::vector<sky::Body>& bodies) {
     QStringList names;
     for (sky::Body body : bodies)
@@ -108,7 +113,7 @@ QStringList horizonLines(const ChartData& data) {
         } else if (e.rises.status == sky::EventStatus::Happens) {
             lines << Texts::tr("%1 rises at %2, azimuth %3°")
                          .arg(name, clockText(hoursOfDay(day, e.rises.julianDayUt)),
-                              number(e.rises.azimuthDeg));
+                              azimuth(e.rises.azimuthDeg));
         } else {
             lines << Texts::tr("%1 does not rise that day").arg(name);
         }
@@ -120,7 +125,7 @@ QStringList horizonLines(const ChartData& data) {
         if (e.sets.status == sky::EventStatus::Happens) {
             lines << Texts::tr("%1 sets at %2, azimuth %3°")
                          .arg(name, clockText(hoursOfDay(day, e.sets.julianDayUt)),
-                              number(e.sets.azimuthDeg));
+                              azimuth(e.sets.azimuthDeg));
         } else if (e.sets.status == sky::EventStatus::NotThatDay) {
             lines << Texts::tr("%1 does not set that day").arg(name);
         }
@@ -135,17 +140,17 @@ QStringList horizonLines(const ChartData& data) {
         if (e.rises.status == sky::EventStatus::Happens)
             lines << Texts::tr("%1 rises at %2, azimuth %3°")
                          .arg(sun, clockText(hoursOfDay(day, e.rises.julianDayUt)),
-                              number(e.rises.azimuthDeg));
+                              azimuth(e.rises.azimuthDeg));
         if (e.sets.status == sky::EventStatus::Happens)
             lines << Texts::tr("%1 sets at %2, azimuth %3°")
                          .arg(sun, clockText(hoursOfDay(day, e.sets.julianDayUt)),
-                              number(e.sets.azimuthDeg));
+                              azimuth(e.sets.azimuthDeg));
     }
     if (day.birthJdUt && day.birthAltitude) {
         lines << Texts::tr("At the birth, %1: %2 at altitude %3°, azimuth %4°")
                      .arg(clockText(hoursOfDay(day, *day.birthJdUt)), day.starName,
                           number(day.birthAltitude->altitudeDeg),
-                          number(day.birthAltitude->azimuthDeg));
+                          azimuth(day.birthAltitude->azimuthDeg));
     }
     return lines;
 }
