@@ -12,6 +12,7 @@
 
 #include "birth/details_moment.h"
 #include "birth/zone.h"
+#include "skynames/sky_names.h"
 
 namespace document {
 
@@ -52,70 +53,16 @@ QString signedArc(double degrees) {
            QChar(0x2033);
 }
 
-// An azimuth to the whole degree, from 0° (north) to 359°: a star a hair
-// west of north is at 0°, not 360°.
+// An azimuth to the whole degree, "0°" (north) to "359°".
 QString azimuthDegrees(double degrees) {
-    return QString::number(((std::lround(degrees) % 360) + 360) % 360) + QChar(0x00b0);
-}
-
-QString signText(int sign) {
-    switch (((sign % 12) + 12) % 12) {
-    case 0:
-        return Texts::tr("Aries");
-    case 1:
-        return Texts::tr("Taurus");
-    case 2:
-        return Texts::tr("Gemini");
-    case 3:
-        return Texts::tr("Cancer");
-    case 4:
-        return Texts::tr("Leo");
-    case 5:
-        return Texts::tr("Virgo");
-    case 6:
-        return Texts::tr("Libra");
-    case 7:
-        return Texts::tr("Scorpio");
-    case 8:
-        return Texts::tr("Sagittarius");
-    case 9:
-        return Texts::tr("Capricorn");
-    case 10:
-        return Texts::tr("Aquarius");
-    default:
-        return Texts::tr("Pisces");
-    }
-}
-
-QString bodyText(sky::Body body) {
-    switch (body) {
-    case sky::Body::Sun:
-        return Texts::tr("Sun");
-    case sky::Body::Moon:
-        return Texts::tr("Moon");
-    case sky::Body::Mercury:
-        return Texts::tr("Mercury");
-    case sky::Body::Venus:
-        return Texts::tr("Venus");
-    case sky::Body::Mars:
-        return Texts::tr("Mars");
-    case sky::Body::Jupiter:
-        return Texts::tr("Jupiter");
-    case sky::Body::Saturn:
-        return Texts::tr("Saturn");
-    case sky::Body::Uranus:
-        return Texts::tr("Uranus");
-    case sky::Body::Neptune:
-        return Texts::tr("Neptune");
-    }
-    return {};
+    return QString::number(skynames::wholeAzimuth(degrees)) + QChar(0x00b0);
 }
 
 // A chart point as the engine names it: a body or one of the four angles.
 QString pointName(std::string_view name) {
     for (sky::Body body : sky::kBodies) {
         if (sky::bodyName(body) == name)
-            return bodyText(body);
+            return skynames::bodyName(body);
     }
     if (name == "Ascendant")
         return Texts::tr("Ascendant");
@@ -162,10 +109,9 @@ public:
         qint64 minutes = std::llround(sky::normalized360(longitudeDeg) * 60.0) % (360 * 60);
         const int sign = int(minutes / (30 * 60));
         minutes %= 30 * 60;
-        //: A place in the zodiac: %1 the sign, %2 its degrees and minutes ("Leo 29°50′").
-        return Texts::tr("%1 %2", "sign and degree")
-            .arg(signText(sign), kept(QString::number(minutes / 60) + QChar(0x00b0) +
-                                      twoDigits(minutes % 60) + QChar(0x2032)));
+        return skynames::signAndDegree(skynames::signName(sign),
+                                       kept(QString::number(minutes / 60) + QChar(0x00b0) +
+                                            twoDigits(minutes % 60) + QChar(0x2032)));
     }
 
     QString decimal(double value, int places) const {
@@ -326,7 +272,7 @@ SkySection bodiesSection(const Writer& writer, const sky::BirthSky& sky) {
     SkySection section;
     section.title = Texts::tr("Bodies at Birth");
     for (const sky::BodySky& body : sky.bodies)
-        section.fields << Field{bodyText(body.body),
+        section.fields << Field{skynames::bodyName(body.body),
                                 writer.zodiac(body.place.eclipticLongitudeDeg)};
     if (sky.angles) {
         section.fields << Field{Texts::tr("Ascendant"), writer.zodiac(sky.angles->ascendantDeg)};
@@ -382,7 +328,7 @@ SkySection paransSection(const Writer& writer, const QString& starName, const sk
         //: ("Regulus rises, Sun culminates").
         section.fields << Field{
             Texts::tr("%1 %2, %3 %4", "paran")
-                .arg(starName, eventVerb(paran.starEvent), bodyText(paran.with),
+                .arg(starName, eventVerb(paran.starEvent), skynames::bodyName(paran.with),
                      eventVerb(paran.withEvent)),
             //: %1 the time of the star's event, %2 the minutes between the two.
             Texts::tr("%1, %2 minutes apart")

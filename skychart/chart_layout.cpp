@@ -11,6 +11,7 @@
 #include <numeric>
 
 #include "skychart/chart_texts.h"
+#include "skynames/sky_names.h"
 
 namespace skychart {
 
@@ -528,7 +529,7 @@ HorizonLayout layoutHorizon(const ChartData& data, const QRectF& frame, const Ch
             addLine(ChartTexts::alwaysBelow(name), textFont, HorizonLayout::Role::Caption, star);
     };
     caption(day.starEvents, day.starName, true);
-    caption(day.sunEvents, bodyNameText(sky::Body::Sun), false);
+    caption(day.sunEvents, skynames::bodyName(sky::Body::Sun), false);
 
     // The plot: altitude labels on the left.
     const TextBox widestAltitude = textBox(QStringLiteral("−90°"), smallFont, {}, device);
@@ -641,7 +642,7 @@ HorizonLayout layoutHorizon(const ChartData& data, const QRectF& frame, const Ch
                            HorizonLayout::Role::Name, star, false});
     };
     name(day.starPath, day.starName, true);
-    name(day.sunPath, bodyNameText(sky::Body::Sun), false);
+    name(day.sunPath, skynames::bodyName(sky::Body::Sun), false);
 
     for (const Pending& p : pending) {
         const TextBox t = nearPoint(textBox(p.text, p.font, {}, device), p.point, gap, h.plot,

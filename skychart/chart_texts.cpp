@@ -8,6 +8,8 @@
 #include <array>
 #include <cmath>
 
+#include "skynames/sky_names.h"
+
 namespace skychart {
 
 namespace {
@@ -20,73 +22,25 @@ QString number(double value) {
     return QString::number(std::lround(value));
 }
 
+// An azimuth in whole degrees, 0 (north) to 359.
+QString azimuth(double degrees) {
+    return QString::number(skynames::wholeAzimuth(degrees));
+}
+
 QString bodiesList(const std::vector<sky::Body>& bodies) {
     QStringList names;
     for (sky::Body body : bodies)
-        names << bodyNameText(body);
+        names << skynames::bodyName(body);
     return names.join(QStringLiteral(", "));
 }
 
 }  // namespace
-
-QString bodyNameText(sky::Body body) {
-    switch (body) {
-    case sky::Body::Sun:
-        return Texts::tr("Sun");
-    case sky::Body::Moon:
-        return Texts::tr("Moon");
-    case sky::Body::Mercury:
-        return Texts::tr("Mercury");
-    case sky::Body::Venus:
-        return Texts::tr("Venus");
-    case sky::Body::Mars:
-        return Texts::tr("Mars");
-    case sky::Body::Jupiter:
-        return Texts::tr("Jupiter");
-    case sky::Body::Saturn:
-        return Texts::tr("Saturn");
-    case sky::Body::Uranus:
-        return Texts::tr("Uranus");
-    case sky::Body::Neptune:
-        return Texts::tr("Neptune");
-    }
-    return {};
-}
 
 QString bodySymbol(sky::Body body) {
     static constexpr std::array<char16_t, 9> symbols{u'\u2609', u'\u263D', u'\u263F',
                                                      u'\u2640', u'\u2642', u'\u2643',
                                                      u'\u2644', u'\u2645', u'\u2646'};
     return QString(QChar(symbols[static_cast<int>(body)]));
-}
-
-QString signNameText(int sign) {
-    switch (((sign % 12) + 12) % 12) {
-    case 0:
-        return Texts::tr("Aries");
-    case 1:
-        return Texts::tr("Taurus");
-    case 2:
-        return Texts::tr("Gemini");
-    case 3:
-        return Texts::tr("Cancer");
-    case 4:
-        return Texts::tr("Leo");
-    case 5:
-        return Texts::tr("Virgo");
-    case 6:
-        return Texts::tr("Libra");
-    case 7:
-        return Texts::tr("Scorpio");
-    case 8:
-        return Texts::tr("Sagittarius");
-    case 9:
-        return Texts::tr("Capricorn");
-    case 10:
-        return Texts::tr("Aquarius");
-    default:
-        return Texts::tr("Pisces");
-    }
 }
 
 QString signSymbol(int sign) {
@@ -107,8 +61,8 @@ QString degreeMinuteText(double longitudeDeg) {
 }
 
 QString zodiacText(double longitudeDeg) {
-    return Texts::tr("%1 %2", "sign and degree")
-        .arg(signNameText(sky::zodiacPosition(longitudeDeg).sign), degreeMinuteText(longitudeDeg));
+    return skynames::signAndDegree(skynames::signName(sky::zodiacPosition(longitudeDeg).sign),
+                                   degreeMinuteText(longitudeDeg));
 }
 
 QString clockText(double hours) {
@@ -124,7 +78,8 @@ QStringList wheelLines(const ChartData& data) {
     if (data.bodies.empty())
         lines << ChartTexts::noTime();
     for (const WheelBody& body : data.bodies)
-        lines << Texts::tr("%1: %2").arg(bodyNameText(body.body), zodiacText(body.longitudeDeg));
+        lines << Texts::tr("%1: %2").arg(skynames::bodyName(body.body),
+                                         zodiacText(body.longitudeDeg));
     if (data.angles) {
         lines << Texts::tr("Ascendant: %1").arg(zodiacText(data.angles->ascendantDeg));
         lines << Texts::tr("Midheaven: %1").arg(zodiacText(data.angles->midheavenDeg));
@@ -158,7 +113,7 @@ QStringList horizonLines(const ChartData& data) {
         } else if (e.rises.status == sky::EventStatus::Happens) {
             lines << Texts::tr("%1 rises at %2, azimuth %3°")
                          .arg(name, clockText(hoursOfDay(day, e.rises.julianDayUt)),
-                              number(e.rises.azimuthDeg));
+                              azimuth(e.rises.azimuthDeg));
         } else {
             lines << Texts::tr("%1 does not rise that day").arg(name);
         }
@@ -170,14 +125,14 @@ QStringList horizonLines(const ChartData& data) {
         if (e.sets.status == sky::EventStatus::Happens) {
             lines << Texts::tr("%1 sets at %2, azimuth %3°")
                          .arg(name, clockText(hoursOfDay(day, e.sets.julianDayUt)),
-                              number(e.sets.azimuthDeg));
+                              azimuth(e.sets.azimuthDeg));
         } else if (e.sets.status == sky::EventStatus::NotThatDay) {
             lines << Texts::tr("%1 does not set that day").arg(name);
         }
     }
     if (day.sunEvents) {
         const sky::DayEvents& e = *day.sunEvents;
-        const QString sun = bodyNameText(sky::Body::Sun);
+        const QString sun = skynames::bodyName(sky::Body::Sun);
         if (e.rises.status == sky::EventStatus::AlwaysAbove)
             lines << ChartTexts::alwaysAbove(sun);
         else if (e.rises.status == sky::EventStatus::AlwaysBelow)
@@ -185,17 +140,17 @@ QStringList horizonLines(const ChartData& data) {
         if (e.rises.status == sky::EventStatus::Happens)
             lines << Texts::tr("%1 rises at %2, azimuth %3°")
                          .arg(sun, clockText(hoursOfDay(day, e.rises.julianDayUt)),
-                              number(e.rises.azimuthDeg));
+                              azimuth(e.rises.azimuthDeg));
         if (e.sets.status == sky::EventStatus::Happens)
             lines << Texts::tr("%1 sets at %2, azimuth %3°")
                          .arg(sun, clockText(hoursOfDay(day, e.sets.julianDayUt)),
-                              number(e.sets.azimuthDeg));
+                              azimuth(e.sets.azimuthDeg));
     }
     if (day.birthJdUt && day.birthAltitude) {
         lines << Texts::tr("At the birth, %1: %2 at altitude %3°, azimuth %4°")
                      .arg(clockText(hoursOfDay(day, *day.birthJdUt)), day.starName,
                           number(day.birthAltitude->altitudeDeg),
-                          number(day.birthAltitude->azimuthDeg));
+                          azimuth(day.birthAltitude->azimuthDeg));
     }
     return lines;
 }

@@ -2,7 +2,8 @@
 #pragma once
 
 // The pictures' words and symbols, and the charts as plain lines for those
-// who cannot see them (screen readers, a copy as text).
+// who cannot see them (screen readers, a copy as text). The names of the
+// signs and the bodies are the document's too: skynames/sky_names.h.
 
 #include <QString>
 #include <QStringList>
@@ -11,10 +12,8 @@
 
 namespace skychart {
 
-QString bodyNameText(sky::Body body);  // "Sun", translated
-QString bodySymbol(sky::Body body);    // "☉"
-QString signNameText(int sign);        // "Aries", translated
-QString signSymbol(int sign);          // "♈"
+QString bodySymbol(sky::Body body);  // "☉"
+QString signSymbol(int sign);        // "♈"
 // A longitude's degree within its sign, "12°"; with its minutes, "12°34′".
 QString degreeText(double longitudeDeg);
 QString degreeMinuteText(double longitudeDeg);

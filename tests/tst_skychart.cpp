@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -26,6 +27,7 @@
 #include "skychart/chart_style.h"
 #include "skychart/chart_texts.h"
 #include "skychart/svg_file.h"
+#include "skynames/sky_names.h"
 
 using namespace skychart;
 
@@ -182,6 +184,7 @@ private slots:
     void picturesInEveryLanguage_data();
     void picturesInEveryLanguage();
     void textAlternativeNamesEverything();
+    void azimuthsReadFromNoughtTo359();
 
     void svgIsValidAndLooksTheSame();
     void pdfHoldsVectorPaths();
@@ -605,6 +608,7 @@ void TestSkyChart::picturesInEveryLanguage() {
         QGuiApplication::setLayoutDirection(Qt::RightToLeft);
     const QString title = ChartTexts::horizonTitle();
     const QStringList lines = chartLines(dataOf(kBirths[0]));
+    const QString sun = skynames::bodyName(sky::Body::Sun);
     QStringList problems;
     for (int birth : {0, 1, 3, 4, 5, 7}) {
         const ChartData data = dataOf(kBirths[birth]);
@@ -632,6 +636,9 @@ void TestSkyChart::picturesInEveryLanguage() {
     // The language's words, not English ones.
     QVERIFY(title != ChartTexts::horizonTitle());
     QVERIFY(!lines.join(QLatin1Char(' ')).contains(QStringLiteral("Ascendant: ")));
+    // The bodies' names too, which the document shares.
+    QVERIFY2(sun != QLatin1String("Sun"), qPrintable(sun));
+    QVERIFY2(lines.join(QLatin1Char(' ')).contains(sun), qPrintable(lines.join(QLatin1Char('\n'))));
 }
 
 void TestSkyChart::textAlternativeNamesEverything() {
@@ -643,9 +650,9 @@ void TestSkyChart::textAlternativeNamesEverything() {
         for (const WheelBody& body : data.bodies) {
             const int sign = int(std::floor(body.longitudeDeg / 30.0));
             const int degree = int(std::floor(body.longitudeDeg - sign * 30.0));
-            const QString start = bodyNameText(body.body) + QStringLiteral(": ") +
-                                  signNameText(sign) + QLatin1Char(' ') + QString::number(degree) +
-                                  QChar(0x00B0);
+            const QString start = skynames::bodyName(body.body) + QStringLiteral(": ") +
+                                  skynames::signName(sign) + QLatin1Char(' ') +
+                                  QString::number(degree) + QChar(0x00B0);
             QVERIFY2(std::any_of(lines.begin(), lines.end(),
                                  [&](const QString& l) { return l.startsWith(start); }),
                      qPrintable(start + QLatin1Char('\n') + all));
@@ -673,6 +680,39 @@ void TestSkyChart::textAlternativeNamesEverything() {
     QVERIFY(chartLines(dataOf(kBirths[4]))
                 .contains(ChartTexts::alwaysBelow(QStringLiteral("CANOPUS"))));
     QVERIFY(chartLines(dataOf(kBirths[7])).contains(ChartTexts::noTime()));
+}
+
+void TestSkyChart::azimuthsReadFromNoughtTo359() {
+    // London's day, its star and the Sun rising and setting, the star above
+    // the horizon at the birth; then every azimuth round the circle in steps
+    // of a twentieth of a degree, given to the star's rising and setting, the
+    // Sun's, and the star at the birth.
+    ChartData data = dataOf(kBirths[0]);
+    QVERIFY(data.day && data.day->starEvents && data.day->sunEvents && data.day->birthAltitude);
+    QCOMPARE(data.day->starEvents->rises.status, sky::EventStatus::Happens);
+    QCOMPARE(data.day->starEvents->sets.status, sky::EventStatus::Happens);
+    QCOMPARE(data.day->sunEvents->rises.status, sky::EventStatus::Happens);
+    const QRegularExpression azimuth(QStringLiteral("azimuth (\\d+)\u00b0"));
+    for (int step = 0; step < 360 * 20; ++step) {
+        const double degrees = step / 20.0 + 0.01;
+        data.day->starEvents->rises.azimuthDeg = degrees;
+        data.day->starEvents->sets.azimuthDeg = degrees;
+        data.day->sunEvents->rises.azimuthDeg = degrees;
+        data.day->sunEvents->sets.azimuthDeg = degrees;
+        data.day->birthAltitude->azimuthDeg = degrees;
+        // To the nearest degree, north (a hair west of it too) as 0°.
+        const int expected = int(std::lround(degrees)) % 360;
+        const QStringList lines = horizonLines(data);
+        int azimuths = 0;
+        for (const QString& line : lines) {
+            for (const QRegularExpressionMatch& m : azimuth.globalMatch(line)) {
+                ++azimuths;
+                QVERIFY2(m.captured(1).toInt() == expected,
+                         qPrintable(QStringLiteral("%1 at %2").arg(line).arg(degrees)));
+            }
+        }
+        QCOMPARE(azimuths, 5);
+    }
 }
 
 void TestSkyChart::svgIsValidAndLooksTheSame() {

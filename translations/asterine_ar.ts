@@ -427,95 +427,6 @@
         <translation>تعذّر بدء ملف PDF</translation>
     </message>
     <message>
-        <source>Sun</source>
-        <translation>الشمس</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>القمر</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>عطارد</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>الزهرة</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>المريخ</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>المشتري</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>زحل</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>أورانوس</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>نبتون</translation>
-    </message>
-    <message>
-        <source>Aries</source>
-        <translation>الحمل</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>الثور</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>الجوزاء</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>السرطان</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>الأسد</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>العذراء</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>الميزان</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>العقرب</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>القوس</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>الجدي</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>الدلو</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>الحوت</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1905,90 +1816,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
 <context>
     <name>document::Sky</name>
     <message>
-        <source>Aries</source>
-        <translation>الحمل</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>الثور</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>الجوزاء</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>السرطان</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>الأسد</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>العذراء</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>الميزان</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>العقرب</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>القوس</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>الجدي</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>الدلو</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>الحوت</translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation>الشمس</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>القمر</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>عطارد</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>الزهرة</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>المريخ</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>المشتري</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>زحل</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>أورانوس</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>نبتون</translation>
-    </message>
-    <message>
         <source>Ascendant</source>
         <translation>الطالع</translation>
     </message>
@@ -2022,12 +1849,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>anti-culminates</source>
         <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
         <translation>يعبر خط الزوال السفلي</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
-        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 UT</source>
@@ -2536,6 +2357,99 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>the name has the character %1, which the Name box does not take</source>
         <translation>في الاسم المحرف %1، وهو ما لا تقبله خانة الاسم</translation>
+    </message>
+</context>
+<context>
+    <name>skynames::SkyNames</name>
+    <message>
+        <source>Aries</source>
+        <translation>الحمل</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>الثور</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>الجوزاء</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>السرطان</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>الأسد</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>العذراء</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>الميزان</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>العقرب</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>القوس</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>الجدي</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>الدلو</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>الحوت</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>الشمس</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>القمر</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>عطارد</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>الزهرة</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>المريخ</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>المشتري</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>زحل</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>أورانوس</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>نبتون</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>

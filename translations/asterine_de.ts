@@ -427,95 +427,6 @@
         <translation>das PDF konnte nicht begonnen werden</translation>
     </message>
     <message>
-        <source>Sun</source>
-        <translation>Sonne</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>Mond</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>Merkur</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>Venus</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>Mars</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>Jupiter</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>Saturn</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>Uranus</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>Neptun</translation>
-    </message>
-    <message>
-        <source>Aries</source>
-        <translation>Widder</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>Stier</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>Zwillinge</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>Krebs</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>Löwe</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>Jungfrau</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>Waage</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>Skorpion</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>Schütze</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>Steinbock</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>Wassermann</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>Fische</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1901,90 +1812,6 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
 <context>
     <name>document::Sky</name>
     <message>
-        <source>Aries</source>
-        <translation>Widder</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>Stier</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>Zwillinge</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>Krebs</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>Löwe</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>Jungfrau</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>Waage</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>Skorpion</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>Schütze</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>Steinbock</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>Wassermann</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>Fische</translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation>Sonne</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>Mond</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>Merkur</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>Venus</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>Mars</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>Jupiter</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>Saturn</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>Uranus</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>Neptun</translation>
-    </message>
-    <message>
         <source>Ascendant</source>
         <translation>Aszendent</translation>
     </message>
@@ -2018,12 +1845,6 @@ Die Adresse in die Zwischenablage kopieren, um sie selbst in einen Browser einzu
         <source>anti-culminates</source>
         <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
         <translation>kulminiert unten</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
-        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 UT</source>
@@ -2504,6 +2325,99 @@ Ersetzen? „Nein“ behält die gespeicherten; „Abbrechen“ importiert niema
     <message>
         <source>the name has the character %1, which the Name box does not take</source>
         <translation>der Name enthält das Zeichen %1, das das Feld „Name“ nicht annimmt</translation>
+    </message>
+</context>
+<context>
+    <name>skynames::SkyNames</name>
+    <message>
+        <source>Aries</source>
+        <translation>Widder</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Stier</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Zwillinge</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Krebs</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Löwe</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Jungfrau</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Waage</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Skorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Schütze</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Steinbock</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Wassermann</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Fische</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sonne</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Mond</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Merkur</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturn</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptun</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>

@@ -427,95 +427,6 @@
         <translation>no se pudo iniciar el PDF</translation>
     </message>
     <message>
-        <source>Sun</source>
-        <translation>Sol</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>Luna</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>Mercurio</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>Venus</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>Marte</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>Júpiter</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>Saturno</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>Urano</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>Neptuno</translation>
-    </message>
-    <message>
-        <source>Aries</source>
-        <translation>Aries</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>Tauro</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>Géminis</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>Cáncer</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>Leo</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>Virgo</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>Libra</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>Escorpio</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>Sagitario</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>Capricornio</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>Acuario</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>Piscis</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1901,90 +1812,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
 <context>
     <name>document::Sky</name>
     <message>
-        <source>Aries</source>
-        <translation>Aries</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>Tauro</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>Géminis</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>Cáncer</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>Leo</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>Virgo</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>Libra</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>Escorpio</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>Sagitario</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>Capricornio</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>Acuario</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>Piscis</translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation>Sol</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>Luna</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>Mercurio</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>Venus</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>Marte</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>Júpiter</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>Saturno</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>Urano</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>Neptuno</translation>
-    </message>
-    <message>
         <source>Ascendant</source>
         <translation>Ascendente</translation>
     </message>
@@ -2018,12 +1845,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>anti-culminates</source>
         <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
         <translation>pasa por el meridiano inferior</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
-        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 UT</source>
@@ -2504,6 +2325,99 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>the name has the character %1, which the Name box does not take</source>
         <translation>el nombre tiene el carácter %1, que la casilla Nombre no admite</translation>
+    </message>
+</context>
+<context>
+    <name>skynames::SkyNames</name>
+    <message>
+        <source>Aries</source>
+        <translation>Aries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Tauro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Géminis</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cáncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leo</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgo</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpio</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitario</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricornio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Acuario</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Piscis</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Luna</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercurio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Venus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptuno</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>

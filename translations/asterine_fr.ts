@@ -427,95 +427,6 @@
         <translation>le PDF n’a pas pu être commencé</translation>
     </message>
     <message>
-        <source>Sun</source>
-        <translation>Soleil</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>Lune</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>Mercure</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>Vénus</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>Mars</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>Jupiter</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>Saturne</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>Uranus</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>Neptune</translation>
-    </message>
-    <message>
-        <source>Aries</source>
-        <translation>Bélier</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>Taureau</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>Gémeaux</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>Cancer</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>Lion</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>Vierge</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>Balance</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>Scorpion</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>Sagittaire</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>Capricorne</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>Verseau</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>Poissons</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1 : %2</translation>
     </message>
@@ -1902,90 +1813,6 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
 <context>
     <name>document::Sky</name>
     <message>
-        <source>Aries</source>
-        <translation>Bélier</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>Taureau</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>Gémeaux</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>Cancer</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>Lion</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>Vierge</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>Balance</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>Scorpion</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>Sagittaire</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>Capricorne</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>Verseau</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>Poissons</translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation>Soleil</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>Lune</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>Mercure</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>Vénus</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>Mars</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>Jupiter</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>Saturne</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>Uranus</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>Neptune</translation>
-    </message>
-    <message>
         <source>Ascendant</source>
         <translation>Ascendant</translation>
     </message>
@@ -2019,12 +1846,6 @@ Copier l’adresse dans le presse-papiers, pour la coller vous-même dans un nav
         <source>anti-culminates</source>
         <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
         <translation>passe au méridien inférieur</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
-        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 UT</source>
@@ -2505,6 +2326,99 @@ Les remplacer&#x202f;? «&#xa0;Non&#xa0;» conserve celles qui sont enregistrée
     <message>
         <source>the name has the character %1, which the Name box does not take</source>
         <translation>le nom contient le caractère %1, que la case Nom n’accepte pas</translation>
+    </message>
+</context>
+<context>
+    <name>skynames::SkyNames</name>
+    <message>
+        <source>Aries</source>
+        <translation>Bélier</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Taureau</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gémeaux</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Cancer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Lion</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Vierge</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Balance</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Scorpion</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagittaire</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricorne</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Verseau</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Poissons</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Soleil</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lune</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercure</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vénus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Mars</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Jupiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturne</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Uranus</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Neptune</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>

@@ -427,95 +427,6 @@
         <translation>PDF शुरू नहीं किया जा सका</translation>
     </message>
     <message>
-        <source>Sun</source>
-        <translation>सूर्य</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>चंद्रमा</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>बुध</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>शुक्र</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>मंगल</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>बृहस्पति</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>शनि</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>अरुण</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>वरुण</translation>
-    </message>
-    <message>
-        <source>Aries</source>
-        <translation>मेष</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>वृषभ</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>मिथुन</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>कर्क</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>सिंह</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>कन्या</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>तुला</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>वृश्चिक</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>धनु</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>मकर</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>कुंभ</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>मीन</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1902,90 +1813,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
 <context>
     <name>document::Sky</name>
     <message>
-        <source>Aries</source>
-        <translation>मेष</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>वृषभ</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>मिथुन</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>कर्क</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>सिंह</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>कन्या</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>तुला</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>वृश्चिक</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>धनु</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>मकर</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>कुंभ</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>मीन</translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation>सूर्य</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>चंद्रमा</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>बुध</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>शुक्र</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>मंगल</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>बृहस्पति</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>शनि</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>अरुण</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>वरुण</translation>
-    </message>
-    <message>
         <source>Ascendant</source>
         <translation>लग्न</translation>
     </message>
@@ -2019,12 +1846,6 @@ Copy the address to the clipboard, to paste it into a browser yourself?</source>
         <source>anti-culminates</source>
         <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
         <translation>निम्न याम्योत्तर पर होता है</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
-        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 UT</source>
@@ -2505,6 +2326,99 @@ Replace them? No keeps the saved ones; Cancel imports nobody.</source>
     <message>
         <source>the name has the character %1, which the Name box does not take</source>
         <translation>नाम में वर्ण %1 है, जिसे नाम बॉक्स स्वीकार नहीं करता</translation>
+    </message>
+</context>
+<context>
+    <name>skynames::SkyNames</name>
+    <message>
+        <source>Aries</source>
+        <translation>मेष</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>वृषभ</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>मिथुन</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>कर्क</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>सिंह</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>कन्या</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>तुला</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>वृश्चिक</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>धनु</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>मकर</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>कुंभ</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>मीन</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>सूर्य</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>चंद्रमा</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>बुध</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>शुक्र</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>मंगल</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>बृहस्पति</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>शनि</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>अरुण</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>वरुण</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>

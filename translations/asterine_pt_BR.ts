@@ -427,95 +427,6 @@
         <translation>não foi possível iniciar o PDF</translation>
     </message>
     <message>
-        <source>Sun</source>
-        <translation>Sol</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>Lua</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>Mercúrio</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>Vênus</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>Marte</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>Júpiter</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>Saturno</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>Urano</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>Netuno</translation>
-    </message>
-    <message>
-        <source>Aries</source>
-        <translation>Áries</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>Touro</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>Gêmeos</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>Câncer</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>Leão</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>Virgem</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>Libra</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>Escorpião</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>Sagitário</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>Capricórnio</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>Aquário</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>Peixes</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <translation>%1 %2</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
@@ -1901,90 +1812,6 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
 <context>
     <name>document::Sky</name>
     <message>
-        <source>Aries</source>
-        <translation>Áries</translation>
-    </message>
-    <message>
-        <source>Taurus</source>
-        <translation>Touro</translation>
-    </message>
-    <message>
-        <source>Gemini</source>
-        <translation>Gêmeos</translation>
-    </message>
-    <message>
-        <source>Cancer</source>
-        <translation>Câncer</translation>
-    </message>
-    <message>
-        <source>Leo</source>
-        <translation>Leão</translation>
-    </message>
-    <message>
-        <source>Virgo</source>
-        <translation>Virgem</translation>
-    </message>
-    <message>
-        <source>Libra</source>
-        <translation>Libra</translation>
-    </message>
-    <message>
-        <source>Scorpio</source>
-        <translation>Escorpião</translation>
-    </message>
-    <message>
-        <source>Sagittarius</source>
-        <translation>Sagitário</translation>
-    </message>
-    <message>
-        <source>Capricorn</source>
-        <translation>Capricórnio</translation>
-    </message>
-    <message>
-        <source>Aquarius</source>
-        <translation>Aquário</translation>
-    </message>
-    <message>
-        <source>Pisces</source>
-        <translation>Peixes</translation>
-    </message>
-    <message>
-        <source>Sun</source>
-        <translation>Sol</translation>
-    </message>
-    <message>
-        <source>Moon</source>
-        <translation>Lua</translation>
-    </message>
-    <message>
-        <source>Mercury</source>
-        <translation>Mercúrio</translation>
-    </message>
-    <message>
-        <source>Venus</source>
-        <translation>Vênus</translation>
-    </message>
-    <message>
-        <source>Mars</source>
-        <translation>Marte</translation>
-    </message>
-    <message>
-        <source>Jupiter</source>
-        <translation>Júpiter</translation>
-    </message>
-    <message>
-        <source>Saturn</source>
-        <translation>Saturno</translation>
-    </message>
-    <message>
-        <source>Uranus</source>
-        <translation>Urano</translation>
-    </message>
-    <message>
-        <source>Neptune</source>
-        <translation>Netuno</translation>
-    </message>
-    <message>
         <source>Ascendant</source>
         <translation>Ascendente</translation>
     </message>
@@ -2018,12 +1845,6 @@ Deseja copiar o endereço para a área de transferência e colá-lo você mesmo 
         <source>anti-culminates</source>
         <extracomment>A paran: the star or body crosses the meridian at its lowest.</extracomment>
         <translation>passa pelo meridiano inferior</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <comment>sign and degree</comment>
-        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
-        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 UT</source>
@@ -2504,6 +2325,99 @@ Substituir? “Não” mantém as pessoas salvas; “Cancelar” não importa ni
     <message>
         <source>the name has the character %1, which the Name box does not take</source>
         <translation>o nome tem o caractere %1, que a caixa Nome não aceita</translation>
+    </message>
+</context>
+<context>
+    <name>skynames::SkyNames</name>
+    <message>
+        <source>Aries</source>
+        <translation>Áries</translation>
+    </message>
+    <message>
+        <source>Taurus</source>
+        <translation>Touro</translation>
+    </message>
+    <message>
+        <source>Gemini</source>
+        <translation>Gêmeos</translation>
+    </message>
+    <message>
+        <source>Cancer</source>
+        <translation>Câncer</translation>
+    </message>
+    <message>
+        <source>Leo</source>
+        <translation>Leão</translation>
+    </message>
+    <message>
+        <source>Virgo</source>
+        <translation>Virgem</translation>
+    </message>
+    <message>
+        <source>Libra</source>
+        <translation>Libra</translation>
+    </message>
+    <message>
+        <source>Scorpio</source>
+        <translation>Escorpião</translation>
+    </message>
+    <message>
+        <source>Sagittarius</source>
+        <translation>Sagitário</translation>
+    </message>
+    <message>
+        <source>Capricorn</source>
+        <translation>Capricórnio</translation>
+    </message>
+    <message>
+        <source>Aquarius</source>
+        <translation>Aquário</translation>
+    </message>
+    <message>
+        <source>Pisces</source>
+        <translation>Peixes</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Moon</source>
+        <translation>Lua</translation>
+    </message>
+    <message>
+        <source>Mercury</source>
+        <translation>Mercúrio</translation>
+    </message>
+    <message>
+        <source>Venus</source>
+        <translation>Vênus</translation>
+    </message>
+    <message>
+        <source>Mars</source>
+        <translation>Marte</translation>
+    </message>
+    <message>
+        <source>Jupiter</source>
+        <translation>Júpiter</translation>
+    </message>
+    <message>
+        <source>Saturn</source>
+        <translation>Saturno</translation>
+    </message>
+    <message>
+        <source>Uranus</source>
+        <translation>Urano</translation>
+    </message>
+    <message>
+        <source>Neptune</source>
+        <translation>Netuno</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>sign and degree</comment>
+        <extracomment>A place in the zodiac: %1 the sign, %2 its degrees and minutes (&quot;Leo 29°50′&quot;).</extracomment>
+        <translation>%1 %2</translation>
     </message>
 </context>
 </TS>
