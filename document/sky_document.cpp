@@ -106,12 +106,9 @@ public:
     QString kept(const QString& text) const { return rightToLeft_ ? leftToRight(text) : text; }
 
     QString zodiac(double longitudeDeg) const {
-        qint64 minutes = std::llround(sky::normalized360(longitudeDeg) * 60.0) % (360 * 60);
-        const int sign = int(minutes / (30 * 60));
-        minutes %= 30 * 60;
-        return skynames::signAndDegree(skynames::signName(sign),
-                                       kept(QString::number(minutes / 60) + QChar(0x00b0) +
-                                            twoDigits(minutes % 60) + QChar(0x2032)));
+        const skynames::SignMinutes place = skynames::toTheMinute(longitudeDeg);
+        return skynames::signAndDegree(skynames::signName(place.sign),
+                                       kept(skynames::degreesAndMinutes(place)));
     }
 
     QString decimal(double value, int places) const {

@@ -48,21 +48,17 @@ QString signSymbol(int sign) {
 }
 
 QString degreeText(double longitudeDeg) {
-    return QString::number(sky::zodiacPosition(longitudeDeg).degrees) + QChar(0x00B0);
+    return QString::number(skynames::toTheMinute(longitudeDeg).degrees) + QChar(0x00B0);
 }
 
 QString degreeMinuteText(double longitudeDeg) {
-    const sky::ZodiacPosition z = sky::zodiacPosition(longitudeDeg);
-    return QStringLiteral("%1%2%3%4")
-        .arg(z.degrees)
-        .arg(QChar(0x00B0))
-        .arg(z.minutes, 2, 10, QLatin1Char('0'))
-        .arg(QChar(0x2032));
+    return skynames::degreesAndMinutes(skynames::toTheMinute(longitudeDeg));
 }
 
 QString zodiacText(double longitudeDeg) {
-    return skynames::signAndDegree(skynames::signName(sky::zodiacPosition(longitudeDeg).sign),
-                                   degreeMinuteText(longitudeDeg));
+    const skynames::SignMinutes place = skynames::toTheMinute(longitudeDeg);
+    return skynames::signAndDegree(skynames::signName(place.sign),
+                                   skynames::degreesAndMinutes(place));
 }
 
 QString clockText(double hours) {

@@ -75,6 +75,16 @@ QString signAndDegree(const QString& sign, const QString& degrees) {
     return Texts::tr("%1 %2", "sign and degree").arg(sign, degrees);
 }
 
+SignMinutes toTheMinute(double longitudeDeg) {
+    const qint64 minutes = std::llround(sky::normalized360(longitudeDeg) * 60.0) % (360 * 60);
+    return {int(minutes / (30 * 60)), int(minutes % (30 * 60) / 60), int(minutes % 60)};
+}
+
+QString degreesAndMinutes(SignMinutes place) {
+    return QString::number(place.degrees) + QChar(0x00b0) +
+           QStringLiteral("%1").arg(place.minutes, 2, 10, QLatin1Char('0')) + QChar(0x2032);
+}
+
 int wholeAzimuth(double azimuthDeg) {
     return int(((std::lround(azimuthDeg) % 360) + 360) % 360);
 }

@@ -185,6 +185,7 @@ private slots:
     void picturesInEveryLanguage();
     void textAlternativeNamesEverything();
     void azimuthsReadFromNoughtTo359();
+    void placesReadToTheNearestMinute();
 
     void svgIsValidAndLooksTheSame();
     void pdfHoldsVectorPaths();
@@ -712,6 +713,33 @@ void TestSkyChart::azimuthsReadFromNoughtTo359() {
             }
         }
         QCOMPARE(azimuths, 5);
+    }
+}
+
+void TestSkyChart::placesReadToTheNearestMinute() {
+    // The lines a screen reader hears give a place in the zodiac as the
+    // Sky section and the paper do: to the nearest minute, a place a hair
+    // before a sign's end read as the next sign's 0°00′.
+    ChartData data = dataOf(kBirths[0]);
+    QVERIFY(data.bodies.size() >= 2 && data.angles);
+    const struct {
+        double longitude;
+        const char* text;
+    } places[] = {{12.5658, "Aries 12\u00b034\u2032"}, {149.9975, "Virgo 0\u00b000\u2032"},
+                  {359.9999, "Aries 0\u00b000\u2032"}, {210.0083, "Scorpio 0\u00b000\u2032"},
+                  {-0.25, "Pisces 29\u00b045\u2032"},  {89.4916, "Gemini 29\u00b029\u2032"}};
+    for (const auto& place : places) {
+        data.bodies[0].longitudeDeg = place.longitude;
+        data.angles->ascendantDeg = place.longitude;
+        const QStringList lines = wheelLines(data);
+        const QString expected = QString::fromUtf8(place.text);
+        QVERIFY2(lines.contains(QStringLiteral("Sun: ") + expected), qPrintable(lines.join('|')));
+        QVERIFY2(lines.contains(QStringLiteral("Ascendant: ") + expected),
+                 qPrintable(lines.join('|')));
+        // The body's degree on the wheel agrees with the line.
+        QCOMPARE(
+            degreeText(place.longitude),
+            expected.section(QLatin1Char(' '), 1).section(QChar(0x00b0), 0, 0) + QChar(0x00b0));
     }
 }
 
