@@ -647,10 +647,12 @@ void TestSkyChart::textAlternativeNamesEverything() {
         const ChartData data = dataOf(b);
         const QStringList lines = chartLines(data);
         const QString all = lines.join(QLatin1Char('\n'));
-        // Every body with its sign, the sign from the longitude by twelfths.
+        // Every body with its sign, the sign from the longitude to the
+        // nearest minute by twelfths.
         for (const WheelBody& body : data.bodies) {
-            const int sign = int(std::floor(body.longitudeDeg / 30.0));
-            const int degree = int(std::floor(body.longitudeDeg - sign * 30.0));
+            const long minutes = std::lround(body.longitudeDeg * 60.0) % (360 * 60);
+            const int sign = int(minutes / (30 * 60));
+            const int degree = int(minutes % (30 * 60) / 60);
             const QString start = skynames::bodyName(body.body) + QStringLiteral(": ") +
                                   skynames::signName(sign) + QLatin1Char(' ') +
                                   QString::number(degree) + QChar(0x00B0);
