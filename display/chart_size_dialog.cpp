@@ -60,7 +60,11 @@ int ChartSizeDialog::width() const {
 }
 
 void ChartSizeDialog::showHeight() {
-    const QString height = locale().toString(chartPixelSize(aspect_, width()).height());
+    // In the digits of the width box beside it, and as it writes them, with
+    // no separator between the thousands.
+    QLocale digits = spnWidth_->locale();
+    digits.setNumberOptions(QLocale::OmitGroupSeparator);
+    const QString height = digits.toString(chartPixelSize(aspect_, width()).height());
     lblHeight_->setText(height);
     // Read with its caption, as the eye takes them together.
     lblHeight_->setAccessibleName(tr("Height in pixels: %1").arg(height));

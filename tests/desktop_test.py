@@ -424,8 +424,7 @@ def keep_the_chart(program, window):
                              capture_output=True).stdout
     if png_size(picture) != (1200, 1200):
         fail(f"the chart on the clipboard is {png_size(picture)}, not 1200x1200")
-    print("Save Chart writes the wheel as SVG and as 1200x1200 PNG through the save dialog; "
-          "Edit, Copy Chart puts it on the clipboard as a picture")
+    print("Edit, Copy Chart puts the wheel on the clipboard as a picture, 1200x1200")
 
 
 def sky_section(program):

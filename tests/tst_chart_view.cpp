@@ -469,7 +469,8 @@ void TestChartView::theSizeDialogIsWorkedByKeys() {
     QCOMPARE(caption->buddy(), width);
     QVERIFY(caption->text().contains(QLatin1String("&W")));
     QCOMPARE(width->accessibleName(), QStringLiteral("Width in pixels"));
-    QCOMPARE(height->text(), dialog.locale().toString(5000));
+    // Written as the width box writes its numbers, without a separator.
+    QCOMPARE(height->text(), QStringLiteral("5000"));
     QTRY_COMPARE(QApplication::focusWidget(), width);
 
     // The width typed over what was offered; the height follows.
