@@ -64,7 +64,7 @@ QString saveChartFile(const skychart::ChartPicture& picture, const QString& path
     if (chartFileKind(path) == ChartFileKind::Png)
         return skychart::savePng(picture, paper,
                                  chartPixelSize(picture, boundedChartWidth(pngWidth)), path);
-    // An SVG picture is drawn to scale: its size is the view's, not pixels.
+    // An SVG picture scales to any size: it is drawn at the default width.
     const QSize size = chartPixelSize(picture);
     static const auto save = ASTERINE_MODULE_ENTRY(skychart::chartModuleName, asterine_save_svg);
     if (!save)
