@@ -357,13 +357,20 @@ def height_shown(program, height):
 
 
 def save_png_of_width(program, window, target, width):
-    """Saves the chart as PNG with `width` typed into the size dialog:
-    Alt+W takes the width box, the number is typed over and Enter saves."""
+    """Saves the chart as PNG with `width` typed into the size dialog: Tab
+    leaves the width box for the buttons, Alt+W takes it again, the number
+    is typed over and Enter saves."""
     save_the_chart(program, window, target, expect_file=False)
     dialog, box = size_dialog(program)
     offered = int(box.queryValue().currentValue)
     program.focus(dialog)
-    program.keys("alt+w", "ctrl+a")
+    program.keys("Tab")
+    if box.getState().contains(pyatspi.STATE_FOCUSED):
+        fail("Tab did not leave the PNG size dialog's width box")
+    program.keys("alt+w")
+    if not wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED)):
+        fail("Alt+W did not take the PNG size dialog's width box")
+    program.keys("ctrl+a")
     program.type(str(width))
     if not wait_for(lambda: height_shown(program, width)):
         fail(f"typing {width} into the width box did not show the wheel's height as {width}")
