@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "display/chart_size_dialog.h"
 #include "display/printing.h"
 
 namespace asterine {
@@ -154,6 +155,10 @@ QString DialogFileChooser::saveFileName(QWidget* parent, const QString& caption,
 QString DialogFileChooser::openFileName(QWidget* parent, const QString& caption,
                                         const QString& folder, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
+int DialogPictureSizeChooser::pixelWidth(QWidget* parent, int suggested, double aspect) {
+    return askChartWidth(parent, suggested, aspect);
 }
 
 void PaperPrinting::print(QWidget* parent, const document::ReadingDocument& reading,

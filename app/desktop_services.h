@@ -75,6 +75,11 @@ public:
                          const QString& filter) override;
 };
 
+class DialogPictureSizeChooser : public PictureSizeChooser {
+public:
+    int pixelWidth(QWidget* parent, int suggested, double aspect) override;
+};
+
 class PaperPrinting : public Printing {
 public:
     explicit PaperPrinting(MessageService& messages) : messages_(messages) {}
@@ -96,9 +101,11 @@ struct DesktopServices {
     EventLoopEnder ender;
     DialogFileChooser files;
     PaperPrinting printing{messages};
+    DialogPictureSizeChooser pictureSizes;
 
     Services services() {
-        return {&messages, &urls, &clock, &random, &settings, &ender, &files, &printing};
+        return {&messages, &urls,  &clock,    &random,      &settings,
+                &ender,    &files, &printing, &pictureSizes};
     }
 };
 

@@ -15,11 +15,11 @@
 #include <cstdio>
 #include <memory>
 
-#include "cli/chart_module.h"
 #include "cli/command_line.h"
 #include "formbase/program_module.h"
 #include "gui_module.h"
 #include "language/translation.h"
+#include "skychart/chart_module.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ int main(int argc, char* argv[]) {
         std::unique_ptr<QCoreApplication> application;
         if (asterine::cli::drawsPictures(invocation, arguments)) {
             const auto make =
-                ASTERINE_MODULE_ENTRY(asterine::chartModuleName, asterine_chart_application);
+                ASTERINE_MODULE_ENTRY(skychart::chartModuleName, asterine_chart_application);
             if (!make) {
                 std::fputs(
                     "asterine reading: the chart cannot be drawn: the chart module, "

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <cstring>
 
-#include "chart_module.h"
 #include "formbase/program_module.h"
 #include "reading_command.h"
+#include "skychart/chart_module.h"
 #include "terminal_text.h"
 
 namespace asterine::cli {
@@ -182,7 +182,7 @@ int reading(const QStringList& arguments) {
     // The chart's module, in the application main() made for drawing.
     ChartWriter writeChart = nullptr;
     if (request.chart && QCoreApplication::instance()->inherits("QGuiApplication"))
-        writeChart = ASTERINE_MODULE_ENTRY(chartModuleName, asterine_write_chart);
+        writeChart = ASTERINE_MODULE_ENTRY(skychart::chartModuleName, asterine_write_chart);
     const ReadingResult result =
         makeReading(request, QDate::currentDate(), &atlasPlaces, writeChart);
     if (!result.messages.isEmpty())

@@ -14,6 +14,8 @@ class ChartPicture;
 
 namespace asterine {
 
+class SettingsLocation;
+
 enum class ChartFileKind { Svg, Png };
 
 // The kind a file name asks for: PNG for ".png" in any case, else SVG.
@@ -21,16 +23,35 @@ ChartFileKind chartFileKind(const QString& path);
 // `path` with ".svg" added when it has no extension.
 QString withChartExtension(const QString& path);
 
-// The width of a picture saved as PNG or put on the clipboard, in pixels;
-// the height follows the picture's aspect.
+// The width of a picture put on the clipboard, and of one saved as PNG
+// until the user chooses another, in pixels; the height follows the
+// picture's aspect.
 inline constexpr int kChartPixelWidth = 1200;
-QSize chartPixelSize(const skychart::ChartPicture& picture);
+// The widths a PNG picture may be saved at: narrower, its names cannot be
+// read; wider, the image takes more memory than a desktop spares lightly.
+inline constexpr int kChartMinimumWidth = 200;
+inline constexpr int kChartMaximumWidth = 8000;
 
-// Writes `picture` to `path` as its extension asks; an empty string when the
-// file is written, else what went wrong, naming the file. SVG is written by
-// a module loaded when first needed.
+// `width` brought within the widths a PNG picture may be saved at.
+int boundedChartWidth(int width);
+// The size of a picture of `aspect` (width over height) `width` pixels wide,
+// never less than a pixel high.
+QSize chartPixelSize(double aspect, int width = kChartPixelWidth);
+QSize chartPixelSize(const skychart::ChartPicture& picture, int width = kChartPixelWidth);
+
+// The width the last PNG picture was saved at, kept with the settings
+// (kChartPixelWidth before the first); one kept out of bounds is brought
+// within them.
+int rememberedChartWidth(const SettingsLocation& settings);
+// Keeps `width`, brought within bounds, as the width of the next PNG picture.
+void rememberChartWidth(const SettingsLocation& settings, int width);
+
+// Writes `picture` to `path` as its extension asks, as PNG `pngWidth`
+// pixels wide (brought within bounds); an empty string when the file is
+// written, else what went wrong, naming the file. SVG is written by the
+// chart module, loaded when first needed.
 QString saveChartFile(const skychart::ChartPicture& picture, const QString& path,
-                      const QString& title);
+                      const QString& title, int pngWidth = kChartPixelWidth);
 
 // The picture as an image for the clipboard.
 QImage chartImage(const skychart::ChartPicture& picture);

@@ -645,8 +645,17 @@ void FrmDisplay::saveChart() {
     if (path.isEmpty())
         return;
     path = withChartExtension(path);
+    // A PNG picture is as many pixels wide as the user asks, the last width
+    // asked offered again; cancelled, nothing is saved.
+    int width = rememberedChartWidth(settings);
+    if (chartFileKind(path) == ChartFileKind::Png) {
+        width = shell_.services().pictureSizes->pixelWidth(this, width, view->picture()->aspect());
+        if (width <= 0)
+            return;
+        rememberChartWidth(settings, width);
+    }
     rememberFolder(settings, FolderUse::Readings, path);
-    const QString problem = saveChartFile(*view->picture(), path, view->accessibleName());
+    const QString problem = saveChartFile(*view->picture(), path, view->accessibleName(), width);
     if (!problem.isEmpty())
         shell_.services().messages->show(this, problem, MessageIcon::Critical);
 }

@@ -4,7 +4,7 @@
 // The program's side effects, each behind a small interface so that the forms
 // can be driven headless in tests: message boxes, opening a web address, the
 // clock, the random draw, the settings store, ending the process, the file
-// dialog and the printer.
+// dialog, the size of a picture saved and the printer.
 
 #include <QDateTime>
 #include <QString>
@@ -95,6 +95,15 @@ public:
                                  const QString& filter) = 0;
 };
 
+// The dialog asking how many pixels wide a picture is saved, its height
+// following the picture's aspect (its width over its height).
+class PictureSizeChooser {
+public:
+    virtual ~PictureSizeChooser() = default;
+    // The width chosen, starting from `suggested`; 0 when the user cancelled.
+    virtual int pixelWidth(QWidget* parent, int suggested, double aspect) = 0;
+};
+
 // Paper: the print dialog and the print preview, for one reading and the
 // pictures of its sky that follow it.
 class Printing {
@@ -116,6 +125,7 @@ struct Services {
     ProcessEnder* ender = nullptr;
     FileChooser* files = nullptr;
     Printing* printing = nullptr;
+    PictureSizeChooser* pictureSizes = nullptr;
 };
 
 }  // namespace asterine

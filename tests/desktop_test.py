@@ -313,8 +313,13 @@ def png_size(data):
     return int.from_bytes(data[16:20], "big"), int.from_bytes(data[20:24], "big")
 
 
-def save_the_chart(program, window, target):
-    """Alt+F, H opens Save Chart's dialog; the name typed there is written."""
+SIZE_DIALOG = "Size of the PNG Picture"
+
+
+def save_the_chart(program, window, target, expect_file=True):
+    """Alt+F, H opens Save Chart's dialog; the name typed there is written
+    (for a PNG, once its size is answered: expect_file=False leaves that
+    to the caller)."""
     program.focus(window)
     xdotool("key", "--delay", "150", "alt+f", "h")
     dialog = wait_for(lambda: visible_windows("Save the Chart"))
@@ -324,17 +329,67 @@ def save_the_chart(program, window, target):
     xdotool("key", "ctrl+a")
     xdotool("type", "--delay", "20", target)
     xdotool("key", "Return")
+    if not expect_file:
+        return
     if not wait_for(lambda: os.path.exists(target) and os.path.getsize(target) > 0):
         fail(f"Save Chart's dialog wrote no {target}")
     program.settle()
 
 
+def size_dialog(program):
+    """The PNG size dialog once it holds the keyboard focus: its X window and
+    its width box as the accessibility bus gives it."""
+    shown = wait_for(lambda: visible_windows(SIZE_DIALOG))
+    if not shown:
+        fail("a name ending in .png did not ask the picture's size")
+    program.await_focus(shown[0], what="the PNG size dialog")
+    program.app.clearCache()
+    window = program.window_with("Width in pixels", pyatspi.ROLE_SPIN_BUTTON)
+    if not window:
+        fail("the PNG size dialog has no box named 'Width in pixels' for screen readers")
+    return shown[0], program.control(window, "Width in pixels", pyatspi.ROLE_SPIN_BUTTON)
+
+
+def height_shown(program, height):
+    """Whether the size dialog reads the height as `height` pixels."""
+    program.app.clearCache()
+    return program.window_with(f"Height in pixels: {height}", pyatspi.ROLE_LABEL, seconds=2)
+
+
+def save_png_of_width(program, window, target, width):
+    """Saves the chart as PNG with `width` typed into the size dialog: Tab
+    leaves the width box for the buttons, Alt+W takes it again, the number
+    is typed over and Enter saves."""
+    save_the_chart(program, window, target, expect_file=False)
+    dialog, box = size_dialog(program)
+    offered = int(box.queryValue().currentValue)
+    program.focus(dialog)
+    program.keys("Tab")
+    if box.getState().contains(pyatspi.STATE_FOCUSED):
+        fail("Tab did not leave the PNG size dialog's width box")
+    program.keys("alt+w")
+    if not wait_for(lambda: box.getState().contains(pyatspi.STATE_FOCUSED)):
+        fail("Alt+W did not take the PNG size dialog's width box")
+    program.keys("ctrl+a")
+    program.type(str(width))
+    if not wait_for(lambda: height_shown(program, width)):
+        fail(f"typing {width} into the width box did not show the wheel's height as {width}")
+    program.keys("Return")
+    if not wait_for(lambda: os.path.exists(target) and os.path.getsize(target) > 0):
+        fail(f"the PNG size dialog's Enter wrote no {target}")
+    program.settle()
+    return offered
+
+
 def keep_the_chart(program, window):
-    """The wheel saved as SVG and as PNG through the save dialog, and put on
-    the clipboard as a picture by Alt+I, C (Edit, Copy Chart)."""
+    """The wheel saved as SVG and as PNG of a size typed into the size dialog
+    through the save dialog, and put on the clipboard as a picture by
+    Alt+I, C (Edit, Copy Chart)."""
     folder = tempfile.mkdtemp()
     svg = os.path.join(folder, "wheel.svg")
     save_the_chart(program, window, svg)
+    if visible_windows(SIZE_DIALOG):
+        fail("saving the chart as SVG asked a size in pixels")
     lint = subprocess.run(["xmllint", "--noout", svg], capture_output=True, text=True)
     if lint.returncode != 0:
         fail(f"the saved chart is not well-formed XML: {lint.stderr}")
@@ -342,11 +397,27 @@ def keep_the_chart(program, window):
         if "<svg" not in saved.read():
             fail("the saved chart is no SVG picture")
     png = os.path.join(folder, "wheel.png")
-    save_the_chart(program, window, png)
+    offered = save_png_of_width(program, window, png, 1600)
+    if offered != 1200:
+        fail(f"the first PNG's size dialog offered {offered} pixels, not 1200")
     with open(png, "rb") as saved:
         size = png_size(saved.read(32))
-    if size != (1200, 1200):
-        fail(f"the chart saved as PNG is {size}, not 1200x1200")
+    if size != (1600, 1600):
+        fail(f"the chart saved as PNG 1600 pixels wide is {size}, not 1600x1600")
+    # The next offers the width chosen; Escape saves nothing.
+    other = os.path.join(folder, "other.png")
+    save_the_chart(program, window, other, expect_file=False)
+    dialog, box = size_dialog(program)
+    if int(box.queryValue().currentValue) != 1600:
+        fail(f"the next PNG's size dialog offered {box.queryValue().currentValue}, not 1600")
+    program.keys("Escape")
+    if not wait_for(lambda: not visible_windows(SIZE_DIALOG)):
+        fail("Escape did not close the PNG size dialog")
+    program.settle()
+    if os.path.exists(other):
+        fail("a PNG whose size was cancelled was saved all the same")
+    print("Save Chart wrote SVG, and PNG at the width typed into its size dialog "
+          "(offered again the next time; Escape saves nothing)")
 
     program.focus(window)
     xdotool("key", "--delay", "150", "alt+i", "c")
@@ -360,8 +431,7 @@ def keep_the_chart(program, window):
                              capture_output=True).stdout
     if png_size(picture) != (1200, 1200):
         fail(f"the chart on the clipboard is {png_size(picture)}, not 1200x1200")
-    print("Save Chart writes the wheel as SVG and as 1200x1200 PNG through the save dialog; "
-          "Edit, Copy Chart puts it on the clipboard as a picture")
+    print("Edit, Copy Chart puts the wheel on the clipboard as a picture, 1200x1200")
 
 
 def sky_section(program):

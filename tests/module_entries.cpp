@@ -2,14 +2,16 @@
 // The entry points of the program's modules, defined as their headers
 // declare them; compiled with the program and never run. The module_entries
 // test compiles this file again with one definition changed (STRAY_GUI,
-// STRAY_BROWSER, STRAY_PRINT, STRAY_CHART, STRAY_SVG), as a module and its
-// loader that drifted apart would be, and wants the compiler to refuse it.
+// STRAY_BROWSER, STRAY_PRINT, STRAY_APPLICATION, STRAY_CHART, STRAY_SVG), as
+// a module and its loader that drifted apart would be, and wants the
+// compiler to refuse it. The chart module's three entries are one module's,
+// found by the command line and the result window alike.
 
 #include "app/gui_module.h"
 #include "browser/browser_module.h"
-#include "cli/chart_module.h"
 #include "display/print_module.h"
-#include "display/svg_module.h"
+#include "sky/birth_sky.h"
+#include "skychart/chart_module.h"
 
 #ifdef STRAY_GUI
 // Without the call once the form is shown.
@@ -57,9 +59,17 @@ extern "C" QString asterine_save_svg(const skychart::ChartPicture&, const skycha
 }
 #endif
 
+#ifdef STRAY_APPLICATION
+// The arguments' count taken as a copy, so that the application's own
+// count could outlive them no more.
+extern "C" QCoreApplication* asterine_chart_application(int, char**) {
+    return nullptr;
+}
+#else
 extern "C" QCoreApplication* asterine_chart_application(int&, char**) {
     return nullptr;
 }
+#endif
 
 #ifdef STRAY_CHART
 // Without the sky worked out.

@@ -18,6 +18,7 @@ STRAYS = {
     "STRAY_GUI": "asterine_run",
     "STRAY_BROWSER": "asterine_create_browser",
     "STRAY_PRINT": "asterine_put_on_paper",
+    "STRAY_APPLICATION": "asterine_chart_application",
     "STRAY_CHART": "asterine_write_chart",
     "STRAY_SVG": "asterine_save_svg",
 }

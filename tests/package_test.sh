@@ -57,7 +57,6 @@ for size in 16 24 32 48 64 128 256; do
 done
 test -s "$root/usr/lib/asterine/asterine_browser.so"
 test -s "$root/usr/lib/asterine/asterine_print.so"
-test -s "$root/usr/lib/asterine/asterine_svg.so"
 test -s "$root/usr/lib/asterine/asterine_gui.so"
 test -s "$root/usr/lib/asterine/asterine_chart.so"
 bash -n "$root/usr/share/bash-completion/completions/asterine"

@@ -147,6 +147,25 @@ public:
     QString answer;  // empty: the user cancels
 };
 
+// Answers the picture size dialog with a width set beforehand (the width
+// suggested while none is set, as OK would), and records what it was asked.
+class ScriptedPictureSizes : public PictureSizeChooser {
+public:
+    int pixelWidth(QWidget*, int suggested, double aspect) override {
+        asked.append({suggested, aspect});
+        if (cancel)
+            return 0;
+        return answer > 0 ? answer : suggested;
+    }
+    struct Question {
+        int suggested = 0;
+        double aspect = 0;
+    };
+    QList<Question> asked;
+    int answer = 0;
+    bool cancel = false;
+};
+
 // Records what would have gone to paper.
 class RecordingPrinting : public Printing {
 public:
@@ -175,6 +194,7 @@ struct Harness {
     RecordingEnder ender;
     ScriptedFiles files;
     RecordingPrinting printing;
+    ScriptedPictureSizes pictureSizes;
     QTemporaryDir runtime;
     std::unique_ptr<SingleInstance> instance;
     std::unique_ptr<Application> app;
@@ -182,8 +202,8 @@ struct Harness {
     Harness() {
         // The update prompt has run before: no question at start-up.
         settings.setDuration(clock.time.toString(Qt::ISODate));
-        app = std::make_unique<Application>(
-            Services{&messages, &urls, &clock, &random, &settings, &ender, &files, &printing});
+        app = std::make_unique<Application>(Services{&messages, &urls, &clock, &random, &settings,
+                                                     &ender, &files, &printing, &pictureSizes});
         // The people are kept beside the settings, in the test's own folder.
         app->setPeopleStorePath(peoplePath());
     }

@@ -28,6 +28,7 @@
 #include <cmath>
 
 #include "browser/browser.h"
+#include "display/chart_size_dialog.h"
 #include "display/display_form.h"
 #include "entry/main_form.h"
 #include "formbase/colours.h"
@@ -439,13 +440,14 @@ private slots:
 
 private:
     // Every form of the program, loaded and shown: the birth-details form,
-    // the result form for `latitude` 33, the farewell form, the About box
-    // and the browser.
+    // the result form for `latitude` 33, the farewell form, the About box,
+    // the browser, the People window and the size dialog of a PNG chart.
     QList<QWidget*> openEveryForm(const QString& latitude = QStringLiteral("77"));
 
     std::unique_ptr<Harness> h;
     std::unique_ptr<QWidget> about;
     std::unique_ptr<QWidget> browser;
+    std::unique_ptr<QWidget> chartSize;
 };
 
 void TestAppearance::initTestCase() {
@@ -468,6 +470,7 @@ void TestAppearance::init() {
 void TestAppearance::cleanup() {
     about.reset();
     browser.reset();
+    chartSize.reset();
     h.reset();
     QApplication::setPalette(QApplication::style()->standardPalette());
     QApplication::setFont(QFont());
@@ -488,10 +491,13 @@ QList<QWidget*> TestAppearance::openEveryForm(const QString& latitude) {
                       BrowserSettings{QUrl(QStringLiteral("about:blank")), {}, {}, {}, {}, {}}));
     browser->show();
     h->app->showPeople();
+    chartSize = std::make_unique<ChartSizeDialog>(1200, 1.6, display);
+    chartSize->show();
     // Lists lay out their columns once the events of their showing are seen.
     Harness::settle();
-    return {main,        display,       h->app->tellAFriendForm(),
-            about.get(), browser.get(), h->app->peopleWindow()};
+    return {main,           display,       h->app->tellAFriendForm(),
+            about.get(),    browser.get(), h->app->peopleWindow(),
+            chartSize.get()};
 }
 
 void TestAppearance::everyTextIsReadable_data() {

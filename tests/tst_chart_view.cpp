@@ -8,13 +8,17 @@
 #include <QClipboard>
 #include <QFile>
 #include <QImageReader>
+#include <QLabel>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QStandardPaths>
 #include <QTabWidget>
 
 #include "birth/details_moment.h"
+#include "display/chart_saving.h"
+#include "display/chart_size_dialog.h"
 #include "display/chart_view.h"
 #include "display/display_form.h"
 #include "document/paged_document.h"
@@ -126,6 +130,9 @@ private slots:
     void withoutTimeOrPlaceTheWheelShowsWhatItCan();
     void saveChartWritesSvg();
     void saveChartWritesPngOfItsSize();
+    void thePngWidthIsBoundedAndRemembered();
+    void aCancelledPngSizeSavesNothing();
+    void theSizeDialogIsWorkedByKeys();
     void aFailedChartSaveNamesTheFile();
     void copyChartGivesTheWheel();
     void printAndPreviewGetThePictures();
@@ -325,16 +332,18 @@ void TestChartView::withoutTimeOrPlaceTheWheelShowsWhatItCan() {
 
 void TestChartView::saveChartWritesSvg() {
     FrmDisplay* display = showAda();
-    // The module that brings Qt SVG is loaded with the first SVG saved,
-    // not with the form.
+    // The chart module, which brings Qt SVG, is loaded with the first SVG
+    // saved, not with the form.
     const auto loaded = [] {
-        return Read(QStringLiteral("/proc/self/maps")).contains("/asterine_svg.so");
+        return Read(QStringLiteral("/proc/self/maps")).contains("/asterine_chart.so");
     };
     QVERIFY(!loaded());
     h->files.answer = folder.filePath(QStringLiteral("ada"));
     Trigger(display, "mnuSaveChart");
     QVERIFY(loaded());
     QVERIFY2(h->messages.shown.isEmpty(), qPrintable(h->messages.last()));
+    // An SVG picture is drawn to scale: no size in pixels is asked.
+    QVERIFY(h->pictureSizes.asked.isEmpty());
     QCOMPARE(h->files.asked.size(), 1);
     QCOMPARE(h->files.asked[0].caption, QStringLiteral("Save the Chart"));
     QCOMPARE(h->files.asked[0].filter,
@@ -366,21 +375,119 @@ void TestChartView::saveChartWritesPngOfItsSize() {
     display->findChild<QTabWidget*>(QStringLiteral("tabChart"))
         ->setCurrentWidget(display->findChild<ChartView*>(QStringLiteral("chartHorizon")));
     h->files.answer = folder.filePath(QStringLiteral("ada.PNG"));
+    // The first PNG: 1200 pixels wide offered, 1600 chosen.
+    h->pictureSizes.answer = 1600;
     Trigger(display, "mnuSaveChart");
     QVERIFY2(h->messages.shown.isEmpty(), qPrintable(h->messages.last()));
+    QCOMPARE(h->pictureSizes.asked.size(), 1);
+    QCOMPARE(h->pictureSizes.asked[0].suggested, 1200);
+    QCOMPARE(h->pictureSizes.asked[0].aspect, 1.6);
     QImageReader reader(h->files.answer);
     QCOMPARE(QString::fromLatin1(reader.format()), QStringLiteral("png"));
-    QCOMPARE(reader.size(), QSize(1200, 750));
+    QCOMPARE(reader.size(), QSize(1600, 1000));
     const QImage image = reader.read();
     QVERIFY(Ink(image) > 0.02);
     // Black on white, as on paper, whatever the desktop's colours.
     QCOMPARE(QColor(image.pixel(1, 1)), QColor(Qt::white));
 
+    // The next offers the width chosen last, which the user keeps.
     display->findChild<QTabWidget*>(QStringLiteral("tabChart"))
         ->setCurrentWidget(display->findChild<ChartView*>(QStringLiteral("chartWheel")));
     h->files.answer = folder.filePath(QStringLiteral("wheel.png"));
+    h->pictureSizes.answer = 0;
     Trigger(display, "mnuSaveChart");
-    QCOMPARE(QImageReader(h->files.answer).size(), QSize(1200, 1200));
+    QCOMPARE(h->pictureSizes.asked.size(), 2);
+    QCOMPARE(h->pictureSizes.asked[1].suggested, 1600);
+    QCOMPARE(h->pictureSizes.asked[1].aspect, 1.0);
+    QCOMPARE(QImageReader(h->files.answer).size(), QSize(1600, 1600));
+
+    // Remembered with the settings, for the next run of the program too.
+    QCOMPARE(h->settings.open()->value(QStringLiteral("Settings/ChartWidth")).toInt(), 1600);
+    // The clipboard's picture keeps its own size.
+    QCOMPARE(
+        chartImage(*display->findChild<ChartView*>(QStringLiteral("chartWheel"))->picture()).size(),
+        QSize(1200, 1200));
+}
+
+void TestChartView::thePngWidthIsBoundedAndRemembered() {
+    QCOMPARE(boundedChartWidth(1600), 1600);
+    QCOMPARE(boundedChartWidth(kChartMinimumWidth - 1), kChartMinimumWidth);
+    QCOMPARE(boundedChartWidth(0), kChartMinimumWidth);
+    QCOMPARE(boundedChartWidth(-5000), kChartMinimumWidth);
+    QCOMPARE(boundedChartWidth(kChartMaximumWidth + 1), kChartMaximumWidth);
+    // The height follows the aspect, rounded to the nearest pixel.
+    QCOMPARE(chartPixelSize(1.6, 1000), QSize(1000, 625));
+    QCOMPARE(chartPixelSize(1.6, 201), QSize(201, 126));
+    QCOMPARE(chartPixelSize(1.0, 8000), QSize(8000, 8000));
+    QCOMPARE(chartPixelSize(1.6), QSize(1200, 750));
+
+    // Before the first PNG: 1200 pixels.
+    QCOMPARE(rememberedChartWidth(h->settings), kChartPixelWidth);
+    rememberChartWidth(h->settings, 2400);
+    QCOMPARE(rememberedChartWidth(h->settings), 2400);
+    // Kept within bounds whichever way it came.
+    rememberChartWidth(h->settings, 100000);
+    QCOMPARE(rememberedChartWidth(h->settings), kChartMaximumWidth);
+    h->settings.open()->setValue(QStringLiteral("Settings/ChartWidth"), 12);
+    QCOMPARE(rememberedChartWidth(h->settings), kChartMinimumWidth);
+    // A setting that is no number, as a hand-edited file may hold: 1200.
+    h->settings.open()->setValue(QStringLiteral("Settings/ChartWidth"), QStringLiteral("wide"));
+    QCOMPARE(rememberedChartWidth(h->settings), kChartPixelWidth);
+
+    // A width out of bounds saves a picture within them.
+    const skychart::WheelPainter wheel(AdaData());
+    const QString narrow = folder.filePath(QStringLiteral("narrow.png"));
+    QCOMPARE(saveChartFile(wheel, narrow, {}, 10), QString());
+    QCOMPARE(QImageReader(narrow).size(), QSize(kChartMinimumWidth, kChartMinimumWidth));
+}
+
+void TestChartView::aCancelledPngSizeSavesNothing() {
+    FrmDisplay* display = showAda();
+    h->files.answer = folder.filePath(QStringLiteral("ada.png"));
+    h->pictureSizes.cancel = true;
+    Trigger(display, "mnuSaveChart");
+    QCOMPARE(h->pictureSizes.asked.size(), 1);
+    QVERIFY(!QFileInfo::exists(h->files.answer));
+    QVERIFY(h->messages.shown.isEmpty());
+    // Nothing remembered of a save that did not happen.
+    QVERIFY(!h->settings.open()->contains(QStringLiteral("Settings/ChartWidth")));
+    QVERIFY(!h->settings.open()->contains(QStringLiteral("Settings/LastFolder")));
+}
+
+void TestChartView::theSizeDialogIsWorkedByKeys() {
+    ChartSizeDialog dialog(30000, 1.6);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto* width = dialog.findChild<QSpinBox*>(QStringLiteral("spnChartWidth"));
+    auto* caption = dialog.findChild<QLabel*>(QStringLiteral("lblChartWidth"));
+    auto* height = dialog.findChild<QLabel*>(QStringLiteral("lblChartHeight"));
+    QVERIFY(width && caption && height);
+    // Offered within bounds; the caption names the box and gives its key.
+    QCOMPARE(width->value(), kChartMaximumWidth);
+    QCOMPARE(width->minimum(), kChartMinimumWidth);
+    QCOMPARE(width->maximum(), kChartMaximumWidth);
+    QCOMPARE(caption->buddy(), width);
+    QVERIFY(caption->text().contains(QLatin1String("&W")));
+    QCOMPARE(width->accessibleName(), QStringLiteral("Width in pixels"));
+    // Written as the width box writes its numbers, without a separator.
+    QCOMPARE(height->text(), QStringLiteral("5000"));
+    QTRY_COMPARE(QApplication::focusWidget(), width);
+
+    // The width typed over what was offered; the height follows.
+    QTest::keyClick(width, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(width, QStringLiteral("800"));
+    QCOMPARE(dialog.width(), 800);
+    QCOMPARE(height->text(), QStringLiteral("500"));
+    QCOMPARE(height->accessibleName(), QStringLiteral("Height in pixels: 500"));
+    QTest::keyClick(width, Qt::Key_Return);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+
+    ChartSizeDialog cancelled(900, 1.0);
+    cancelled.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&cancelled));
+    QTest::keyClick(&cancelled, Qt::Key_Escape);
+    QCOMPARE(cancelled.result(), int(QDialog::Rejected));
+    QVERIFY(cancelled.isHidden());
 }
 
 void TestChartView::aFailedChartSaveNamesTheFile() {

@@ -560,6 +560,29 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSizeDialog</name>
+    <message>
+        <source>Size of the PNG Picture</source>
+        <translation>حجم صورة PNG</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>العرض بالبكسل</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>ال&amp;عرض بالبكسل:</translation>
+    </message>
+    <message>
+        <source>Height in pixels:</source>
+        <translation>الارتفاع بالبكسل:</translation>
+    </message>
+    <message>
+        <source>Height in pixels: %1</source>
+        <translation>الارتفاع بالبكسل: %1</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.

@@ -560,6 +560,29 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSizeDialog</name>
+    <message>
+        <source>Size of the PNG Picture</source>
+        <translation>Größe des PNG-Bildes</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>Breite in Pixeln</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>&amp;Breite in Pixeln:</translation>
+    </message>
+    <message>
+        <source>Height in pixels:</source>
+        <translation>Höhe in Pixeln:</translation>
+    </message>
+    <message>
+        <source>Height in pixels: %1</source>
+        <translation>Höhe in Pixeln: %1</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.

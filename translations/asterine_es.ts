@@ -560,6 +560,29 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSizeDialog</name>
+    <message>
+        <source>Size of the PNG Picture</source>
+        <translation>Tamaño de la imagen PNG</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>Ancho en píxeles</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>&amp;Ancho en píxeles:</translation>
+    </message>
+    <message>
+        <source>Height in pixels:</source>
+        <translation>Alto en píxeles:</translation>
+    </message>
+    <message>
+        <source>Height in pixels: %1</source>
+        <translation>Alto en píxeles: %1</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.

@@ -560,6 +560,29 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSizeDialog</name>
+    <message>
+        <source>Size of the PNG Picture</source>
+        <translation>Taille de l’image PNG</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>Largeur en pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>&amp;Largeur en pixels&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Height in pixels:</source>
+        <translation>Hauteur en pixels&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Height in pixels: %1</source>
+        <translation>Hauteur en pixels&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.

@@ -560,6 +560,29 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSizeDialog</name>
+    <message>
+        <source>Size of the PNG Picture</source>
+        <translation>PNG चित्र का आकार</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>चौड़ाई पिक्सेल में</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>चौड़ाई पिक्सेल में(&amp;W):</translation>
+    </message>
+    <message>
+        <source>Height in pixels:</source>
+        <translation>ऊँचाई पिक्सेल में:</translation>
+    </message>
+    <message>
+        <source>Height in pixels: %1</source>
+        <translation>ऊँचाई पिक्सेल में: %1</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.

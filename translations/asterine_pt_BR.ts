@@ -560,6 +560,29 @@
     </message>
 </context>
 <context>
+    <name>asterine::ChartSizeDialog</name>
+    <message>
+        <source>Size of the PNG Picture</source>
+        <translation>Tamanho da imagem PNG</translation>
+    </message>
+    <message>
+        <source>Width in pixels</source>
+        <translation>Largura em pixels</translation>
+    </message>
+    <message>
+        <source>&amp;Width in pixels:</source>
+        <translation>&amp;Largura em pixels:</translation>
+    </message>
+    <message>
+        <source>Height in pixels:</source>
+        <translation>Altura em pixels:</translation>
+    </message>
+    <message>
+        <source>Height in pixels: %1</source>
+        <translation>Altura em pixels: %1</translation>
+    </message>
+</context>
+<context>
     <name>asterine::CommandLine</name>
     <message>
         <source>asterine reading: %1 Try “asterine --help”.

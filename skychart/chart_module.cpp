@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The wheel of a birth's sky written to a file for the command line.
+// The pictures of a birth's sky written to files: the wheel for the command
+// line, and whichever picture the result window saves as SVG.
 
-#include "chart_module.h"
+#include "skychart/chart_module.h"
 
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -9,9 +10,11 @@
 #include <string_view>
 #include <vector>
 
+#include "sky/birth_sky.h"
 #include "skychart/chart_data.h"
 #include "skychart/chart_files.h"
 #include "skychart/chart_picture.h"
+#include "skychart/chart_style.h"
 #include "skychart/svg_file.h"
 
 namespace {
@@ -64,4 +67,9 @@ QString asterine_write_chart(const sky::BirthSkyRequest& request, const sky::Bir
         return skychart::saveSvg(wheel, skychart::paperStyle(), size, path,
                                  QStringLiteral("Asterine"));
     return skychart::savePng(wheel, skychart::paperStyle(), size, path);
+}
+
+QString asterine_save_svg(const skychart::ChartPicture& picture, const skychart::ChartStyle& style,
+                          QSize size, const QString& path, const QString& title) {
+    return skychart::saveSvg(picture, style, size, path, title);
 }
