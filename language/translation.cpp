@@ -184,10 +184,17 @@ bool useLanguage(const QString& language, const QString& folder) {
     // the context menus of text boxes.
     auto* qt = new QTranslator(QCoreApplication::instance());
     if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
-    else
+    } else {
         delete qt;
+        // Where Qt has no translation of its own for the language (Hindi),
+        // the program brings the few of Qt's texts a user meets.
+        QString qtProblem;
+        if (!installVerified(QStringLiteral("qt_") + language, folder, &qtProblem) &&
+            !qtProblem.isEmpty())
+            std::fprintf(stderr, "asterine: %s.\n", qtProblem.toLocal8Bit().constData());
+    }
     return loaded;
 }
 

@@ -6,6 +6,7 @@
 // command line's text.
 
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +17,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextLayout>
+
+#include <memory>
 
 #include "birth/key_rules.h"
 #include "display/display_form.h"
@@ -182,6 +185,7 @@ private slots:
     void commandLineSpeaksTheLanguage();
     void wordsOfTheLanguage();
     void documentKeepsToOneScriptOfDigits();
+    void qtsOwnTextsSpeakTheLanguage();
 
 private:
     std::unique_ptr<Harness> h;
@@ -788,6 +792,45 @@ void TestLanguages::documentKeepsToOneScriptOfDigits() {
             QCOMPARE(east, QStringLiteral("O"));
         if (Language().isEmpty())
             QCOMPARE(east + west, QStringLiteral("EW"));
+    }
+}
+
+void TestLanguages::qtsOwnTextsSpeakTheLanguage() {
+    // The buttons of a message box and the menu of a text box come from
+    // Qt's own texts: from Qt's translation where Debian has one, from the
+    // program's where it does not (Hindi).
+    QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel |
+                             QDialogButtonBox::Yes | QDialogButtonBox::No);
+    QLineEdit box;
+    box.setText(QStringLiteral("Pune"));
+    std::unique_ptr<QMenu> menu(box.createStandardContextMenu());
+    QStringList menuTexts;
+    for (const QAction* action : menu->actions())
+        if (!action->isSeparator())
+            menuTexts << action->text();
+    QVERIFY(menuTexts.size() >= 5);
+    const QStringList english{"OK", "Cancel", "&Yes", "&No"};
+    const QStringList shown{buttons.button(QDialogButtonBox::Ok)->text(),
+                            buttons.button(QDialogButtonBox::Cancel)->text(),
+                            buttons.button(QDialogButtonBox::Yes)->text(),
+                            buttons.button(QDialogButtonBox::No)->text()};
+    if (Language().isEmpty()) {
+        QCOMPARE(shown, english);
+        QVERIFY(menuTexts.contains(QStringLiteral("&Copy")));
+        return;
+    }
+    // Translated, each keeping an access key where the English has one.
+    for (int i = 0; i < english.size(); ++i) {
+        if (english[i] != QLatin1String("OK"))  // "OK" stays "OK" in some languages
+            QVERIFY2(shown[i] != english[i], qPrintable(shown[i]));
+        QCOMPARE(shown[i].contains(QLatin1Char('&')), english[i].contains(QLatin1Char('&')));
+    }
+    for (const char* english : {"&Undo", "&Copy", "&Paste", "Select All"})
+        QVERIFY2(!menuTexts.contains(QLatin1String(english)), qPrintable(menuTexts.join('|')));
+    if (Language() == QLatin1String("hi")) {
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(),
+                 QStringLiteral("\u0930\u0926\u094d\u0926 \u0915\u0930\u0947\u0902"));
+        QCOMPARE(shown[2], QStringLiteral("\u0939\u093e\u0901(&Y)"));
     }
 }
 
