@@ -807,7 +807,7 @@ void TestLanguages::qtsOwnTextsSpeakTheLanguage() {
     QStringList menuTexts;
     for (const QAction* action : menu->actions())
         if (!action->isSeparator())
-            menuTexts << action->text();
+            menuTexts << action->text().section(QLatin1Char('\t'), 0, 0);
     QVERIFY(menuTexts.size() >= 5);
     const QStringList english{"OK", "Cancel", "&Yes", "&No"};
     const QStringList shown{buttons.button(QDialogButtonBox::Ok)->text(),
@@ -819,9 +819,10 @@ void TestLanguages::qtsOwnTextsSpeakTheLanguage() {
         QVERIFY(menuTexts.contains(QStringLiteral("&Copy")));
         return;
     }
-    // Translated, each keeping an access key where the English has one.
+    // Translated ("OK" and "No" are words of some of the languages too),
+    // each keeping an access key where the English has one.
     for (int i = 0; i < english.size(); ++i) {
-        if (english[i] != QLatin1String("OK"))  // "OK" stays "OK" in some languages
+        if (i == 1 || i == 2)
             QVERIFY2(shown[i] != english[i], qPrintable(shown[i]));
         QCOMPARE(shown[i].contains(QLatin1Char('&')), english[i].contains(QLatin1Char('&')));
     }
