@@ -156,6 +156,33 @@ QString outside(const std::vector<QRectF>& boxes, const QRectF& frame) {
     return {};
 }
 
+// What is wrong with the notice of a wheel without a time of birth: a line
+// reaching out of the inner circle, type smaller than the signs', lines
+// that overlap; empty when nothing is.
+QString noticeProblem(const WheelLayout& w) {
+    if (w.notice.empty())
+        return QStringLiteral("no notice");
+    const int signs = w.signs.front().font.pixelSize();
+    for (const TextBox& line : w.notice) {
+        if (line.font.pixelSize() < signs)
+            return QStringLiteral("the notice's type is %1 px, the signs' %2 px")
+                .arg(line.font.pixelSize())
+                .arg(signs);
+        const QRectF& box = line.box;
+        for (QPointF corner :
+             {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+            if (std::hypot(corner.x() - w.centre.x(), corner.y() - w.centre.y()) >= w.innerRadius)
+                return QStringLiteral("\"%1\" %2 reaches out of the inner circle, radius %3")
+                    .arg(line.text, describe(box))
+                    .arg(w.innerRadius);
+        }
+    }
+    std::vector<QRectF> boxes;
+    for (const TextBox& line : w.notice)
+        boxes.push_back(line.box);
+    return overlapping(boxes);
+}
+
 }  // namespace
 
 class TestSkyChart : public QObject {
@@ -367,6 +394,10 @@ void TestSkyChart::wheelLabelsApartAndInside() {
     QCOMPARE(w.signs.size(), std::size_t(12));
     QCOMPARE(w.bodies.size(), data.bodies.size());
     QCOMPARE(w.outer.size(), data.stars.size() + (data.angles ? 2 : 0));
+    // Without the bodies, the notice that says why, in the inner circle.
+    QCOMPARE(w.notice.empty(), !data.bodies.empty());
+    if (data.bodies.empty())
+        QVERIFY2(noticeProblem(w).isEmpty(), qPrintable(noticeProblem(w)));
     // The circles inside the picture and inside one another.
     QVERIFY(frame.contains(QRectF(w.centre.x() - w.outerRadius, w.centre.y() - w.outerRadius,
                                   2 * w.outerRadius, 2 * w.outerRadius)));
@@ -613,9 +644,11 @@ void TestSkyChart::picturesInEveryLanguage() {
             const HorizonLayout h = layoutHorizon(data, frame, paperStyle());
             const WheelLayout w = layoutWheel(
                 data, QRectF(QPointF(), QSizeF(size.height(), size.height())), paperStyle());
-            for (const QString& problem :
-                 QStringList{overlapping(h.labelBoxes()), outside(h.labelBoxes(), frame),
-                             overlapping(w.labelBoxes())})
+            QStringList found{overlapping(h.labelBoxes()), outside(h.labelBoxes(), frame),
+                              overlapping(w.labelBoxes())};
+            if (data.bodies.empty())
+                found << noticeProblem(w);
+            for (const QString& problem : found)
                 if (!problem.isEmpty())
                     problems << QStringLiteral("%1 %2x%3: %4")
                                     .arg(kBirths[birth].name)
@@ -625,6 +658,19 @@ void TestSkyChart::picturesInEveryLanguage() {
         }
         render(HorizonPainter(data), QSize(1000, 625), paperStyle())
             .save(out(QStringLiteral("horizon_%1_%2.png").arg(kBirths[birth].name, language)));
+        render(WheelPainter(data), QSize(600, 600), paperStyle())
+            .save(out(QStringLiteral("wheel_%1_%2.png").arg(kBirths[birth].name, language)));
+    }
+    // The notice on a screen at 200 %, and in the wheel a 16 pt desktop
+    // font makes about twice as large, and in the smallest it is drawn at.
+    for (double wheelSide : {260.0, 420.0, 900.0}) {
+        QImage screen{QSize(int(wheelSide), int(wheelSide)) * 2,
+                      QImage::Format_ARGB32_Premultiplied};
+        screen.setDevicePixelRatio(2);
+        const WheelLayout w = layoutWheel(dataOf(kBirths[7]), QRectF(0, 0, wheelSide, wheelSide),
+                                          screenStyle(QPalette()), &screen);
+        if (const QString problem = noticeProblem(w); !problem.isEmpty())
+            problems << QStringLiteral("at 200 %, %1 px: %2").arg(wheelSide).arg(problem);
     }
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QCoreApplication::removeTranslator(&translator);
