@@ -291,13 +291,9 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
     for (const WheelStar& star : data.stars)
         pending.push_back({star.longitudeDeg, star.name, star.chosen ? chosenFont : labelFont,
                            star.chosen, false});
-    double widest = 0, tallest = 0;
-    std::vector<TextBox> outerText;
-    for (const Pending& p : pending) {
-        outerText.push_back(textBox(p.text, p.font, {}, device));
-        widest = std::max(widest, outerText.back().box.width());
-        tallest = std::max(tallest, outerText.back().box.height());
-    }
+    double widest = 0;
+    for (const Pending& p : pending)
+        widest = std::max(widest, textBox(p.text, p.font, {}, device).box.width());
     const double gap = side * 0.035;
     w.outerRadius =
         std::clamp(half - margin - gap - std::min(widest, half * 0.3), half * 0.55, half * 0.74);
@@ -360,34 +356,48 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
     }
 
     // The stars and the angles' marks outside the ring, spread until no
-    // boxes meet and each stays in the picture.
+    // boxes come within a fifth of a line of each other (closer, two names
+    // read as one) and each stays in the picture; where even that cannot
+    // be, in smaller type.
     if (!pending.empty()) {
         std::vector<double> longitudes;
         for (const Pending& p : pending)
             longitudes.push_back(p.longitudeDeg);
-        double separation =
-            2.0 * std::asin(std::min(1.0, tallest * 1.1 / (2 * w.labelRadius))) * 180.0 / kPi;
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            const std::vector<double> shown = spreadOnCircle(longitudes, separation);
-            w.outer.clear();
-            std::vector<QRectF> boxes;
-            for (std::size_t i = 0; i < pending.size(); ++i) {
-                WheelLayout::Outer o;
-                o.longitudeDeg = pending[i].longitudeDeg;
-                o.shownDeg = shown[i];
-                o.chosen = pending[i].chosen;
-                o.angle = pending[i].angle;
-                o.label = outerText[i];
-                o.label.box = outsideBox(w, shown[i], w.labelRadius, outerText[i].box.size());
-                boxes.push_back(o.label.box);
-                w.outer.push_back(o);
+        for (double scale = 1.0; scale > 0.45; scale -= 0.1) {
+            std::vector<TextBox> texts;
+            double tall = 0;
+            for (const Pending& p : pending) {
+                QFont font = p.font;
+                font.setPixelSize(std::max(1, int(std::lround(p.font.pixelSize() * scale))));
+                texts.push_back(textBox(p.text, font, {}, device));
+                tall = std::max(tall, texts.back().box.height());
             }
-            bool fits = !anyOverlap(boxes);
-            for (const QRectF& box : boxes)
-                fits = fits && frame.contains(box);
+            const double air = tall * 0.1;
+            double separation =
+                2.0 * std::asin(std::min(1.0, tall * 1.2 / (2 * w.labelRadius))) * 180.0 / kPi;
+            bool fits = false;
+            for (int attempt = 0; attempt < 16 && !fits; ++attempt) {
+                const std::vector<double> shown = spreadOnCircle(longitudes, separation);
+                w.outer.clear();
+                std::vector<QRectF> grown;
+                fits = true;
+                for (std::size_t i = 0; i < pending.size(); ++i) {
+                    WheelLayout::Outer o;
+                    o.longitudeDeg = pending[i].longitudeDeg;
+                    o.shownDeg = shown[i];
+                    o.chosen = pending[i].chosen;
+                    o.angle = pending[i].angle;
+                    o.label = texts[i];
+                    o.label.box = outsideBox(w, shown[i], w.labelRadius, texts[i].box.size());
+                    grown.push_back(o.label.box.adjusted(-air, -air, air, air));
+                    fits = fits && frame.contains(o.label.box);
+                    w.outer.push_back(o);
+                }
+                fits = fits && !anyOverlap(grown);
+                separation *= 1.25;
+            }
             if (fits)
                 break;
-            separation *= 1.25;
         }
     }
     return w;

@@ -53,6 +53,8 @@ const Birth kBirths[] = {
     {"delhi_aquarius", 1962, 2, 4, 12.0, 5.5, 28.61, 77.21, "Sirius"},
     {"no_place", 1950, 5, 5, 10.0, 0, 40.0, std::nullopt, "Spica"},
     {"year_only", 1950, 5, 5, std::nullopt, 0, 40.0, std::nullopt, "Spica"},
+    // Sixteen names round the wheel, the Midheaven's among them, at 34° S.
+    {"sydney_crowded", 1980, 4, 23, 12.25, 10, -33.87, 151.21, "PEACOCK"},
 };
 
 sky::BirthSkyRequest requestOf(const Birth& b) {
@@ -153,6 +155,24 @@ QString outside(const std::vector<QRectF>& boxes, const QRectF& frame) {
     for (const QRectF& box : boxes)
         if (!frame.contains(box))
             return QStringLiteral("%1 is outside %2").arg(describe(box), describe(frame));
+    return {};
+}
+
+// The first two labels outside the ring, the stars' names and the angles'
+// marks, that come closer than a tenth of their height: labels that close
+// read as one. Empty when none do.
+QString runTogether(const WheelLayout& w) {
+    std::vector<QRectF> grown;
+    for (const WheelLayout::Outer& o : w.outer) {
+        const double air = o.label.box.height() * 0.05;
+        grown.push_back(o.label.box.adjusted(-air, -air, air, air));
+    }
+    for (std::size_t i = 0; i < grown.size(); ++i)
+        for (std::size_t j = i + 1; j < grown.size(); ++j)
+            if (grown[i].intersects(grown[j]))
+                return QStringLiteral("\"%1\" %2 and \"%3\" %4 run together")
+                    .arg(w.outer[i].label.text, describe(w.outer[i].label.box),
+                         w.outer[j].label.text, describe(w.outer[j].label.box));
     return {};
 }
 
@@ -347,6 +367,10 @@ void TestSkyChart::theBirthsGiveWhatTheyShould() {
     const ChartData yearOnly = dataOf(kBirths[7]);
     QVERIFY(yearOnly.bodies.empty() && !yearOnly.day);
     QCOMPARE(yearOnly.stars.size(), std::size_t(1));
+    // Fourteen stars and the two angles' marks to set round the wheel.
+    const ChartData crowded = dataOf(kBirths[8]);
+    QVERIFY2(crowded.stars.size() >= 14, qPrintable(QString::number(crowded.stars.size())));
+    QCOMPARE(crowded.stars.front().name, QStringLiteral("PEACOCK"));
 
     // Every marked star but the reading's is bright and within the orb of a body.
     for (const Birth& b : kBirths) {
@@ -391,6 +415,7 @@ void TestSkyChart::wheelLabelsApartAndInside() {
     const std::vector<QRectF> boxes = w.labelBoxes();
     QVERIFY2(overlapping(boxes).isEmpty(), qPrintable(overlapping(boxes)));
     QVERIFY2(outside(boxes, frame).isEmpty(), qPrintable(outside(boxes, frame)));
+    QVERIFY2(runTogether(w).isEmpty(), qPrintable(runTogether(w)));
     QCOMPARE(w.signs.size(), std::size_t(12));
     QCOMPARE(w.bodies.size(), data.bodies.size());
     QCOMPARE(w.outer.size(), data.stars.size() + (data.angles ? 2 : 0));
@@ -637,7 +662,7 @@ void TestSkyChart::picturesInEveryLanguage() {
     const QString title = ChartTexts::horizonTitle();
     const QStringList lines = chartLines(dataOf(kBirths[0]));
     QStringList problems;
-    for (int birth : {0, 1, 3, 4, 5, 7}) {
+    for (int birth : {0, 1, 3, 4, 5, 7, 8}) {
         const ChartData data = dataOf(kBirths[birth]);
         for (QSize size : {QSize(1000, 625), QSize(560, 400)}) {
             const QRectF frame(QPointF(0, 0), QSizeF(size));
@@ -645,7 +670,7 @@ void TestSkyChart::picturesInEveryLanguage() {
             const WheelLayout w = layoutWheel(
                 data, QRectF(QPointF(), QSizeF(size.height(), size.height())), paperStyle());
             QStringList found{overlapping(h.labelBoxes()), outside(h.labelBoxes(), frame),
-                              overlapping(w.labelBoxes())};
+                              overlapping(w.labelBoxes()), runTogether(w)};
             if (data.bodies.empty())
                 found << noticeProblem(w);
             for (const QString& problem : found)
