@@ -356,7 +356,7 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
     }
 
     // The stars and the angles' marks outside the ring, spread until no
-    // boxes come within a fifth of a line of each other (closer, two names
+    // boxes come within two fifths of a line of each other (closer, names
     // read as one) and each stays in the picture; where even that cannot
     // be, in smaller type.
     if (!pending.empty()) {
@@ -372,7 +372,7 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
                 texts.push_back(textBox(p.text, font, {}, device));
                 tall = std::max(tall, texts.back().box.height());
             }
-            const double air = tall * 0.1;
+            const double air = tall * 0.2;
             double separation =
                 2.0 * std::asin(std::min(1.0, tall * 1.2 / (2 * w.labelRadius))) * 180.0 / kPi;
             bool fits = false;
