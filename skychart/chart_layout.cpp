@@ -5,6 +5,7 @@
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
+#include <QStringList>
 
 #include <algorithm>
 #include <cmath>
@@ -182,8 +183,8 @@ std::vector<QRectF> WheelLayout::labelBoxes() const {
         boxes.push_back(body.box);
     for (const Outer& o : outer)
         boxes.push_back(o.label.box);
-    if (notice)
-        boxes.push_back(notice->box);
+    for (const TextBox& line : notice)
+        boxes.push_back(line.box);
     return boxes;
 }
 
@@ -198,6 +199,64 @@ QRectF outsideBox(const WheelLayout& layout, double longitudeDeg, double radius,
     QRectF box(QPointF(), size);
     box.moveCenter(p + u * reach);
     return box;
+}
+
+// A text broken at its spaces onto as few lines as fit within a circle,
+// the lines one under another and centred on its centre; the type made
+// smaller, step by step, only when the longest word would not fit.
+std::vector<TextBox> noticeLines(const QString& text, QFont font, QPointF centre, double radius,
+                                 const QPaintDevice* device) {
+    const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (;;) {
+        // Every line's ink lies within the whole text's height: lines a
+        // little more than that apart do not touch.
+        const double pitch = textBox(text, font, {}, device).box.height() * 1.15;
+        const int most = std::max(1, int(2 * radius / pitch));
+        for (int count = 1; count <= most && count <= int(words.size()); ++count) {
+            // As many words on each row as its chord holds, the rows of a
+            // block of `count` lines; a word too long for its row ends the try.
+            QStringList lines;
+            qsizetype next = 0;
+            for (int row = 0; row < count && next < words.size(); ++row) {
+                const double far = std::abs(row - (count - 1) / 2.0) * pitch + pitch / 2;
+                if (far >= radius)
+                    break;
+                const double room = 2 * std::sqrt(radius * radius - far * far);
+                QString line;
+                while (next < words.size()) {
+                    const QString longer =
+                        line.isEmpty() ? words[next] : line + QLatin1Char(' ') + words[next];
+                    if (textBox(longer, font, {}, device).box.width() > room)
+                        break;
+                    line = longer;
+                    ++next;
+                }
+                if (line.isEmpty())
+                    break;
+                lines << line;
+            }
+            if (next < words.size())
+                continue;
+            // The lines it took, centred as a block, each wholly inside.
+            std::vector<TextBox> boxes;
+            bool inside = true;
+            for (qsizetype row = 0; row < lines.size(); ++row) {
+                const double middle = (double(row) - double(lines.size() - 1) / 2.0) * pitch;
+                boxes.push_back(textBox(lines[row], font, centre + QPointF(0, middle), device));
+                const QRectF& box = boxes.back().box;
+                for (QPointF corner :
+                     {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+                    const QPointF d = corner - centre;
+                    inside = inside && std::hypot(d.x(), d.y()) < radius;
+                }
+            }
+            if (inside)
+                return boxes;
+        }
+        if (font.pixelSize() <= 6)
+            return {textBox(text, font, centre, device)};
+        font.setPixelSize(std::max(6, int(font.pixelSize() * 0.9)));
+    }
 }
 
 }  // namespace
@@ -233,13 +292,9 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
     for (const WheelStar& star : data.stars)
         pending.push_back({star.longitudeDeg, star.name, star.chosen ? chosenFont : labelFont,
                            star.chosen, false});
-    double widest = 0, tallest = 0;
-    std::vector<TextBox> outerText;
-    for (const Pending& p : pending) {
-        outerText.push_back(textBox(p.text, p.font, {}, device));
-        widest = std::max(widest, outerText.back().box.width());
-        tallest = std::max(tallest, outerText.back().box.height());
-    }
+    double widest = 0;
+    for (const Pending& p : pending)
+        widest = std::max(widest, textBox(p.text, p.font, {}, device).box.width());
     const double gap = side * 0.035;
     w.outerRadius =
         std::clamp(half - margin - gap - std::min(widest, half * 0.3), half * 0.55, half * 0.74);
@@ -294,41 +349,56 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
             w.bodies.push_back(b);
         }
     } else {
-        w.notice = textBox(ChartTexts::noTime(), chartFont(style, side * 0.022), w.centre, device);
-        if (w.notice->box.width() > w.innerRadius * 1.9 + side * 0.2)
-            w.notice =
-                textBox(ChartTexts::noTime(), chartFont(style, side * 0.016), w.centre, device);
+        // As large as the signs' symbols, and never smaller than the stars'
+        // names; broken onto lines that stay within the inner circle.
+        const double size = std::max(double(signFont.pixelSize()), side * 0.024);
+        w.notice = noticeLines(ChartTexts::noTime(), chartFont(style, size), w.centre,
+                               w.innerRadius - std::max(2.0, side * 0.012), device);
     }
 
     // The stars and the angles' marks outside the ring, spread until no
-    // boxes meet and each stays in the picture.
+    // boxes come within two fifths of a line of each other (closer, names
+    // read as one) and each stays in the picture; where even that cannot
+    // be, in smaller type.
     if (!pending.empty()) {
         std::vector<double> longitudes;
         for (const Pending& p : pending)
             longitudes.push_back(p.longitudeDeg);
-        double separation =
-            2.0 * std::asin(std::min(1.0, tallest * 1.1 / (2 * w.labelRadius))) * 180.0 / kPi;
-        for (int attempt = 0; attempt < 16; ++attempt) {
-            const std::vector<double> shown = spreadOnCircle(longitudes, separation);
-            w.outer.clear();
-            std::vector<QRectF> boxes;
-            for (std::size_t i = 0; i < pending.size(); ++i) {
-                WheelLayout::Outer o;
-                o.longitudeDeg = pending[i].longitudeDeg;
-                o.shownDeg = shown[i];
-                o.chosen = pending[i].chosen;
-                o.angle = pending[i].angle;
-                o.label = outerText[i];
-                o.label.box = outsideBox(w, shown[i], w.labelRadius, outerText[i].box.size());
-                boxes.push_back(o.label.box);
-                w.outer.push_back(o);
+        for (double scale = 1.0; scale > 0.45; scale -= 0.1) {
+            std::vector<TextBox> texts;
+            double tall = 0;
+            for (const Pending& p : pending) {
+                QFont font = p.font;
+                font.setPixelSize(std::max(1, int(std::lround(p.font.pixelSize() * scale))));
+                texts.push_back(textBox(p.text, font, {}, device));
+                tall = std::max(tall, texts.back().box.height());
             }
-            bool fits = !anyOverlap(boxes);
-            for (const QRectF& box : boxes)
-                fits = fits && frame.contains(box);
+            const double air = tall * 0.2;
+            double separation =
+                2.0 * std::asin(std::min(1.0, tall * 1.2 / (2 * w.labelRadius))) * 180.0 / kPi;
+            bool fits = false;
+            for (int attempt = 0; attempt < 16 && !fits; ++attempt) {
+                const std::vector<double> shown = spreadOnCircle(longitudes, separation);
+                w.outer.clear();
+                std::vector<QRectF> grown;
+                fits = true;
+                for (std::size_t i = 0; i < pending.size(); ++i) {
+                    WheelLayout::Outer o;
+                    o.longitudeDeg = pending[i].longitudeDeg;
+                    o.shownDeg = shown[i];
+                    o.chosen = pending[i].chosen;
+                    o.angle = pending[i].angle;
+                    o.label = texts[i];
+                    o.label.box = outsideBox(w, shown[i], w.labelRadius, texts[i].box.size());
+                    grown.push_back(o.label.box.adjusted(-air, -air, air, air));
+                    fits = fits && frame.contains(o.label.box);
+                    w.outer.push_back(o);
+                }
+                fits = fits && !anyOverlap(grown);
+                separation *= 1.25;
+            }
             if (fits)
                 break;
-            separation *= 1.25;
         }
     }
     return w;

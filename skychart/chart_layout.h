@@ -72,7 +72,9 @@ struct WheelLayout {
     std::vector<TextBox> signs;
     std::vector<Body> bodies;
     std::vector<Outer> outer;
-    std::optional<TextBox> notice;  // without a time of birth
+    // Without a time of birth, the notice that says so: its lines, one under
+    // another, centred in the inner circle.
+    std::vector<TextBox> notice;
 
     // The point at a longitude and a radius: longitudes run anticlockwise,
     // the Ascendant on the left.

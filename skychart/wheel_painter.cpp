@@ -114,10 +114,9 @@ void WheelPainter::paint(QPainter& painter, const QRectF& frame, const ChartStyl
         painter.setPen(colour);
         drawTextBox(painter, o.label);
     }
-    if (w.notice) {
-        painter.setPen(style.text);
-        drawTextBox(painter, *w.notice);
-    }
+    painter.setPen(style.text);
+    for (const TextBox& line : w.notice)
+        drawTextBox(painter, line);
     painter.restore();
 }
 

@@ -419,16 +419,44 @@ class Program:
         return (int(fields[11]) + int(fields[12])) / os.sysconf("SC_CLK_TCK")
 
 
+def notice_readable(picture):
+    """None when the wheel, as the screen shows it, has no notice in its
+    inner circle or one in type as large as the signs' (a line's ink at
+    least 2.3 % of the wheel's side tall; in the type of the bodies'
+    degrees it would be 2.1 %); else what is wrong."""
+    width, height = picture.size
+    side = min(width, height)
+    cx, cy = width // 2, height // 2
+    ground = picture.getpixel((3, 3))
+
+    def ink(x, y):
+        return sum(abs(a - b) for a, b in zip(picture.getpixel((x, y)), ground)) > 60
+    # Within the notice, clear of the inner circle round it.
+    rows = [y for y in range(cy - int(side * 0.15), cy + int(side * 0.15))
+            if any(ink(x, y) for x in range(cx - int(side * 0.08), cx + int(side * 0.08)))]
+    if not rows:
+        return None
+    runs, start = [], rows[0]
+    for previous, row in zip(rows, rows[1:] + [None]):
+        if row is None or row > previous + 2:
+            runs.append(previous - start + 1)
+            start = row
+    if max(runs) < side * 0.023:
+        return (f"the wheel's notice is {max(runs)} px tall in a wheel of {side} px: "
+                "smaller than the signs")
+    return None
+
+
 def chart_pane(program, result, wheel_name, horizon_name, wheel_tab, horizon_tab,
-               look=None, shots=None, scale=1):
+               look=None, shots=None, scale=1, wheel_look=None):
     """The result form's pictures of the sky as a screen reader and a user
     get them: the wheel's list read over the accessibility bus, a real click
     on the horizon's tab and its list read in turn, and each picture drawn
     where its list says it is. `look`, given the picture as the screen shows
     it, returns None or what it found wrong. Screenshots go to the folder
     `shots` names, if any. Qt tells the accessibility bus its own pixels:
-    `scale` is the screen's pixels to one of those. Returns the lines of both
-    lists."""
+    `scale` is the screen's pixels to one of those. `wheel_look` looks at
+    the wheel alone, as `look` does. Returns the lines of both lists."""
     def extents(node):
         box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
         return (round(box.x * scale), round(box.y * scale), round(box.width * scale),
@@ -452,7 +480,7 @@ def chart_pane(program, result, wheel_name, horizon_name, wheel_tab, horizon_tab
     def lines_of(node):
         return [node.getChildAtIndex(i).name for i in range(node.childCount)]
 
-    def drawn_in(node, what):
+    def drawn_in(node, what, looks=()):
         from PIL import Image
         x, y, width, height = extents(node)
         complaint = [f"{what} was not looked at"]
@@ -474,7 +502,8 @@ def chart_pane(program, result, wheel_name, horizon_name, wheel_tab, horizon_tab
             if ink < 0.005:
                 complaint[0] = f"{what} shows almost nothing ({ink:.1%} ink)"
                 return False
-            complaint[0] = look(picture) if look else None
+            complaint[0] = next((found for check in (look, *looks) if check
+                                 for found in [check(picture)] if found), None)
             return complaint[0] is None
         program.settle()
         if not wait_for(seen):
@@ -492,7 +521,7 @@ def chart_pane(program, result, wheel_name, horizon_name, wheel_tab, horizon_tab
     wheel_lines = lines_of(wheel)
     if len(wheel_lines) < 2 or not all(wheel_lines):
         fail(f"the wheel's list reads {wheel_lines}")
-    drawn_in(wheel, "the wheel")
+    drawn_in(wheel, "the wheel", (wheel_look,))
     tab = [node for node in descendants(result)
            if node.getRole() == pyatspi.ROLE_PAGE_TAB and node.name == horizon_tab]
     if not tab:

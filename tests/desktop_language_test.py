@@ -23,8 +23,8 @@ import xml.etree.ElementTree as ET
 import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from desktop import (READING_BUTTON, Program, chart_pane, descendants, fail, text_of,  # noqa: E402
-                     wait_for, xdotool)
+from desktop import (READING_BUTTON, Program, chart_pane, descendants, fail,  # noqa: E402
+                     notice_readable, text_of, wait_for, xdotool)
 
 
 class Translations:
@@ -152,7 +152,7 @@ def reading_in(program_path, folder, language, typed_name, environment=None):
             program, result, wheel_name,
             tr("SkyChart", "The sky over the birthplace on the birth day"),
             tr("asterine::FrmDisplay", "Wheel"), tr("asterine::FrmDisplay", "Horizon"),
-            shots=shots)
+            shots=shots, wheel_look=notice_readable)
         no_time = tr("SkyChart", "The time of birth is needed for the bodies.")
         if wheel[0] != no_time:
             fail(f"the wheel's first line in {language} is {wheel[0]!r}, not {no_time!r}")

@@ -28,8 +28,8 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (PATIENCE, READING_BUTTON, Program, XServer, chart_pane,  # noqa: E402
-                     descendants, fail, text_of, visible_windows, wait_for, windows_of,
-                     xdotool)
+                     descendants, fail, notice_readable, text_of, visible_windows, wait_for,
+                     windows_of, xdotool)
 
 MESSAGE_TITLE = "Asterine"
 BROWSER_BUTTON = "Click Here To Find Latitude & Longitude"
@@ -349,7 +349,7 @@ def chart_beside_the_reading(program, what, look=None, scale=1):
         shots = os.path.join(shots, what.replace(" ", "_").replace("%", ""))
         os.makedirs(shots, exist_ok=True)
     wheel, horizon = chart_pane(program, result, WHEEL_LIST, HORIZON_LIST, "Wheel", "Horizon",
-                                look, shots, scale)
+                                look, shots, scale, wheel_look=notice_readable)
     if not any("Regulus" in line for line in wheel):
         fail(f"the wheel's list does not name the reading's star: {wheel}")
     print(f"the wheel and the horizon show beside the reading {what}, read out as "

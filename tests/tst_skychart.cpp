@@ -55,6 +55,8 @@ const Birth kBirths[] = {
     {"delhi_aquarius", 1962, 2, 4, 12.0, 5.5, 28.61, 77.21, "Sirius"},
     {"no_place", 1950, 5, 5, 10.0, 0, 40.0, std::nullopt, "Spica"},
     {"year_only", 1950, 5, 5, std::nullopt, 0, 40.0, std::nullopt, "Spica"},
+    // Sixteen names round the wheel, the Midheaven's among them, at 34° S.
+    {"sydney_crowded", 1980, 4, 23, 12.25, 10, -33.87, 151.21, "PEACOCK"},
 };
 
 sky::BirthSkyRequest requestOf(const Birth& b) {
@@ -156,6 +158,51 @@ QString outside(const std::vector<QRectF>& boxes, const QRectF& frame) {
         if (!frame.contains(box))
             return QStringLiteral("%1 is outside %2").arg(describe(box), describe(frame));
     return {};
+}
+
+// The first two labels outside the ring, the stars' names and the angles'
+// marks, that come closer than a tenth of their height: labels that close
+// read as one. Empty when none do.
+QString runTogether(const WheelLayout& w) {
+    std::vector<QRectF> grown;
+    for (const WheelLayout::Outer& o : w.outer) {
+        const double air = o.label.box.height() * 0.05;
+        grown.push_back(o.label.box.adjusted(-air, -air, air, air));
+    }
+    for (std::size_t i = 0; i < grown.size(); ++i)
+        for (std::size_t j = i + 1; j < grown.size(); ++j)
+            if (grown[i].intersects(grown[j]))
+                return QStringLiteral("\"%1\" %2 and \"%3\" %4 run together")
+                    .arg(w.outer[i].label.text, describe(w.outer[i].label.box),
+                         w.outer[j].label.text, describe(w.outer[j].label.box));
+    return {};
+}
+
+// What is wrong with the notice of a wheel without a time of birth: a line
+// reaching out of the inner circle, type smaller than the signs', lines
+// that overlap; empty when nothing is.
+QString noticeProblem(const WheelLayout& w) {
+    if (w.notice.empty())
+        return QStringLiteral("no notice");
+    const int signs = w.signs.front().font.pixelSize();
+    for (const TextBox& line : w.notice) {
+        if (line.font.pixelSize() < signs)
+            return QStringLiteral("the notice's type is %1 px, the signs' %2 px")
+                .arg(line.font.pixelSize())
+                .arg(signs);
+        const QRectF& box = line.box;
+        for (QPointF corner :
+             {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+            if (std::hypot(corner.x() - w.centre.x(), corner.y() - w.centre.y()) >= w.innerRadius)
+                return QStringLiteral("\"%1\" %2 reaches out of the inner circle, radius %3")
+                    .arg(line.text, describe(box))
+                    .arg(w.innerRadius);
+        }
+    }
+    std::vector<QRectF> boxes;
+    for (const TextBox& line : w.notice)
+        boxes.push_back(line.box);
+    return overlapping(boxes);
 }
 
 }  // namespace
@@ -324,6 +371,10 @@ void TestSkyChart::theBirthsGiveWhatTheyShould() {
     const ChartData yearOnly = dataOf(kBirths[7]);
     QVERIFY(yearOnly.bodies.empty() && !yearOnly.day);
     QCOMPARE(yearOnly.stars.size(), std::size_t(1));
+    // Fourteen stars and the two angles' marks to set round the wheel.
+    const ChartData crowded = dataOf(kBirths[8]);
+    QVERIFY2(crowded.stars.size() >= 14, qPrintable(QString::number(crowded.stars.size())));
+    QCOMPARE(crowded.stars.front().name, QStringLiteral("PEACOCK"));
 
     // Every marked star but the reading's is bright and within the orb of a body.
     for (const Birth& b : kBirths) {
@@ -368,9 +419,14 @@ void TestSkyChart::wheelLabelsApartAndInside() {
     const std::vector<QRectF> boxes = w.labelBoxes();
     QVERIFY2(overlapping(boxes).isEmpty(), qPrintable(overlapping(boxes)));
     QVERIFY2(outside(boxes, frame).isEmpty(), qPrintable(outside(boxes, frame)));
+    QVERIFY2(runTogether(w).isEmpty(), qPrintable(runTogether(w)));
     QCOMPARE(w.signs.size(), std::size_t(12));
     QCOMPARE(w.bodies.size(), data.bodies.size());
     QCOMPARE(w.outer.size(), data.stars.size() + (data.angles ? 2 : 0));
+    // Without the bodies, the notice that says why, in the inner circle.
+    QCOMPARE(w.notice.empty(), !data.bodies.empty());
+    if (data.bodies.empty())
+        QVERIFY2(noticeProblem(w).isEmpty(), qPrintable(noticeProblem(w)));
     // The circles inside the picture and inside one another.
     QVERIFY(frame.contains(QRectF(w.centre.x() - w.outerRadius, w.centre.y() - w.outerRadius,
                                   2 * w.outerRadius, 2 * w.outerRadius)));
@@ -611,16 +667,18 @@ void TestSkyChart::picturesInEveryLanguage() {
     const QStringList lines = chartLines(dataOf(kBirths[0]));
     const QString sun = skynames::bodyName(sky::Body::Sun);
     QStringList problems;
-    for (int birth : {0, 1, 3, 4, 5, 7}) {
+    for (int birth : {0, 1, 3, 4, 5, 7, 8}) {
         const ChartData data = dataOf(kBirths[birth]);
         for (QSize size : {QSize(1000, 625), QSize(560, 400)}) {
             const QRectF frame(QPointF(0, 0), QSizeF(size));
             const HorizonLayout h = layoutHorizon(data, frame, paperStyle());
             const WheelLayout w = layoutWheel(
                 data, QRectF(QPointF(), QSizeF(size.height(), size.height())), paperStyle());
-            for (const QString& problem :
-                 QStringList{overlapping(h.labelBoxes()), outside(h.labelBoxes(), frame),
-                             overlapping(w.labelBoxes())})
+            QStringList found{overlapping(h.labelBoxes()), outside(h.labelBoxes(), frame),
+                              overlapping(w.labelBoxes()), runTogether(w)};
+            if (data.bodies.empty())
+                found << noticeProblem(w);
+            for (const QString& problem : found)
                 if (!problem.isEmpty())
                     problems << QStringLiteral("%1 %2x%3: %4")
                                     .arg(kBirths[birth].name)
@@ -630,6 +688,19 @@ void TestSkyChart::picturesInEveryLanguage() {
         }
         render(HorizonPainter(data), QSize(1000, 625), paperStyle())
             .save(out(QStringLiteral("horizon_%1_%2.png").arg(kBirths[birth].name, language)));
+        render(WheelPainter(data), QSize(600, 600), paperStyle())
+            .save(out(QStringLiteral("wheel_%1_%2.png").arg(kBirths[birth].name, language)));
+    }
+    // The notice on a screen at 200 %, and in the wheel a 16 pt desktop
+    // font makes about twice as large, and in the smallest it is drawn at.
+    for (double wheelSide : {260.0, 420.0, 900.0}) {
+        QImage screen{QSize(int(wheelSide), int(wheelSide)) * 2,
+                      QImage::Format_ARGB32_Premultiplied};
+        screen.setDevicePixelRatio(2);
+        const WheelLayout w = layoutWheel(dataOf(kBirths[7]), QRectF(0, 0, wheelSide, wheelSide),
+                                          screenStyle(QPalette()), &screen);
+        if (const QString problem = noticeProblem(w); !problem.isEmpty())
+            problems << QStringLiteral("at 200 %, %1 px: %2").arg(wheelSide).arg(problem);
     }
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QCoreApplication::removeTranslator(&translator);
