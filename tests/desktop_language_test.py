@@ -83,6 +83,10 @@ def reading_in(program_path, folder, language, typed_name, environment=None):
         if not extents(degrees).x < extents(minutes).x:
             fail("the latitude's degrees are not left of its minutes")
 
+        button_node = [node for node in descendants(entry)
+                       if node.getRole() == pyatspi.ROLE_PUSH_BUTTON and node.name == button]
+        message_buttons(program, button_node[0], language)
+
         # Real keys: the name in the language's letters, the degrees in digits.
         program.click(name)
         program.type(typed_name)
@@ -165,6 +169,33 @@ def reading_in(program_path, folder, language, typed_name, environment=None):
         print(f"{language}: the chart beside the reading reads {wheel[0]!r} and {horizon[0]!r}")
     finally:
         program.close()
+
+
+def message_buttons(program, command, language):
+    """A message box's buttons speak the language: they are Qt's own texts,
+    from Qt's translation or, under Hindi, which Qt does not translate,
+    from the program's. The reading asked for with no name brings one."""
+    program.click(command)
+
+    def buttons():
+        for window in program.windows():
+            if window.name == "Asterine":
+                found = [node.name for node in descendants(window)
+                         if node.getRole() == pyatspi.ROLE_PUSH_BUTTON]
+                if found:
+                    return found
+        return None
+    shown = wait_for(buttons)
+    if not shown:
+        fail(f"no message box in {language} for a reading without a name")
+    if "OK" in shown and language in ("hi", "ar"):
+        fail(f"the message box's button in {language} is in English: {shown!r}")
+    if language == "hi" and "\u0920\u0940\u0915 \u0939\u0948" not in shown:
+        fail(f"the message box's button in Hindi is {shown!r}")
+    xdotool("key", "Return")
+    if not wait_for(lambda: not buttons()):
+        fail(f"the message box in {language} did not close on Enter")
+    print(f"{language}: a message box's button reads {shown!r}")
 
 
 def showing(program, name, role):
