@@ -186,9 +186,9 @@ int ChartView::heightForWidth(int width) const {
 }
 
 void ChartView::paintEvent(QPaintEvent*) {
-    // The desktop's colours as they are now: a change of palette shows at
-    // the next paint.
-    const skychart::ChartStyle style = skychart::screenStyle(palette());
+    // The desktop's colours and type as they are now: a change of palette
+    // or font shows at the next paint.
+    const skychart::ChartStyle style = skychart::screenStyle(palette(), font());
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -211,6 +211,7 @@ void ChartView::changeEvent(QEvent* event) {
         break;
     case QEvent::FontChange:
         updateGeometry();
+        update();
         break;
     default:
         break;

@@ -69,6 +69,13 @@ std::vector<double> pooled(const std::vector<double>& sorted, double separation,
     return out;
 }
 
+// How many times its usual size a picture's words are drawn: enough for the
+// style's least size, but no more than two and a half times, beyond which
+// the pictures' crowded places would leave them no room.
+double wordScale(const ChartStyle& style, double usualPixels) {
+    return usualPixels > 0 ? std::clamp(style.leastTextPixels / usualPixels, 1.0, 2.5) : 1.0;
+}
+
 std::vector<std::size_t> orderOf(const std::vector<double>& values) {
     std::vector<std::size_t> order(values.size());
     std::iota(order.begin(), order.end(), 0);
@@ -271,9 +278,12 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
     const double margin = side * 0.015;
     w.ascendantDeg = data.angles ? data.angles->ascendantDeg : 0.0;
 
-    const QFont labelFont = chartFont(style, side * 0.024);
-    const QFont chosenFont = chartFont(style, side * 0.024, true);
-    const QFont markFont = chartFont(style, side * 0.024, true);
+    // The words as large as the style asks; the symbols follow the rings.
+    const double textScale = wordScale(style, side * 0.024);
+    const double words = side * 0.024 * textScale;
+    const QFont labelFont = chartFont(style, words);
+    const QFont chosenFont = chartFont(style, words, true);
+    const QFont markFont = chartFont(style, words, true);
 
     // The outer labels first: the ring leaves them room on either side.
     struct Pending {
@@ -351,7 +361,7 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
     } else {
         // As large as the signs' symbols, and never smaller than the stars'
         // names; broken onto lines that stay within the inner circle.
-        const double size = std::max(double(signFont.pixelSize()), side * 0.024);
+        const double size = std::max(double(signFont.pixelSize()), words);
         w.notice = noticeLines(ChartTexts::noTime(), chartFont(style, size), w.centre,
                                w.innerRadius - std::max(2.0, side * 0.012), device);
     }
@@ -359,12 +369,13 @@ WheelLayout layoutWheel(const ChartData& data, const QRectF& frame, const ChartS
     // The stars and the angles' marks outside the ring, spread until no
     // boxes come within two fifths of a line of each other (closer, names
     // read as one) and each stays in the picture; where even that cannot
-    // be, in smaller type.
+    // be, in smaller type, down to half the usual size whatever the style's.
     if (!pending.empty()) {
         std::vector<double> longitudes;
         for (const Pending& p : pending)
             longitudes.push_back(p.longitudeDeg);
-        for (double scale = 1.0; scale > 0.45; scale -= 0.1) {
+        const double step = 0.1 / textScale;
+        for (double scale = 1.0; scale * textScale > 0.45; scale -= step) {
             std::vector<TextBox> texts;
             double tall = 0;
             for (const Pending& p : pending) {
@@ -553,10 +564,12 @@ HorizonLayout layoutHorizon(const ChartData& data, const QRectF& frame, const Ch
     h.frame = frame;
     const double unit = std::min(frame.width(), frame.height() * 1.6);
     const double margin = unit * 0.02;
-    const QFont titleFont = chartFont(style, unit * 0.03, true);
-    const QFont textFont = chartFont(style, unit * 0.024);
-    const QFont smallFont = chartFont(style, unit * 0.02);
-    const QFont nameFont = chartFont(style, unit * 0.024, true);
+    const double textScale = wordScale(style, unit * 0.024);
+    const double words = unit * textScale;
+    const QFont titleFont = chartFont(style, words * 0.03, true);
+    const QFont textFont = chartFont(style, words * 0.024);
+    const QFont smallFont = chartFont(style, words * 0.02);
+    const QFont nameFont = chartFont(style, words * 0.024, true);
 
     auto addLabel = [&](TextBox text, HorizonLayout::Role role, bool star,
                         std::optional<QPointF> point = std::nullopt) {
@@ -714,9 +727,20 @@ HorizonLayout layoutHorizon(const ChartData& data, const QRectF& frame, const Ch
     name(day.starPath, day.starName, true);
     name(day.sunPath, skynames::bodyName(sky::Body::Sun), false);
 
+    // Type larger than the usual that finds no place near its point is made
+    // smaller, step by step down to the usual size, until it does.
+    const double reach = unit * 0.08;
     for (const Pending& p : pending) {
-        const TextBox t = nearPoint(textBox(p.text, p.font, {}, device), p.point, gap, h.plot,
-                                    taken, lines, p.preferBelow);
+        TextBox t;
+        for (double scale = 1.0;; scale -= 0.1 / textScale) {
+            QFont font = p.font;
+            font.setPixelSize(std::max(1, int(std::lround(p.font.pixelSize() * scale))));
+            t = nearPoint(textBox(p.text, font, {}, device), p.point, gap, h.plot, taken, lines,
+                          p.preferBelow);
+            if (t.box.adjusted(-reach, -reach, reach, reach).contains(p.point) ||
+                (scale - 0.1 / textScale) * textScale < 1.0 - 1e-9)
+                break;
+        }
         taken.push_back(t.box);
         addLabel(t, p.role, p.star, p.point);
     }

@@ -3,6 +3,8 @@
 
 #include "skychart/chart_style.h"
 
+#include <QFontInfo>
+
 #include <algorithm>
 #include <cmath>
 
@@ -61,7 +63,7 @@ ChartStyle paperStyle() {
     return style;
 }
 
-ChartStyle screenStyle(const QPalette& palette) {
+ChartStyle screenStyle(const QPalette& palette, const QFont& font) {
     ChartStyle style;
     style.background = palette.color(QPalette::Active, QPalette::Window).toRgb();
     style.background.setAlpha(255);
@@ -87,7 +89,13 @@ ChartStyle screenStyle(const QPalette& palette) {
     style.sun = withContrast(style.sun, style.ground, kTextContrast);
     style.line = withContrast(style.line, style.ground, kLineContrast);
     style.family = QStringLiteral("DejaVu Sans");
+    style.leastTextPixels = leastTextPixels(font);
     return style;
+}
+
+double leastTextPixels(const QFont& font) {
+    const QFontInfo info(font);
+    return info.pointSizeF() > 10.0 + 1e-6 ? double(info.pixelSize()) : 0.0;
 }
 
 QFont chartFont(const ChartStyle& style, double pixelSize, bool bold) {

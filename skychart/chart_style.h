@@ -22,13 +22,22 @@ struct ChartStyle {
     QColor sun;      // the Sun's path
     QColor ground;   // the fill below the horizon (an area, not a line)
     QString family;  // the type face; the size follows the picture's
+    // On the screen with a desktop type larger than the usual, the words'
+    // least size in pixels, that type's; 0 keeps them in proportion to the
+    // picture, as on paper.
+    double leastTextPixels = 0;
 };
+
+// The words' least size for a desktop font: none up to the usual 10 pt,
+// the font's own pixel size above it.
+double leastTextPixels(const QFont& font);
 
 // Black on white.
 ChartStyle paperStyle();
 // The palette's window colours, each text and line colour brought to its
-// contrast with the window's background where the palette falls short.
-ChartStyle screenStyle(const QPalette& palette);
+// contrast with the window's background where the palette falls short; the
+// words as large as the font asks.
+ChartStyle screenStyle(const QPalette& palette, const QFont& font);
 
 // The contrast ratio of two colours as the WCAG defines it, from 1 to 21.
 double contrastRatio(const QColor& first, const QColor& second);

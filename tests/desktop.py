@@ -447,6 +447,66 @@ def notice_readable(picture):
     return None
 
 
+def glyphs(picture):
+    """The boxes (left, top, right, bottom) of the picture's pieces of ink,
+    each a set of touching pixels that differ from its corner's colour."""
+    width, height = picture.size
+    ground = picture.getpixel((3, 3))
+    pixels = picture.load()
+    ink = [[sum(abs(a - b) for a, b in zip(pixels[x, y], ground)) > 60 for x in range(width)]
+           for y in range(height)]
+    seen = [[False] * width for _ in range(height)]
+    boxes = []
+    for y in range(height):
+        for x in range(width):
+            if not ink[y][x] or seen[y][x]:
+                continue
+            seen[y][x] = True
+            stack, box = [(x, y)], [x, y, x, y]
+            while stack:
+                px, py = stack.pop()
+                box = [min(box[0], px), min(box[1], py), max(box[2], px), max(box[3], py)]
+                for nx, ny in ((px + 1, py), (px - 1, py), (px, py + 1), (px, py - 1)):
+                    if 0 <= nx < width and 0 <= ny < height and ink[ny][nx] and \
+                            not seen[ny][nx]:
+                        seen[ny][nx] = True
+                        stack.append((nx, ny))
+            boxes.append(tuple(box))
+    return boxes
+
+
+def tallest_letter(picture):
+    """The height in pixels of the tallest letter in a picture of words:
+    of its pieces of ink no wider than three times their height (not an
+    underline)."""
+    heights = [bottom - top + 1 for left, top, right, bottom in glyphs(picture)
+               if right - left + 1 <= 3 * (bottom - top + 1)]
+    return max(heights, default=0)
+
+
+def wheel_words_as_tall(letter):
+    """A look at the wheel: None when the tallest letter of the names
+    outside its ring is at least four fifths of `letter` pixels tall, as
+    tall as the window's own words near enough; else what is wrong."""
+    def look(picture):
+        boxes = glyphs(picture)
+        # The ring, its ticks and spokes are the one piece wider than a third of the picture.
+        rings = [b for b in boxes if b[2] - b[0] > picture.size[0] / 3]
+        if not rings:
+            return "the wheel shows no ring"
+        left, top, right, bottom = max(rings, key=lambda b: b[2] - b[0])
+        cx, cy, radius = (left + right) / 2, (top + bottom) / 2, (right - left) / 2
+        outside = [bottom - top + 1 for left, top, right, bottom in boxes
+                   if ((left + right) / 2 - cx) ** 2 + ((top + bottom) / 2 - cy) ** 2 >
+                   radius ** 2 and right - left + 1 <= 3 * (bottom - top + 1)]
+        tallest = max(outside, default=0)
+        if tallest < 0.8 * letter:
+            return (f"the wheel's names have letters {tallest} px tall, the window's "
+                    f"{letter} px")
+        return None
+    return look
+
+
 def chart_pane(program, result, wheel_name, horizon_name, wheel_tab, horizon_tab,
                look=None, shots=None, scale=1, wheel_look=None):
     """The result form's pictures of the sky as a screen reader and a user

@@ -28,8 +28,8 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from desktop import (PATIENCE, READING_BUTTON, Program, XServer, chart_pane,  # noqa: E402
-                     descendants, fail, notice_readable, text_of, visible_windows, wait_for,
-                     windows_of, xdotool)
+                     descendants, fail, notice_readable, tallest_letter, text_of,
+                     visible_windows, wait_for, wheel_words_as_tall, windows_of, xdotool)
 
 MESSAGE_TITLE = "Asterine"
 BROWSER_BUTTON = "Click Here To Find Latitude & Longitude"
@@ -340,20 +340,47 @@ WHEEL_LIST = "Wheel of the birth's sky"
 HORIZON_LIST = "The sky over the birthplace on the birth day"
 
 
-def chart_beside_the_reading(program, what, look=None, scale=1):
+def window_letter(program, result, scale=1):
+    """The height in pixels of the tallest letter of the result form's
+    "Latin Name", as the screen shows it."""
+    from PIL import Image
+    label = next(node for node in descendants(result)
+                 if node.getRole() == pyatspi.ROLE_LABEL and node.name == "Latin Name")
+    box = label.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    with tempfile.NamedTemporaryFile(suffix=".png") as shot:
+        subprocess.run(["import", "-window", "root", shot.name], check=True)
+        image = Image.open(shot.name).convert("RGB")
+    return tallest_letter(image.crop((round(box.x * scale), round(box.y * scale),
+                                      round((box.x + box.width) * scale),
+                                      round((box.y + box.height) * scale))))
+
+
+def chart_beside_the_reading(program, what, look=None, scale=1, words_as_tall=False):
     """The wheel and the horizon beside the reading, drawn and read out; a
-    folder named by ASTERINE_SHOTS gets the screenshots."""
+    folder named by ASTERINE_SHOTS gets the screenshots. With
+    `words_as_tall`, the wheel's names are in type near the window's."""
     result = program.window_with("Latin Name", pyatspi.ROLE_LABEL)
     shots = os.environ.get("ASTERINE_SHOTS")
     if shots:
         shots = os.path.join(shots, what.replace(" ", "_").replace("%", ""))
         os.makedirs(shots, exist_ok=True)
+    wheel_look = notice_readable
+    if words_as_tall:
+        letter = window_letter(program, result, scale)
+        if letter < 10:
+            fail(f"the result form's \"Latin Name\" has letters only {letter} px tall")
+        as_tall = wheel_words_as_tall(letter)
+
+        def wheel_look(picture):
+            return notice_readable(picture) or as_tall(picture)
     wheel, horizon = chart_pane(program, result, WHEEL_LIST, HORIZON_LIST, "Wheel", "Horizon",
-                                look, shots, scale, wheel_look=notice_readable)
+                                look, shots, scale, wheel_look=wheel_look)
     if not any("Regulus" in line for line in wheel):
         fail(f"the wheel's list does not name the reading's star: {wheel}")
     print(f"the wheel and the horizon show beside the reading {what}, read out as "
           f"{len(wheel)} and {len(horizon)} lines: {wheel[0]!r} ...")
+    if words_as_tall:
+        print(f"the wheel's names are about as tall as the window's words ({letter} px)")
 
 
 # The OpenGL driver and what only it loads; libEGL.so.1 and libOpenGL.so.0,
@@ -398,7 +425,7 @@ def full_session(path):
         program.close()
 
 
-def placement_only(path, environment, what, scale=1):
+def placement_only(path, environment, what, scale=1, words_as_tall=False):
     opener = FakeOpener()
     program, entry = start(path, opener, environment)
     try:
@@ -417,7 +444,7 @@ def placement_only(path, environment, what, scale=1):
         close_about_and_licence(program, about_window)
         browser_on_screen(program, entry)
         result = result_window(program, entry, window)
-        chart_beside_the_reading(program, what, scale=scale)
+        chart_beside_the_reading(program, what, scale=scale, words_as_tall=words_as_tall)
         program.focus(result)
         xdotool("key", "ctrl+q")
         if not program.window_with(REFER_BUTTON, pyatspi.ROLE_PUSH_BUTTON):
@@ -568,7 +595,7 @@ def main():
                            float(option[1]))
         elif option[:1] == ["--font"]:
             placement_only(path, gtk_settings(font=option[1]),
-                           f"with a {option[1]} pt desktop font")
+                           f"with a {option[1]} pt desktop font", words_as_tall=True)
         elif option[:1] == ["--dark"]:
             dark_desktop(path)
         else:

@@ -10,6 +10,7 @@
 #include <QImageReader>
 #include <QLabel>
 #include <QMimeData>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -126,6 +127,7 @@ private slots:
     void neverMirrored();
     void screenReadersHearTheLines();
     void followsThePalette();
+    void wordsFollowTheFont();
     void theResultFormShowsTheSky();
     void withoutTimeOrPlaceTheWheelShowsWhatItCan();
     void saveChartWritesSvg();
@@ -267,7 +269,8 @@ void TestChartView::followsThePalette() {
     view.resize(300, 300);
     view.setPalette(DarkPalette());
     const QImage dark = view.grab().toImage();
-    QCOMPARE(QColor(dark.pixel(2, 2)), skychart::screenStyle(DarkPalette()).background);
+    QCOMPARE(QColor(dark.pixel(2, 2)),
+             skychart::screenStyle(DarkPalette(), view.font()).background);
     QVERIFY(QColor(dark.pixel(2, 2)).lightness() < 80);
     QPalette light(Qt::black, Qt::white);
     light.setColor(QPalette::Window, Qt::white);
@@ -276,6 +279,41 @@ void TestChartView::followsThePalette() {
     const QImage bright = view.grab().toImage();
     QVERIFY(QColor(bright.pixel(2, 2)).lightness() > 200);
     QVERIFY(Ink(bright) > 0.02);
+}
+
+void TestChartView::wordsFollowTheFont() {
+    const auto wheel = std::make_shared<skychart::WheelPainter>(AdaData());
+    ChartView view;
+    view.setPicture(wheel, {}, {});
+    view.resize(500, 500);
+    // The picture as drawn with a style, the way the view draws it.
+    auto drawn = [&](const skychart::ChartStyle& style) {
+        QImage image(view.size(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(style.background);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        wheel->paint(painter, QRectF(QPointF(), QSizeF(view.size())), style);
+        return image;
+    };
+    QFont font = view.font();
+    font.setPointSizeF(9);
+    view.setFont(font);
+    const skychart::ChartStyle usual = skychart::screenStyle(view.palette(), font);
+    QCOMPARE(usual.leastTextPixels, 0.0);
+    QCOMPARE(view.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied),
+             drawn(usual));
+    // A 16 pt font: the words at least its size, the symbols as they were.
+    font.setPointSizeF(16);
+    view.setFont(font);
+    const skychart::ChartStyle large = skychart::screenStyle(view.palette(), font);
+    QCOMPARE(large.leastTextPixels, double(QFontInfo(font).pixelSize()));
+    QVERIFY(large.leastTextPixels > 20);
+    const QImage shown = view.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(shown, drawn(large));
+    QVERIFY(shown != drawn(usual));
+    QVERIFY2(Ink(shown) > Ink(drawn(usual)),
+             qPrintable(QStringLiteral("%1 against %2").arg(Ink(shown)).arg(Ink(drawn(usual)))));
 }
 
 void TestChartView::theResultFormShowsTheSky() {

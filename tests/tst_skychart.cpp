@@ -217,6 +217,7 @@ private slots:
     void spreadOnALine();
     void contrastAsTheWcagDefinesIt();
     void screenStylesKeepTheirContrast();
+    void wordsFollowTheDesktopFont();
 
     void theBirthsGiveWhatTheyShould();
     void wheelLabelsApartAndInside_data();
@@ -322,7 +323,7 @@ void TestSkyChart::screenStylesKeepTheirContrast() {
         QGuiApplication::palette(),
     };
     for (const QPalette& palette : palettes) {
-        const ChartStyle style = screenStyle(palette);
+        const ChartStyle style = screenStyle(palette, QGuiApplication::font());
         QCOMPARE(style.background, palette.color(QPalette::Window).toRgb());
         QVERIFY(contrastRatio(style.text, style.background) >= kTextContrast);
         QVERIFY(contrastRatio(style.star, style.background) >= kTextContrast);
@@ -342,6 +343,60 @@ void TestSkyChart::screenStylesKeepTheirContrast() {
     QCOMPARE(paper.text, QColor(Qt::black));
     QVERIFY(contrastRatio(paper.star, paper.background) >= kTextContrast);
     QVERIFY(contrastRatio(paper.sun, paper.background) >= kTextContrast);
+    // Paper keeps its type in proportion whatever the desktop's.
+    QCOMPARE(paper.leastTextPixels, 0.0);
+}
+
+void TestSkyChart::wordsFollowTheDesktopFont() {
+    auto at = [](double points) {
+        QFont font(QStringLiteral("DejaVu Sans"));
+        font.setPointSizeF(points);
+        return font;
+    };
+    // The usual desktop sizes leave the pictures as they are.
+    for (double points : {8.0, 9.0, 10.0})
+        QCOMPARE(leastTextPixels(at(points)), 0.0);
+    // A large font: the words at least its size.
+    QCOMPARE(leastTextPixels(at(16)), double(QFontInfo(at(16)).pixelSize()));
+    QVERIFY(leastTextPixels(at(16)) > leastTextPixels(at(12)));
+    QVERIFY(leastTextPixels(at(12)) > 14);
+    QFont pixels(QStringLiteral("DejaVu Sans"));
+    pixels.setPixelSize(22);
+    QCOMPARE(leastTextPixels(pixels), 22.0);
+    QCOMPARE(screenStyle(QGuiApplication::palette(), at(16)).leastTextPixels,
+             leastTextPixels(at(16)));
+
+    // In pictures whose words would be smaller, a star's name and a caption grow.
+    const ChartData data = dataOf(kBirths[0]);
+    ChartStyle large = paperStyle();
+    large.leastTextPixels = 21;
+    const QRectF frame(0, 0, 600, 600);
+    const WheelLayout normalWheel = layoutWheel(data, frame, paperStyle());
+    const WheelLayout largeWheel = layoutWheel(data, frame, large);
+    QVERIFY(!normalWheel.outer.empty());
+    QVERIFY2(largeWheel.outer.front().label.font.pixelSize() >= 21 &&
+                 normalWheel.outer.front().label.font.pixelSize() < 16,
+             qPrintable(QStringLiteral("%1 against %2")
+                            .arg(largeWheel.outer.front().label.font.pixelSize())
+                            .arg(normalWheel.outer.front().label.font.pixelSize())));
+    const QRectF wide(0, 0, 560, 350);
+    const HorizonLayout normalHorizon = layoutHorizon(data, wide, paperStyle());
+    const HorizonLayout largeHorizon = layoutHorizon(data, wide, large);
+    QCOMPARE(largeHorizon.labels.size(), normalHorizon.labels.size());
+    for (std::size_t i = 0; i < largeHorizon.labels.size(); ++i) {
+        // The title is fitted to the picture's width.
+        if (largeHorizon.labels[i].role == HorizonLayout::Role::Title) {
+            QVERIFY(largeHorizon.labels[i].text.font.pixelSize() >
+                    normalHorizon.labels[i].text.font.pixelSize());
+            continue;
+        }
+        QVERIFY2(largeHorizon.labels[i].text.font.pixelSize() >
+                     normalHorizon.labels[i].text.font.pixelSize() * 1.3,
+                 qPrintable(QStringLiteral("%1: %2 against %3")
+                                .arg(largeHorizon.labels[i].text.text)
+                                .arg(largeHorizon.labels[i].text.font.pixelSize())
+                                .arg(normalHorizon.labels[i].text.font.pixelSize())));
+    }
 }
 
 void TestSkyChart::theBirthsGiveWhatTheyShould() {
@@ -404,18 +459,27 @@ void TestSkyChart::theBirthsGiveWhatTheyShould() {
 void TestSkyChart::wheelLabelsApartAndInside_data() {
     QTest::addColumn<int>("birth");
     QTest::addColumn<QSize>("size");
-    for (int i = 0; i < int(std::size(kBirths)); ++i) {
-        for (QSize size : {QSize(800, 800), QSize(400, 400), QSize(1200, 700)})
-            QTest::addRow("%s %dx%d", kBirths[i].name, size.width(), size.height()) << i << size;
+    QTest::addColumn<double>("leastPixels");
+    // In proportion, and at least a 16 pt and a 20 pt desktop font's size.
+    for (double least : {0.0, 21.0, 27.0}) {
+        for (int i = 0; i < int(std::size(kBirths)); ++i) {
+            for (QSize size : {QSize(800, 800), QSize(400, 400), QSize(1200, 700)})
+                QTest::addRow("%s %dx%d type %.0f px", kBirths[i].name, size.width(), size.height(),
+                              least)
+                    << i << size << least;
+        }
     }
 }
 
 void TestSkyChart::wheelLabelsApartAndInside() {
     QFETCH(int, birth);
     QFETCH(QSize, size);
+    QFETCH(double, leastPixels);
     const ChartData data = dataOf(kBirths[birth]);
     const QRectF frame(QPointF(10, 20), QSizeF(size));
-    const WheelLayout w = layoutWheel(data, frame, paperStyle());
+    ChartStyle style = paperStyle();
+    style.leastTextPixels = leastPixels;
+    const WheelLayout w = layoutWheel(data, frame, style);
     const std::vector<QRectF> boxes = w.labelBoxes();
     QVERIFY2(overlapping(boxes).isEmpty(), qPrintable(overlapping(boxes)));
     QVERIFY2(outside(boxes, frame).isEmpty(), qPrintable(outside(boxes, frame)));
@@ -483,18 +547,27 @@ void TestSkyChart::wheelLabelsApartAndInside() {
 void TestSkyChart::horizonLabelsApartAndInside_data() {
     QTest::addColumn<int>("birth");
     QTest::addColumn<QSize>("size");
-    for (int i = 0; i < int(std::size(kBirths)); ++i) {
-        for (QSize size : {QSize(1000, 625), QSize(800, 800), QSize(560, 400)})
-            QTest::addRow("%s %dx%d", kBirths[i].name, size.width(), size.height()) << i << size;
+    QTest::addColumn<double>("leastPixels");
+    // In proportion, and at least a 16 pt and a 20 pt desktop font's size.
+    for (double least : {0.0, 21.0, 27.0}) {
+        for (int i = 0; i < int(std::size(kBirths)); ++i) {
+            for (QSize size : {QSize(1000, 625), QSize(800, 800), QSize(560, 400)})
+                QTest::addRow("%s %dx%d type %.0f px", kBirths[i].name, size.width(), size.height(),
+                              least)
+                    << i << size << least;
+        }
     }
 }
 
 void TestSkyChart::horizonLabelsApartAndInside() {
     QFETCH(int, birth);
     QFETCH(QSize, size);
+    QFETCH(double, leastPixels);
     const ChartData data = dataOf(kBirths[birth]);
     const QRectF frame(QPointF(5, 7), QSizeF(size));
-    const HorizonLayout h = layoutHorizon(data, frame, paperStyle());
+    ChartStyle style = paperStyle();
+    style.leastTextPixels = leastPixels;
+    const HorizonLayout h = layoutHorizon(data, frame, style);
     const std::vector<QRectF> boxes = h.labelBoxes();
     QVERIFY2(overlapping(boxes).isEmpty(), qPrintable(overlapping(boxes)));
     QVERIFY2(outside(boxes, frame).isEmpty(), qPrintable(outside(boxes, frame)));
@@ -579,9 +652,11 @@ void TestSkyChart::horizonShowsStarsThatNeverSetOrRise() {
 void TestSkyChart::picturesAreDrawn() {
     const QList<std::pair<QString, ChartStyle>> styles{
         {QStringLiteral("paper"), paperStyle()},
-        {QStringLiteral("light"), screenStyle(paletteOf(QColor(0xef, 0xef, 0xef), Qt::black))},
+        {QStringLiteral("light"),
+         screenStyle(paletteOf(QColor(0xef, 0xef, 0xef), Qt::black), QGuiApplication::font())},
         {QStringLiteral("dark"),
-         screenStyle(paletteOf(QColor(0x2a, 0x2a, 0x2e), QColor(0xee, 0xee, 0xee)))},
+         screenStyle(paletteOf(QColor(0x2a, 0x2a, 0x2e), QColor(0xee, 0xee, 0xee)),
+                     QGuiApplication::font())},
     };
     for (const Birth& b : kBirths) {
         const ChartData data = dataOf(b);
@@ -669,22 +744,29 @@ void TestSkyChart::picturesInEveryLanguage() {
     QStringList problems;
     for (int birth : {0, 1, 3, 4, 5, 7, 8}) {
         const ChartData data = dataOf(kBirths[birth]);
-        for (QSize size : {QSize(1000, 625), QSize(560, 400)}) {
-            const QRectF frame(QPointF(0, 0), QSizeF(size));
-            const HorizonLayout h = layoutHorizon(data, frame, paperStyle());
-            const WheelLayout w = layoutWheel(
-                data, QRectF(QPointF(), QSizeF(size.height(), size.height())), paperStyle());
-            QStringList found{overlapping(h.labelBoxes()), outside(h.labelBoxes(), frame),
-                              overlapping(w.labelBoxes()), runTogether(w)};
-            if (data.bodies.empty())
-                found << noticeProblem(w);
-            for (const QString& problem : found)
-                if (!problem.isEmpty())
-                    problems << QStringLiteral("%1 %2x%3: %4")
-                                    .arg(kBirths[birth].name)
-                                    .arg(size.width())
-                                    .arg(size.height())
-                                    .arg(problem);
+        // In the usual type and at least in a 16 pt desktop font's.
+        for (double least : {0.0, 21.0}) {
+            ChartStyle style = paperStyle();
+            style.leastTextPixels = least;
+            for (QSize size : {QSize(1000, 625), QSize(560, 400)}) {
+                const QRectF frame(QPointF(0, 0), QSizeF(size));
+                const QRectF square(QPointF(), QSizeF(size.height(), size.height()));
+                const HorizonLayout h = layoutHorizon(data, frame, style);
+                const WheelLayout w = layoutWheel(data, square, style);
+                QStringList found{overlapping(h.labelBoxes()), outside(h.labelBoxes(), frame),
+                                  overlapping(w.labelBoxes()), outside(w.labelBoxes(), square),
+                                  runTogether(w)};
+                if (data.bodies.empty())
+                    found << noticeProblem(w);
+                for (const QString& problem : found)
+                    if (!problem.isEmpty())
+                        problems << QStringLiteral("%1 %2x%3 type %4 px: %5")
+                                        .arg(kBirths[birth].name)
+                                        .arg(size.width())
+                                        .arg(size.height())
+                                        .arg(least)
+                                        .arg(problem);
+            }
         }
         render(HorizonPainter(data), QSize(1000, 625), paperStyle())
             .save(out(QStringLiteral("horizon_%1_%2.png").arg(kBirths[birth].name, language)));
@@ -693,14 +775,22 @@ void TestSkyChart::picturesInEveryLanguage() {
     }
     // The notice on a screen at 200 %, and in the wheel a 16 pt desktop
     // font makes about twice as large, and in the smallest it is drawn at.
+    QFont large = QGuiApplication::font();
+    large.setPointSizeF(16);
     for (double wheelSide : {260.0, 420.0, 900.0}) {
         QImage screen{QSize(int(wheelSide), int(wheelSide)) * 2,
                       QImage::Format_ARGB32_Premultiplied};
         screen.setDevicePixelRatio(2);
-        const WheelLayout w = layoutWheel(dataOf(kBirths[7]), QRectF(0, 0, wheelSide, wheelSide),
-                                          screenStyle(QPalette()), &screen);
-        if (const QString problem = noticeProblem(w); !problem.isEmpty())
-            problems << QStringLiteral("at 200 %, %1 px: %2").arg(wheelSide).arg(problem);
+        for (const QFont& font : {QGuiApplication::font(), large}) {
+            const WheelLayout w =
+                layoutWheel(dataOf(kBirths[7]), QRectF(0, 0, wheelSide, wheelSide),
+                            screenStyle(QPalette(), font), &screen);
+            if (const QString problem = noticeProblem(w); !problem.isEmpty())
+                problems << QStringLiteral("at 200 %, %1 px, %2 pt: %3")
+                                .arg(wheelSide)
+                                .arg(font.pointSizeF())
+                                .arg(problem);
+        }
     }
     QGuiApplication::setLayoutDirection(Qt::LeftToRight);
     QCoreApplication::removeTranslator(&translator);
